@@ -1,0 +1,11 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Windows-1252, the code page of every stored and exported text.
+// A character the code page cannot hold becomes "?".
+QByteArray ToCp1252(const QString &text);
+QString FromCp1252(const char *bytes, int length);
+QString FromCp1252(const QByteArray &bytes);
+// True when the character has a Windows-1252 byte.
+bool IsCp1252Char(QChar c);

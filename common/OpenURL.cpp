@@ -1,0 +1,5 @@
+#include "common/OpenURL.h"
+
+#include "common/Platform.h"
+
+void TMisc::Open(const QString &sCommand) { platform().openDocument(sCommand); }

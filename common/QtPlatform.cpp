@@ -1,0 +1,147 @@
+#include "common/QtPlatform.h"
+
+#include <QApplication>
+#include <QAudioOutput>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+namespace {
+
+QWidget *activeParent() { return QApplication::activeWindow(); }
+
+// Quits a local event loop when the watched window is hidden or closed.
+class ModalWatcher : public QObject {
+public:
+    ModalWatcher(QWidget *w, QEventLoop *loop) : loop(loop) { w->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Hide || e->type() == QEvent::Close)
+            loop->quit();
+        return false;
+    }
+
+private:
+    QEventLoop *loop;
+};
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::notice(NoticeKind kind, const QString &text)
+{
+    QMessageBox::Icon icon = kind == NoticeKind::Warning ? QMessageBox::Warning
+                           : kind == NoticeKind::Error   ? QMessageBox::Critical
+                                                         : QMessageBox::Information;
+    QMessageBox box(icon, QString(), text, QMessageBox::Ok | QMessageBox::Cancel, activeParent());
+    box.exec();
+}
+
+bool QtPlatform::askYesNo(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
+                    activeParent());
+    return box.exec() != QMessageBox::No;
+}
+
+void QtPlatform::plainBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                    activeParent());
+    box.exec();
+}
+
+void QtPlatform::showModal(QWidget *window)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(window)) {
+        dialog->exec();
+        return;
+    }
+    QEventLoop loop;
+    ModalWatcher watcher(window, &loop);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    loop.exec();
+}
+
+QString QtPlatform::openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QString QtPlatform::saveFileName(QWidget *parent, const QString &caption, const QString &proposed,
+                                 const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
+bool QtPlatform::inputBox(const QString &caption, const QString &prompt, QString &value)
+{
+    bool ok = false;
+    QString answer = QInputDialog::getText(activeParent(), caption, prompt, QLineEdit::Normal, value, &ok);
+    if (ok)
+        value = answer;
+    return ok;
+}
+
+bool QtPlatform::printDialog(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::openDocument(const QString &target)
+{
+    QString t = target;
+    if (t.size() >= 2 && t.startsWith('"') && t.endsWith('"'))
+        t = t.mid(1, t.size() - 2);
+    QUrl url;
+    if (t.startsWith("mailto:", Qt::CaseInsensitive) || t.contains("://"))
+        url = QUrl(t, QUrl::TolerantMode);
+    else
+        url = QUrl::fromLocalFile(t);
+    QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::playSound(const QString &file)
+{
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return;
+    if (!player) {
+        player = new QMediaPlayer(qApp);
+        audio = new QAudioOutput(qApp);
+        player->setAudioOutput(audio);
+    }
+    player->setSource(QUrl::fromLocalFile(file));
+    player->play();
+}
+
+void QtPlatform::stopSound()
+{
+    if (player)
+        player->stop();
+}
+
+QDate QtPlatform::today() { return QDate::currentDate(); }
+QTime QtPlatform::timeOfDay() { return QTime::currentTime(); }
+
+QString QtPlatform::programFolder()
+{
+    QString dir = QCoreApplication::applicationDirPath();
+    return dir.endsWith('/') ? dir : dir + '/';
+}
+
+void QtPlatform::quit() { QCoreApplication::quit(); }

@@ -1,0 +1,34 @@
+#pragma once
+#include "common/Platform.h"
+
+class QMediaPlayer;
+class QAudioOutput;
+
+// The platform of the running program: Qt's message boxes, dialogs and desktop services.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void notice(NoticeKind kind, const QString &text) override;
+    bool askYesNo(const QString &text) override;
+    void plainBox(const QString &text) override;
+    void showModal(QWidget *window) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &proposed,
+                         const QString &filter) override;
+    bool inputBox(const QString &caption, const QString &prompt, QString &value) override;
+    bool printDialog(QPrinter &printer, QWidget *parent) override;
+    void openDocument(const QString &target) override;
+    void playSound(const QString &file) override;
+    void stopSound() override;
+    QDate today() override;
+    QTime timeOfDay() override;
+    QString programFolder() override;
+    void quit() override;
+
+private:
+    QMediaPlayer *player = nullptr;
+    QAudioOutput *audio = nullptr;
+};

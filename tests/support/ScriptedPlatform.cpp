@@ -1,0 +1,111 @@
+#include "tests/support/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+
+ScriptedPlatform::ScriptedPlatform()
+{
+    folder_ = dir_.path() + '/';
+    installPlatform(this);
+}
+
+ScriptedPlatform::~ScriptedPlatform() { installPlatform(nullptr); }
+
+std::vector<PlatformCall> ScriptedPlatform::callsOf(const QString &kind) const
+{
+    std::vector<PlatformCall> out;
+    for (const auto &c : calls)
+        if (c.kind == kind)
+            out.push_back(c);
+    return out;
+}
+
+QStringList ScriptedPlatform::messages() const
+{
+    static const QStringList kinds{"warning", "error", "information", "question", "plain"};
+    QStringList out;
+    for (const auto &c : calls)
+        if (kinds.contains(c.kind))
+            out << c.text;
+    return out;
+}
+
+void ScriptedPlatform::notice(NoticeKind kind, const QString &text)
+{
+    QString k = kind == NoticeKind::Warning ? "warning" : kind == NoticeKind::Error ? "error" : "information";
+    calls.push_back({k, text, {"OK", "Cancel"}});
+}
+
+bool ScriptedPlatform::askYesNo(const QString &text)
+{
+    calls.push_back({"question", text, {"Yes", "No"}});
+    if (yesNoAnswers.empty())
+        return true;
+    bool a = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return a;
+}
+
+void ScriptedPlatform::plainBox(const QString &text) { calls.push_back({"plain", text, {"OK"}}); }
+
+void ScriptedPlatform::showModal(QWidget *window)
+{
+    calls.push_back({"modal", QString::fromLatin1(window->metaObject()->className()), {}});
+    window->show();
+    if (onModal)
+        onModal(window);
+    if (window->isVisible())
+        window->close();
+}
+
+QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const QString &, const QString &)
+{
+    calls.push_back({"open", caption, {}});
+    if (fileNames.empty())
+        return QString();
+    QString f = fileNames.front();
+    fileNames.pop_front();
+    return f;
+}
+
+QString ScriptedPlatform::saveFileName(QWidget *, const QString &caption, const QString &, const QString &)
+{
+    calls.push_back({"save", caption, {}});
+    if (fileNames.empty())
+        return QString();
+    QString f = fileNames.front();
+    fileNames.pop_front();
+    return f;
+}
+
+bool ScriptedPlatform::inputBox(const QString &caption, const QString &, QString &value)
+{
+    calls.push_back({"input", caption, {}});
+    if (inputAnswers.empty())
+        return false;
+    value = inputAnswers.front();
+    inputAnswers.pop_front();
+    return true;
+}
+
+bool ScriptedPlatform::printDialog(QPrinter &, QWidget *)
+{
+    calls.push_back({"print", QString(), {}});
+    if (printAnswers.empty())
+        return true;
+    bool a = printAnswers.front();
+    printAnswers.pop_front();
+    return a;
+}
+
+void ScriptedPlatform::openDocument(const QString &target) { calls.push_back({"document", target, {}}); }
+void ScriptedPlatform::playSound(const QString &file) { calls.push_back({"sound", file, {}}); }
+void ScriptedPlatform::stopSound() { calls.push_back({"stopsound", QString(), {}}); }
+void ScriptedPlatform::quit() { calls.push_back({"quit", QString(), {}}); }
+
+bool WaitActive(QWidget *w)
+{
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w, 2000);
+}

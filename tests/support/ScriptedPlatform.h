@@ -1,0 +1,69 @@
+#pragma once
+#include "common/Platform.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <vector>
+
+// One call that went through the platform, as a test sees it.
+struct PlatformCall {
+    QString kind;     // "warning", "error", "information", "question", "plain", "modal", "open",
+                      // "save", "input", "print", "document", "sound", "stopsound", "quit"
+    QString text;     // message text, document target, window class name or dialog caption
+    QStringList buttons;
+};
+
+// A platform that records every call and answers as the test chose. Each instance works in its
+// own temporary program folder and installs itself for its lifetime.
+class ScriptedPlatform : public Platform {
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    // --- what the test sets ---
+    std::deque<bool> yesNoAnswers;        // next answers of askYesNo (Yes when empty)
+    std::deque<QString> fileNames;        // next answers of the file dialogs (empty: cancelled)
+    std::deque<QString> inputAnswers;     // next answers of the input box (none: cancelled)
+    std::deque<bool> printAnswers;        // next answers of the print dialog (true when empty)
+    // Drives a modal window; the window is closed afterwards if still open.
+    std::function<void(QWidget *)> onModal;
+    QDate todayValue = QDate(2026, 12, 10);
+    QTime timeValue = QTime(10, 30, 15);
+
+    // --- what the test reads ---
+    std::vector<PlatformCall> calls;
+    QString folder() const { return folder_; }
+    QString file(const QString &name) const { return folder_ + name; }
+    // Calls of one kind, and the texts of all message calls.
+    std::vector<PlatformCall> callsOf(const QString &kind) const;
+    QStringList messages() const;
+    void clear() { calls.clear(); }
+
+    void notice(NoticeKind kind, const QString &text) override;
+    bool askYesNo(const QString &text) override;
+    void plainBox(const QString &text) override;
+    void showModal(QWidget *window) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &proposed,
+                         const QString &filter) override;
+    bool inputBox(const QString &caption, const QString &prompt, QString &value) override;
+    bool printDialog(QPrinter &printer, QWidget *parent) override;
+    void openDocument(const QString &target) override;
+    void playSound(const QString &file) override;
+    void stopSound() override;
+    QDate today() override { return todayValue; }
+    QTime timeOfDay() override { return timeValue; }
+    QString programFolder() override { return folder_; }
+    void quit() override;
+
+private:
+    QTemporaryDir dir_;
+    QString folder_;
+    Platform *previous_ = nullptr;
+};
+
+// Waits until the window is active (offscreen windows activate asynchronously).
+bool WaitActive(QWidget *w);
