@@ -23,6 +23,8 @@ public:
 private:
     QString path_;
     QList<QString> lines_;
+    // An existing file that could not be read is never replaced by what little we know of it.
+    bool unreadable_ = false;
 };
 
 // One-shot helpers over a file: read a key, or read-modify-save one key (throws IoError).

@@ -17,6 +17,7 @@ void installPlatform(Platform *p) { current = p; }
 void ShowNotice(NoticeKind kind, const QString &text) { platform().notice(kind, text); }
 bool AskYesNo(const QString &text) { return platform().askYesNo(text); }
 void ShowPlainBox(const QString &text) { platform().plainBox(text); }
+void ShowErrorBox(const QString &text) { platform().errorBox(text); }
 void ShowModal(QWidget *window) { platform().showModal(window); }
 QDate Today() { return platform().today(); }
 QTime TimeOfDay() { return platform().timeOfDay(); }

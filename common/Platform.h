@@ -20,6 +20,8 @@ public:
     virtual bool askYesNo(const QString &text) = 0;
     // Message box with the text and an OK button only.
     virtual void plainBox(const QString &text) = 0;
+    // The framework's own error box, for failures of commands that have no guard of their own.
+    virtual void errorBox(const QString &text) = 0;
 
     // Shows a window modally and returns when it has closed.
     virtual void showModal(QWidget *window) = 0;
@@ -54,6 +56,7 @@ void installPlatform(Platform *p);
 void ShowNotice(NoticeKind kind, const QString &text);
 bool AskYesNo(const QString &text);
 void ShowPlainBox(const QString &text);
+void ShowErrorBox(const QString &text);
 void ShowModal(QWidget *window);
 QDate Today();
 QTime TimeOfDay();

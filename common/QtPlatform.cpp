@@ -1,6 +1,7 @@
 #include "common/QtPlatform.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -59,6 +60,13 @@ bool QtPlatform::askYesNo(const QString &text)
 void QtPlatform::plainBox(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                    activeParent());
+    box.exec();
+}
+
+void QtPlatform::errorBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::Ok,
                     activeParent());
     box.exec();
 }

@@ -13,6 +13,7 @@ public:
     void notice(NoticeKind kind, const QString &text) override;
     bool askYesNo(const QString &text) override;
     void plainBox(const QString &text) override;
+    void errorBox(const QString &text) override;
     void showModal(QWidget *window) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;

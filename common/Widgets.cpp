@@ -1,9 +1,11 @@
 #include "common/Widgets.h"
 
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 ClickLabel::ClickLabel(QWidget *parent, const QString &name) : QLabel(parent)
 {
@@ -119,3 +121,80 @@ void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom)
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }
+
+namespace {
+
+void SetLinkColour(ClickLabel *link, const QColor &c)
+{
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, c);
+    link->setPalette(pal);
+}
+
+} // namespace
+
+void MakeTextLink(ClickLabel *link, const QList<ClickLabel *> &icons)
+{
+    static const QColor DarkBlue(0, 0, 139);
+    static const QColor Orange(255, 165, 0);
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(14);
+    f.setUnderline(true);
+    link->setFont(f);
+    SetLinkColour(link, DarkBlue);
+    QList<ClickLabel *> all = icons;
+    all.prepend(link);
+    for (ClickLabel *part : all) {
+        QObject::connect(part, &ClickLabel::pressed, link, [link] { SetLinkColour(link, Orange); });
+        QObject::connect(part, &ClickLabel::released, link, [link] { SetLinkColour(link, DarkBlue); });
+        QObject::connect(part, &ClickLabel::clicked, link, [link] { SetLinkColour(link, DarkBlue); });
+    }
+}
+
+void MakeFixedWindow(QWidget *w, int width, int height)
+{
+    Qt::WindowFlags kind = qobject_cast<QDialog *>(w) ? Qt::Dialog : Qt::Window;
+    w->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    w->setFixedSize(width, height);
+}
+
+void CenterWindow(QWidget *w, QWidget *over)
+{
+    QRect area;
+    if (over && over->isVisible())
+        area = over->frameGeometry();
+    else if (QScreen *s = (over ? over->screen() : w->screen()))
+        area = s->availableGeometry();
+    else
+        return;
+    QRect r(QPoint(0, 0), w->size());
+    r.moveCenter(area.center());
+    w->move(r.topLeft());
+}
+
+namespace {
+
+class FirstShow : public QObject {
+public:
+    FirstShow(QWidget *window, std::function<void()> draw) : QObject(window), draw(std::move(draw))
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show && draw) {
+            auto run = std::move(draw);
+            draw = nullptr;
+            run();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> draw;
+};
+
+} // namespace
+
+void DrawOnFirstShow(QWidget *window, std::function<void()> draw) { new FirstShow(window, std::move(draw)); }

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 // A picture or text that acts as a command: it takes no focus, so clicking it never makes the
 // focused edit lose its focus first.
 class ClickLabel : public QLabel {
@@ -42,6 +44,19 @@ void EnterFocusChain(const QList<QWidget *> &chain);
 
 // Fills a window's background with a vertical gradient.
 void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom);
+
+// A text link (Tahoma 14, underlined, dark blue) with its icons: it turns orange while the mouse
+// button is held down on the link or on an icon, and dark blue again on release and when it runs.
+void MakeTextLink(ClickLabel *link, const QList<ClickLabel *> &icons);
+
+// A window of fixed client size with a caption and no title-bar buttons.
+void MakeFixedWindow(QWidget *w, int width, int height);
+// Centres a window on the screen, or on `over` when given.
+void CenterWindow(QWidget *w, QWidget *over = nullptr);
+
+// Runs `draw` when the window is first shown: windows created at start-up and kept hidden
+// do not pay for their pictures.
+void DrawOnFirstShow(QWidget *window, std::function<void()> draw);
 
 // Creates a child of the given type with its object name set.
 template <typename T, typename... Args>

@@ -23,7 +23,7 @@ std::vector<PlatformCall> ScriptedPlatform::callsOf(const QString &kind) const
 
 QStringList ScriptedPlatform::messages() const
 {
-    static const QStringList kinds{"warning", "error", "information", "question", "plain"};
+    static const QStringList kinds{"warning", "error", "information", "question", "plain", "errorbox"};
     QStringList out;
     for (const auto &c : calls)
         if (kinds.contains(c.kind))
@@ -48,6 +48,7 @@ bool ScriptedPlatform::askYesNo(const QString &text)
 }
 
 void ScriptedPlatform::plainBox(const QString &text) { calls.push_back({"plain", text, {"OK"}}); }
+void ScriptedPlatform::errorBox(const QString &text) { calls.push_back({"errorbox", text, {"OK"}}); }
 
 void ScriptedPlatform::showModal(QWidget *window)
 {

@@ -9,7 +9,7 @@
 
 // One call that went through the platform, as a test sees it.
 struct PlatformCall {
-    QString kind;     // "warning", "error", "information", "question", "plain", "modal", "open",
+    QString kind;     // "warning", "error", "information", "question", "plain", "errorbox", "modal", "open",
                       // "save", "input", "print", "document", "sound", "stopsound", "quit"
     QString text;     // message text, document target, window class name or dialog caption
     QStringList buttons;
@@ -44,6 +44,7 @@ public:
     void notice(NoticeKind kind, const QString &text) override;
     bool askYesNo(const QString &text) override;
     void plainBox(const QString &text) override;
+    void errorBox(const QString &text) override;
     void showModal(QWidget *window) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;

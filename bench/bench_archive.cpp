@@ -1,0 +1,118 @@
+// Sequential scans of a 100,000-record archive of owner-sized records (3702 bytes), beside a raw
+// read of the same file.
+#include "common/Archive.h"
+#include "common/Record.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int RecordCount = 100000;
+
+// 36 fields of capacities 130 (x 6) and 85 (x 30): 6*131 + 30*86 = 3702 bytes.
+const RecordLayout &ownerSizedLayout()
+{
+    static const RecordLayout layout{
+        {"F01", 130}, {"F02", 130}, {"F03", 130}, {"F04", 130}, {"F05", 130}, {"F06", 130},
+        {"F07", 85},  {"F08", 85},  {"F09", 85},  {"F10", 85},  {"F11", 85},  {"F12", 85},
+        {"F13", 85},  {"F14", 85},  {"F15", 85},  {"F16", 85},  {"F17", 85},  {"F18", 85},
+        {"F19", 85},  {"F20", 85},  {"F21", 85},  {"F22", 85},  {"F23", 85},  {"F24", 85},
+        {"F25", 85},  {"F26", 85},  {"F27", 85},  {"F28", 85},  {"F29", 85},  {"F30", 85},
+        {"F31", 85},  {"F32", 85},  {"F33", 85},  {"F34", 85},  {"F35", 85},  {"F36", 85},
+    };
+    return layout;
+}
+
+// The archive file, written once for all benchmarks.
+const QString &archivePath()
+{
+    static std::unique_ptr<QTemporaryDir> dir;
+    static QString path;
+    if (path.isEmpty()) {
+        dir = std::make_unique<QTemporaryDir>();
+        path = dir->filePath("Proprietari.pro");
+        const RecordLayout &layout = ownerSizedLayout();
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(path));
+        Record r(layout);
+        for (int i = 0; i < RecordCount; ++i) {
+            for (int f = 0; f < layout.fieldCount(); ++f)
+                r.setText(f, QStringLiteral("Campo %1 del record %2 \u00E0").arg(f).arg(i));
+            file.write(r.bytes());
+        }
+    }
+    return path;
+}
+
+void setBytes(benchmark::State &state)
+{
+    state.SetBytesProcessed(int64_t(state.iterations()) * RecordCount * ownerSizedLayout().recordSize());
+}
+
+// The disk's share: read() of the whole file into one 3702-byte buffer, a record at a time.
+void BM_RawRead(benchmark::State &state)
+{
+    const QByteArray native = QFile::encodeName(archivePath());
+    const int size = ownerSizedLayout().recordSize();
+    std::vector<char> buffer(size_t(size), 0);
+    for (auto _ : state) {
+        const int fd = ::open(native.constData(), O_RDONLY);
+        int64_t total = 0;
+        ssize_t n;
+        while ((n = ::read(fd, buffer.data(), buffer.size())) > 0)
+            total += n;
+        ::close(fd);
+        benchmark::DoNotOptimize(total);
+    }
+    setBytes(state);
+}
+
+// A scan through Archive, reading every record without looking at its fields.
+void BM_ArchiveScan(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Archive a = OpenOrCreateArchive(archivePath(), ownerSizedLayout().recordSize());
+        const int count = a.count();
+        a.seek(0);
+        int64_t total = 0;
+        for (int i = 0; i < count; ++i)
+            total += a.read().size();
+        benchmark::DoNotOptimize(total);
+    }
+    setBytes(state);
+}
+
+// A search: every field of every record loaded as text.
+void BM_ArchiveScanDecoded(benchmark::State &state)
+{
+    const RecordLayout &layout = ownerSizedLayout();
+    for (auto _ : state) {
+        Archive a = OpenOrCreateArchive(archivePath(), layout.recordSize());
+        const int count = a.count();
+        a.seek(0);
+        int64_t total = 0;
+        for (int i = 0; i < count; ++i) {
+            const QByteArray bytes = a.read();
+            for (int f = 0; f < layout.fieldCount(); ++f)
+                total += LoadShortText(bytes.constData() + layout.offset(f), layout.field(f).capacity).size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    setBytes(state);
+}
+
+} // namespace
+
+BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArchiveScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArchiveScanDecoded)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,182 @@
+#include "common/EditRules.h"
+
+#include "common/Text.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace {
+
+int countNonDigits(const QString &s)
+{
+    int n = 0;
+    for (QChar c : s)
+        if (c < '0' || c > '9')
+            ++n;
+    return n;
+}
+
+// Applies the rules to one edit: a key filter for the keys, and a check of every user edit
+// (typing, paste, drop, undo) against the text before it.
+class EditRuleFilter : public QObject {
+public:
+    EditRuleFilter(QLineEdit *edit, const EditRules &rules) : QObject(edit), edit(edit), rules(rules)
+    {
+        setObjectName(QStringLiteral("EditRuleFilter"));
+        previous = edit->text();
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &t) {
+            // A typed change that onEdited has put right still reports the text as typed
+            // afterwards: only the text the edit really holds counts.
+            if (!inEdit && t == this->edit->text())
+                previous = t;
+        });
+        connect(edit, &QLineEdit::textEdited, this, [this](const QString &t) { onEdited(t); });
+    }
+
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress && rules.digitsOnly) {
+            auto *k = static_cast<QKeyEvent *>(e);
+            int key = k->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab)
+                return false;
+            if (key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right)
+                return false;
+            QString t = k->text();
+            bool digit = t.size() == 1 && t[0] >= '0' && t[0] <= '9';
+            return !digit;  // every other key is swallowed
+        }
+        if (e->type() == QEvent::KeyRelease && rules.upperOnKeyRelease) {
+            QString up = UpperText(edit->text());
+            if (up != edit->text())
+                setKeepingCursor(up);
+        }
+        if (e->type() == QEvent::FocusOut && rules.reapplyOnExit) {
+            QString t = cased(edit->text());
+            if (t != edit->text())
+                edit->setText(t);
+        }
+        return false;
+    }
+
+private:
+    QString cased(const QString &t) const
+    {
+        switch (rules.typing) {
+        case EditRules::Case::Upper: return UpperText(t);
+        case EditRules::Case::UpperTrim: return UpperText(TrimText(t));
+        case EditRules::Case::Trim: return TrimText(t);
+        case EditRules::Case::None: break;
+        }
+        return t;
+    }
+
+    void setKeepingCursor(const QString &t)
+    {
+        int pos = edit->cursorPosition();
+        edit->setText(t);
+        edit->setCursorPosition(qMin(pos, int(t.size())));
+    }
+
+    void onEdited(const QString &typed)
+    {
+        QString t = typed;
+        int cursor = edit->cursorPosition();
+        // The part the user inserted, between what stayed in front and behind.
+        int front = 0;
+        while (front < t.size() && front < previous.size() && t[front] == previous[front])
+            ++front;
+        int back = 0;
+        while (back < t.size() - front && back < previous.size() - front
+               && t[t.size() - 1 - back] == previous[previous.size() - 1 - back])
+            ++back;
+        QString inserted = t.mid(front, t.size() - front - back);
+        QString kept = previous.left(front) + previous.right(back);
+        if (rules.digitsOnly && countNonDigits(t) > countNonDigits(previous)) {
+            QString digits;
+            for (QChar c : inserted)
+                if (c >= '0' && c <= '9')
+                    digits += c;
+            inserted = digits;
+        }
+        if (rules.maxLength >= 0 && kept.size() + inserted.size() > rules.maxLength && t.size() > previous.size())
+            inserted = inserted.left(qMax(0, rules.maxLength - int(kept.size())));
+        QString fitted = previous.left(front) + inserted + previous.right(back);
+        int caret = fitted != t ? front + int(inserted.size()) : cursor;
+        QString result = cased(fitted);
+        previous = result;
+        if (result == typed)
+            return;
+        // Blanks trimmed at the front move the caret back with the text.
+        int removedFront = 0;
+        if (result.size() < fitted.size())
+            while (removedFront < fitted.size() && fitted[removedFront].unicode() <= 32)
+                ++removedFront;
+        inEdit = true;
+        edit->setText(result);
+        inEdit = false;
+        edit->setCursorPosition(qBound(0, caret - removedFront, int(result.size())));
+    }
+
+    QLineEdit *edit;
+    EditRules rules;
+    QString previous;
+    bool inEdit = false;
+};
+
+class HintFilter : public QObject {
+public:
+    HintFilter(QWidget *w, QLabel *status, const QString &hint) : QObject(w), status(status), hint(hint)
+    {
+        w->setMouseTracking(true);
+        // A command's moves must not reach the background behind it, which would clear its hint.
+        if (!hint.isEmpty())
+            w->setAttribute(Qt::WA_NoMousePropagation);
+        w->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        // The background clears on a real move only: a window that appears under a still mouse
+        // keeps its status text.
+        const bool moved = e->type() == QEvent::MouseMove || (e->type() == QEvent::Enter && !hint.isEmpty());
+        if (moved && status)
+            status->setText(hint);
+        return false;
+    }
+
+private:
+    QPointer<QLabel> status;
+    QString hint;
+};
+
+} // namespace
+
+void ApplyEditRules(QLineEdit *edit, const EditRules &rules)
+{
+    if (auto *old = edit->findChild<QObject *>(QStringLiteral("EditRuleFilter"), Qt::FindDirectChildrenOnly))
+        delete old;
+    new EditRuleFilter(edit, rules);
+}
+
+void DigitOnlyKeyFilter(QLineEdit *edit)
+{
+    EditRules r;
+    r.digitsOnly = true;
+    ApplyEditRules(edit, r);
+}
+
+void UpperCaseWhileTyping(QLineEdit *edit, bool trim)
+{
+    EditRules r;
+    r.typing = trim ? EditRules::Case::UpperTrim : EditRules::Case::Upper;
+    ApplyEditRules(edit, r);
+}
+
+void HoverHint(QWidget *command, QLabel *status, const QString &hint) { new HintFilter(command, status, hint); }
+
+void ClearHintOver(QWidget *background, QLabel *status) { new HintFilter(background, status, QString()); }

@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// What typing may do to an edit. Text set by the program is never filtered or cut:
+// the rules act only on what the user types, pastes or drops.
+struct EditRules {
+    enum class Case {
+        None,
+        Upper,      // a-z become A-Z at every typed key
+        UpperTrim,  // trimmed and upper-cased at every typed key
+        Trim,       // trimmed at every typed key
+    };
+    int maxLength = -1;          // typing stops at this many characters (-1: no limit)
+    bool digitsOnly = false;     // keys other than digits, Backspace, Delete, Left, Right are swallowed
+    Case typing = Case::None;
+    bool upperOnKeyRelease = false;  // upper-cased (not trimmed) at every key release, arrows included
+    bool reapplyOnExit = false;      // the typing rule runs again when the focus leaves
+};
+
+// Installs the rules on an edit (a combo box's line edit too). Calling it again replaces them.
+void ApplyEditRules(QLineEdit *edit, const EditRules &rules);
+
+// The digit-only rule alone: `DigitOnlyKeyFilter`.
+void DigitOnlyKeyFilter(QLineEdit *edit);
+// The upper-case rule alone: `UpperCaseWhileTyping`, trimmed unless told otherwise.
+void UpperCaseWhileTyping(QLineEdit *edit, bool trim = true);
+
+// Moving the mouse over `command` writes `hint` into the status text.
+void HoverHint(QWidget *command, QLabel *status, const QString &hint);
+// Moving the mouse over `background` empties the status text.
+void ClearHintOver(QWidget *background, QLabel *status);

@@ -1,0 +1,117 @@
+#include "common/Record.h"
+
+#include "common/Cp1252.h"
+#include "common/Text.h"
+
+#include <cstring>
+#include <stdexcept>
+
+void StoreShortText(char *field, int capacity, const QString &text)
+{
+    // One byte per character, so cutting the bytes cuts the characters.
+    const QByteArray bytes = ToCp1252(TrimText(text)).left(capacity);
+    const int length = int(bytes.size());
+    field[0] = char(static_cast<unsigned char>(length));
+    std::memcpy(field + 1, bytes.constData(), size_t(length));
+    std::memset(field + 1 + length, 0, size_t(capacity - length));
+}
+
+QString LoadShortText(const char *field, int capacity)
+{
+    // A damaged length byte must not make the read leave the field.
+    const int length = qMin(int(static_cast<unsigned char>(field[0])), capacity);
+    // Trimmed on the bytes: a byte of 32 or less is the character of that code, and every other
+    // byte is a character above 32, so this equals trimming the text without a second copy.
+    const auto *text = reinterpret_cast<const unsigned char *>(field + 1);
+    int begin = 0, end = length;
+    while (begin < end && text[begin] <= 32)
+        ++begin;
+    while (end > begin && text[end - 1] <= 32)
+        --end;
+    return FromCp1252(field + 1 + begin, end - begin);
+}
+
+namespace {
+
+void checkField(const RecordLayout &layout, int field)
+{
+    if (field < 0 || field >= layout.fieldCount())
+        throw std::logic_error("field index out of range");
+}
+
+} // namespace
+
+QString YesNoFlag(bool checked)
+{
+    return checked ? QStringLiteral(u"S\u00EC") : QStringLiteral(u"No");
+}
+
+bool LoadYesNoFlag(const QString &stored, bool current)
+{
+    const QString flag = TrimText(stored);
+    if (flag == YesNoFlag(true))
+        return true;
+    if (flag == YesNoFlag(false))
+        return false;
+    return current;
+}
+
+RecordLayout::RecordLayout(std::initializer_list<FieldDef> fields) : fields_(fields)
+{
+    offsets_.reserve(fields_.size());
+    for (const FieldDef &f : fields_) {
+        if (f.capacity < 0 || f.capacity > 255)
+            throw std::logic_error(std::string("field capacity out of range: ") + f.name);
+        offsets_.push_back(size_);
+        size_ += f.capacity + 1;
+    }
+}
+
+int RecordLayout::indexOf(const QString &name) const
+{
+    for (size_t i = 0; i < fields_.size(); ++i)
+        if (name == QLatin1String(fields_[i].name))
+            return int(i);
+    return -1;
+}
+
+QStringList RecordLayout::names() const
+{
+    QStringList out;
+    out.reserve(qsizetype(fields_.size()));
+    for (const FieldDef &f : fields_)
+        out.append(QLatin1String(f.name));
+    return out;
+}
+
+Record::Record(const RecordLayout &layout) : layout_(&layout), bytes_(layout.recordSize(), '\0') {}
+
+Record::Record(const RecordLayout &layout, const QByteArray &bytes) : layout_(&layout), bytes_(bytes)
+{
+    if (bytes_.size() != layout.recordSize())
+        throw std::logic_error("record bytes do not match the layout");
+}
+
+QString Record::text(int field) const
+{
+    checkField(*layout_, field);
+    return LoadShortText(bytes_.constData() + layout_->offset(field), layout_->field(field).capacity);
+}
+
+QString Record::text(const QString &name) const { return text(require(name)); }
+
+void Record::setText(int field, const QString &value)
+{
+    checkField(*layout_, field);
+    StoreShortText(bytes_.data() + layout_->offset(field), layout_->field(field).capacity, value);
+}
+
+void Record::setText(const QString &name, const QString &value) { setText(require(name), value); }
+
+int Record::require(const QString &name) const
+{
+    const int i = layout_->indexOf(name);
+    if (i < 0)
+        throw std::logic_error("no field named " + name.toStdString());
+    return i;
+}

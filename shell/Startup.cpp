@@ -1,0 +1,52 @@
+#include "shell/Startup.h"
+
+#include "shell/Avvio.h"
+#include "shell/CambiaPassword.h"
+#include "shell/Guida.h"
+#include "shell/Info.h"
+#include "shell/Password.h"
+#include "shell/Splash.h"
+
+#include <type_traits>
+
+namespace {
+
+struct StartupWindow {
+    void (*create)();
+    void (*destroy)();
+};
+
+// One entry per window class: creates its single instance into the global, and deletes it again.
+template <auto &Global>
+constexpr StartupWindow Window()
+{
+    using T = std::remove_pointer_t<std::remove_reference_t<decltype(Global)>>;
+    return {[] { Global = new T(); }, [] {
+                delete Global;
+                Global = nullptr;
+            }};
+}
+
+// The fixed creation order; the login window comes first and is the main window.
+const StartupWindow StartupTable[] = {
+    Window<frmPassword>(),       // 1 login
+    Window<frmAvvio>(),          // 2 launcher
+    Window<frmCambiaPassword>(), // 3 password change
+    Window<frmGuida>(),          // 4 help
+    Window<frmInfo>(),           // 5 about
+    Window<frmSplash>(),         // 6 maker's logo
+};
+
+} // namespace
+
+void CreateStartupWindows()
+{
+    for (const StartupWindow &w : StartupTable)
+        w.create();
+}
+
+void DestroyStartupWindows()
+{
+    for (auto it = std::rbegin(StartupTable); it != std::rend(StartupTable); ++it)
+        it->destroy();
+}

@@ -1,0 +1,251 @@
+#include "ShellFixture.h"
+
+#include "common/Widgets.h"
+#include "shell/Avvio.h"
+#include "shell/CambiaPassword.h"
+#include "shell/Guida.h"
+#include "shell/HelpTexts.h"
+#include "shell/Info.h"
+#include "shell/Maker.h"
+#include "shell/Password.h"
+#include "shell/Splash.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <vector>
+
+// Qt's hook table: slot 3 is called with every QObject as it is constructed.
+extern Q_CORE_EXPORT quintptr qtHookData[];
+
+namespace {
+
+std::vector<QObject *> *createdObjects = nullptr;
+void (*previousAddHook)(QObject *) = nullptr;
+
+void RecordCreated(QObject *o)
+{
+    if (createdObjects)
+        createdObjects->push_back(o);
+    if (previousAddHook)
+        previousAddHook(o);
+}
+
+constexpr int AddQObjectHook = 3;
+
+} // namespace
+
+TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
+{
+    ScriptedPlatform sp;
+    std::vector<QObject *> created;
+    createdObjects = &created;
+    previousAddHook = reinterpret_cast<void (*)(QObject *)>(qtHookData[AddQObjectHook]);
+    qtHookData[AddQObjectHook] = reinterpret_cast<quintptr>(&RecordCreated);
+    CreateStartupWindows();
+    qtHookData[AddQObjectHook] = reinterpret_cast<quintptr>(previousAddHook);
+    createdObjects = nullptr;
+
+    const std::vector<QWidget *> expected{frmPassword, frmAvvio, frmCambiaPassword, frmGuida, frmInfo, frmSplash};
+    std::vector<QWidget *> order;
+    for (QObject *o : created)
+        for (QWidget *w : expected)
+            if (o == w)
+                order.push_back(w);
+    EXPECT_EQ(order, expected);
+    for (QWidget *w : expected) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isWindow());
+        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+    }
+    EXPECT_TRUE(frmAvvio->windowState() & Qt::WindowMaximized);
+
+    DestroyStartupWindows();
+    EXPECT_EQ(frmPassword, nullptr);
+    EXPECT_EQ(frmAvvio, nullptr);
+    EXPECT_EQ(frmCambiaPassword, nullptr);
+    EXPECT_EQ(frmGuida, nullptr);
+    EXPECT_EQ(frmInfo, nullptr);
+    EXPECT_EQ(frmSplash, nullptr);
+}
+
+class Launcher : public ShellWindows {
+protected:
+    void SetUp() override
+    {
+        ShellWindows::SetUp();
+        frmAvvio->show();
+    }
+    // Clicks the picture and returns the window that it showed modally (destroyed since).
+    QString clickAndCatchModal(ClickLabel *picture, const std::function<void(QWidget *)> &drive = {})
+    {
+        sp.clear();
+        QPointer<QWidget> shown;
+        sp.onModal = [&](QWidget *w) {
+            shown = w;
+            EXPECT_EQ(w->parentWidget(), frmAvvio);
+            EXPECT_TRUE(w->isWindow());
+            if (drive)
+                drive(w);
+        };
+        QTest::mouseClick(picture, Qt::LeftButton);
+        sp.onModal = nullptr;
+        EXPECT_TRUE(shown.isNull()) << "the creator destroys the window";
+        EXPECT_TRUE(frmAvvio->isVisible());
+        auto modal = sp.callsOf("modal");
+        return modal.size() == 1 ? modal[0].text : QString();
+    }
+};
+
+TEST_F(Launcher, InformationPicturesOpenTheirWindows)
+{
+    EXPECT_EQ(frmAvvio->windowTitle(), QStringLiteral(" Tavoren"));
+    EXPECT_EQ(clickAndCatchModal(frmAvvio->imgInfo,
+                                 [](QWidget *w) {
+                                     EXPECT_EQ(w->windowTitle(), QStringLiteral(" Informazioni su Tavoren"));
+                                 }),
+              QStringLiteral("TfrmInfo"));
+    EXPECT_EQ(clickAndCatchModal(frmAvvio->imgCopyright,
+                                 [](QWidget *w) {
+                                     EXPECT_EQ(w->windowTitle(), QStringLiteral(" Tavoren - ") + MakerName);
+                                 }),
+              QStringLiteral("TfrmSplash"));
+
+    sp.clear();
+    QTest::mouseClick(frmAvvio->imgSito, Qt::LeftButton);
+    ASSERT_EQ(sp.calls.size(), 1u);
+    EXPECT_EQ(sp.calls[0].kind, QStringLiteral("document"));
+    EXPECT_EQ(sp.calls[0].text, MakerWebAddress);
+}
+
+TEST_F(Launcher, GeneralHelpShowsItsTitleAndText)
+{
+    QString title, text;
+    QSize client;
+    EXPECT_EQ(clickAndCatchModal(frmAvvio->imgGuida,
+                                 [&](QWidget *w) {
+                                     auto *help = qobject_cast<TfrmGuida *>(w);
+                                     ASSERT_NE(help, nullptr);
+                                     title = help->lblTitolo->text();
+                                     text = help->txtGuida->toPlainText();
+                                     client = help->size();
+                                     EXPECT_TRUE(help->txtGuida->isReadOnly());
+                                 }),
+              QStringLiteral("TfrmGuida"));
+    EXPECT_EQ(title, QStringLiteral("Uno sguardo a Tavoren."));
+    EXPECT_TRUE(text.startsWith(GeneralHelpParagraphs().value(0))) << text.left(80).toStdString();
+    // The paragraphs stand apart by one empty line.
+    EXPECT_EQ(text, QString(GeneralHelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(client, QSize(670, 572));
+}
+
+TEST_F(Launcher, ExitAndClosingEndTheRun)
+{
+    QTest::mouseClick(frmAvvio->imgEsci, Qt::LeftButton);
+    EXPECT_EQ(sp.callsOf("quit").size(), 1u);
+    sp.clear();
+    frmAvvio->close();
+    EXPECT_EQ(sp.callsOf("quit").size(), 1u);
+}
+
+TEST_F(Launcher, PanelStaysCentredInTheClientArea)
+{
+    frmAvvio->setWindowState(Qt::WindowNoState);
+    frmAvvio->resize(1200, 900);
+    QApplication::processEvents();
+    EXPECT_EQ(frmAvvio->panContainer->geometry(), QRect((1200 - 995) / 2, (900 - 692) / 2, 995, 692));
+    frmAvvio->resize(1016, 713);
+    QApplication::processEvents();
+    EXPECT_EQ(frmAvvio->panContainer->pos(), QPoint(10, 10));
+    // The twins of each application stand one under the other, the button picture under the photo.
+    EXPECT_EQ(frmAvvio->imgFatture->size(), QSize(226, 196));
+    EXPECT_EQ(frmAvvio->btnFatture->size(), QSize(308, 38));
+    EXPECT_EQ(frmAvvio->imgFatture->geometry().center().x(), frmAvvio->btnFatture->geometry().center().x());
+    EXPECT_LT(frmAvvio->imgFatture->geometry().bottom(), frmAvvio->btnFatture->geometry().top());
+    for (QLabel *picture : frmAvvio->panContainer->findChildren<QLabel *>())
+        EXPECT_FALSE(picture->pixmap().isNull()) << picture->objectName().toStdString();
+}
+
+// The links of the three information windows and the commands behind them.
+class InfoWindows : public ShellWindows {
+protected:
+    std::vector<PlatformCall> documentsOpenedBy(const QList<ClickLabel *> &pictures)
+    {
+        sp.clear();
+        for (ClickLabel *p : pictures)
+            QTest::mouseClick(p, Qt::LeftButton);
+        return sp.callsOf("document");
+    }
+};
+
+TEST_F(InfoWindows, AboutLinkWritesAnEmailToTheMaker)
+{
+    TfrmInfo info;
+    const QString mail = "\"mailto:" + MakerEmail +
+                         "?subject=Software Tavoren&body=Salve, desidererei avere le seguenti informazioni sul "
+                         "software in oggetto:\"";
+    auto docs = documentsOpenedBy({info.lnkWeb, info.imgEmail});
+    ASSERT_EQ(docs.size(), 2u);
+    EXPECT_EQ(docs[0].text, mail);
+    EXPECT_EQ(docs[1].text, mail);
+    EXPECT_EQ(info.lnkWeb->text(), MakerEmail);
+}
+
+TEST_F(InfoWindows, SplashLinkOpensTheMakersSite)
+{
+    TfrmSplash splash(frmAvvio);
+    auto docs = documentsOpenedBy({splash.lnkWeb, splash.imgWeb});
+    ASSERT_EQ(docs.size(), 2u);
+    EXPECT_EQ(docs[0].text, MakerWebAddress);
+    EXPECT_EQ(docs[1].text, MakerWebAddress);
+    EXPECT_EQ(splash.imgLogo->size(), QSize(625, 380));
+}
+
+TEST_F(InfoWindows, HelpLinkOpensTheQuotedGuide)
+{
+    sp.onModal = [&](QWidget *w) {
+        auto *help = qobject_cast<TfrmGuida *>(w);
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->lblTitolo->text(), QStringLiteral("Titolo."));
+        EXPECT_EQ(help->txtGuida->toPlainText(), QStringLiteral("Uno.\n\nDue."));
+        auto docs = documentsOpenedBy({help->lnkWeb, help->imgPDF});
+        ASSERT_EQ(docs.size(), 2u);
+        EXPECT_EQ(docs[0].text, "\"" + sp.folder() + "Guida.pdf\"");
+        EXPECT_EQ(docs[1].text, docs[0].text);
+        QTest::mouseClick(help->btnChiudi, Qt::LeftButton);
+        EXPECT_FALSE(help->isVisible());
+    };
+    ShowHelp(frmAvvio, QStringLiteral("Titolo."), QStringLiteral("Uno.\r\n\r\nDue."));
+}
+
+TEST_F(InfoWindows, LinkTurnsOrangeWhileHeldDownOnItOrItsIcon)
+{
+    TfrmInfo info;
+    const QColor darkBlue(0, 0, 139), orange(255, 165, 0);
+    auto colour = [&] { return info.lnkWeb->palette().color(QPalette::WindowText); };
+    EXPECT_EQ(colour(), darkBlue);
+    EXPECT_TRUE(info.lnkWeb->font().underline());
+    for (ClickLabel *part : {info.lnkWeb, info.imgEmail}) {
+        QTest::mousePress(part, Qt::LeftButton);
+        EXPECT_EQ(colour(), orange) << part->objectName().toStdString();
+        QTest::mouseRelease(part, Qt::LeftButton);
+        EXPECT_EQ(colour(), darkBlue) << part->objectName().toStdString();
+    }
+}
+
+TEST_F(InfoWindows, ChiudiClosesEachWindow)
+{
+    TfrmInfo info;
+    TfrmSplash splash;
+    TfrmGuida help;
+    for (QDialog *w : std::initializer_list<QDialog *>{&info, &splash, &help}) {
+        w->show();
+        EXPECT_FALSE(w->findChild<QLabel *>(QStringLiteral("imgLogo"))->pixmap().isNull());
+        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("btnChiudi")), Qt::LeftButton);
+        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+    }
+    EXPECT_TRUE(sp.calls.empty());
+}
