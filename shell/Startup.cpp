@@ -2,8 +2,10 @@
 
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
+#include "shell/CodFisc.h"
 #include "shell/Guida.h"
 #include "shell/Info.h"
+#include "shell/PartitaIVA.h"
 #include "shell/Password.h"
 #include "shell/Splash.h"
 
@@ -35,6 +37,8 @@ const StartupWindow StartupTable[] = {
     Window<frmGuida>(),          // 4 help
     Window<frmInfo>(),           // 5 about
     Window<frmSplash>(),         // 6 maker's logo
+    Window<frmCodFisc>(),        // 7 tax-code check
+    Window<frmPartitaIva>(),     // 8 VAT-number check
 };
 
 } // namespace

@@ -3,10 +3,12 @@
 #include "common/Widgets.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
+#include "shell/CodFisc.h"
 #include "shell/Guida.h"
 #include "shell/HelpTexts.h"
 #include "shell/Info.h"
 #include "shell/Maker.h"
+#include "shell/PartitaIVA.h"
 #include "shell/Password.h"
 #include "shell/Splash.h"
 
@@ -49,7 +51,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     qtHookData[AddQObjectHook] = reinterpret_cast<quintptr>(previousAddHook);
     createdObjects = nullptr;
 
-    const std::vector<QWidget *> expected{frmPassword, frmAvvio, frmCambiaPassword, frmGuida, frmInfo, frmSplash};
+    const std::vector<QWidget *> expected{frmPassword, frmAvvio,   frmCambiaPassword, frmGuida,
+                                          frmInfo,     frmSplash,  frmCodFisc,        frmPartitaIva};
     std::vector<QWidget *> order;
     for (QObject *o : created)
         for (QWidget *w : expected)
