@@ -4,6 +4,7 @@
 #include "common/OpenURL.h"
 #include "common/Platform.h"
 #include "common/Widgets.h"
+#include "owners/Clienti.h"
 #include "shell/Artwork.h"
 #include "shell/Guida.h"
 #include "shell/HelpTexts.h"
@@ -129,7 +130,11 @@ void TfrmAvvio::closeEvent(QCloseEvent *e)
 }
 
 // The application windows are connected here as they are built.
-void TfrmAvvio::imgProprietariClick() {}
+void TfrmAvvio::imgProprietariClick()
+{
+    frmClienti->show();
+    hide();
+}
 void TfrmAvvio::imgAnimaliClick() {}
 void TfrmAvvio::imgCertificatiClick() {}
 void TfrmAvvio::imgAppuntamentiClick() {}

@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "owners/Clienti.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/CodFisc.h"
@@ -39,6 +40,7 @@ const StartupWindow StartupTable[] = {
     Window<frmSplash>(),         // 6 maker's logo
     Window<frmCodFisc>(),        // 7 tax-code check
     Window<frmPartitaIva>(),     // 8 VAT-number check
+    Window<frmClienti>(),        // 11 owner card
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "common/Archive.h"
 #include "common/Errors.h"
 #include "common/Record.h"
-#include "tests/common/FileBytes.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "common/Errors.h"
 #include "common/Files.h"
 #include "common/IniFile.h"
-#include "tests/common/FileBytes.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "common/Widgets.h"
+#include "owners/Clienti.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/CodFisc.h"
@@ -51,8 +52,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     qtHookData[AddQObjectHook] = reinterpret_cast<quintptr>(previousAddHook);
     createdObjects = nullptr;
 
-    const std::vector<QWidget *> expected{frmPassword, frmAvvio,   frmCambiaPassword, frmGuida,
-                                          frmInfo,     frmSplash,  frmCodFisc,        frmPartitaIva};
+    const std::vector<QWidget *> expected{frmPassword, frmAvvio,   frmCambiaPassword, frmGuida,  frmInfo,
+                                          frmSplash,   frmCodFisc, frmPartitaIva,     frmClienti};
     std::vector<QWidget *> order;
     for (QObject *o : created)
         for (QWidget *w : expected)

@@ -1,0 +1,636 @@
+#include "common/CommandPictures.h"
+
+#include "common/Text.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <algorithm>
+
+// Every glyph is drawn in a 100 x 100 design square that the painter scales to the place it gets,
+// so the pictures stay sharp at any size.
+namespace {
+
+const QColor Navy(0x1f, 0x4e, 0x79);
+const QColor Blue(0x2e, 0x75, 0xb6);
+const QColor TileTop(0x3a, 0x80, 0xc4);
+const QColor TileBottom(0x27, 0x66, 0xa8);
+const QColor Sky(0x9d, 0xc3, 0xe6);
+const QColor Pale(0xdd, 0xeb, 0xf7);
+const QColor Green(0x2e, 0x9e, 0x4f);
+const QColor DarkGreen(0x1f, 0x7a, 0x3a);
+const QColor Red(0xd6, 0x3a, 0x3a);
+
+QFont pictureFont(qreal pixels, bool bold)
+{
+    QFont f(QStringLiteral("Tahoma"));
+    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(std::max(6, qFloor(pixels)));
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+// The largest font up to `maxPixels` at which one line of text fits the width.
+QFont fittedFont(const QString &text, qreal width, qreal maxPixels, bool bold)
+{
+    for (qreal px = maxPixels; px > 6; px -= 0.5) {
+        QFont f = pictureFont(px, bold);
+        if (QFontMetricsF(f).horizontalAdvance(text) <= width)
+            return f;
+    }
+    return pictureFont(6, bold);
+}
+
+QPixmap blank(QSize size)
+{
+    QPixmap pm(size.expandedTo(QSize(1, 1)));
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+void prepare(QPainter &p)
+{
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+}
+
+void drawTile(QPainter &p, const QRectF &r, const QColor &top, const QColor &bottom, const QColor &edge)
+{
+    const qreal radius = std::min(r.height(), r.width()) * 0.18;
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.setPen(QPen(edge, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+}
+
+// Maps the 100 x 100 design square onto `r` for the drawing that follows.
+class Design {
+public:
+    Design(QPainter &p, const QRectF &r) : p(p)
+    {
+        p.save();
+        p.translate(r.topLeft());
+        p.scale(r.width() / 100.0, r.height() / 100.0);
+    }
+    ~Design() { p.restore(); }
+
+private:
+    QPainter &p;
+};
+
+QPen stroke(const QColor &c, qreal width = 7)
+{
+    QPen pen(c, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+QPainterPath pageOutline(qreal x, qreal y, qreal w, qreal h)
+{
+    const qreal fold = w * 0.3;
+    QPainterPath path;
+    path.moveTo(x, y);
+    path.lineTo(x + w - fold, y);
+    path.lineTo(x + w, y + fold);
+    path.lineTo(x + w, y + h);
+    path.lineTo(x, y + h);
+    path.closeSubpath();
+    path.moveTo(x + w - fold, y);
+    path.lineTo(x + w - fold, y + fold);
+    path.lineTo(x + w, y + fold);
+    return path;
+}
+
+void glyphNew(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(pageOutline(16, 8, 54, 78));
+    p.setBrush(c);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(70, 72), 22, 22);
+    p.setPen(stroke(TileBottom, 7));
+    p.drawLine(QPointF(70, 61), QPointF(70, 83));
+    p.drawLine(QPointF(59, 72), QPointF(81, 72));
+}
+
+void glyphDuplicate(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(pageOutline(10, 8, 50, 66));
+    p.setBrush(TileBottom);
+    p.drawPath(pageOutline(38, 26, 50, 66));
+    p.setBrush(Qt::NoBrush);
+    for (qreal y : {56.0, 68.0, 80.0})
+        p.drawLine(QPointF(48, y), QPointF(78, y));
+}
+
+void glyphAttach(QPainter &p, const QColor &c)
+{
+    p.save();
+    p.translate(50, 50);
+    p.rotate(40);
+    p.translate(-50, -50);
+    QPainterPath clip;
+    clip.moveTo(56, 34);
+    clip.lineTo(56, 72);
+    clip.arcTo(QRectF(40, 64, 16, 16), 0, -180);
+    clip.lineTo(40, 24);
+    clip.arcTo(QRectF(40, 6, 24, 24), 180, -180);
+    clip.lineTo(64, 78);
+    clip.arcTo(QRectF(32, 62, 32, 32), 0, -180);
+    clip.lineTo(32, 30);
+    p.setPen(stroke(c, 6.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(clip);
+    p.restore();
+}
+
+void glyphSave(QPainter &p, const QColor &c)
+{
+    QPainterPath disk;
+    disk.moveTo(12, 12);
+    disk.lineTo(76, 12);
+    disk.lineTo(88, 24);
+    disk.lineTo(88, 88);
+    disk.lineTo(12, 88);
+    disk.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawPath(disk);
+    p.setBrush(TileBottom);
+    p.drawRect(QRectF(28, 12, 40, 24));
+    p.setBrush(c);
+    p.drawRect(QRectF(54, 16, 9, 16));
+    p.setBrush(TileBottom);
+    p.drawRoundedRect(QRectF(24, 50, 52, 32), 3, 3);
+}
+
+void glyphFind(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c, 8));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(42, 42), 26, 26);
+    p.setPen(stroke(c, 14));
+    p.drawLine(QPointF(62, 62), QPointF(86, 86));
+}
+
+void glyphPreview(QPainter &p, const QColor &c)
+{
+    QPainterPath eye;
+    eye.moveTo(6, 50);
+    eye.quadTo(50, 4, 94, 50);
+    eye.quadTo(50, 96, 6, 50);
+    p.setPen(stroke(c, 6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(eye);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(50, 50), 17, 17);
+    p.setBrush(TileBottom);
+    p.drawEllipse(QPointF(50, 50), 7, 7);
+}
+
+void glyphPrint(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c, 6));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(28, 10, 44, 26));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawRoundedRect(QRectF(8, 34, 84, 38), 8, 8);
+    p.setBrush(TileBottom);
+    p.drawEllipse(QPointF(78, 46), 4, 4);
+    p.setPen(stroke(c, 6));
+    p.setBrush(TileBottom);
+    p.drawRect(QRectF(26, 58, 48, 32));
+    p.drawLine(QPointF(36, 70), QPointF(64, 70));
+    p.drawLine(QPointF(36, 80), QPointF(58, 80));
+}
+
+void glyphPdf(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(pageOutline(18, 6, 64, 88));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Red);
+    p.drawRoundedRect(QRectF(4, 48, 72, 30), 5, 5);
+    p.setPen(Qt::white);
+    QFont f = pictureFont(24, true);
+    p.setFont(f);
+    p.drawText(QRectF(4, 48, 72, 30), Qt::AlignCenter, QStringLiteral("PDF"));
+}
+
+void glyphPhone(QPainter &p, const QColor &c)
+{
+    // A handset: a curved grip widening at both ends.
+    QPainterPath h;
+    h.moveTo(22, 10);
+    h.cubicTo(4, 18, 8, 50, 30, 72);
+    h.cubicTo(50, 92, 80, 98, 90, 78);
+    h.lineTo(74, 62);
+    h.cubicTo(68, 60, 62, 70, 58, 70);
+    h.cubicTo(48, 66, 34, 52, 30, 42);
+    h.cubicTo(30, 38, 40, 32, 38, 26);
+    h.closeSubpath();
+    p.setPen(stroke(c, 3));
+    p.setBrush(c);
+    p.drawPath(h);
+    // Call-back arrows.
+    p.setPen(stroke(c, 5));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(52, 8, 40, 40), 0, 90 * 16);
+    p.drawLine(QPointF(92, 28), QPointF(86, 18));
+    p.drawLine(QPointF(92, 28), QPointF(98, 19));
+}
+
+void glyphExport(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c, 5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(8, 14, 56, 72));
+    for (qreal y : {32.0, 50.0, 68.0})
+        p.drawLine(QPointF(8, y), QPointF(64, y));
+    p.drawLine(QPointF(30, 14), QPointF(30, 86));
+    p.setPen(stroke(c, 9));
+    p.drawLine(QPointF(48, 50), QPointF(90, 50));
+    p.drawLine(QPointF(90, 50), QPointF(76, 36));
+    p.drawLine(QPointF(90, 50), QPointF(76, 64));
+}
+
+void glyphHelp(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c, 7));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(50, 50), 42, 42);
+    QPainterPath q;
+    q.moveTo(34, 38);
+    q.cubicTo(34, 18, 66, 18, 66, 38);
+    q.cubicTo(66, 52, 50, 50, 50, 62);
+    p.setPen(stroke(c, 9));
+    p.drawPath(q);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(50, 77), 6, 6);
+}
+
+void glyphExit(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c, 6));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath frame;
+    frame.moveTo(52, 30);
+    frame.lineTo(52, 10);
+    frame.lineTo(12, 10);
+    frame.lineTo(12, 90);
+    frame.lineTo(52, 90);
+    frame.lineTo(52, 70);
+    p.drawPath(frame);
+    p.setPen(stroke(c, 9));
+    p.drawLine(QPointF(30, 50), QPointF(88, 50));
+    p.drawLine(QPointF(88, 50), QPointF(72, 34));
+    p.drawLine(QPointF(88, 50), QPointF(72, 66));
+}
+
+void glyphInitial(QPainter &p, const QColor &c, const QString &word)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(QPointF(50, 50), 42, 42);
+    p.setPen(TileBottom);
+    p.setFont(pictureFont(52, true));
+    p.drawText(QRectF(0, 0, 100, 100), Qt::AlignCenter, UpperText(LeftChars(TrimText(word), 1)));
+}
+
+void drawCommandGlyph(QPainter &p, const QString &word, const QRectF &r)
+{
+    Design d(p, r);
+    const QColor c = Qt::white;
+    const QString w = TrimText(word);
+    if (w == QLatin1String("Nuovo"))
+        glyphNew(p, c);
+    else if (w == QLatin1String("Duplica"))
+        glyphDuplicate(p, c);
+    else if (w == QLatin1String("Allega file"))
+        glyphAttach(p, c);
+    else if (w == QLatin1String("Salva"))
+        glyphSave(p, c);
+    else if (w == QLatin1String("Trova"))
+        glyphFind(p, c);
+    else if (w == QLatin1String("Anteprima"))
+        glyphPreview(p, c);
+    else if (w == QLatin1String("Stampa"))
+        glyphPrint(p, c);
+    else if (w == QLatin1String("Crea PDF"))
+        glyphPdf(p, c);
+    else if (w == QLatin1String("Da ricontattare"))
+        glyphPhone(p, c);
+    else if (w == QLatin1String("Esporta archivio"))
+        glyphExport(p, c);
+    else if (w == QLatin1String("Guida"))
+        glyphHelp(p, c);
+    else if (w == QLatin1String("Esci"))
+        glyphExit(p, c);
+    else
+        glyphInitial(p, c, w);
+}
+
+} // namespace
+
+QPixmap CommandPicture(const QString &word, QSize size)
+{
+    QPixmap pm = blank(size);
+    QPainter p(&pm);
+    prepare(p);
+    const QRectF r(QPointF(0, 0), QSizeF(pm.size()));
+    drawTile(p, r, TileTop, TileBottom, Navy);
+    const qreal w = r.width(), h = r.height();
+    if (w >= h * 1.6) {
+        // Wide tile: glyph at the left, word beside it.
+        const qreal g = h * 0.62;
+        const qreal margin = (h - g) / 2;
+        drawCommandGlyph(p, word, QRectF(margin + 4, margin, g, g));
+        const QRectF text(margin + g + 14, 0, w - (margin + g + 14) - 8, h);
+        const qreal nominal = h * 0.32;
+        p.setPen(Qt::white);
+        const int blank = int(word.lastIndexOf(QLatin1Char(' ')));
+        QFont one = fittedFont(word, text.width(), nominal, true);
+        if (one.pixelSize() >= qFloor(nominal) || blank < 0) {
+            p.setFont(one);
+            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, word);
+        } else {
+            // A long command keeps its letters large on two lines.
+            const QString first = word.left(blank), second = word.mid(blank + 1);
+            QFont two = fittedFont(first.size() > second.size() ? first : second, text.width(), nominal, true);
+            two.setPixelSize(std::min(two.pixelSize(), int(h * 0.36)));
+            p.setFont(two);
+            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, first + QLatin1Char('\n') + second);
+        }
+    } else {
+        // Tall tile: glyph above, word below.
+        const qreal textHeight = h * 0.28;
+        const qreal g = std::min(w * 0.6, h - textHeight - 10);
+        drawCommandGlyph(p, word, QRectF((w - g) / 2, 6, g, g));
+        const QRectF text(4, h - textHeight - 4, w - 8, textHeight);
+        p.setFont(fittedFont(word, text.width(), textHeight * 0.8, true));
+        p.setPen(Qt::white);
+        p.drawText(text, Qt::AlignCenter, word);
+    }
+    return pm;
+}
+
+namespace {
+
+// A small blue tile with a white glyph in a centred design square of `share` of its shorter side.
+template <typename Glyph>
+QPixmap glyphTile(QSize size, qreal share, Glyph glyph)
+{
+    QPixmap pm = blank(size);
+    QPainter p(&pm);
+    prepare(p);
+    const QRectF r(QPointF(0, 0), QSizeF(pm.size()));
+    drawTile(p, r, TileTop, TileBottom, Navy);
+    const qreal side = std::min(r.width(), r.height()) * share;
+    Design d(p, QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side));
+    glyph(p);
+    return pm;
+}
+
+} // namespace
+
+QPixmap ArrowPicture(int direction, QSize size)
+{
+    return glyphTile(size, 0.7, [direction](QPainter &p) {
+        // Drawn pointing right; the first and previous arrows are mirrored.
+        if (direction == ArrowFirst || direction == ArrowPrevious) {
+            p.translate(100, 0);
+            p.scale(-1, 1);
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        const bool toEnd = direction == ArrowFirst || direction == ArrowLast;
+        const qreal tip = toEnd ? 76 : 84;
+        QPolygonF tri;
+        tri << QPointF(tip - 56, 14) << QPointF(tip, 50) << QPointF(tip - 56, 86);
+        p.drawPolygon(tri);
+        if (toEnd)
+            p.drawRect(QRectF(78, 14, 12, 72));
+    });
+}
+
+QPixmap CheckPicture(QSize size)
+{
+    return glyphTile(size, 0.74, [](QPainter &p) {
+        p.setPen(stroke(Qt::white, 15));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath tick;
+        tick.moveTo(14, 52);
+        tick.lineTo(40, 78);
+        tick.lineTo(88, 22);
+        p.drawPath(tick);
+    });
+}
+
+QPixmap EmailPicture(QSize size)
+{
+    return glyphTile(size, 0.74, [](QPainter &p) {
+        p.setPen(stroke(TileBottom, 5));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(6, 20, 88, 60), 6, 6);
+        QPainterPath flap;
+        flap.moveTo(8, 24);
+        flap.lineTo(50, 56);
+        flap.lineTo(92, 24);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(flap);
+    });
+}
+
+QPixmap PrivacyPicture(QSize size)
+{
+    QPixmap pm = blank(size);
+    QPainter p(&pm);
+    prepare(p);
+    const QRectF r(QPointF(0, 0), QSizeF(pm.size()));
+    drawTile(p, r, Green.lighter(112), Green, DarkGreen);
+    const qreal h = r.height();
+    const qreal g = h * 0.64;
+    {
+        // A shield with a keyhole.
+        Design d(p, QRectF((h - g) / 2 + 4, (h - g) / 2, g, g));
+        QPainterPath shield;
+        shield.moveTo(50, 4);
+        shield.cubicTo(66, 14, 80, 16, 92, 16);
+        shield.cubicTo(92, 60, 76, 84, 50, 96);
+        shield.cubicTo(24, 84, 8, 60, 8, 16);
+        shield.cubicTo(20, 16, 34, 14, 50, 4);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPath(shield);
+        p.setBrush(DarkGreen);
+        p.drawEllipse(QPointF(50, 42), 11, 11);
+        QPolygonF slot;
+        slot << QPointF(44, 46) << QPointF(56, 46) << QPointF(60, 72) << QPointF(40, 72);
+        p.drawPolygon(slot);
+    }
+    const qreal left = (h - g) / 2 + g + 14;
+    const QRectF text(left, 0, r.width() - left - 8, h);
+    const QString word = QStringLiteral("PRIVACY");
+    p.setFont(fittedFont(word, text.width(), h * 0.42, true));
+    p.setPen(Qt::white);
+    p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, word);
+    return pm;
+}
+
+namespace {
+
+void sectionPerson(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blue);
+    p.drawEllipse(QPointF(50, 34), 18, 18);
+    QPainterPath body;
+    body.moveTo(16, 88);
+    body.cubicTo(16, 60, 30, 56, 50, 56);
+    body.cubicTo(70, 56, 84, 60, 84, 88);
+    body.closeSubpath();
+    p.drawPath(body);
+}
+
+void sectionPhone(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blue);
+    p.drawRoundedRect(QRectF(30, 10, 40, 80), 8, 8);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(35, 20, 30, 52));
+    p.setBrush(Blue.lighter(150));
+    p.drawEllipse(QPointF(50, 81), 4, 4);
+    p.setPen(stroke(Blue, 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(62, 26, 22, 22), -60 * 16, 120 * 16);
+    p.drawArc(QRectF(60, 18, 34, 38), -60 * 16, 120 * 16);
+}
+
+void sectionPayment(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Navy);
+    p.drawRoundedRect(QRectF(8, 24, 84, 54), 7, 7);
+    p.setBrush(QColor(0x24, 0x32, 0x40));
+    p.drawRect(QRectF(8, 34, 84, 12));
+    p.setBrush(QColor(0xf2, 0xb1, 0x34));
+    p.drawRoundedRect(QRectF(16, 52, 16, 12), 2, 2);
+    p.setPen(stroke(Pale, 4));
+    p.drawLine(QPointF(40, 64), QPointF(80, 64));
+}
+
+void sectionIdentity(QPainter &p)
+{
+    p.setPen(stroke(Blue, 4));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(6, 22, 88, 58), 6, 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Sky);
+    p.drawRect(QRectF(14, 32, 28, 38));
+    p.setBrush(Blue);
+    p.drawEllipse(QPointF(28, 44), 7, 7);
+    QPainterPath bust;
+    bust.moveTo(16, 68);
+    bust.cubicTo(16, 54, 40, 54, 40, 68);
+    bust.closeSubpath();
+    p.drawPath(bust);
+    p.setPen(stroke(Blue, 4));
+    for (qreal y : {40.0, 52.0, 64.0})
+        p.drawLine(QPointF(50, y), QPointF(84, y));
+}
+
+void sectionNotes(QPainter &p)
+{
+    p.setPen(stroke(Blue, 4));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(14, 10, 58, 80), 4, 4);
+    for (qreal y : {28.0, 42.0, 56.0, 70.0})
+        p.drawLine(QPointF(24, y), QPointF(60, y));
+    // A pencil across the page.
+    p.save();
+    p.translate(70, 56);
+    p.rotate(-55);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf2, 0xb1, 0x34));
+    p.drawRect(QRectF(-6, -30, 12, 44));
+    p.setBrush(Navy);
+    p.drawRect(QRectF(-6, -36, 12, 6));
+    p.setBrush(QColor(0xc9, 0x9a, 0x6b));
+    QPolygonF tip;
+    tip << QPointF(-6, 14) << QPointF(6, 14) << QPointF(0, 26);
+    p.drawPolygon(tip);
+    p.restore();
+}
+
+void paw(QPainter &p, QPointF at, qreal scale, qreal angle)
+{
+    p.save();
+    p.translate(at);
+    p.rotate(angle);
+    p.scale(scale, scale);
+    p.drawEllipse(QPointF(0, 8), 14, 11);
+    p.drawEllipse(QPointF(-15, -8), 5.5, 7);
+    p.drawEllipse(QPointF(-5, -16), 5.5, 7);
+    p.drawEllipse(QPointF(6, -16), 5.5, 7);
+    p.drawEllipse(QPointF(16, -8), 5.5, 7);
+    p.restore();
+}
+
+} // namespace
+
+QPixmap SectionPicture(SectionGlyph glyph, QSize size)
+{
+    QPixmap pm = blank(size);
+    QPainter p(&pm);
+    prepare(p);
+    const QRectF r(QPointF(0, 0), QSizeF(pm.size()));
+    p.setPen(QPen(Sky, 1));
+    p.setBrush(Pale);
+    const qreal radius = std::min(r.width(), r.height()) * 0.12;
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    const qreal side = std::min(r.width(), r.height()) * 0.8;
+    Design d(p, QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side));
+    switch (glyph) {
+    case SectionGlyph::Person: sectionPerson(p); break;
+    case SectionGlyph::Phone: sectionPhone(p); break;
+    case SectionGlyph::Payment: sectionPayment(p); break;
+    case SectionGlyph::Identity: sectionIdentity(p); break;
+    case SectionGlyph::Notes: sectionNotes(p); break;
+    }
+    return pm;
+}
+
+QPixmap DecorationPicture(QSize size)
+{
+    QPixmap pm = blank(size);
+    QPainter p(&pm);
+    prepare(p);
+    const QRectF r(QPointF(0, 0), QSizeF(pm.size()));
+    const qreal side = std::min(r.width(), r.height()) - 4;
+    Design d(p, QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side));
+    QRadialGradient g(QPointF(50, 40), 60);
+    g.setColorAt(0, Qt::white);
+    g.setColorAt(1, Pale);
+    p.setPen(QPen(Sky, 3));
+    p.setBrush(g);
+    p.drawEllipse(QPointF(50, 50), 47, 47);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blue);
+    paw(p, QPointF(38, 64), 0.9, -20);
+    p.setBrush(Sky.darker(115));
+    paw(p, QPointF(64, 34), 0.75, 15);
+    return pm;
+}
