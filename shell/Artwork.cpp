@@ -836,8 +836,8 @@ QPixmap LoginHeading(QSize size)
                    QRectF(t.left(), t.top() + h * 0.38, t.width(), h * 0.36), h * 0.18, false, Ink,
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
         drawFitted(p, QStringLiteral("Password di primo accesso: bromeliaspunto"),
-                   QRectF(t.left(), t.top() + h * 0.76, t.width(), h * 0.24), h * 0.16, true, Blue,
-                   Qt::AlignLeft | Qt::AlignVCenter);
+                   QRectF(t.left(), t.top() + h * 0.74, t.width(), h * 0.26), h * 0.12, true, Blue,
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
     });
 }
 
