@@ -1,10 +1,12 @@
 // Sequential scans of a 100,000-record archive of owner-sized records (3702 bytes), beside a raw
 // read of the same file.
+#include "bench/RawRead.h"
 #include "common/Archive.h"
 #include "common/Record.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -60,18 +62,10 @@ void setBytes(benchmark::State &state)
 // The disk's share: read() of the whole file into one 3702-byte buffer, a record at a time.
 void BM_RawRead(benchmark::State &state)
 {
-    const QByteArray native = QFile::encodeName(archivePath());
+    const QString path = archivePath();
     const int size = ownerSizedLayout().recordSize();
-    std::vector<char> buffer(size_t(size), 0);
-    for (auto _ : state) {
-        const int fd = ::open(native.constData(), O_RDONLY);
-        int64_t total = 0;
-        ssize_t n;
-        while ((n = ::read(fd, buffer.data(), buffer.size())) > 0)
-            total += n;
-        ::close(fd);
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RawReadFile(path, size));
     setBytes(state);
 }
 

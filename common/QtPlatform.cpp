@@ -87,7 +87,10 @@ void QtPlatform::showModal(QWidget *window)
 QString QtPlatform::openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    // "*.*" means every file on Windows; here a name without a dot would be hidden by it.
+    QString f = filter;
+    f.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    return QFileDialog::getOpenFileName(parent, caption, folder, f);
 }
 
 QString QtPlatform::saveFileName(QWidget *parent, const QString &caption, const QString &proposed,

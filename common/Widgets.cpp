@@ -5,6 +5,8 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QLineEdit>
 #include <QScreen>
 
 ClickLabel::ClickLabel(QWidget *parent, const QString &name) : QLabel(parent)
@@ -87,6 +89,46 @@ public:
 
 private:
     QWidget *to;
+};
+
+bool isEnter(QEvent *e)
+{
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(e)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Enter on a focused button presses it.
+class EnterPresses : public QObject {
+public:
+    explicit EnterPresses(QPushButton *button) : QObject(button), button(button) { button->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (!isEnter(e))
+            return false;
+        button->click();
+        return true;
+    }
+
+private:
+    QPushButton *button;
+};
+
+// Enter in an edit moves the focus to a button; the key goes no further.
+class EnterMoves : public QObject {
+public:
+    EnterMoves(QLineEdit *edit, QPushButton *button) : QObject(edit), button(button) { edit->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (!isEnter(e))
+            return false;
+        button->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+
+private:
+    QPushButton *button;
 };
 
 } // namespace
@@ -198,3 +240,14 @@ private:
 } // namespace
 
 void DrawOnFirstShow(QWidget *window, std::function<void()> draw) { new FirstShow(window, std::move(draw)); }
+
+void MakeEnterButtons(const QList<QPushButton *> &buttons)
+{
+    for (QPushButton *b : buttons) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        new EnterPresses(b);
+    }
+}
+
+void EnterMovesTo(QLineEdit *edit, QPushButton *button) { new EnterMoves(edit, button); }

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QWidget>
 
+class QLineEdit;
+class QPushButton;
+
 #include <functional>
 
 // A picture or text that acts as a command: it takes no focus, so clicking it never makes the
@@ -41,6 +44,12 @@ HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name);
 
 // Enter in one field moves the focus to the next; the last leads back to the first.
 void EnterFocusChain(const QList<QWidget *> &chain);
+
+// Buttons of a dialog: Enter on a focused one presses it, and no button is pressed by Enter
+// elsewhere in the window.
+void MakeEnterButtons(const QList<QPushButton *> &buttons);
+// Enter in `edit` moves the focus to `button` without pressing it; the key goes no further.
+void EnterMovesTo(QLineEdit *edit, QPushButton *button);
 
 // Fills a window's background with a vertical gradient.
 void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom);

@@ -1,5 +1,6 @@
 #include "owners/Clienti.h"
 
+#include "common/CodeCombo.h"
 #include "common/CommandPictures.h"
 #include "common/Dates.h"
 #include "common/EditRules.h"
@@ -7,8 +8,15 @@
 #include "common/RecordCard.h"
 #include "common/Text.h"
 #include "common/Widgets.h"
+#include "owners/Carta.h"
+#include "owners/ExpClienti.h"
+#include "owners/Iban.h"
 #include "owners/OwnerPrint.h"
 #include "owners/OwnerRecord.h"
+#include "owners/Privacy.h"
+#include "owners/Ricontatta.h"
+#include "owners/TrovaClienti.h"
+#include "shell/AllegaCartella.h"
 #include "shell/CodFisc.h"
 #include "shell/Guida.h"
 #include "shell/PartitaIVA.h"
@@ -23,6 +31,7 @@
 #include <QShowEvent>
 
 #include <algorithm>
+#include <memory>
 
 TfrmClienti *frmClienti = nullptr;
 
@@ -149,12 +158,7 @@ ClickLabel *makePicture(QWidget *parent, const QString &name, const QRect &r, co
 QComboBox *makeProvince(QWidget *section, const QString &field, int x, int row)
 {
     auto *c = makeEdit<QComboBox>(section, field, QStringLiteral("Prov."), x, row, 72);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCompleter(nullptr);  // the list only offers values: typing is never completed
-    c->addItems(ProvinceCodes());
-    c->setMaxVisibleItems(16);
-    c->setCurrentIndex(-1);
+    MakeCodeCombo(c, ProvinceCodes(), 2);
     c->lineEdit()->setAttribute(Qt::WA_NoMousePropagation);
     c->lineEdit()->setFont(editFont());
     return c;
@@ -396,7 +400,7 @@ void TfrmClienti::FormCreate()
         } else if (w == txtCodFisc || w == txtIban) {
             rules.typing = EditRules::Case::UpperTrim;
         } else if (w == txtProvNasc || w == txtProvRes) {
-            // Focus changes reach a combo box, not its line edit: see eventFilter.
+            // The focus rules of the province boxes come with MakeCodeCombo.
             rules.typing = EditRules::Case::UpperTrim;
         } else if (w == txtCapRes) {
             rules.upperOnKeyRelease = true;
@@ -406,8 +410,6 @@ void TfrmClienti::FormCreate()
         }
         ApplyEditRules(edit, rules);
     }
-    txtProvNasc->installEventFilter(this);
-    txtProvRes->installEventFilter(this);
 
     EnterFocusChain({txtCliente,    txtDataNasc,  txtComuneNasc, txtProvNasc,     txtSesso,
                      txtRecapito,   txtIndirizzoRes, txtProvRes, txtComuneRes,    txtCapRes,
@@ -487,25 +489,6 @@ void TfrmClienti::closeEvent(QCloseEvent *e)
     ReturnToLauncher(this);
 }
 
-bool TfrmClienti::eventFilter(QObject *watched, QEvent *e)
-{
-    // The province boxes: the list selection is dropped each time a box takes the focus (its text
-    // stays), and the text is trimmed and upper-cased again when the focus leaves.
-    auto *combo = qobject_cast<QComboBox *>(watched);
-    if (combo && (combo == txtProvNasc || combo == txtProvRes)) {
-        if (e->type() == QEvent::FocusIn) {
-            const QString text = combo->currentText();
-            combo->setCurrentIndex(-1);
-            combo->setEditText(text);
-        } else if (e->type() == QEvent::FocusOut) {
-            const QString text = UpperText(TrimText(combo->currentText()));
-            if (text != combo->currentText())
-                combo->setEditText(text);
-        }
-    }
-    return QWidget::eventFilter(watched, e);
-}
-
 void TfrmClienti::cmdNuovoClick() { card->New(); }
 void TfrmClienti::cmdDuplicaClick() { card->Duplicate(); }
 void TfrmClienti::cmdSalvaClick() { card->Save(); }
@@ -516,13 +499,10 @@ void TfrmClienti::cmdUltimoClick() { card->Last(); }
 
 void TfrmClienti::cmdFileClick()
 {
-    // The attach-files dialog is connected with the shared dialogs.
+    OpenAttachFiles(this, QStringLiteral("clienti"), AttachmentLabelsOf(this));
 }
 
-void TfrmClienti::cmdTrovaClick()
-{
-    // The owner search is connected with the search windows.
-}
+void TfrmClienti::cmdTrovaClick() { OpenOwnerSearch(this, QStringLiteral("clienti")); }
 
 void TfrmClienti::cmdAnteprimaClick() { PreviewOwnerCard(*this); }
 
@@ -532,12 +512,14 @@ void TfrmClienti::cmdPDFClick() { ExportOwnerCardPdf(*this); }
 
 void TfrmClienti::cmdRicontattaClick()
 {
-    // The list of owners to recontact is connected with the search windows.
+    std::unique_ptr<TfrmRicontatta> list(new TfrmRicontatta(this));
+    ShowModal(list.get());
 }
 
 void TfrmClienti::cmdEsportaClick()
 {
-    // The owners' export is connected with the export windows.
+    const std::unique_ptr<TfrmExpClienti> exportWindow(new TfrmExpClienti(this));
+    ShowModal(exportWindow.get());
 }
 
 void TfrmClienti::cmdGuidaClick()
@@ -550,15 +532,9 @@ void TfrmClienti::cmdEsciClick() { close(); }
 void TfrmClienti::btnCodFiscClick() { OpenTaxCodeCheck(this, txtCodFisc->text()); }
 void TfrmClienti::btnPartitaIvaClick() { OpenVatCheck(this, txtPartitaIva->text()); }
 
-void TfrmClienti::btnCartaClick()
-{
-    // The payment-card check is connected with the payment checks.
-}
+void TfrmClienti::btnCartaClick() { OpenCardCheck(this, txtCarta->text()); }
 
-void TfrmClienti::btnIbanClick()
-{
-    // The IBAN check is connected with the payment checks.
-}
+void TfrmClienti::btnIbanClick() { OpenIbanCheck(this, txtIban->text()); }
 
 void TfrmClienti::btnEmailClick()
 {
@@ -567,5 +543,17 @@ void TfrmClienti::btnEmailClick()
 
 void TfrmClienti::btnPrivacyClick()
 {
-    // The privacy notice is connected with the privacy window.
+    std::unique_ptr<TfrmPrivacy> privacy(new TfrmPrivacy(this));
+    privacy->txtPaziente->setText(TrimText(txtCliente->text()));
+    privacy->txtComuneNasc->setText(TrimText(txtComuneNasc->text()));
+    privacy->txtProvNasc->setEditText(TrimText(txtProvNasc->currentText()));
+    privacy->txtDataNasc->setText(TrimText(txtDataNasc->text()));
+    privacy->txtComuneRes->setText(TrimText(txtComuneRes->text()));
+    privacy->txtProvRes->setEditText(TrimText(txtProvRes->currentText()));
+    privacy->txtCapRes->setText(TrimText(txtCapRes->text()));
+    privacy->txtIndirizzo->setText(TrimText(txtIndirizzoRes->text()));
+    privacy->txtCodFisc->setText(TrimText(txtCodFisc->text()));
+    privacy->txtRecapito->setText(TrimText(txtRecapito->text()));
+    privacy->txtData->setText(FormatDate(Today()));
+    ShowModal(privacy.get());
 }

@@ -158,7 +158,6 @@ protected:
     void showEvent(QShowEvent *e) override;   // FormShow
     void closeEvent(QCloseEvent *e) override; // FormClose
     void resizeEvent(QResizeEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     void FormCreate();

@@ -1,16 +1,8 @@
 #include "shell/PartitaIVA.h"
 
-#include "common/Dates.h"
-#include "common/EditRules.h"
-#include "common/Platform.h"
-#include "common/Text.h"
-#include "shell/CodFisc.h"
-
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QtMath>
 
 TfrmPartitaIva *frmPartitaIva = nullptr;
@@ -43,7 +35,6 @@ const VatOffice VatOfficeTable[104] = {
 
 namespace {
 
-const QColor Navy(0x1f, 0x4e, 0x79);
 const QColor Steel(0x8a, 0x9b, 0xad);
 const QColor Olive(0x4f, 0x7d, 0x3a);
 
@@ -106,15 +97,9 @@ void Branch(QPainter &p, QPointF c, qreal r, bool left)
     }
 }
 
-// The heading: an emblem of a star on a cogwheel in a wreath, and the words "Controllo partita IVA".
-QPixmap VatHeading(QSize size)
+// The heading's icon: an emblem of a star on a cogwheel in a wreath.
+qreal VatIcon(QPainter &p, qreal h)
 {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-
-    const qreal h = size.height();
     const QPointF c(h * 0.55, h * 0.5);
     const qreal r = h * 0.36;
     Branch(p, c, r * 1.15, true);
@@ -125,16 +110,7 @@ QPixmap VatHeading(QSize size)
     p.setPen(QPen(Qt::red, 1.2));
     p.setBrush(Qt::white);
     p.drawPath(Star(c, r * 0.72));
-
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(qMax(8, int(h * 0.42)));
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Navy);
-    const qreal textLeft = c.x() + r * 1.5 + 14;
-    p.drawText(QRectF(textLeft, 0, size.width() - textLeft, h), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Controllo partita IVA"));
-    return pm;
+    return c.x() + r * 1.5 + 14;
 }
 
 } // namespace
@@ -167,60 +143,34 @@ QString VatOfficeName(const QString &code3)
     return QString();
 }
 
-TfrmPartitaIva::TfrmPartitaIva(QWidget *parent) : QDialog(parent)
+TfrmPartitaIva::TfrmPartitaIva(QWidget *parent)
+    : CheckDialog(parent, {QStringLiteral("frmPartitaIva"), QSize(480, 254), QStringLiteral(" Controllo partita IVA"),
+                           VatIcon, QStringLiteral("Controllo partita IVA"),
+                           QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
+                           QStringLiteral("txtPartitaIva"), QStringLiteral("shpPartitaIva"), {11, true}, true})
 {
-    // FormCreate.
-    setObjectName(QStringLiteral("frmPartitaIva"));
-    ApplyFormatSettings();
-    const CheckDialogParts parts = BuildCheckDialog(
-        this, 480, QStringLiteral(" Controllo partita IVA"), VatHeading,
-        QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
-        QStringLiteral("shpPartitaIva"), QStringLiteral("txtPartitaIva"));
-    imgLogo = parts.imgLogo;
-    lblTitolo = parts.lblTitolo;
-    shpPartitaIva = parts.shape;
-    txtPartitaIva = parts.edit;
-    btnControlla = parts.btnControlla;
-    btnChiudi = parts.btnChiudi;
-
-    EditRules rules;
-    rules.maxLength = 11;
-    rules.digitsOnly = true;
-    ApplyEditRules(txtPartitaIva, rules);
-
-    connect(btnControlla, &QPushButton::clicked, this, &TfrmPartitaIva::btnControllaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmPartitaIva::btnChiudiClick);
-}
-
-void TfrmPartitaIva::showEvent(QShowEvent *e)
-{
-    QDialog::showEvent(e);
-    txtPartitaIva->setFocus(Qt::OtherFocusReason);
+    shpPartitaIva = shape;
+    txtPartitaIva = edit;
 }
 
 void TfrmPartitaIva::btnControllaClick()
 {
     const QString number = UpperText(txtPartitaIva->text());
     if (number.size() != 11) {
-        ShowNotice(NoticeKind::Warning,
-                   QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
-        txtPartitaIva->setFocus(Qt::OtherFocusReason);
+        warnAndRetry(QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
         return;
     }
     if (CheckVatNumber(number))
-        ShowNotice(NoticeKind::Information,
-                   QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                                  "E' stato rilasciato dall'Ufficio IVA del Comune di ")
-                       + VatOfficeName(MidChars(number, 8, 3)) + u'.');
+        giveVerdict(NoticeKind::Information,
+                    QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                                   "E' stato rilasciato dall'Ufficio IVA del Comune di ")
+                        + VatOfficeName(MidChars(number, 8, 3)) + u'.');
     else
-        ShowNotice(NoticeKind::Warning,
-                   QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                                  "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che "
-                                  "lo ha rilasciato."));
-    accept();
+        giveVerdict(NoticeKind::Warning,
+                    QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+                                   "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che "
+                                   "lo ha rilasciato."));
 }
-
-void TfrmPartitaIva::btnChiudiClick() { close(); }
 
 void OpenVatCheck(QWidget *owner, const QString &fieldText)
 {

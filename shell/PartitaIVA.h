@@ -1,9 +1,7 @@
 #pragma once
-#include <QDialog>
+#include "common/CheckDialog.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // True when the text is 11 digits "0".."9" whose last one is the right control digit.
 bool CheckVatNumber(const QString &number);
@@ -20,24 +18,16 @@ extern const VatOffice VatOfficeTable[104];
 QString VatOfficeName(const QString &code3);
 
 // The VAT-number check dialog.
-class TfrmPartitaIva : public QDialog {
+class TfrmPartitaIva : public CheckDialog {
     Q_OBJECT
 public:
     explicit TfrmPartitaIva(QWidget *parent = nullptr);
 
-    QLabel *imgLogo;
-    QLabel *lblTitolo;
     QWidget *shpPartitaIva;
     QLineEdit *txtPartitaIva;
-    QPushButton *btnControlla;
-    QPushButton *btnChiudi;
 
 public slots:
-    void btnControllaClick();
-    void btnChiudiClick();
-
-protected:
-    void showEvent(QShowEvent *e) override;
+    void btnControllaClick() override;
 };
 
 extern TfrmPartitaIva *frmPartitaIva;

@@ -1,11 +1,20 @@
 #include "shell/Startup.h"
 
+#include "owners/Carta.h"
 #include "owners/Clienti.h"
+#include "owners/ExpClienti.h"
+#include "owners/Iban.h"
+#include "owners/Privacy.h"
+#include "owners/Ricontatta.h"
+#include "owners/TrovaClienti.h"
+#include "shell/AllegaCartella.h"
 #include "shell/Avvio.h"
+#include "shell/Calendario.h"
 #include "shell/CambiaPassword.h"
 #include "shell/CodFisc.h"
 #include "shell/Guida.h"
 #include "shell/Info.h"
+#include "shell/NumerazioneDoc.h"
 #include "shell/PartitaIVA.h"
 #include "shell/Password.h"
 #include "shell/Splash.h"
@@ -40,7 +49,16 @@ const StartupWindow StartupTable[] = {
     Window<frmSplash>(),         // 6 maker's logo
     Window<frmCodFisc>(),        // 7 tax-code check
     Window<frmPartitaIva>(),     // 8 VAT-number check
+    Window<frmCarta>(),          // 9 payment-card check
+    Window<frmIban>(),           // 10 IBAN check
     Window<frmClienti>(),        // 11 owner card
+    Window<frmAllegaCartella>(), // 12 attach-files dialog
+    Window<frmTrovaClienti>(),   // 13 owner search
+    Window<frmExpClienti>(),     // 14 owner export
+    Window<frmRicontatta>(),     // 15 owners to recontact
+    Window<frmCalendario>(),     // 55 date picker
+    Window<frmNumerazioneDoc>(), // 56 certificate numbering
+    Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 
 } // namespace

@@ -1,14 +1,23 @@
 #include "ShellFixture.h"
 
 #include "common/Widgets.h"
+#include "owners/Carta.h"
 #include "owners/Clienti.h"
+#include "owners/ExpClienti.h"
+#include "owners/Iban.h"
+#include "owners/Privacy.h"
+#include "owners/Ricontatta.h"
+#include "owners/TrovaClienti.h"
+#include "shell/AllegaCartella.h"
 #include "shell/Avvio.h"
+#include "shell/Calendario.h"
 #include "shell/CambiaPassword.h"
 #include "shell/CodFisc.h"
 #include "shell/Guida.h"
 #include "shell/HelpTexts.h"
 #include "shell/Info.h"
 #include "shell/Maker.h"
+#include "shell/NumerazioneDoc.h"
 #include "shell/PartitaIVA.h"
 #include "shell/Password.h"
 #include "shell/Splash.h"
@@ -52,8 +61,12 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     qtHookData[AddQObjectHook] = reinterpret_cast<quintptr>(previousAddHook);
     createdObjects = nullptr;
 
-    const std::vector<QWidget *> expected{frmPassword, frmAvvio,   frmCambiaPassword, frmGuida,  frmInfo,
-                                          frmSplash,   frmCodFisc, frmPartitaIva,     frmClienti};
+    const std::vector<QWidget *> expected{
+        frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
+        frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
+        frmTrovaClienti, frmExpClienti, frmRicontatta,
+        frmCalendario, frmNumerazioneDoc,
+        frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)
         for (QWidget *w : expected)

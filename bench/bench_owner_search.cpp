@@ -1,0 +1,217 @@
+// The owner search over 100,000 owners (370 MB): with no criterion and with two, the list filled,
+// sorted and shown, beside a raw read of the same file plus a sort of the same lines. Then
+// find-next over the 100,000 lines. The peak memory with the list shown is reported as a counter.
+#include "bench/RawRead.h"
+#include "common/ArchiveSearch.h"
+#include "common/LineList.h"
+#include "common/QtPlatform.h"
+#include "owners/OwnerHandBack.h"
+#include "owners/OwnerRecord.h"
+#include "owners/TrovaClienti.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int OwnerCount = 100000;
+
+// The Qt platform with the program folder in a temporary folder.
+class BenchPlatform : public QtPlatform {
+public:
+    QString programFolder() override { return dir.path() + '/'; }
+
+private:
+    QTemporaryDir dir;
+};
+
+BenchPlatform *benchPlatform = nullptr;
+
+QString archivePath() { return benchPlatform->programFolder() + OwnerArchiveName; }
+
+// Writes the owners' archive once: names, telephones, occupations, animals and notes drawn from
+// small lists with a fixed seed, every other field filled too.
+void writeArchive()
+{
+    static const QStringList surnames = QStringLiteral(
+        "Rossi Russo Ferrari Esposito Bianchi Romano Colombo Ricci Marino Greco Bruno Gallo Conti De Luca "
+        "Mancini Costa Giordano Rizzo Lombardi Moretti Barbieri Fontana Santoro Mariani Rinaldi Caruso "
+        "Ferrara Galli Martini Leone Longo Gentile Martinelli Vitale Lombardo Serra Coppola De Santis "
+        "D'Angelo Marchetti Parisi Villa Conte Ferraro Ferri Fabbri Bianco Marini Grasso Valentini").split(' ');
+    static const QStringList names = QStringLiteral(
+        "Mario Luigi Giovanni Giuseppe Antonio Francesco Paolo Marco Andrea Luca Anna Maria Giulia Laura "
+        "Francesca Sara Chiara Elena Paola Silvia Niccolò Lucrezia Agnese Bartolomeo Ludovica").split(' ');
+    static const QStringList jobs = QStringLiteral(
+        "Impiegato Insegnante Medico Avvocato Pensionato Commerciante Artigiano Studente Ingegnere "
+        "Infermiere Agricoltore Architetto Farmacista Operaio Casalinga").split(' ');
+    static const QStringList pets = QStringLiteral(
+        "Fido Birba Luna Rex Micia Argo Nuvola Pallino Zara Tobia Briciola Leo Milo Kira Athos").split(' ');
+    static const QStringList towns = QStringLiteral(
+        "Roma Milano Torino Napoli Bologna Firenze Genova Verona Padova Trieste Bari Parma Modena Lecce").split(' ');
+    static const QStringList notes = {QString(), QString(), QStringLiteral("Cliente storico"),
+                                      QStringLiteral("Preferisce essere chiamato di sera"),
+                                      QString::fromUtf8("Pagamento a fine mese, già concordato"),
+                                      QStringLiteral("Due cani e un gatto in cura")};
+
+    std::mt19937 random(20261210);
+    auto pick = [&random](const QStringList &list) { return list[int(random() % list.size())]; };
+    QFile file(archivePath());
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(archivePath()));
+    const RecordLayout &layout = OwnerRecordLayout();
+    for (int i = 0; i < OwnerCount; ++i) {
+        Record r(layout);
+        for (int f = 0; f < layout.fieldCount(); ++f)
+            r.setText(f, QStringLiteral("%1 %2").arg(QLatin1String(layout.field(f).name)).arg(i));
+        r.setText("Cliente", pick(surnames) + ' ' + pick(names));
+        r.setText("Recapito", QStringLiteral("0%1 %2").arg(random() % 90 + 10).arg(random() % 9000000 + 1000000));
+        r.setText("Occupazione", pick(jobs));
+        QString animals = pick(pets);
+        for (int n = int(random() % 3); n > 0; --n)
+            animals += ", " + pick(pets);
+        r.setText("CaniOra", animals);
+        r.setText("ComuneRes", pick(towns));
+        r.setText("Note", pick(notes));
+        r.setText("Ricontatta", random() % 10 == 0 ? QString::fromUtf8("Sì") : QStringLiteral("No"));
+        file.write(r.bytes());
+    }
+    if (!file.flush())
+        qFatal("cannot write %s", qPrintable(archivePath()));
+}
+
+long statusKb(const char *key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word)
+        if (word == key) {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+    return -1;
+}
+
+// Sets the peak resident size back to the present one.
+void resetPeakRss()
+{
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5";
+}
+
+// The whole search as the user sees it: criteria typed, "Cerca", the list filled, sorted and painted.
+void runSearch(benchmark::State &state, const QString &name, const QString &town)
+{
+    size_t lines = 0;
+    long peakKb = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto search = std::make_unique<TfrmTrovaClienti>();
+        search->show();
+        QCoreApplication::processEvents();
+        search->txtCliente->setText(name);
+        search->txtComuneRes->setText(town);
+        resetPeakRss();
+        state.ResumeTiming();
+
+        search->btnCercaClick();
+        search->lstRecords->viewport()->repaint();
+        QCoreApplication::processEvents();
+
+        state.PauseTiming();
+        lines = size_t(search->lstRecords->count());
+        peakKb = std::max(peakKb, statusKb("VmHWM:"));
+        search.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = double(lines);
+    state.counters["peak_rss_MB"] = double(peakKb) / 1024.0;
+}
+
+void BM_OwnerSearchNoCriterion(benchmark::State &state) { runSearch(state, QString(), QString()); }
+
+void BM_OwnerSearchTwoCriteria(benchmark::State &state)
+{
+    runSearch(state, QStringLiteral("ross"), QStringLiteral("ROMA"));
+}
+
+// The disk's and the order's share: read() of the whole file a record at a time, then a sort of
+// the very lines the search lists.
+void BM_RawReadAndSort(benchmark::State &state)
+{
+    QStringList lines;
+    lines.reserve(OwnerCount);
+    ScanArchive(archivePath(), OwnerRecordLayout(), [&](const Record &r, int) { lines.append(OwnerListLine(r)); });
+    for (auto _ : state) {
+        state.PauseTiming();
+        QStringList copy = lines;
+        copy.detach();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(RawReadFile(archivePath(), OwnerRecordLayout().recordSize()));
+        SortListLines(copy);
+        benchmark::DoNotOptimize(copy.constData());
+    }
+}
+
+// Find-next over 100,000 lines: a text that only the last line holds, and one that none does.
+void runFindNext(benchmark::State &state, bool found)
+{
+    TfrmTrovaClienti search;
+    search.show();
+    search.btnCercaClick();
+    const QStringList &lines = search.lstRecords->lines();
+    const QString text = found ? lines.last().left(20) : QStringLiteral("nessuno ha questo testo");
+    search.txtTrova->setText(text);
+    int selected = -1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        search.lstRecords->selectRow(0);
+        search.btnTrovaClick();  // a new text: from the top
+        search.lstRecords->selectRow(0);
+        state.ResumeTiming();
+        search.btnTrovaClick();  // the same text: a walk from the first line on
+        selected = search.lstRecords->selectedRow();
+    }
+    state.counters["lines"] = double(lines.size());
+    state.counters["selected"] = selected;
+}
+
+void BM_FindNextToTheLastLine(benchmark::State &state) { runFindNext(state, true); }
+void BM_FindNextFoundNowhere(benchmark::State &state) { runFindNext(state, false); }
+
+} // namespace
+
+BENCHMARK(BM_OwnerSearchNoCriterion)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OwnerSearchTwoCriteria)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_RawReadAndSort)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FindNextToTheLastLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNextFoundNowhere)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    BenchPlatform platform;
+    benchPlatform = &platform;
+    installPlatform(&platform);
+    writeArchive();
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    installPlatform(nullptr);
+    return 0;
+}

@@ -1,0 +1,183 @@
+#include "common/ArchiveSearch.h"
+
+#include "common/Archive.h"
+#include "common/Cp1252.h"
+#include "common/Text.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+char16_t foldLower(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+
+// The character of every Windows-1252 byte.
+const QString &cp1252Characters()
+{
+    static const QString characters = [] {
+        char bytes[256];
+        for (int b = 0; b < 256; ++b)
+            bytes[b] = char(b);
+        return FromCp1252(bytes, 256);
+    }();
+    return characters;
+}
+
+} // namespace
+
+QString SearchCountText(const QString &opening, int count)
+{
+    return opening + QString::number(count) + QStringLiteral(" schede.");
+}
+
+bool ContainsFolded(QStringView text, QStringView part)
+{
+    const qsizetype m = part.size();
+    if (m == 0 || m > text.size())
+        return false;
+    const char16_t *t = text.utf16();
+    const char16_t *p = part.utf16();
+    const char16_t first = foldLower(p[0]);
+    const qsizetype last = text.size() - m;
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (foldLower(t[i]) != first)
+            continue;
+        qsizetype j = 1;
+        while (j < m && foldLower(t[i + j]) == foldLower(p[j]))
+            ++j;
+        if (j == m)
+            return true;
+    }
+    return false;
+}
+
+QString StoredFieldText(const Record &record, int field)
+{
+    const RecordLayout &layout = record.layout();
+    if (field < 0 || field >= layout.fieldCount())
+        throw std::logic_error("field index out of range");
+    const char *bytes = record.bytes().constData() + layout.offset(field);
+    const int length = qMin(int(static_cast<unsigned char>(bytes[0])), layout.field(field).capacity);
+    return FromCp1252(bytes + 1, length);
+}
+
+CriteriaMatcher::CriteriaMatcher(const QList<SearchCriterion> &criteria)
+{
+    for (const SearchCriterion &c : criteria)
+        if (!TrimText(c.text).isEmpty())
+            active_.append(c);
+}
+
+bool CriteriaMatcher::matches(const Record &record) const
+{
+    for (const SearchCriterion &c : active_)
+        if (!ContainsFolded(StoredFieldText(record, c.field), c.text))
+            return false;
+    return true;
+}
+
+bool ListLineLess(const QString &a, const QString &b) { return CompareTextFolded(a, b) < 0; }
+
+void SortListLines(QStringList &lines) { std::stable_sort(lines.begin(), lines.end(), ListLineLess); }
+
+ColumnLine::ColumnLine(const RecordLayout &layout, std::initializer_list<ListColumn> columns)
+{
+    for (const ListColumn &c : columns) {
+        const int field = layout.indexOf(QLatin1String(c.field));
+        if (field < 0)
+            throw std::logic_error(std::string("no field named ") + c.field);
+        columns_.push_back({QString::fromUtf8(c.separator), field, qMax(c.width, 0)});
+    }
+}
+
+QString ColumnLine::operator()(const Record &record) const
+{
+    // Built straight from the stored bytes, as PadCut of the loaded text would give it, in one
+    // allocation of the exact size: lists of a hundred thousand lines fill at the pace of the disk.
+    const RecordLayout &layout = record.layout();
+    const char *bytes = record.bytes().constData();
+    struct Span {
+        const unsigned char *text;
+        int taken;
+    };
+    QVarLengthArray<Span, 16> spans;
+    qsizetype length = 0;
+    for (const Column &c : columns_) {
+        const auto *field = reinterpret_cast<const unsigned char *>(bytes + layout.offset(c.field));
+        int begin = 1;
+        int end = 1 + qMin(int(field[0]), layout.field(c.field).capacity);
+        while (begin < end && field[begin] <= 32)
+            ++begin;
+        while (end > begin && field[end - 1] <= 32)
+            --end;
+        const int taken = c.width > 0 ? qMin(end - begin, c.width) : end - begin;
+        spans.append({field + begin, taken});
+        length += c.separator.size() + qMax(taken, c.width);
+    }
+
+    const auto *characters = reinterpret_cast<const char16_t *>(cp1252Characters().constData());
+    QString line(length, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(line.data());
+    for (size_t k = 0; k < columns_.size(); ++k) {
+        const Column &c = columns_[k];
+        for (QChar ch : c.separator)
+            *out++ = ch.unicode();
+        for (int i = 0; i < spans[qsizetype(k)].taken; ++i)
+            *out++ = characters[spans[qsizetype(k)].text[i]];
+        for (int i = spans[qsizetype(k)].taken; i < c.width; ++i)
+            *out++ = u' ';
+    }
+    return line;
+}
+
+void ScanArchive(const QString &file, const RecordLayout &layout,
+                 const std::function<void(const Record &, int)> &visit)
+{
+    Archive archive = OpenOrCreateArchive(file, layout.recordSize());
+    const int count = archive.count();
+    for (int i = 0; i < count; ++i) {
+        const Record record(layout, archive.read());
+        visit(record, archive.position());
+    }
+    archive.close();
+}
+
+int ListLineLookup(const QString &file, const RecordLayout &layout, const ListLineRecipe &line,
+                   const QString &chosen, const ListHandBack &handBack)
+{
+    const QString wanted = TrimText(chosen);
+    int found = 0;
+    ScanArchive(file, layout, [&](const Record &record, int number) {
+        if (TrimText(line(record)) == wanted) {
+            ++found;
+            handBack(record, number);
+        }
+    });
+    return found;
+}
+
+int FindNextLine(const QStringList &lines, int selected, const QString &findText, QString &remembered)
+{
+    const int n = int(lines.size());
+    if (n == 0)
+        return -1;
+    if (selected < 0 || selected >= n)
+        selected = 0;
+    const QString s = LowerText(findText);
+    const bool newText = s != remembered;
+    remembered = s;
+    auto hit = [&](int i) { return ContainsFolded(lines[i], s); };
+
+    const int start = newText ? 0 : selected;
+    if (newText && hit(start))
+        return start;
+    for (int i = (start + 1) % n;; i = (i + 1) % n) {
+        if (hit(i))
+            return i;
+        if (i == start)
+            break;
+    }
+    return selected;
+}

@@ -1,0 +1,102 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+class ClickLabel;
+class ExportGridModel;
+class QFrame;
+class QLabel;
+class QTableView;
+class RecordLayout;
+
+// One column of an export window's grid after "N.", and the cell it becomes in the file.
+struct ExportColumn {
+    const char *name;         // the grid column's name ("colCliente")
+    const char *header;       // its header in the grid
+    int width;                // its width in the grid
+    bool readOnly;            // false: the user may type into its cells (the grid only, never the archive)
+    const char *fields;       // the record field behind it, or two joined by one blank ("ComuneNasc ProvNasc");
+                              // nullptr where the window fills its cells by code
+    const char *exportTitle;  // the header cell written to the file
+    int exportWidth;          // that cell's width
+    bool alignRight = false;  // body cells right-aligned instead of left-aligned
+};
+
+// The help command's way to the help window, which lives with the windows: ShowHelp.
+using ExportHelpFunction = void (*)(QWidget *owner, const QString &title, const QString &text);
+
+// Everything a concrete export window says about itself.
+struct ExcelExportDefinition {
+    QString objectName;    // "frmExpClienti"
+    QString caption;       // begins with a blank
+    QString fileName;      // written in the program folder
+    QString sheetName;
+    QString archiveName;   // the archive shown; empty where the window fills its rows by code
+    const RecordLayout *layout = nullptr;
+    std::vector<ExportColumn> columns;  // in grid order; every one is exported
+    QString helpTitle;
+    QString helpText;
+    ExportHelpFunction showHelp = nullptr;
+};
+
+// The three help paragraphs of an export window, joined by an empty line; `data` names what is
+// exported ("i dati anagrafici di tutti i proprietari").
+QString ExportHelpText(const QString &data);
+
+// The export window shared by every archive and view of the suite: the data in a grid, and a
+// command that writes the grid to an HTML table that spreadsheets open as an Excel worksheet.
+class ExcelExportWindow : public QDialog {
+    Q_OBJECT
+public:
+    ExcelExportWindow(ExcelExportDefinition definition, QWidget *owner);
+
+    QFrame *panContainer;
+    QFrame *shpSfondo;     // the white heading strip
+    QLabel *imgLogo;
+    QLabel *icoHand;
+    ClickLabel *cmdEsporta;
+    ClickLabel *cmdGuida;
+    ClickLabel *cmdEsci;
+    QTableView *grdRecords;
+    QFrame *shpInfo;
+    QLabel *panInfo;
+
+    const ExcelExportDefinition &definition() const { return definition_; }
+    // The archive shown, for a window whose archive is known only when it opens.
+    void setArchiveName(const QString &name) { definition_.archiveName = name; }
+
+    // The grid's cells: column 0 is "N.", then the definition's columns.
+    int columnIndex(const QString &name) const;
+    int rowCount() const;
+    int columnCount() const;
+    // New rows have empty cells.
+    void setRowCount(int rows);
+    QString cell(int row, int column) const;
+    void setCell(int row, int column, const QString &text);
+
+    // The file of the grid as it stands, in Windows-1252: the Office worksheet header, one bold
+    // header cell per exported column, then one table row per grid row, all on one line.
+    QByteArray ExcelHtmlDocument() const;
+
+public slots:
+    // Fills the grid once, when the window is first shown; the archive exports read their archive.
+    virtual void FormShow();
+    // `ExcelHtmlExport`: asks, writes the file whole, and offers to open it.
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    // The rows of the archive, one per record in file order, numbered from 1. A failure ends the
+    // filling without a message; the rows filled before it stay.
+    void fillFromArchive();
+
+private:
+    ExcelExportDefinition definition_;
+    ExportGridModel *model_;
+    std::vector<std::vector<int>> sources_;  // per column, the indices of its fields in the layout
+    bool shown_ = false;
+};

@@ -1,0 +1,235 @@
+#include "common/ListWindow.h"
+
+#include "common/Dates.h"
+#include "common/Guard.h"
+#include "common/LineList.h"
+#include "common/Platform.h"
+#include "common/Widgets.h"
+#include "common/report/ListReport.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+const QColor Navy(0x1f, 0x4e, 0x79);
+const QColor Pale(0xdd, 0xeb, 0xf7);
+const QColor Crimson(0xdc, 0x14, 0x3c);
+
+const QFont &lineFont()
+{
+    static const QFont font(QStringLiteral("Verdana"), 10);
+    return font;
+}
+
+} // namespace
+
+QLabel *MakePanelLabel(QWidget *panel, const QString &name, const QString &text, const QRect &at, const QFont &font,
+                       const QColor &colour)
+{
+    auto *label = MakeNamed<QLabel>(panel, name, text);
+    label->setGeometry(at);
+    label->setFont(font);
+    label->setWordWrap(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
+
+QPixmap MagnifierPicture(QSize size)
+{
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = qMin(size.width(), size.height());
+    const QRectF lens(s * 0.08, s * 0.08, s * 0.58, s * 0.58);
+    // The handle, then the rim over it, then the glass with a glint.
+    p.setPen(QPen(Navy, s * 0.14, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(s * 0.62, s * 0.62), QPointF(s * 0.9, s * 0.9));
+    QRadialGradient glass(lens.center(), lens.width() / 2);
+    glass.setColorAt(0, Qt::white);
+    glass.setColorAt(1, QColor(0x9d, 0xc3, 0xe6));
+    p.setPen(QPen(Navy, s * 0.08));
+    p.setBrush(glass);
+    p.drawEllipse(lens);
+    p.setPen(QPen(Qt::white, s * 0.05, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(lens.adjusted(s * 0.1, s * 0.1, -s * 0.1, -s * 0.1), 100 * 16, 60 * 16);
+    return pm;
+}
+
+QPixmap HandPicture(QSize size)
+{
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size.width() / 32.0, size.height() / 32.0);
+    // A hand pointing right: the palm with the thumb, the stretched index finger, folded fingers.
+    QPainterPath hand;
+    hand.moveTo(4, 12);
+    hand.lineTo(14, 12);
+    hand.quadTo(16, 8, 19, 9);
+    hand.lineTo(28, 9);
+    hand.quadTo(31, 10.5, 28, 12);
+    hand.lineTo(18, 12);
+    hand.lineTo(18, 24);
+    hand.quadTo(18, 26, 16, 26);
+    hand.lineTo(8, 26);
+    hand.quadTo(4, 26, 4, 22);
+    hand.closeSubpath();
+    p.setPen(QPen(Navy, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(0xff, 0xe0, 0xbd));
+    p.drawPath(hand);
+    for (qreal y : {16.0, 20.0})
+        p.drawLine(QPointF(11, y), QPointF(18, y));
+    p.fillRect(QRectF(0, 11, 4, 16), Crimson);
+    return pm;
+}
+
+ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(parent), setup_(setup)
+{
+    // FormCreate.
+    ApplyFormatSettings();
+    setWindowTitle(setup_.caption);
+    MakeFixedWindow(this, Width, Height);
+    SetGradientBackground(this, Pale, Qt::white);
+
+    panContainer = MakeNamed<QFrame>(this, QStringLiteral("panContainer"));
+    panContainer->setGeometry((Width - PanelWidth) / 2, (Height - PanelHeight) / 2, PanelWidth, PanelHeight);
+    panContainer->setFrameShape(QFrame::StyledPanel);
+    SetGradientBackground(panContainer, Qt::white, Pale);
+
+    lblRigo01 = MakePanelLabel(panContainer, QStringLiteral("lblRigo01"),
+                               QString::fromUtf8("Immettere una o più parole consecutive presenti nella scheda in "
+                                                 "elenco da cercare e premere il pulsante Trova."),
+                               QRect(16, 10, 801, 22), lineFont());
+    lblRigo02 = MakePanelLabel(panContainer, QStringLiteral("lblRigo02"),
+                               QString::fromUtf8("Per spostarsi sulla voce successiva contenente la stessa chiave di "
+                                                 "ricerca, fare di nuovo clic su Trova."),
+                               QRect(16, 34, 801, 22), lineFont());
+
+    imgTrova = MakeNamed<QLabel>(panContainer, QStringLiteral("imgTrova"));
+    imgTrova->setGeometry(16, 68, 36, 36);
+    imgTrova->setPixmap(MagnifierPicture(imgTrova->size()));
+    txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
+    txtTrova->setGeometry(60, 70, 590, 32);
+    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    btnTrova = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
+    btnTrova->setGeometry(666, 70, 151, 32);
+
+    lstRecords = MakeNamed<LineListView>(panContainer, QStringLiteral("lstRecords"));
+    lstRecords->setGeometry(16, 116, 801, 273);
+    lstRecords->setItemWidth(setup_.itemWidth);
+
+    imgRigo03 = nullptr;
+    lblRigo03 = nullptr;
+    if (!setup_.pickLine.isEmpty()) {
+        imgRigo03 = MakeNamed<QLabel>(panContainer, QStringLiteral("imgRigo03"));
+        imgRigo03->setGeometry(16, 396, 28, 28);
+        imgRigo03->setPixmap(HandPicture(imgRigo03->size()));
+        lblRigo03 = MakePanelLabel(panContainer, QStringLiteral("lblRigo03"), setup_.pickLine, QRect(52, 398, 765, 24),
+                                   lineFont(), Crimson);
+    }
+
+    btnStampa = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
+    btnStampa->setGeometry(16, 472, 151, 40);
+    btnChiudi = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
+    btnChiudi->setGeometry(666, 472, 151, 40);
+
+    MakeEnterButtons({btnTrova, btnStampa, btnChiudi});
+    EnterMovesTo(txtTrova, btnTrova);
+    connect(btnTrova, &QPushButton::clicked, this, &ListWindow::btnTrovaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &ListWindow::btnChiudiClick);
+    connect(lstRecords, &LineListView::listDoubleClicked, this, &ListWindow::lstRecordsDblClick);
+    CenterWindow(this);
+}
+
+void ListWindow::listRecords(const std::function<bool(const Record &)> &take)
+{
+    QStringList lines;
+    lstRecords->clear();
+    auto publish = [&] {
+        if (setup_.sorted)
+            SortListLines(lines);
+        lstRecords->setLines(std::move(lines));
+    };
+    try {
+        ScanArchive(archiveFile(), *setup_.layout, [&](const Record &record, int) {
+            if (take(record))
+                lines.append(setup_.line(record));
+        });
+    } catch (...) {
+        publish();
+        throw;
+    }
+    publish();
+}
+
+void ListWindow::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous())
+        return;
+    rememberedFind_.clear();
+    txtTrova->clear();
+    lstRecords->selectRow(-1);
+    if (setup_.listed) {
+        // A failure shows nothing: the lines read before it stay.
+        RunGuarded([this] { listRecords(setup_.listed); }, nullptr);
+        lstRecords->selectRow(-1);
+    }
+    if (panContainer->isVisible())
+        txtTrova->setFocus(Qt::OtherFocusReason);
+}
+
+void ListWindow::done(int result)
+{
+    lstRecords->clear();
+    QDialog::done(result);
+}
+
+void ListWindow::reportEmptyList()
+{
+    ShowPlainBox(QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+}
+
+void ListWindow::btnTrovaClick()
+{
+    if (lstRecords->count() == 0) {
+        reportEmptyList();
+        return;
+    }
+    RunGuarded(
+        [this] {
+            lstRecords->selectRow(FindNextLine(lstRecords->lines(), lstRecords->selectedRow(), txtTrova->text(),
+                                               rememberedFind_));
+        },
+        nullptr);
+}
+
+void ListWindow::btnStampaClick() { PrintListReport(setup_.printTitle, lstRecords->lines(), this); }
+
+void ListWindow::lstRecordsDblClick()
+{
+    if (!setup_.handBack)
+        return;
+    const int row = lstRecords->selectedRow();
+    if (row >= 0) {
+        const QString chosen = lstRecords->line(row);
+        // A failure shows nothing: what was handed back before it stays in the caller.
+        RunGuarded([&] { ListLineLookup(archiveFile(), *setup_.layout, setup_.line, chosen, setup_.handBack); },
+                   nullptr);
+    }
+    close();
+}
+
+void ListWindow::btnChiudiClick() { close(); }

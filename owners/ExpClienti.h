@@ -1,0 +1,11 @@
+#pragma once
+#include "common/ExcelExport.h"
+
+// The owners' export: the whole of "Proprietari.pro" in a grid, written to "Proprietari.xls".
+class TfrmExpClienti : public ExcelExportWindow {
+    Q_OBJECT
+public:
+    explicit TfrmExpClienti(QWidget *owner = nullptr);
+};
+
+extern TfrmExpClienti *frmExpClienti;

@@ -1,0 +1,11 @@
+#pragma once
+#include "common/ListWindow.h"
+
+// The owners whose flag "Da ricontattare" is set; a double-click loads the owner into the owner card.
+class TfrmRicontatta : public ListWindow {
+    Q_OBJECT
+public:
+    explicit TfrmRicontatta(QWidget *parent = nullptr);
+};
+
+extern TfrmRicontatta *frmRicontatta;

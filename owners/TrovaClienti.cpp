@@ -1,0 +1,59 @@
+#include "owners/TrovaClienti.h"
+
+#include "common/Platform.h"
+#include "owners/OwnerHandBack.h"
+#include "owners/OwnerRecord.h"
+
+#include <QLabel>
+#include <memory>
+
+TfrmTrovaClienti *frmTrovaClienti = nullptr;
+
+namespace {
+
+SearchWindowSetup ownerSearchSetup(TfrmTrovaClienti *window)
+{
+    SearchWindowSetup s;
+    s.caption = QStringLiteral(" Trova proprietari in archivio");
+    s.archiveFile = [] { return OwnerArchiveName; };
+    s.layout = &OwnerRecordLayout();
+    s.line = OwnerListLine;
+    s.sorted = true;
+    s.printTitle = QStringLiteral("Riepilogo proprietari animali");
+    s.handBack = [window](const Record &owner, int number) { OwnerHandBack(window->contextTag(), owner, number); };
+    s.criteria = {{
+        {"txtCliente", "Cognome e nome:", "Cliente", "effCliente"},
+        {"txtComuneRes", "Comune di residenza:", "ComuneRes", "effComuneRes"},
+        {"txtPartitaIva", "Partita IVA:", "PartitaIva", "effPartitaIva"},
+        {"txtCodFisc", "Codice fiscale:", "CodFisc", "effCodFisc"},
+        {"txtDocumento", "Estremi documento:", "Documento", "effDocumento"},
+        {"txtOccupazione", "Occupazione:", "Occupazione", "effOccupazione"},
+        {"txtCaniOra", "Animali posseduti attualmente:", "CaniOra", "effCaniOra"},
+        {"txtCaniPrima", "Animali posseduti in passato:", "CaniPrima", "effCaniPrima"},
+        {"txtQuestioni", "Questioni in sospeso:", "Questioni", "effQuestioni", true},
+        {"txtNote", "Note:", "Note", "effNote", true},
+    }};
+    return s;
+}
+
+} // namespace
+
+TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent) : SearchWindow(ownerSearchSetup(this), parent)
+{
+    setObjectName(QStringLiteral("frmTrovaClienti"));
+    QLineEdit **edits[] = {&txtCliente,     &txtComuneRes, &txtPartitaIva, &txtCodFisc,   &txtDocumento,
+                           &txtOccupazione, &txtCaniOra,   &txtCaniPrima,  &txtQuestioni, &txtNote};
+    HighlightRect **highlights[] = {&effCliente,     &effComuneRes, &effPartitaIva, &effCodFisc,   &effDocumento,
+                                    &effOccupazione, &effCaniOra,   &effCaniPrima,  &effQuestioni, &effNote};
+    for (int i = 0; i < CriterionCount; ++i) {
+        *edits[i] = criterion(i);
+        *highlights[i] = highlight(i);
+    }
+}
+
+void OpenOwnerSearch(QWidget *caller, const QString &tag)
+{
+    std::unique_ptr<TfrmTrovaClienti> search(new TfrmTrovaClienti(caller));
+    search->lblMemory->setText(tag);
+    ShowModal(search.get());
+}
