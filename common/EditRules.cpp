@@ -87,7 +87,7 @@ private:
     {
         QString t = typed;
         int cursor = edit->cursorPosition();
-        // The part the user inserted, between what stayed in front and behind.
+        // What the user inserted, between what stayed in front and behind.
         int front = 0;
         while (front < t.size() && front < previous.size() && t[front] == previous[front])
             ++front;
