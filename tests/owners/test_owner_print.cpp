@@ -5,6 +5,7 @@
 #include "owners/OwnerPrint.h"
 #include "owners/OwnerRecord.h"
 #include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/PdfFiles.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QDir>
@@ -37,17 +38,6 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The words of a PDF file as pdftotext reads them; empty when the tool is missing.
-QString pdfWords(const QString &path)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(tool, {path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
 
 // An owner card on screen in its own program folder; nothing is ever saved.
 class OwnerPrint : public ::testing::Test {
@@ -152,7 +142,7 @@ TEST_F(OwnerPrint, PdfIsWrittenThenOfferedForOpening)
     EXPECT_EQ(sp.calls[1].kind, "document");
     EXPECT_EQ(sp.calls[1].text, target);
     EXPECT_FALSE(QFileInfo::exists(sp.file(OwnerArchiveName)));
-    const QString words = pdfWords(pdf());
+    const QString words = PdfText(pdf()).simplified();
     if (words.isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     EXPECT_TRUE(words.contains("SCHEDA ANAGRAFICA PROPRIETARIO"));

@@ -51,13 +51,6 @@ Record fullOwner(const QString &tag, const QString &flag = QStringLiteral("No"))
     return r;
 }
 
-QByteArray archiveOf(const std::vector<Record> &records)
-{
-    QByteArray bytes;
-    for (const Record &r : records)
-        bytes += r.bytes();
-    return bytes;
-}
 
 void doubleClick(ListWindow *window, int row)
 {
@@ -78,7 +71,7 @@ protected:
     }
     void TearDown() override { frmClienti = previous; }
 
-    void writeArchive(const std::vector<Record> &records) { writeBytes(sp.file(OwnerArchiveName), archiveOf(records)); }
+    void writeArchive(const std::vector<Record> &records) { writeBytes(sp.file(OwnerArchiveName), ArchiveBytes(records)); }
     QString focused() const
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
@@ -361,7 +354,7 @@ TEST_F(OwnerWindows, EmptyAndDamagedArchivesAreReadAndNeverWritten)
     EXPECT_TRUE(empty.panContainer->isVisible());
 
     // Two whole owners and the broken tail of a third: the two are listed, the file stays as it was.
-    const QByteArray damaged = archiveOf({fullOwner("1"), fullOwner("2")}) + QByteArray(100, '\x07');
+    const QByteArray damaged = ArchiveBytes({fullOwner("1"), fullOwner("2")}) + QByteArray(100, '\x07');
     writeBytes(sp.file(OwnerArchiveName), damaged);
     TfrmTrovaClienti search;
     search.show();

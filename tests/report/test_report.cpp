@@ -5,6 +5,7 @@
 #include "common/report/ReportRenderer.h"
 #include "common/report/ReportTemplate.h"
 #include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/PdfFiles.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QDir>
@@ -112,17 +113,6 @@ PdfFacts readPdf(const QString &path)
     return facts;
 }
 
-// The text of a PDF file as pdftotext reads it; empty when the tool is missing.
-QString pdfText(const QString &path)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // The landscape list printout: a title band, the lines in a block that splits over pages, a closing band.
 struct ListReport {
@@ -301,7 +291,7 @@ TEST(ReportPdf, CardPageIsOneUncompressedA4PageWithInfoAndText)
     // Nothing is left beside the file.
     EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Scheda.pdf"});
 
-    const QString text = pdfText(path);
+    const QString text = PdfText(path, true);
     if (text.isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     EXPECT_TRUE(text.contains("SCHEDA ANAGRAFICA"));
@@ -480,7 +470,7 @@ TEST(ListReport, PrintedPageRangeAndPdfKeepEveryPage)
     EXPECT_NEAR(pdf.mediaBox.width(), 841.9, 1);
     EXPECT_NEAR(pdf.mediaBox.height(), 595.3, 1);
     EXPECT_EQ(pdf.filteredContents, 0);
-    const QString text = pdfText(sp.file("Riepilogo.pdf"));
+    const QString text = PdfText(sp.file("Riepilogo.pdf"), true);
     if (!text.isEmpty()) {
         // pdftotext guesses the blanks between words, so only the words are compared.
         EXPECT_TRUE(text.simplified().contains("ROSSI MARIO 001 Tel. 06 1234567 Animali: FIDO"));

@@ -9,6 +9,7 @@
 #include "common/report/ListReport.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/PdfFiles.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -60,13 +61,6 @@ Record record(const QString &nome, const QString &citta = {}, const QString &not
     return r;
 }
 
-QByteArray archiveOf(const std::vector<Record> &records)
-{
-    QByteArray bytes;
-    for (const Record &r : records)
-        bytes += r.bytes();
-    return bytes;
-}
 
 int fieldIndex(const char *name) { return testLayout().indexOf(QLatin1String(name)); }
 
@@ -103,7 +97,7 @@ class SearchWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { window = std::make_unique<TestSearch>(&handed); }
 
-    void writeArchive(const std::vector<Record> &records) { writeBytes(sp.file(ArchiveName), archiveOf(records)); }
+    void writeArchive(const std::vector<Record> &records) { writeBytes(sp.file(ArchiveName), ArchiveBytes(records)); }
     void showWindow()
     {
         window->show();
@@ -518,24 +512,7 @@ public:
     }
 };
 
-int pdfPages(const QString &path)
-{
-    QPDF pdf;
-    pdf.setSuppressWarnings(true);
-    pdf.processFile(QFile::encodeName(path).constData());
-    return int(pdf.getAllPages().size());
-}
 
-QString pdfText(const QString &path)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(tool, {path, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 } // namespace
 
@@ -545,7 +522,7 @@ TEST(ListWindowPrint, StampaPrintsEveryLineInListOrderOverLandscapePages)
     std::vector<Record> records;
     for (int i = 100; i >= 1; --i)
         records.push_back(record(QStringLiteral("Nome %1").arg(i, 3, 10, QLatin1Char('0')), "Roma"));
-    writeBytes(sp.file(ArchiveName), archiveOf(records));
+    writeBytes(sp.file(ArchiveName), ArchiveBytes(records));
     std::vector<std::pair<int, QString>> handed;
     TestSearch window(&handed);
     window.show();
@@ -554,8 +531,8 @@ TEST(ListWindowPrint, StampaPrintsEveryLineInListOrderOverLandscapePages)
 
     ASSERT_EQ(sp.callsOf("print").size(), 1u);
     EXPECT_TRUE(sp.messages().isEmpty());
-    EXPECT_EQ(pdfPages(sp.file("stampa.pdf")), 2);
-    const QString text = pdfText(sp.file("stampa.pdf"));
+    EXPECT_EQ(PdfPageCount(sp.file("stampa.pdf")), 2);
+    const QString text = PdfText(sp.file("stampa.pdf"));
     if (!text.isEmpty()) {
         EXPECT_TRUE(text.contains("Riepilogo prove"));
         EXPECT_LT(text.indexOf("Nome 001"), text.indexOf("Nome 100"));
@@ -571,8 +548,8 @@ TEST(ListWindowPrint, AnEmptyListPrintsTheTitleAndTheClosingBand)
     window.show();
     QTest::mouseClick(window.btnCerca, Qt::LeftButton);
     QTest::mouseClick(window.btnStampa, Qt::LeftButton);
-    EXPECT_EQ(pdfPages(sp.file("stampa.pdf")), 1);
-    const QString text = pdfText(sp.file("stampa.pdf"));
+    EXPECT_EQ(PdfPageCount(sp.file("stampa.pdf")), 1);
+    const QString text = PdfText(sp.file("stampa.pdf"));
     if (!text.isEmpty()) {
         EXPECT_TRUE(text.contains("Riepilogo prove"));
         EXPECT_TRUE(text.contains("Stampa eseguita in data 10/12/2026"));

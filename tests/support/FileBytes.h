@@ -1,17 +1,29 @@
 #pragma once
 // Helpers of the file tests: whole-file bytes in and out, and a cap on the size of written files.
+#include "common/Record.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <vector>
 
 inline void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// The bytes of an archive holding these records, in order.
+inline QByteArray ArchiveBytes(const std::vector<Record> &records)
+{
+    QByteArray bytes;
+    for (const Record &r : records)
+        bytes += r.bytes();
+    return bytes;
 }
 
 inline QByteArray readBytes(const QString &path)
