@@ -12,8 +12,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>

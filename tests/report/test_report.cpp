@@ -13,8 +13,6 @@
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
