@@ -23,7 +23,6 @@
 #include <gtest/gtest.h>
 
 #define POINTERHOLDER_TRANSITION 4
-#include <qpdf/QPDF.hh>
 
 #include <memory>
 #include <vector>
