@@ -125,7 +125,7 @@ QFont StatusFont()
 {
     QFont f(QStringLiteral("Tahoma"));
     f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(12);
+    f.setPointSize(12);
     return f;
 }
 

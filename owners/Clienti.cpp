@@ -50,13 +50,7 @@ int sectionHeight(int rows) { return rows * RowPitch + 8; }
 int captionTop(int row) { return 8 + row * RowPitch; }
 int editTop(int row) { return 27 + row * RowPitch; }
 
-QFont editFont()
-{
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(13);
-    f.setBold(true);
-    return f;
-}
+QFont editFont() { return QFont(QStringLiteral("Verdana"), 12, QFont::Bold); }
 
 QFont captionFont()
 {
@@ -337,9 +331,7 @@ void TfrmClienti::buildLayout()
     panInfo = MakeNamed<QLabel>(panScheda, QStringLiteral("panInfo"),
                                 QStringLiteral("Pronto per archiviare una nuova scheda..."));
     panInfo->setGeometry(SectionLeft, footTop, cmdPrimo->x() - SectionLeft - 12, arrow);
-    QFont infoFont(QStringLiteral("Tahoma"));
-    infoFont.setPixelSize(12);
-    panInfo->setFont(infoFont);
+    panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
     panInfo->setStyleSheet(QStringLiteral(
         "QLabel#panInfo { background: #2e75b6; color: white; border-radius: 6px; padding-left: 12px; }"));
     panInfo->setMouseTracking(true);

@@ -9,6 +9,8 @@
 
 int main(int argc, char **argv)
 {
+    // Draw in software, so that no graphics hardware is needed; must precede the application object.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavoren"));
     // The run ends only by the rules of the login window and the launcher.

@@ -3,6 +3,7 @@
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -188,6 +189,44 @@ TEST(CheckDialogs, TypingRules)
     EXPECT_EQ(vatDialog.txtPartitaIva->text(), "0123456001");
     vatDialog.txtPartitaIva->setText("0123456001AB");
     EXPECT_EQ(vatDialog.txtPartitaIva->text(), "0123456001AB");
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST(CheckDialogs, FrameAndControls)
+{
+    ScriptedPlatform platform;
+    TfrmCodFisc taxDialog;
+    TfrmPartitaIva vatDialog;
+    struct Case {
+        CheckDialog *dialog;
+        QLineEdit *edit;
+        const char *name;
+        const char *editName;
+        const char *caption;
+        QSize client;
+        const char *prompt;
+    } cases[] = {
+        {&taxDialog, taxDialog.txtCodFisc, "frmCodFisc", "txtCodFisc", " Controllo codice fiscale", QSize(478, 254),
+         "Immettere il codice fiscale e premere il pulsante di controllo."},
+        {&vatDialog, vatDialog.txtPartitaIva, "frmPartitaIva", "txtPartitaIva", " Controllo partita IVA",
+         QSize(480, 254), "Immettere il numero di partita IVA e premere il pulsante di controllo."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.dialog->objectName(), c.name);
+        EXPECT_EQ(c.edit->objectName(), c.editName);
+        EXPECT_EQ(c.dialog->windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(c.dialog->size(), c.client);
+        EXPECT_EQ(c.dialog->minimumSize(), c.client);
+        EXPECT_EQ(c.dialog->maximumSize(), c.client);
+        EXPECT_FALSE(c.dialog->windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_EQ(c.dialog->lblTitolo->text(), QString::fromUtf8(c.prompt));
+        EXPECT_EQ(c.dialog->btnControlla->text(), "Controlla");
+        EXPECT_EQ(c.dialog->btnChiudi->text(), "Chiudi");
+        EXPECT_EQ(c.edit->font().family(), "Courier New");
+        EXPECT_EQ(c.edit->font().pointSize(), 20);
+        EXPECT_TRUE(c.edit->font().bold());
+    }
     EXPECT_TRUE(platform.calls.empty());
 }
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
@@ -261,6 +262,25 @@ TEST_F(ExportWindow, HintsDescribeTheCommandsAndTheBackgroundClearsThem)
         EXPECT_EQ(hover(c.command), c.hint);
         EXPECT_EQ(hover(window->shpSfondo), QString());
     }
+}
+
+TEST_F(ExportWindow, FrameGridAndStatusHaveTheirDesignSizes)
+{
+    open();
+    EXPECT_EQ(window->size(), QSize(862, 560));
+    EXPECT_EQ(window->panContainer->size(), QSize(837, 533));
+    EXPECT_EQ(window->grdRecords->size(), QSize(821, 409));
+    EXPECT_EQ(window->grdRecords->verticalHeader()->defaultSectionSize(), 21);
+    EXPECT_TRUE(window->grdRecords->alternatingRowColors());
+    const QAbstractItemModel *model = window->grdRecords->model();
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "N.");
+    EXPECT_EQ(window->grdRecords->columnWidth(0), 60);
+    EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
+    EXPECT_EQ(window->grdRecords->columnWidth(2), 200);
+    EXPECT_TRUE(model->flags(model->index(0, 2)) & Qt::ItemIsEditable);
+    // The status text is Tahoma 12 (points, as every other size of the suite).
+    EXPECT_EQ(window->panInfo->font().family(), "Tahoma");
+    EXPECT_EQ(window->panInfo->font().pointSize(), 12);
 }
 
 TEST_F(ExportWindow, ExitClosesTheWindow)

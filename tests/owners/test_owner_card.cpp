@@ -598,6 +598,17 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
     EXPECT_EQ(focused(), "txtCliente");
     for (QWidget *c : card->findChildren<ClickLabel *>())
         EXPECT_EQ(c->focusPolicy(), Qt::NoFocus) << c->objectName().toStdString();
+
+    // Edits in Verdana 12 bold, the status text in Tahoma 12.
+    for (QWidget *e : {static_cast<QWidget *>(card->txtCliente), static_cast<QWidget *>(card->txtNote),
+                       static_cast<QWidget *>(card->txtProvRes->lineEdit())}) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        EXPECT_EQ(e->font().family(), "Verdana");
+        EXPECT_EQ(e->font().pointSize(), 12);
+        EXPECT_TRUE(e->font().bold());
+    }
+    EXPECT_EQ(card->panInfo->font().family(), "Tahoma");
+    EXPECT_EQ(card->panInfo->font().pointSize(), 12);
 }
 
 } // namespace

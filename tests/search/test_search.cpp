@@ -308,6 +308,38 @@ TEST_F(SearchWindowTest, OpensOnTheCriteriaWithTheFocusOnTheFirst)
     EXPECT_TRUE(window->highlight(0)->isVisible());
     EXPECT_EQ(window->lblCampo01->text(), "Nome:");
     EXPECT_EQ(window->lblCampo10->text(), "F10:");
+
+    // The window's own texts, byte for byte.
+    const std::pair<const char *, const char *> texts[] = {
+        {"lblRigo04", "Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare "
+                      "e premere il pulsante Cerca."},
+        {"lblRigo05", "Lasciare in bianco tutti gli altri campi."},
+        {"lblRigo06", "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."},
+        {"lblConta", "0"},
+        {"lblAttendere", "Ricerca schede in corso. Attendere..."},
+        {"btnAnnulla", "Chiudi"},
+        {"btnCerca", "Cerca"},
+        {"lblRigo01", "Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere "
+                      "il pulsante Trova."},
+        {"lblRigo02", "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic "
+                      "su Trova."},
+        {"btnTrova", "Trova"},
+        {"lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic."},
+        {"lblTrovate", "Il presente elenco contiene 0 schede."},
+        {"btnChiudi", "Chiudi"},
+        {"btnStampa", "Stampa"},
+    };
+    for (const auto &[name, text] : texts) {
+        SCOPED_TRACE(name);
+        QWidget *w = window->findChild<QWidget *>(QLatin1String(name));
+        ASSERT_NE(w, nullptr);
+        if (auto *label = qobject_cast<QLabel *>(w))
+            EXPECT_EQ(label->text(), QString::fromUtf8(text));
+        else
+            EXPECT_EQ(qobject_cast<QPushButton *>(w)->text(), QString::fromUtf8(text));
+    }
+    EXPECT_EQ(window->lstRecords->size(), QSize(801, 273));
+    EXPECT_EQ(window->lblMemory->parentWidget(), window->panAvvio);
 }
 
 TEST_F(SearchWindowTest, EnterWalksTheCriteriaRoundAndNeverSearches)
