@@ -3,7 +3,7 @@
 // reported as the process's maximum resident size after the run.
 #include "bench/RawRead.h"
 #include "common/Platform.h"
-#include "common/QtPlatform.h"
+#include "common/ui/QtPlatform.h"
 #include "common/Record.h"
 #include "owners/ExpClienti.h"
 #include "owners/OwnerRecord.h"

@@ -3,8 +3,8 @@
 // find-next over the 100,000 lines. The peak memory with the list shown is reported as a counter.
 #include "bench/RawRead.h"
 #include "common/ArchiveSearch.h"
-#include "common/LineList.h"
-#include "common/QtPlatform.h"
+#include "common/ui/LineList.h"
+#include "common/ui/QtPlatform.h"
 #include "owners/OwnerHandBack.h"
 #include "owners/OwnerRecord.h"
 #include "owners/TrovaClienti.h"

@@ -2,7 +2,7 @@
 // object and the start-up windows, shows the login window and waits until it is on screen.
 // Beside it, a bare program that shows one plain window the same way. The benchmark runs
 // itself as that child process in either role.
-#include "common/QtPlatform.h"
+#include "common/ui/QtPlatform.h"
 #include "shell/Password.h"
 #include "shell/Startup.h"
 

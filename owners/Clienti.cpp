@@ -1,13 +1,13 @@
 #include "owners/Clienti.h"
 
-#include "common/CodeCombo.h"
-#include "common/CommandPictures.h"
+#include "common/ui/CodeCombo.h"
+#include "common/ui/CommandPictures.h"
 #include "common/Dates.h"
-#include "common/EditRules.h"
+#include "common/ui/EditRules.h"
 #include "common/OpenURL.h"
-#include "common/RecordCard.h"
+#include "common/ui/RecordCard.h"
 #include "common/Text.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/ExpClienti.h"
 #include "owners/Iban.h"
@@ -16,11 +16,11 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
-#include "shell/AllegaCartella.h"
-#include "shell/CodFisc.h"
-#include "shell/Guida.h"
-#include "shell/PartitaIVA.h"
-#include "shell/ReturnToLauncher.h"
+#include "dialogs/AllegaCartella.h"
+#include "dialogs/CodFisc.h"
+#include "dialogs/Guida.h"
+#include "dialogs/PartitaIVA.h"
+#include "dialogs/ReturnToLauncher.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -376,6 +376,7 @@ void TfrmClienti::FormCreate()
     card->resetOnDuplicate = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
     card->duplicateOpensArchive = true;
     card->firstField = txtCliente;
+    RegisterAttachmentTarget(QStringLiteral("clienti"), [] { return AttachmentLabelsOf(frmClienti); });
 
     // Typing limits are the field capacities; a few edits have rules of their own.
     for (int i = 0; i < 29; ++i) {

@@ -1,7 +1,7 @@
 #include "owners/ExpClienti.h"
 
 #include "owners/OwnerRecord.h"
-#include "shell/Guida.h"
+#include "dialogs/Guida.h"
 
 TfrmExpClienti *frmExpClienti = nullptr;
 

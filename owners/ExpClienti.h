@@ -1,5 +1,5 @@
 #pragma once
-#include "common/ExcelExport.h"
+#include "common/ui/ExcelExport.h"
 
 // The owners' export: the whole of "Proprietari.pro" in a grid, written to "Proprietari.xls".
 class TfrmExpClienti : public ExcelExportWindow {

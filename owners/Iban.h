@@ -1,5 +1,5 @@
 #pragma once
-#include "common/CheckDialog.h"
+#include "common/ui/CheckDialog.h"
 
 class QLineEdit;
 

@@ -1,11 +1,11 @@
 #include "owners/OwnerHandBack.h"
 
 #include "common/ArchiveSearch.h"
-#include "common/RecordCard.h"
+#include "common/ui/RecordCard.h"
 #include "common/Text.h"
 #include "owners/Clienti.h"
 #include "owners/OwnerRecord.h"
-#include "shell/TagTargets.h"
+#include "dialogs/TagTargets.h"
 
 #include <QList>
 #include <QWidget>

@@ -2,11 +2,11 @@
 
 #include "common/OpenURL.h"
 #include "common/Platform.h"
-#include "common/RecordCard.h"
+#include "common/ui/RecordCard.h"
 #include "common/Text.h"
-#include "common/report/ReportOutput.h"
+#include "common/ui/report/ReportOutput.h"
 #include "owners/Clienti.h"
-#include "shell/Maker.h"
+#include "common/Maker.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 #include "owners/Privacy.h"
 
-#include "common/CodeCombo.h"
+#include "common/ui/CodeCombo.h"
 #include "common/Cp1252.h"
-#include "common/EditRules.h"
+#include "common/ui/EditRules.h"
 #include "common/IniFile.h"
 #include "common/Platform.h"
 #include "common/Rtf.h"
 #include "common/Text.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "common/WholeFileExport.h"
 #include "owners/OwnerRecord.h"
 

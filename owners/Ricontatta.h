@@ -1,5 +1,5 @@
 #pragma once
-#include "common/ListWindow.h"
+#include "common/ui/ListWindow.h"
 
 // The owners whose flag "Da ricontattare" is set; a double-click loads the owner into the owner card.
 class TfrmRicontatta : public ListWindow {

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/SearchWindow.h"
+#include "common/ui/SearchWindow.h"
 
 // The owner search over "Proprietari.pro": the chosen owner goes to the window that the context
 // tag names (`OwnerHandBack`).

@@ -3,13 +3,13 @@
 #include "common/Dates.h"
 #include "common/OpenURL.h"
 #include "common/Platform.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
-#include "shell/Artwork.h"
-#include "shell/Guida.h"
+#include "dialogs/Artwork.h"
+#include "dialogs/Guida.h"
 #include "shell/HelpTexts.h"
 #include "shell/Info.h"
-#include "shell/Maker.h"
+#include "common/Maker.h"
 #include "shell/Splash.h"
 
 #include <QCloseEvent>

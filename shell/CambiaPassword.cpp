@@ -3,8 +3,8 @@
 #include "common/IniFile.h"
 #include "common/Platform.h"
 #include "common/Text.h"
-#include "common/Widgets.h"
-#include "shell/Artwork.h"
+#include "common/ui/Widgets.h"
+#include "dialogs/Artwork.h"
 #include "shell/Crypt.h"
 #include "shell/Password.h"
 

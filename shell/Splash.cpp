@@ -1,9 +1,9 @@
 #include "shell/Splash.h"
 
 #include "common/OpenURL.h"
-#include "common/Widgets.h"
-#include "shell/Artwork.h"
-#include "shell/Maker.h"
+#include "common/ui/Widgets.h"
+#include "dialogs/Artwork.h"
+#include "common/Maker.h"
 
 #include <QPushButton>
 

@@ -7,15 +7,16 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
-#include "shell/AllegaCartella.h"
+#include "dialogs/AllegaCartella.h"
 #include "shell/Avvio.h"
-#include "shell/Calendario.h"
+#include "dialogs/Calendario.h"
 #include "shell/CambiaPassword.h"
-#include "shell/CodFisc.h"
-#include "shell/Guida.h"
+#include "dialogs/CodFisc.h"
+#include "dialogs/Guida.h"
 #include "shell/Info.h"
-#include "shell/NumerazioneDoc.h"
-#include "shell/PartitaIVA.h"
+#include "dialogs/NumerazioneDoc.h"
+#include "dialogs/PartitaIVA.h"
+#include "dialogs/ReturnToLauncher.h"
 #include "shell/Password.h"
 #include "shell/Splash.h"
 
@@ -65,6 +66,7 @@ const StartupWindow StartupTable[] = {
 
 void CreateStartupWindows()
 {
+    RegisterLauncher([]() -> QWidget * { return frmAvvio; });
     for (const StartupWindow &w : StartupTable)
         w.create();
 }

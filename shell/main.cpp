@@ -1,4 +1,4 @@
-#include "common/QtPlatform.h"
+#include "common/ui/QtPlatform.h"
 #include "shell/Password.h"
 #include "shell/Startup.h"
 

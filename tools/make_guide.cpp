@@ -4,9 +4,9 @@
 // under the offscreen platform. The file is written through a QSaveFile, so a failure leaves any
 // previous guide whole; the exit status is non-zero on failure.
 
-#include "shell/Artwork.h"
+#include "dialogs/Artwork.h"
 #include "shell/HelpTexts.h"
-#include "shell/Maker.h"
+#include "common/Maker.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
-#include "shell/CodFisc.h"
-#include "shell/PartitaIVA.h"
+#include "dialogs/CodFisc.h"
+#include "dialogs/PartitaIVA.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -145,8 +145,9 @@ TEST(CheckDialogs, CardCommandsOpenTheRightDialogAndGiveTheVerdict)
             EXPECT_EQ(platform.callsOf(c.kind)[0].text, c.notice);
             EXPECT_EQ(platform.messages().size(), 1);
             EXPECT_EQ(w->isVisible(), c.staysOpen);
-            if (c.staysOpen)
+            if (c.staysOpen) {
                 EXPECT_TRUE(edit->hasFocus());
+            }
         };
         if (c.command == TaxCodeCommand)
             OpenTaxCodeCheck(&card, c.field);

@@ -117,8 +117,9 @@ TEST(IniFile, AFileThatCouldNotBeReadIsNotReplaced)
     else
         ASSERT_EQ(chmod(QFile::encodeName(p.file("unins000.dll")).constData(), 0), 0);
     IniFile ini(p.file("unins000.dll"));
-    if (root)
+    if (root) {
         ASSERT_EQ(seteuid(0), 0);
+    }
     EXPECT_EQ(ini.readString("Generale", "Nome"), "");
     ini.writeString("Generale", "Nome", "x");
     EXPECT_THROW(ini.save(), IoError);

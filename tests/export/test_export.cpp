@@ -1,6 +1,6 @@
-#include "common/ExcelExport.h"
+#include "common/ui/ExcelExport.h"
 #include "common/Record.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -177,8 +177,9 @@ TEST_F(ExportWindow, AnswersDecideWhetherTheFileIsWrittenAndOpened)
         EXPECT_EQ(xls().contains("Bianchi"), c.written);
         const auto documents = sp.callsOf("document");
         ASSERT_EQ(documents.size(), c.opened ? 1u : 0u);
-        if (c.opened)
+        if (c.opened) {
             EXPECT_EQ(documents[0].text, '"' + sp.folder() + "Prova.xls\"");
+        }
         EXPECT_EQ(folderEntries(), QStringList({"Prova.pro", "Prova.xls"}));
     }
 }

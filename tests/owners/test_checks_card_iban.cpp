@@ -1,4 +1,4 @@
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/Iban.h"
@@ -205,8 +205,9 @@ TEST_F(PaymentChecks, OwnerCardCommandsOpenTheDialogAndGiveTheVerdict)
             EXPECT_EQ(sp.messages(), QStringList{c.notice});
             EXPECT_EQ(sp.callsOf(c.kind).size(), 1u);
             EXPECT_EQ(w->isVisible(), c.staysOpen);
-            if (c.staysOpen)
+            if (c.staysOpen) {
                 EXPECT_TRUE(edit->hasFocus());
+            }
         };
         QTest::mouseClick(c.command == Card ? card->btnCarta : card->btnIban, Qt::LeftButton);
         EXPECT_EQ(sp.callsOf("modal").size(), 1u);

@@ -1,13 +1,13 @@
 #include "common/Messages.h"
 #include "common/Record.h"
-#include "common/RecordCard.h"
-#include "common/Widgets.h"
+#include "common/ui/RecordCard.h"
+#include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
 #include "owners/OwnerRecord.h"
 #include "shell/Avvio.h"
-#include "shell/CodFisc.h"
-#include "shell/Guida.h"
-#include "shell/PartitaIVA.h"
+#include "dialogs/CodFisc.h"
+#include "dialogs/Guida.h"
+#include "dialogs/PartitaIVA.h"
 #include "shell/Startup.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -220,8 +220,9 @@ TEST(OwnerCardNavigation, EdgesOfTheArchive)
         EXPECT_EQ(card.lblPosizione->text(), c.expectedPosition);
         EXPECT_EQ(card.txtCliente->text(), c.expectedName ? c.expectedName : "invariato");
         EXPECT_EQ(sp.messages(), c.emptyNotice ? QStringList{EmptyArchive} : QStringList{});
-        if (c.emptyNotice)
+        if (c.emptyNotice) {
             EXPECT_EQ(sp.callsOf("information").size(), 1u);
+        }
     }
 }
 

@@ -1,9 +1,9 @@
 #include "common/Record.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
 #include "owners/OwnerRecord.h"
-#include "shell/Guida.h"
+#include "dialogs/Guida.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -172,8 +172,9 @@ TEST_F(OwnerExport, RowsFollowTheArchive)
             ASSERT_EQ(rows[r].size(), 25);
             EXPECT_EQ(rows[r][0], c.owners ? QByteArray("Proprietario ") + QByteArray::number(r) : QByteArray());
         }
-        if (!c.owners)
+        if (!c.owners) {
             EXPECT_EQ(file.count(BodyCell + "</td>"), 250);
+        }
     }
 }
 

@@ -1,10 +1,10 @@
 // The owner search, the owner hand-back and the list of owners to recontact.
-#include "common/LineList.h"
+#include "common/ui/LineList.h"
 #include "common/Messages.h"
 #include "common/Record.h"
-#include "common/RecordCard.h"
+#include "common/ui/RecordCard.h"
 #include "common/Text.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
 #include "owners/OwnerHandBack.h"
 #include "owners/OwnerRecord.h"

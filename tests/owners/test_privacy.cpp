@@ -1,5 +1,5 @@
 #include "common/IniFile.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
 #include "owners/OwnerRecord.h"
 #include "owners/Privacy.h"
@@ -191,9 +191,10 @@ void expectDocument(const QByteArray &doc, const std::vector<Fragment> &fragment
     auto closeFree = [&](qsizetype end) {
         for (qsizetype i = pos; i < end; ++i) {
             const char c = doc[i];
-            if (static_cast<unsigned char>(c) >= 0x80)
+            if (static_cast<unsigned char>(c) >= 0x80) {
                 EXPECT_TRUE(open->high.contains(c)) << "byte " << int(static_cast<unsigned char>(c)) << " in the paragraph "
                                                    << open->opening.toStdString();
+            }
         }
         EXPECT_GT(end - pos, 40) << "the paragraph " << open->opening.toStdString() << " has a text";
         open = nullptr;

@@ -1,8 +1,8 @@
 #include "common/Errors.h"
 #include "common/report/CardReport.h"
-#include "common/report/ReportOutput.h"
-#include "common/report/ReportPreview.h"
-#include "common/report/ReportRenderer.h"
+#include "common/ui/report/ReportOutput.h"
+#include "common/ui/report/ReportPreview.h"
+#include "common/ui/report/ReportRenderer.h"
 #include "common/report/ReportTemplate.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/PdfFiles.h"
@@ -16,7 +16,6 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
-#define POINTERHOLDER_TRANSITION 4
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
@@ -350,8 +349,9 @@ TEST(ReportPrint, DialogDecidesWhetherAnythingIsPrinted)
         EXPECT_EQ(sp.calls[0].kind, "print");
         EXPECT_TRUE(sp.messages().isEmpty());
         EXPECT_EQ(QFileInfo::exists(sp.file("stampa.pdf")), accepted);
-        if (accepted)
+        if (accepted) {
             EXPECT_EQ(readPdf(sp.file("stampa.pdf")).pages, 1);
+        }
     }
 }
 

@@ -1,12 +1,12 @@
 // The search and list mechanics over a small archive of their own: matching, order, find-next,
 // the double-click lookup, the printout and the failures.
 #include "common/ArchiveSearch.h"
-#include "common/LineList.h"
+#include "common/ui/LineList.h"
 #include "common/Messages.h"
-#include "common/SearchWindow.h"
+#include "common/ui/SearchWindow.h"
 #include "common/Text.h"
-#include "common/Widgets.h"
-#include "common/report/ListReport.h"
+#include "common/ui/Widgets.h"
+#include "common/ui/report/ListReport.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/PdfFiles.h"
@@ -22,7 +22,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#define POINTERHOLDER_TRANSITION 4
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "shell/Artwork.h"
+#include "dialogs/Artwork.h"
 
 #include <QImage>
 #include <functional>

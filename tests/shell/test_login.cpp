@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 #include "shell/Avvio.h"
 #include "shell/CambiaPassword.h"
 #include "shell/Crypt.h"

@@ -1,7 +1,7 @@
-#include "common/CheckDialog.h"
+#include "common/ui/CheckDialog.h"
 
 #include "common/Dates.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>

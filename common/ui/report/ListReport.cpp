@@ -1,8 +1,8 @@
-#include "common/report/ListReport.h"
+#include "common/ui/report/ListReport.h"
 
 #include "common/Dates.h"
 #include "common/Platform.h"
-#include "common/report/ReportOutput.h"
+#include "common/ui/report/ReportOutput.h"
 
 #include <exception>
 

@@ -1,5 +1,5 @@
-#include "shell/Artwork.h"
-#include "shell/Maker.h"
+#include "dialogs/Artwork.h"
+#include "common/Maker.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

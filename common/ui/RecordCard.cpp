@@ -1,4 +1,4 @@
-#include "common/RecordCard.h"
+#include "common/ui/RecordCard.h"
 
 #include "common/Archive.h"
 #include "common/Errors.h"

@@ -1,6 +1,6 @@
-#include "shell/CodFisc.h"
+#include "dialogs/CodFisc.h"
 
-#include "shell/PartitaIVA.h"
+#include "dialogs/PartitaIVA.h"
 
 #include <QLineEdit>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "common/report/ReportRenderer.h"
+#include "common/ui/report/ReportRenderer.h"
 
 #include "common/Errors.h"
 

@@ -1,4 +1,4 @@
-#include "common/CommandPictures.h"
+#include "common/ui/CommandPictures.h"
 
 #include "common/Text.h"
 

@@ -1,4 +1,4 @@
-#include "shell/DialogPictures.h"
+#include "dialogs/DialogPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

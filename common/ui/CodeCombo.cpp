@@ -1,6 +1,6 @@
-#include "common/CodeCombo.h"
+#include "common/ui/CodeCombo.h"
 
-#include "common/EditRules.h"
+#include "common/ui/EditRules.h"
 #include "common/Text.h"
 
 #include <QComboBox>

@@ -1,15 +1,15 @@
-#include "common/ExcelExport.h"
+#include "common/ui/ExcelExport.h"
 
 #include "common/Archive.h"
-#include "common/CommandPictures.h"
+#include "common/ui/CommandPictures.h"
 #include "common/Cp1252.h"
-#include "common/EditRules.h"
+#include "common/ui/EditRules.h"
 #include "common/Guard.h"
-#include "common/ListWindow.h"
+#include "common/ui/ListWindow.h"
 #include "common/Record.h"
 #include "common/Text.h"
 #include "common/WholeFileExport.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>

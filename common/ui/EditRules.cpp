@@ -1,4 +1,4 @@
-#include "common/EditRules.h"
+#include "common/ui/EditRules.h"
 
 #include "common/Text.h"
 

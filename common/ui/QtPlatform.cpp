@@ -1,4 +1,4 @@
-#include "common/QtPlatform.h"
+#include "common/ui/QtPlatform.h"
 
 #include <QApplication>
 #include <QAudioDevice>

@@ -1,4 +1,4 @@
-#include "shell/PartitaIVA.h"
+#include "dialogs/PartitaIVA.h"
 
 #include <QLineEdit>
 #include <QPainter>

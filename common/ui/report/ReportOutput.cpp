@@ -1,9 +1,9 @@
-#include "common/report/ReportOutput.h"
+#include "common/ui/report/ReportOutput.h"
 
 #include "common/Errors.h"
 #include "common/Platform.h"
-#include "common/report/ReportPreview.h"
-#include "common/report/ReportRenderer.h"
+#include "common/ui/report/ReportPreview.h"
+#include "common/ui/report/ReportRenderer.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
@@ -11,7 +11,6 @@
 #include <QSaveFile>
 
 // Only std::shared_ptr is used with qpdf, never its old PointerHolder.
-#define POINTERHOLDER_TRANSITION 4
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>

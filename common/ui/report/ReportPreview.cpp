@@ -1,8 +1,8 @@
-#include "common/report/ReportPreview.h"
+#include "common/ui/report/ReportPreview.h"
 
 #include "common/Platform.h"
-#include "common/report/ReportOutput.h"
-#include "common/report/ReportRenderer.h"
+#include "common/ui/report/ReportOutput.h"
+#include "common/ui/report/ReportRenderer.h"
 
 #include <QAction>
 #include <QMenu>

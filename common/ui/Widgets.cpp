@@ -1,4 +1,4 @@
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 
 #include <QDialog>
 #include <QKeyEvent>

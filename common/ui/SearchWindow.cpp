@@ -1,11 +1,11 @@
-#include "common/SearchWindow.h"
+#include "common/ui/SearchWindow.h"
 
 #include "common/Guard.h"
-#include "common/LineList.h"
+#include "common/ui/LineList.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/Text.h"
-#include "common/Widgets.h"
+#include "common/ui/Widgets.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/ListWindow.h"
+#include "common/ui/ListWindow.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "shell/Calendario.h"
+#include "dialogs/Calendario.h"
 
 #include "common/Dates.h"
 #include "common/Platform.h"
-#include "common/Widgets.h"
-#include "shell/TagTargets.h"
+#include "common/ui/Widgets.h"
+#include "dialogs/TagTargets.h"
 
 #include <QCalendarWidget>
 #include <QFrame>

@@ -1,13 +1,13 @@
-#include "shell/NumerazioneDoc.h"
+#include "dialogs/NumerazioneDoc.h"
 
 #include "common/Dates.h"
 #include "common/Decimal.h"
-#include "common/EditRules.h"
+#include "common/ui/EditRules.h"
 #include "common/IniFile.h"
 #include "common/Platform.h"
 #include "common/Text.h"
-#include "common/Widgets.h"
-#include "shell/DialogPictures.h"
+#include "common/ui/Widgets.h"
+#include "dialogs/DialogPictures.h"
 
 #include <QFrame>
 #include <QGroupBox>

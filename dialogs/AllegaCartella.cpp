@@ -1,4 +1,4 @@
-#include "shell/AllegaCartella.h"
+#include "dialogs/AllegaCartella.h"
 
 #include "common/Cp1252.h"
 #include "common/Errors.h"
@@ -7,10 +7,9 @@
 #include "common/OpenURL.h"
 #include "common/Platform.h"
 #include "common/Text.h"
-#include "common/Widgets.h"
-#include "owners/Clienti.h"
-#include "shell/DialogPictures.h"
-#include "shell/TagTargets.h"
+#include "common/ui/Widgets.h"
+#include "dialogs/DialogPictures.h"
+#include "dialogs/TagTargets.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,11 +46,7 @@ const QColor Pale(0xdd, 0xeb, 0xf7);
 
 TagTargets<AttachmentLabels> &attachmentTargets()
 {
-    static TagTargets<AttachmentLabels> targets = [] {
-        TagTargets<AttachmentLabels> t;
-        t.add(QStringLiteral("clienti"), [] { return AttachmentLabelsOf(frmClienti); });
-        return t;
-    }();
+    static TagTargets<AttachmentLabels> targets;
     return targets;
 }
 

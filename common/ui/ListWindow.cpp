@@ -1,11 +1,11 @@
-#include "common/ListWindow.h"
+#include "common/ui/ListWindow.h"
 
 #include "common/Dates.h"
 #include "common/Guard.h"
-#include "common/LineList.h"
+#include "common/ui/LineList.h"
 #include "common/Platform.h"
-#include "common/Widgets.h"
-#include "common/report/ListReport.h"
+#include "common/ui/Widgets.h"
+#include "common/ui/report/ListReport.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "shell/Guida.h"
+#include "dialogs/Guida.h"
 
 #include "common/OpenURL.h"
 #include "common/Platform.h"
-#include "common/Widgets.h"
-#include "shell/Artwork.h"
+#include "common/ui/Widgets.h"
+#include "dialogs/Artwork.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "common/LineList.h"
+#include "common/ui/LineList.h"
 
 #include <QBrush>
 #include <QColor>

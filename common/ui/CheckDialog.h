@@ -1,5 +1,5 @@
 #pragma once
-#include "common/EditRules.h"
+#include "common/ui/EditRules.h"
 #include "common/Platform.h"
 #include "common/Text.h"
 
