@@ -1,5 +1,9 @@
 #include "common/Guard.h"
 
+#include "common/Platform.h"
+
+#include <QString>
+
 #include <exception>
 
 bool RunGuarded(const std::function<void()> &body, const std::function<void()> &onFailure)
@@ -12,4 +16,9 @@ bool RunGuarded(const std::function<void()> &body, const std::function<void()> &
             onFailure();
         return false;
     }
+}
+
+bool RunReportingErrors(const std::function<void()> &body, const QString &message)
+{
+    return RunGuarded(body, [&message] { ShowErrorBox(message); });
 }

@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 
+// The settings file of the program folder.
+inline const QString SettingsFileName = QStringLiteral("Tavoren.ini");
+
 // An INI file as Windows writes it: Windows-1252, CRLF, "[Section]" and "Key=Value", names matched
 // without regard to A-Z case; other lines are kept as they are.
 class IniFile {

@@ -275,15 +275,15 @@ void TfrmAllegaCartella::btnAnnullaClick() { close(); }
 
 void OpenAttachFiles(QWidget *card, const QString &tag, const AttachmentLabels &labels)
 {
-    std::unique_ptr<TfrmAllegaCartella> dialog(new TfrmAllegaCartella(card));
-    dialog->lblMemory->setText(tag);
-    QLineEdit *files[3] = {dialog->txtFile01, dialog->txtFile02, dialog->txtFile03};
-    QLineEdit *descriptions[3] = {dialog->txtDesc01, dialog->txtDesc02, dialog->txtDesc03};
-    for (int i = 0; i < 3; ++i) {
-        if (labels.files[i])
-            files[i]->setText(TrimText(labels.files[i]->text()));
-        if (labels.descriptions[i])
-            descriptions[i]->setText(TrimText(labels.descriptions[i]->text()));
-    }
-    ShowModal(dialog.get());
+    OpenModal<TfrmAllegaCartella>(card, [&](TfrmAllegaCartella &dialog) {
+        dialog.lblMemory->setText(tag);
+        QLineEdit *files[3] = {dialog.txtFile01, dialog.txtFile02, dialog.txtFile03};
+        QLineEdit *descriptions[3] = {dialog.txtDesc01, dialog.txtDesc02, dialog.txtDesc03};
+        for (int i = 0; i < 3; ++i) {
+            if (labels.files[i])
+                files[i]->setText(TrimText(labels.files[i]->text()));
+            if (labels.descriptions[i])
+                descriptions[i]->setText(TrimText(labels.descriptions[i]->text()));
+        }
+    });
 }

@@ -91,7 +91,5 @@ void TfrmCalendario::btnAnnullaClick() { close(); }
 
 void OpenDatePicker(QWidget *card, const QString &tag)
 {
-    std::unique_ptr<TfrmCalendario> picker(new TfrmCalendario(card));
-    picker->lblMemory->setText(tag);
-    ShowModal(picker.get());
+    OpenModal<TfrmCalendario>(card, [&](TfrmCalendario &picker) { picker.lblMemory->setText(tag); });
 }

@@ -70,8 +70,8 @@ void TfrmGuida::btnChiudiClick() { close(); }
 
 void ShowHelp(QWidget *owner, const QString &title, const QString &text)
 {
-    std::unique_ptr<TfrmGuida> help(new TfrmGuida(owner));
-    help->lblTitolo->setText(title);
-    help->txtGuida->setPlainText(text);
-    ShowModal(help.get());
+    OpenModal<TfrmGuida>(owner, [&](TfrmGuida &help) {
+        help.lblTitolo->setText(title);
+        help.txtGuida->setPlainText(text);
+    });
 }

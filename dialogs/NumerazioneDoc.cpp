@@ -1,5 +1,7 @@
 #include "dialogs/NumerazioneDoc.h"
 
+#include "common/Messages.h"
+#include "common/Guard.h"
 #include "common/Dates.h"
 #include "common/Decimal.h"
 #include "common/ui/EditRules.h"
@@ -25,7 +27,6 @@ TfrmNumerazioneDoc *frmNumerazioneDoc = nullptr;
 
 namespace {
 
-const QString SettingsFile = QStringLiteral("Tavoren.ini");
 const QString StartKey = QStringLiteral("Inizio");
 
 struct NumberingType {
@@ -136,7 +137,7 @@ void TfrmNumerazioneDoc::showEvent(QShowEvent *e)
     CenterWindow(this, parentWidget());
     const QString section = NumberingStartByTag(lblMemory->text());
     if (!section.isEmpty())
-        txtInizio->setText(IniReadString(ProgramFile(SettingsFile), section, StartKey));
+        txtInizio->setText(IniReadString(ProgramFile(SettingsFileName), section, StartKey));
     if (TrimText(txtInizio->text()).isEmpty())
         txtInizio->setText(QStringLiteral("1"));
     txtInizio->setFocus(Qt::OtherFocusReason);
@@ -166,13 +167,11 @@ void TfrmNumerazioneDoc::btnApplicaClick()
 {
     const QString section = NumberingStartByTag(lblMemory->text());
     if (!section.isEmpty()) {
-        // No guard of its own: a failed write reaches the standard error box and the dialog stays.
-        try {
-            IniWriteString(ProgramFile(SettingsFile), section, StartKey, TrimText(txtInizio->text()));
-        } catch (const std::exception &e) {
-            ShowErrorBox(QString::fromUtf8(e.what()));
+        // No guard of its own: a failed write reaches the error box and the dialog stays.
+        if (!RunReportingErrors(
+                [&] { IniWriteString(ProgramFile(SettingsFileName), section, StartKey, TrimText(txtInizio->text())); },
+                SettingsWriteFailureMessage()))
             return;
-        }
     }
     accept();
 }
@@ -181,9 +180,9 @@ void TfrmNumerazioneDoc::btnAnnullaClick() { close(); }
 
 void OpenNumberingDialog(QWidget *card, const QString &tag)
 {
-    std::unique_ptr<TfrmNumerazioneDoc> dialog(new TfrmNumerazioneDoc(card));
-    dialog->lblMemory->setText(tag);
-    if (const NumberingType *type = numberingType(tag))
-        dialog->setWindowTitle(QString::fromLatin1(type->caption));
-    ShowModal(dialog.get());
+    OpenModal<TfrmNumerazioneDoc>(card, [&](TfrmNumerazioneDoc &dialog) {
+        dialog.lblMemory->setText(tag);
+        if (const NumberingType *type = numberingType(tag))
+            dialog.setWindowTitle(QString::fromLatin1(type->caption));
+    });
 }

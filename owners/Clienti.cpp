@@ -505,14 +505,12 @@ void TfrmClienti::cmdPDFClick() { ExportOwnerCardPdf(*this); }
 
 void TfrmClienti::cmdRicontattaClick()
 {
-    std::unique_ptr<TfrmRicontatta> list(new TfrmRicontatta(this));
-    ShowModal(list.get());
+    OpenModal<TfrmRicontatta>(this);
 }
 
 void TfrmClienti::cmdEsportaClick()
 {
-    const std::unique_ptr<TfrmExpClienti> exportWindow(new TfrmExpClienti(this));
-    ShowModal(exportWindow.get());
+    OpenModal<TfrmExpClienti>(this);
 }
 
 void TfrmClienti::cmdGuidaClick()
@@ -536,7 +534,8 @@ void TfrmClienti::btnEmailClick()
 
 void TfrmClienti::btnPrivacyClick()
 {
-    std::unique_ptr<TfrmPrivacy> privacy(new TfrmPrivacy(this));
+    OpenModal<TfrmPrivacy>(this, [this](TfrmPrivacy &p) {
+    TfrmPrivacy *privacy = &p;
     privacy->txtPaziente->setText(TrimText(txtCliente->text()));
     privacy->txtComuneNasc->setText(TrimText(txtComuneNasc->text()));
     privacy->txtProvNasc->setEditText(TrimText(txtProvNasc->currentText()));
@@ -548,5 +547,5 @@ void TfrmClienti::btnPrivacyClick()
     privacy->txtCodFisc->setText(TrimText(txtCodFisc->text()));
     privacy->txtRecapito->setText(TrimText(txtRecapito->text()));
     privacy->txtData->setText(FormatDate(Today()));
-    ShowModal(privacy.get());
+    });
 }

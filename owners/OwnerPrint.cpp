@@ -1,5 +1,7 @@
 #include "owners/OwnerPrint.h"
 
+#include "common/Messages.h"
+#include "common/Guard.h"
 #include "common/OpenURL.h"
 #include "common/Platform.h"
 #include "common/ui/RecordCard.h"
@@ -18,15 +20,6 @@ const QString PdfName = QStringLiteral("Proprietario.pdf");
 
 QString t(const QWidget *control) { return TrimText(ControlText(control)); }
 
-// Runs a command without a guard of its own: a failure ends it in the framework's error box.
-void runUnguarded(const std::function<void()> &command)
-{
-    try {
-        command();
-    } catch (const std::exception &e) {
-        ShowErrorBox(QString::fromUtf8(e.what()));
-    }
-}
 
 } // namespace
 
@@ -71,20 +64,20 @@ PreparedReport PrepareOwnerCard(const TfrmClienti &card)
 
 void PrintOwnerCard(TfrmClienti &card)
 {
-    runUnguarded([&card] { PrintReport(PrepareOwnerCard(card), &card); });
+    RunReportingErrors([&card] { PrintReport(PrepareOwnerCard(card), &card); }, PrintFailureMessage());
 }
 
 void PreviewOwnerCard(TfrmClienti &card)
 {
-    runUnguarded([&card] { PreviewReport(PrepareOwnerCard(card), &card); });
+    RunReportingErrors([&card] { PreviewReport(PrepareOwnerCard(card), &card); }, PreviewFailureMessage());
 }
 
 void ExportOwnerCardPdf(TfrmClienti &card)
 {
-    runUnguarded([&card] {
+    RunReportingErrors([&card] {
         ExportReportPdf(PrepareOwnerCard(card), ProgramFile(PdfName));
         if (AskYesNo(QString::fromUtf8("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
                                        "Si vuole aprire il file?")))
             TMisc::Open("\"" + ProgramFolder() + PdfName + "\"");
-    });
+    }, PdfFailureMessage(PdfName));
 }

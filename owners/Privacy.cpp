@@ -1,5 +1,7 @@
 #include "owners/Privacy.h"
 
+#include "common/Messages.h"
+#include "common/Guard.h"
 #include "common/ui/CodeCombo.h"
 #include "common/Cp1252.h"
 #include "common/ui/EditRules.h"
@@ -24,7 +26,6 @@ TfrmPrivacy *frmPrivacy = nullptr;
 
 namespace {
 
-const QString SettingsFile = QStringLiteral("Tavoren.ini");
 const QString Section = QStringLiteral("Modulo Privacy");
 const QString DocumentName = QStringLiteral("Modulo_Privacy.rtf");
 
@@ -215,24 +216,22 @@ void TfrmPrivacy::showEvent(QShowEvent *e)
     for (QComboBox *box : {txtProvDent, txtProvNasc, txtProvRes})
         DropComboSelection(box);
     // A missing file or key reads as the empty text.
-    const IniFile settings(ProgramFile(SettingsFile));
+    const IniFile settings(ProgramFile(SettingsFileName));
     for (const Setting &s : settingsOf(*this))
         setFieldText(s.field, settings.readString(Section, s.key));
 }
 
 bool TfrmPrivacy::writeSettings()
 {
-    // No guard of its own: a failure reaches the standard error box.
-    try {
-        IniFile settings(ProgramFile(SettingsFile));
-        for (const Setting &s : settingsOf(*this))
-            settings.writeString(Section, s.key, fieldText(s.field));
-        settings.save();
-    } catch (const std::exception &e) {
-        ShowErrorBox(QString::fromUtf8(e.what()));
-        return false;
-    }
-    return true;
+    // No guard of its own: a failure reaches the error box.
+    return RunReportingErrors(
+        [this] {
+            IniFile settings(ProgramFile(SettingsFileName));
+            for (const Setting &s : settingsOf(*this))
+                settings.writeString(Section, s.key, fieldText(s.field));
+            settings.save();
+        },
+        SettingsWriteFailureMessage());
 }
 
 void TfrmPrivacy::btnChiudiClick()

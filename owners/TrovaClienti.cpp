@@ -1,11 +1,11 @@
 #include "owners/TrovaClienti.h"
+#include "common/ui/Widgets.h"
 
 #include "common/Platform.h"
 #include "owners/OwnerHandBack.h"
 #include "owners/OwnerRecord.h"
 
 #include <QLabel>
-#include <memory>
 
 TfrmTrovaClienti *frmTrovaClienti = nullptr;
 
@@ -53,7 +53,5 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent) : SearchWindow(ownerSearchSe
 
 void OpenOwnerSearch(QWidget *caller, const QString &tag)
 {
-    std::unique_ptr<TfrmTrovaClienti> search(new TfrmTrovaClienti(caller));
-    search->lblMemory->setText(tag);
-    ShowModal(search.get());
+    OpenModal<TfrmTrovaClienti>(caller, [&](TfrmTrovaClienti &search) { search.lblMemory->setText(tag); });
 }

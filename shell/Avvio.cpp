@@ -143,14 +143,12 @@ void TfrmAvvio::imgFattureClick() {}
 
 void TfrmAvvio::imgInfoClick()
 {
-    std::unique_ptr<TfrmInfo> info(new TfrmInfo(this));
-    ShowModal(info.get());
+    OpenModal<TfrmInfo>(this);
 }
 
 void TfrmAvvio::imgCopyrightClick()
 {
-    std::unique_ptr<TfrmSplash> splash(new TfrmSplash(this));
-    ShowModal(splash.get());
+    OpenModal<TfrmSplash>(this);
 }
 
 void TfrmAvvio::imgGuidaClick() { ShowHelp(this, GeneralHelpTitle(), GeneralHelpText()); }

@@ -7,7 +7,10 @@
 class QLineEdit;
 class QPushButton;
 
+#include "common/Platform.h"
+
 #include <functional>
+#include <memory>
 
 // A picture or text that acts as a command: it takes no focus, so clicking it never makes the
 // focused edit lose its focus first.
@@ -74,4 +77,19 @@ T *MakeNamed(QWidget *parent, const QString &name, Args &&...args)
     T *w = new T(std::forward<Args>(args)..., parent);
     w->setObjectName(name);
     return w;
+}
+
+// Creates a window owned by `owner`, lets `prepare` fill it, shows it modally and destroys it
+// when it closes.
+template <typename Window, typename Prepare>
+void OpenModal(QWidget *owner, Prepare &&prepare)
+{
+    const std::unique_ptr<Window> window(new Window(owner));
+    prepare(*window);
+    ShowModal(window.get());
+}
+template <typename Window>
+void OpenModal(QWidget *owner)
+{
+    OpenModal<Window>(owner, [](Window &) {});
 }

@@ -1,3 +1,5 @@
+#include "common/Messages.h"
+#include "common/Guard.h"
 #include "common/ui/report/ListReport.h"
 
 #include "common/Dates.h"
@@ -57,10 +59,6 @@ PreparedReport ListReportTemplate::fill(const QString &title, const QStringList 
 
 void PrintListReport(const QString &title, const QStringList &lines, QWidget *parent)
 {
-    try {
-        ListReportTemplate report;
-        PrintReport(report.fill(title, lines), parent);
-    } catch (const std::exception &e) {
-        ShowErrorBox(QString::fromUtf8(e.what()));
-    }
+    RunReportingErrors([&] { PrintReport(ListReportTemplate().fill(title, lines), parent); },
+                       PrintFailureMessage());
 }

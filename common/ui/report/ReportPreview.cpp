@@ -1,3 +1,5 @@
+#include "common/Messages.h"
+#include "common/Guard.h"
 #include "common/ui/report/ReportPreview.h"
 
 #include "common/Platform.h"
@@ -31,11 +33,7 @@ ReportPreview::ReportPreview(const PreparedReport &report, QWidget *parent)
     preview = new QPrintPreviewWidget(printer_.get(), this);
     preview->setObjectName(QStringLiteral("preview"));
     connect(preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter *printer) {
-        try {
-            RenderReport(report_, *printer);
-        } catch (const std::exception &e) {
-            ShowErrorBox(QString::fromUtf8(e.what()));
-        }
+        RunReportingErrors([&] { RenderReport(report_, *printer); }, PreviewFailureMessage());
     });
 
     actStampa = toolBar->addAction(QStringLiteral("Stampa"));
@@ -82,12 +80,8 @@ ReportPreview::~ReportPreview() = default;
 
 void ReportPreview::printReport()
 {
-    // A failure here has no guard of its own: the framework's error box reports it.
-    try {
-        PrintReport(report_, this);
-    } catch (const std::exception &e) {
-        ShowErrorBox(QString::fromUtf8(e.what()));
-    }
+    // A failure here has no guard of its own: the error box reports it.
+    RunReportingErrors([this] { PrintReport(report_, this); }, PrintFailureMessage());
 }
 
 void ReportPreview::setFullScreen(bool on)
