@@ -194,6 +194,10 @@ QString TfrmPrivacy::RtfExport() const
     RtfWriter rtf;
     const auto fixed = [&rtf](const char *text) { rtf.fixed(text); };
     const auto value = [&rtf](const QWidget *field) { rtf.value(fieldText(field)); };
+    // A numbered heading in bold, its text, and an empty line.
+    const auto section = [&rtf](const char *heading, const char *text) {
+        rtf.paragraph(heading).paragraph(text).paragraph();
+    };
     using Parts = std::initializer_list<std::pair<const char *, const QWidget *>>;
     // Each fixed text followed by the value of its field.
     const auto parts = [&](Parts list) {
@@ -242,21 +246,17 @@ QString TfrmPrivacy::RtfExport() const
     fixed(R"rtf(\b0 , saranno trattati come di seguito descritto:)rtf");
     rtf.paragraph();
 
-    rtf.paragraph(R"rtf(\b 1. Finalit\'e0 e modalit\'e0 del trattamento cui sono destinati i dati.)rtf");
-    rtf.paragraph(R"rtf(\b0 I dati vengono trattati in relazione alle esigenze contrattuali e ai conseguenti adempimenti degli obblighi legali e contrattuali che ne derivano, nonch\'e9 per le finalit\'e0 amministrative e contabili, quali la fatturazione delle prestazioni, l'eventuale recupero dei crediti e l'archiviazione della documentazione sanitaria e fiscale. Il trattamento avviene mediante supporti cartacei e strumenti elettronici, nel rispetto di misure tecniche e organizzative idonee a garantire la sicurezza e la riservatezza dei dati e a prevenirne la perdita, l'uso illecito o non corretto e l'accesso non autorizzato. I dati sono conservati per il tempo necessario al perseguimento delle finalit\'e0 indicate e, in ogni caso, per il periodo prescritto dalle norme di legge.)rtf");
-    rtf.paragraph();
+    section(R"rtf(\b 1. Finalit\'e0 e modalit\'e0 del trattamento cui sono destinati i dati.)rtf",
+            R"rtf(\b0 I dati vengono trattati in relazione alle esigenze contrattuali e ai conseguenti adempimenti degli obblighi legali e contrattuali che ne derivano, nonch\'e9 per le finalit\'e0 amministrative e contabili, quali la fatturazione delle prestazioni, l'eventuale recupero dei crediti e l'archiviazione della documentazione sanitaria e fiscale. Il trattamento avviene mediante supporti cartacei e strumenti elettronici, nel rispetto di misure tecniche e organizzative idonee a garantire la sicurezza e la riservatezza dei dati e a prevenirne la perdita, l'uso illecito o non corretto e l'accesso non autorizzato. I dati sono conservati per il tempo necessario al perseguimento delle finalit\'e0 indicate e, in ogni caso, per il periodo prescritto dalle norme di legge.)rtf");
 
-    rtf.paragraph(R"rtf(\b 2. Natura obbligatoria o facoltativa del conferimento e conseguenze al rifiuto del consenso.)rtf");
-    rtf.paragraph(R"rtf(\b0 Il conferimento dei dati \'e8 obbligatorio per quanto riguarda i dati anagrafici, fiscali e di contatto del Cliente e i dati relativi agli animali affidati alle cure dello Studio, necessari all'esecuzione delle prestazioni richieste e all'adempimento degli obblighi di legge. L'eventuale rifiuto di fornire tali dati, o di prestare il consenso al loro trattamento, comporta l'impossibilit\'e0 per lo Studio di erogare le prestazioni veterinarie richieste e di dare corso agli adempimenti amministrativi e fiscali a esse connessi.)rtf");
-    rtf.paragraph();
+    section(R"rtf(\b 2. Natura obbligatoria o facoltativa del conferimento e conseguenze al rifiuto del consenso.)rtf",
+            R"rtf(\b0 Il conferimento dei dati \'e8 obbligatorio per quanto riguarda i dati anagrafici, fiscali e di contatto del Cliente e i dati relativi agli animali affidati alle cure dello Studio, necessari all'esecuzione delle prestazioni richieste e all'adempimento degli obblighi di legge. L'eventuale rifiuto di fornire tali dati, o di prestare il consenso al loro trattamento, comporta l'impossibilit\'e0 per lo Studio di erogare le prestazioni veterinarie richieste e di dare corso agli adempimenti amministrativi e fiscali a esse connessi.)rtf");
 
-    rtf.paragraph(R"rtf(\b 3. Soggetti che possono venire a conoscenza dei dati.)rtf");
-    rtf.paragraph(R"rtf(\b0 I soggetti o le categorie di soggetti ai quali i dati personali possono essere comunicati, esclusivamente per le finalit\'e0 sopra indicate, sono: i medici veterinari che sostituiscono il titolare in caso di sua assenza, i laboratori di analisi, i medici veterinari specialisti e le strutture cliniche e ospedaliere veterinarie cui il Cliente sia indirizzato, i farmacisti e i consulenti fiscali e contabili dello Studio. I dati possono inoltre essere comunicati agli enti pubblici e alle autorit\'e0 sanitarie nei casi previsti dalla legge, quali l'anagrafe degli animali d'affezione e i servizi veterinari dell'Azienda Sanitaria Locale. I dati non sono trasferiti verso Paesi che non appartengono all'Unione Europea. All'interno dello Studio hanno accesso ai dati esclusivamente i collaboratori incaricati del trattamento, ciascuno dei quali \'e8 tenuto al segreto professionale e al rispetto della riservatezza.)rtf");
-    rtf.paragraph();
+    section(R"rtf(\b 3. Soggetti che possono venire a conoscenza dei dati.)rtf",
+            R"rtf(\b0 I soggetti o le categorie di soggetti ai quali i dati personali possono essere comunicati, esclusivamente per le finalit\'e0 sopra indicate, sono: i medici veterinari che sostituiscono il titolare in caso di sua assenza, i laboratori di analisi, i medici veterinari specialisti e le strutture cliniche e ospedaliere veterinarie cui il Cliente sia indirizzato, i farmacisti e i consulenti fiscali e contabili dello Studio. I dati possono inoltre essere comunicati agli enti pubblici e alle autorit\'e0 sanitarie nei casi previsti dalla legge, quali l'anagrafe degli animali d'affezione e i servizi veterinari dell'Azienda Sanitaria Locale. I dati non sono trasferiti verso Paesi che non appartengono all'Unione Europea. All'interno dello Studio hanno accesso ai dati esclusivamente i collaboratori incaricati del trattamento, ciascuno dei quali \'e8 tenuto al segreto professionale e al rispetto della riservatezza.)rtf");
 
-    rtf.paragraph(R"rtf(\b 4. Diritti degli interessati.)rtf");
-    rtf.paragraph(R"rtf(\b0 Relativamente ai propri dati, gli interessati possono esercitare i diritti previsti dagli articoli da 15 a 22 del Regolamento UE 2016/679, ossia il diritto di accesso ai dati personali, di rettifica, di cancellazione e di limitazione del trattamento, il diritto di opporsi al trattamento e il diritto di ricevere i propri dati in un formato strutturato, di uso comune e leggibile da dispositivo automatico; possono inoltre revocare in ogni momento il consenso prestato e proporre reclamo al Garante per la protezione dei dati personali. Le richieste vanno rivolte per iscritto allo Studio Veterinario.)rtf");
-    rtf.paragraph();
+    section(R"rtf(\b 4. Diritti degli interessati.)rtf",
+            R"rtf(\b0 Relativamente ai propri dati, gli interessati possono esercitare i diritti previsti dagli articoli da 15 a 22 del Regolamento UE 2016/679, ossia il diritto di accesso ai dati personali, di rettifica, di cancellazione e di limitazione del trattamento, il diritto di opporsi al trattamento e il diritto di ricevere i propri dati in un formato strutturato, di uso comune e leggibile da dispositivo automatico; possono inoltre revocare in ogni momento il consenso prestato e proporre reclamo al Garante per la protezione dei dati personali. Le richieste vanno rivolte per iscritto allo Studio Veterinario.)rtf");
 
     rtf.paragraph(R"rtf(\b 5. Titolare del trattamento dati.)rtf");
     rtf.paragraph(R"rtf(\b0 Titolare del trattamento dei dati, nonché Responsabile del trattamento e Responsabile protezione dati (RPD) o Data Protection Officer (DPO) è lo Studio Veterinario, rappresentato dal Dott. \b )rtf");
