@@ -51,7 +51,7 @@ constexpr int SectionGap = 6;
 constexpr int L = 72;            // fields start right of the section picture
 constexpr int Button = 28;       // the small checking and e-mail buttons
 
-const FieldGrid Grid{.rowPitch = 52, .captionTop = 4, .editTop = 21, .editHeight = 28,
+const FieldGrid Grid{.rowPitch = 52, .captionTop = 2, .editTop = 22, .editHeight = 28,
                      .editFont = Look::Verdana(12, true)};
 
 int sectionHeight(int rows) { return rows * Grid.rowPitch + 4; }
@@ -179,7 +179,7 @@ void TfrmClienti::buildLayout()
                         {{&btnPrivacy, "btnPrivacy", "Stampa l'informativa sulla privacy.",
                           std::bind_front(&TfrmClienti::btnPrivacyClick, this),
                           [](QSize size) { return PrivacyPicture(size); },
-                          QRect(L + 576, Grid.rowPitch + Grid.editTop - 6, 176, 40)}},
+                          QRect(L + 576, Grid.rowPitch + Grid.editTop - 4, 176, 34)}},
                         status);
 
     // Attachments: values without an edit of their own.

@@ -3,6 +3,7 @@
 #include "common/ui/Look.h"
 #include "common/ui/Widgets.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
@@ -36,6 +37,12 @@ QFrame *PlaceCardPanel(QWidget *window, QSize size)
     QFrame *panel = MakeRoundedPanel(host, QStringLiteral("panScheda"), Look::CardPanel, 10);
     panel->setFixedSize(size);
     grid->addWidget(panel, 0, 0, Qt::AlignCenter);
+
+    // On a small screen the field that takes the focus (Enter, Tab, a click) is scrolled into view.
+    QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll, host](QWidget *, QWidget *now) {
+        if (now && host->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now);
+    });
 
     auto *outer = new QGridLayout(window);
     outer->setContentsMargins(0, 0, 0, 0);
