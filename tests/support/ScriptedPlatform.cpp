@@ -60,9 +60,10 @@ void ScriptedPlatform::showModal(QWidget *window)
         window->close();
 }
 
-QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const QString &, const QString &)
+QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const QString &, const QString &filter)
 {
     calls.push_back({"open", caption, {}});
+    fileFilters << filter;
     if (fileNames.empty())
         return QString();
     QString f = fileNames.front();
@@ -70,9 +71,10 @@ QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const 
     return f;
 }
 
-QString ScriptedPlatform::saveFileName(QWidget *, const QString &caption, const QString &, const QString &)
+QString ScriptedPlatform::saveFileName(QWidget *, const QString &caption, const QString &, const QString &filter)
 {
     calls.push_back({"save", caption, {}});
+    fileFilters << filter;
     if (fileNames.empty())
         return QString();
     QString f = fileNames.front();

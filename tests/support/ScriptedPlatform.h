@@ -65,12 +65,17 @@ public:
     // --- what the test reads ---
     std::vector<PlatformCall> calls;
     std::vector<PrinterAfterDialog> printers;  // one per print dialog, in order
+    QStringList fileFilters; // the filter of each file dialog, in order
     QString folder() const { return folder_; }
     QString file(const QString &name) const { return folder_ + name; }
     // Calls of one kind, and the texts of all message calls.
     std::vector<PlatformCall> callsOf(const QString &kind) const;
     QStringList messages() const;
-    void clear() { calls.clear(); }
+    void clear()
+    {
+        calls.clear();
+        fileFilters.clear();
+    }
 
     void notice(NoticeKind kind, const QString &text) override;
     bool askYesNo(const QString &text) override;
