@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -608,6 +610,9 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
     EXPECT_EQ(focused(), "txtCliente");
     for (QWidget *c : card->findChildren<ClickLabel *>())
         EXPECT_EQ(c->focusPolicy(), Qt::NoFocus) << c->objectName().toStdString();
+    // Stored text is shown as it is, never read as markup.
+    for (QLabel *l : {card->lblFile01, card->lblDesc03, card->lblPosizione, Named<QLabel>(card.get(), "titCliente")})
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
 
     // Edits in Verdana 12 bold, the status text in Tahoma 12.
     for (QWidget *e : {static_cast<QWidget *>(card->txtCliente), static_cast<QWidget *>(card->txtNote),
@@ -619,6 +624,29 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
     }
     EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->font().family(), "Tahoma");
     EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->font().pointSize(), 12);
+}
+
+} // namespace
+
+namespace {
+
+// The launcher's design area: a maximised window on a 1024 x 768 screen under a title bar.
+TEST_F(OwnerCard, EveryControlIsWithinTheDesignAreaWithoutScrolling)
+{
+    card->setWindowState(Qt::WindowNoState);
+    card->resize(1016, 713);
+    QCoreApplication::processEvents();
+    const QRect area = card->rect();
+    for (QWidget *w : card->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == "scrScheda"
+            || w->objectName() == "hostScheda")
+            continue;
+        const QRect r(w->mapTo(card.get(), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(area.contains(r)) << w->objectName().toStdString();
+    }
+    auto *scroll = Named<QScrollArea>(card.get(), "scrScheda");
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
 }
 
 } // namespace
