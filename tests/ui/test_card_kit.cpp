@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,7 +71,7 @@ public:
                             {&txtCodice, "Codice", "Codice:", 8, 1, 100,
                              {.typing = EditRules::Case::UpperTrim}, nullptr, Qt::AlignCenter},
                         }},
-                       {second, {{&memNote, "Note", "Note:", 8, 0, 400, {}, nullptr, Qt::AlignLeft, 2}}},
+                       {second, {{&memNote, "Note", "Note:", 8, 0, 400, {.maxLength = 12}, nullptr, Qt::AlignLeft, 2}}},
                    },
                    &KitLayout());
         status = new StatusLine(panel, QStringLiteral("Pronto"));
@@ -168,7 +169,20 @@ TEST_F(CardKit, TypingIsLimitedToTheCapacityOfTheRecordField)
         QTest::keyClicks(QApplication::focusWidget(), c.keys);
         EXPECT_EQ(ControlText(field), c.expected);
     }
+    // A multi-line edit stops at its limit too, pasting included, and takes new lines.
+    w->memNote->setFocus();
+    QTest::keyClicks(w->memNote, "riga");
+    QTest::keyClick(w->memNote, Qt::Key_Return);
+    QTest::keyClicks(w->memNote, "seconda riga");
+    EXPECT_EQ(w->memNote->toPlainText(), "riga\nseconda");
+    w->memNote->selectAll();
+    QApplication::clipboard()->setText("incollato troppo lungo");
+    w->memNote->paste();
+    EXPECT_EQ(w->memNote->toPlainText(), "incollato tr");
+
     // Program-set text is never cut.
+    w->memNote->setPlainText(QString(30, u'x'));
+    EXPECT_EQ(w->memNote->toPlainText().size(), 30);
     w->txtNome->setText(QString(30, u'x'));
     EXPECT_EQ(w->txtNome->text().size(), 30);
     EXPECT_EQ(w->txtProv->count(), 3);
