@@ -61,8 +61,6 @@ public:
 
     // The controls in table order.
     const std::vector<QWidget *> &controls() const { return controls_; }
-    // The controls that Enter walks.
-    const QList<QWidget *> &enterChain() const { return chain_; }
 
 private:
     std::vector<QWidget *> controls_;

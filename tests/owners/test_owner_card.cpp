@@ -103,6 +103,7 @@ protected:
     {
         QTest::mouseMove(card->windowHandle(), w->mapTo(card.get(), at));
     }
+    QLabel *panInfo() const { return Named<QLabel>(card.get(), "panInfo"); }
     QString focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
     ScriptedPlatform sp;
@@ -455,27 +456,27 @@ TEST_F(OwnerCard, FocusedEditStandsOnItsHighlight)
 
 TEST_F(OwnerCard, HintOnHoverIsClearedOverTheBackground)
 {
-    // The offscreen screen is smaller than the card: give the window room for every control.
+    // The offscreen screen is smaller than the design area: give the window room for the whole card.
     card->setWindowState(Qt::WindowNoState);
     card->setGeometry(0, 0, 1280, 900);
     QCoreApplication::processEvents();
     hover(card->cmdSalva, QPoint(20, 20));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Salva la scheda corrente in archivio.");
+    EXPECT_EQ(panInfo()->text(), "Salva la scheda corrente in archivio.");
     // A point of a section that holds no control.
     hover(Named<QWidget>(card.get(), "shpSezione02"), QPoint(Named<QWidget>(card.get(), "shpSezione02")->width() - 6, 4));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "");
+    EXPECT_EQ(panInfo()->text(), "");
     hover(card->btnEmail, QPoint(5, 5));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Invia una e-mail all'indirizzo indicato.");
+    EXPECT_EQ(panInfo()->text(), "Invia una e-mail all'indirizzo indicato.");
     // Over an edit the hint stays.
     hover(card->txtEmail, QPoint(10, 10));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Invia una e-mail all'indirizzo indicato.");
+    EXPECT_EQ(panInfo()->text(), "Invia una e-mail all'indirizzo indicato.");
     hover(card->chkRicontatta, QPoint(5, 5));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(),
+    EXPECT_EQ(panInfo()->text(),
               QString::fromUtf8("Annota che il proprietario è da ricontattare per questioni in sospeso."));
     hover(Named<ClickLabel>(card.get(), "cmdUltimo"), QPoint(5, 5));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Visualizza l'ultima scheda in archivio.");
+    EXPECT_EQ(panInfo()->text(), "Visualizza l'ultima scheda in archivio.");
     hover(card->lblPosizione, QPoint(5, 5));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "");
+    EXPECT_EQ(panInfo()->text(), "");
 }
 
 TEST_F(OwnerCard, TaxCodeButtonRoutesByContent)
@@ -622,8 +623,8 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
         EXPECT_EQ(e->font().pointSize(), 12);
         EXPECT_TRUE(e->font().bold());
     }
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->font().family(), "Tahoma");
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->font().pointSize(), 12);
+    EXPECT_EQ(panInfo()->font().family(), "Tahoma");
+    EXPECT_EQ(panInfo()->font().pointSize(), 12);
 }
 
 } // namespace
