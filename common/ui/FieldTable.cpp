@@ -95,6 +95,7 @@ struct Maker {
 
 FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &sections, const RecordLayout *layout)
 {
+    QList<QWidget *> chain;
     for (const FieldSection &section : sections) {
         for (const FieldSpec &spec : section.fields) {
             const Maker make{grid, spec, section.panel};
@@ -132,16 +133,15 @@ FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &section
                 w = **memo = m;
                 walked = false;  // Enter starts a new line there
             }
-            if (walked) {
+            // Every field but a check box stands on its highlight.
+            if (!qobject_cast<QCheckBox *>(w))
                 AttachFieldHighlight(w, QStringLiteral("eff") + make.name);
-                chain_ << w;
-            } else if (qobject_cast<QPlainTextEdit *>(w)) {
-                AttachFieldHighlight(w, QStringLiteral("eff") + make.name);
-            }
+            if (walked)
+                chain << w;
             if (!controls_.empty())
                 QWidget::setTabOrder(controls_.back(), w);
             controls_.push_back(w);
         }
     }
-    EnterFocusChain(chain_);
+    EnterFocusChain(chain);
 }

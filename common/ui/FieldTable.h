@@ -64,5 +64,4 @@ public:
 
 private:
     std::vector<QWidget *> controls_;
-    QList<QWidget *> chain_;
 };
