@@ -7,6 +7,7 @@
 #include <QStringView>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 // The openings of the count text of the search windows.
@@ -49,10 +50,36 @@ bool ListLineLess(QStringView a, QStringView b);
 inline bool ListLineLess(const QString &a, const QString &b) { return ListLineLess(QStringView(a), QStringView(b)); }
 void SortListLines(QStringList &lines);
 
+// Memory mapped in whole huge pages (2 MB) and aligned to them, so that the system may back it
+// with huge pages: a list of a hundred thousand lines then costs a handful of page faults instead
+// of tens of thousands. `bytes` is rounded up to whole huge pages; throws std::bad_alloc.
+void *MapLargeBlock(size_t bytes);
+void UnmapLargeBlock(void *block, size_t bytes);
+
+// An allocator that takes large arrays from MapLargeBlock and small ones from the heap.
+template <typename T>
+struct LargeBlockAllocator {
+    using value_type = T;
+    static constexpr size_t Threshold = size_t(256) << 10;
+    LargeBlockAllocator() = default;
+    template <typename U>
+    LargeBlockAllocator(const LargeBlockAllocator<U> &) {}
+    T *allocate(size_t n)
+    {
+        return n * sizeof(T) < Threshold ? std::allocator<T>().allocate(n) : static_cast<T *>(MapLargeBlock(n * sizeof(T)));
+    }
+    void deallocate(T *p, size_t n)
+    {
+        if (n * sizeof(T) < Threshold)
+            std::allocator<T>().deallocate(p, n);
+        else
+            UnmapLargeBlock(p, n * sizeof(T));
+    }
+    friend bool operator==(const LargeBlockAllocator &, const LargeBlockAllocator &) { return true; }
+};
+
 // The lines of a list, each with the 1-based number of the record it was made from. The text is
-// kept in a few large blocks of memory (backed by huge pages where the system has them), not in
-// one allocation per line: filling a list of a hundred thousand lines costs a handful of page
-// faults instead of tens of thousands.
+// kept in a few large blocks (MapLargeBlock), not in one allocation per line.
 class ListLines {
 public:
     ListLines() = default;
@@ -76,17 +103,15 @@ public:
 private:
     struct Entry {
         const char16_t *text;
-        qsizetype length;
+        int length;
         int number;
     };
     struct Block {
-        void *mapping;
-        size_t mappedBytes;
         char16_t *data;
         size_t capacity;  // characters
     };
     void release();
-    std::vector<Entry> entries_;
+    std::vector<Entry, LargeBlockAllocator<Entry>> entries_;
     std::vector<Block> blocks_;
     size_t used_ = 0;  // characters used in the last block
 };
