@@ -1,4 +1,5 @@
 #include "dialogs/Guida.h"
+#include "common/ui/Look.h"
 
 #include "common/OpenURL.h"
 #include "common/Platform.h"
@@ -36,7 +37,7 @@ TfrmGuida::TfrmGuida(QWidget *owner) : QDialog(owner)
     txtGuida->setGeometry(22, 122, 625, 350);
     txtGuida->setReadOnly(true);
     txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont textFont(QStringLiteral("Verdana"));
+    QFont textFont = Look::Verdana();
     textFont.setPixelSize(12);
     textFont.setBold(true);
     txtGuida->setFont(textFont);
