@@ -33,6 +33,13 @@ inline const QColor Highlight(255, 255, 0);         // the rectangle behind the 
 inline const QColor LinkBlue(0, 0, 139);            // text links
 inline const QColor LinkPressed(255, 165, 0);       // a text link while the mouse button is down on it
 inline const QColor SlateGrey(112, 128, 144);       // the title bands of the printed lists
+inline const QColor LauncherTop(225, 236, 247);     // the launcher's window gradient
+inline const QColor LauncherBottom(160, 190, 225);
+inline const QColor LauncherPanel(214, 228, 244);   // the bottom of the launcher panel's gradient
+inline const QColor SplashTop(25, 25, 35);          // the maker's logo window gradient
+inline const QColor SplashBottom(150, 150, 165);
+inline const QColor HelpBottom(173, 216, 230);      // the help window's gradient
+inline const QColor HelpTopic(220, 20, 60);         // the help window's topic title
 
 // A colour as a style-sheet value ("#1f4e79").
 inline QString Css(const QColor &c) { return c.name(); }
