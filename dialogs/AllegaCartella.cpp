@@ -1,4 +1,5 @@
 #include "dialogs/AllegaCartella.h"
+#include "common/ui/Look.h"
 
 #include "common/Cp1252.h"
 #include "common/Errors.h"
@@ -38,9 +39,9 @@ const QStringList InstructionLines = {
     QStringLiteral("Per aprire un file è sufficiente premere il pulsante Apri."),
 };
 
-const QColor Blue(0x2e, 0x75, 0xb6);
-const QColor Sky(0x9d, 0xc3, 0xe6);
-const QColor Pale(0xdd, 0xeb, 0xf7);
+using Look::Blue;
+using Look::Sky;
+using Look::Pale;
 
 TagTargets<AttachmentLabels> &attachmentTargets()
 {
@@ -93,9 +94,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
         f.setBold(true);
         return f;
     }();
-    QFont fileFont(QStringLiteral("Verdana"));
+    QFont fileFont = Look::Verdana();
     fileFont.setBold(true);
-    const QFont descFont(QStringLiteral("Verdana"), 12, QFont::Bold);
+    const QFont descFont = Look::Verdana(12, true);
 
     const struct {
         QLabel *&fileCaption;

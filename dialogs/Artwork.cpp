@@ -1,4 +1,5 @@
 #include "dialogs/Artwork.h"
+#include "common/ui/Look.h"
 #include "common/Maker.h"
 
 #include <QFontMetricsF>
@@ -14,19 +15,19 @@
 namespace Artwork {
 namespace {
 
-const QColor Navy(0x1f, 0x4e, 0x79);
-const QColor Blue(0x2e, 0x75, 0xb6);
-const QColor Sky(0x9d, 0xc3, 0xe6);
-const QColor Pale(0xdd, 0xeb, 0xf7);
-const QColor Mist(0xf4, 0xf8, 0xfc);
-const QColor Teal(0x2a, 0x9d, 0x8f);
-const QColor Leaf(0x5b, 0xa5, 0x6e);
-const QColor Steel(0x8a, 0x9b, 0xad);
-const QColor Ink(0x24, 0x32, 0x40);
-const QColor Amber(0xf2, 0xb1, 0x34);
-const QColor Crimson(0xd6, 0x3a, 0x3a);
-const QColor Sand(0xc9, 0x9a, 0x6b);
-const QColor Cream(0xf3, 0xe3, 0xcc);
+using Look::Navy;
+using Look::Blue;
+using Look::Sky;
+using Look::Pale;
+using Look::Mist;
+using Look::Teal;
+using Look::Leaf;
+using Look::Steel;
+using Look::Ink;
+using Look::Amber;
+using Look::Crimson;
+using Look::Sand;
+using Look::Cream;
 
 const QString Family = QStringLiteral("Liberation Sans");
 

@@ -1,4 +1,5 @@
 #include "dialogs/Calendario.h"
+#include "common/ui/Look.h"
 
 #include "common/Dates.h"
 #include "common/Platform.h"
@@ -39,7 +40,7 @@ TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent)
     ApplyFormatSettings();
     setWindowTitle(QStringLiteral(" Importazione data"));
     MakeFixedWindow(this, 253, 294);
-    SetGradientBackground(this, QColor(0xdd, 0xeb, 0xf7), Qt::white);
+    SetGradientBackground(this, Look::Pale, Qt::white);
 
     lblCampo001 = MakeNamed<QLabel>(this, QStringLiteral("lblCampo001"), QStringLiteral("Importare una data:"));
     lblCampo001->setGeometry(10, 8, 233, 22);
@@ -50,7 +51,7 @@ TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent)
     bkgCalendario = MakeNamed<QFrame>(this, QStringLiteral("bkgCalendario"));
     bkgCalendario->setGeometry(6, 34, 241, 206);
     bkgCalendario->setFrameShape(QFrame::Box);
-    SetGradientBackground(bkgCalendario, QColor(0x2e, 0x75, 0xb6), QColor(0x9d, 0xc3, 0xe6));
+    SetGradientBackground(bkgCalendario, Look::Blue, Look::Sky);
 
     calAppuntamenti = MakeNamed<QCalendarWidget>(this, QStringLiteral("calAppuntamenti"));
     calAppuntamenti->setGeometry(10, 38, 233, 198);

@@ -1,4 +1,5 @@
 #include "dialogs/DialogPictures.h"
+#include "common/ui/Look.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -7,9 +8,9 @@
 
 namespace {
 
-const QColor Navy(0x1f, 0x4e, 0x79);
-const QColor Blue(0x2e, 0x75, 0xb6);
-const QColor Pale(0xdd, 0xeb, 0xf7);
+using Look::Navy;
+using Look::Blue;
+using Look::Pale;
 
 // A transparent picture of the given size, painted smoothly by `draw`.
 QPixmap Painted(QSize size, const std::function<void(QPainter &p)> &draw)
@@ -46,7 +47,7 @@ QPixmap Documents(QSize size)
             const qreal y = sheet.top() + sheet.height() * (0.2 + 0.13 * i);
             p.drawLine(QPointF(sheet.left() + sheet.width() * 0.15, y), QPointF(sheet.right() - sheet.width() * 0.15, y));
         }
-        QFont f(QStringLiteral("Verdana"));
+        QFont f = Look::Verdana();
         f.setPixelSize(qMax(8, int(h * 0.2)));
         f.setBold(true);
         p.setFont(f);
@@ -63,14 +64,14 @@ QPixmap NumberingInstructions(QSize size, const QString &first, const QString &s
         p.setPen(Qt::NoPen);
         p.setBrush(Blue);
         p.drawEllipse(QRectF(0, 2, d, d));
-        QFont icon(QStringLiteral("Verdana"));
+        QFont icon = Look::Verdana();
         icon.setPixelSize(15);
         icon.setBold(true);
         p.setFont(icon);
         p.setPen(Qt::white);
         p.drawText(QRectF(0, 2, d, d), Qt::AlignCenter, QStringLiteral("i"));
 
-        QFont text(QStringLiteral("Verdana"));
+        QFont text = Look::Verdana();
         text.setPixelSize(11);
         p.setFont(text);
         const QRectF area(d + 8, 0, size.width() - d - 8, size.height());
@@ -121,7 +122,7 @@ QPixmap AttachInstructions(QSize size, const QStringList &lines)
         p.setBrush(Qt::NoBrush);
         p.drawPath(clip);
 
-        QFont f(QStringLiteral("Verdana"));
+        QFont f = Look::Verdana();
         f.setPixelSize(12);
         p.setFont(f);
         p.setPen(Qt::black);

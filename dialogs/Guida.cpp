@@ -1,4 +1,5 @@
 #include "dialogs/Guida.h"
+#include "common/ui/Look.h"
 
 #include "common/OpenURL.h"
 #include "common/Platform.h"
@@ -17,7 +18,7 @@ TfrmGuida::TfrmGuida(QWidget *owner) : QDialog(owner)
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     MakeFixedWindow(this, 670, 572);
-    SetGradientBackground(this, Qt::white, QColor(173, 216, 230));
+    SetGradientBackground(this, Qt::white, Look::HelpBottom);
 
     imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
     imgLogo->setGeometry(22, 10, 625, 70);
@@ -29,14 +30,14 @@ TfrmGuida::TfrmGuida(QWidget *owner) : QDialog(owner)
     titleFont.setBold(true);
     lblTitolo->setFont(titleFont);
     QPalette titlePalette = lblTitolo->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(220, 20, 60));
+    titlePalette.setColor(QPalette::WindowText, Look::HelpTopic);
     lblTitolo->setPalette(titlePalette);
 
     txtGuida = MakeNamed<QPlainTextEdit>(this, QStringLiteral("txtGuida"));
     txtGuida->setGeometry(22, 122, 625, 350);
     txtGuida->setReadOnly(true);
     txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont textFont(QStringLiteral("Verdana"));
+    QFont textFont = Look::Verdana();
     textFont.setPixelSize(12);
     textFont.setBold(true);
     txtGuida->setFont(textFont);

@@ -1,4 +1,5 @@
 #include "dialogs/NumerazioneDoc.h"
+#include "common/ui/Look.h"
 
 #include "common/Messages.h"
 #include "common/Guard.h"
@@ -54,7 +55,7 @@ const NumberingType *numberingType(const QString &tag)
     return nullptr;
 }
 
-const QColor Pale(0xdd, 0xeb, 0xf7);
+using Look::Pale;
 
 const QString Paragraph1 = QStringLiteral(
     "Utilizzare la presente funzione se si vuole far partire la numerazione automatica dei documenti "
@@ -106,7 +107,7 @@ TfrmNumerazioneDoc::TfrmNumerazioneDoc(QWidget *parent) : QDialog(parent)
     grpNumerazione->setGeometry(92, 148, 318, 94);
     txtInizio = MakeNamed<QLineEdit>(grpNumerazione, QStringLiteral("txtInizio"), QStringLiteral("1"));
     txtInizio->setGeometry(104, 36, 110, 34);
-    txtInizio->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtInizio->setFont(Look::Verdana(12, true));
     txtInizio->setAlignment(Qt::AlignCenter);
     effInizio = AttachFieldHighlight(txtInizio, QStringLiteral("effInizio"));
     EditRules rules;

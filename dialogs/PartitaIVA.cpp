@@ -1,4 +1,5 @@
 #include "dialogs/PartitaIVA.h"
+#include "common/ui/Look.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -35,8 +36,8 @@ const VatOffice VatOfficeTable[104] = {
 
 namespace {
 
-const QColor Steel(0x8a, 0x9b, 0xad);
-const QColor Olive(0x4f, 0x7d, 0x3a);
+using Look::Steel;
+using Look::Olive;
 
 // A five-pointed star centred on c, its points on a circle of radius r, one pointing up.
 QPainterPath Star(QPointF c, qreal r)

@@ -1,4 +1,5 @@
 #include "shell/Avvio.h"
+#include "common/ui/Look.h"
 
 #include "common/Dates.h"
 #include "common/OpenURL.h"
@@ -39,13 +40,13 @@ TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowTitle(QStringLiteral(" Tavoren"));
     resize(1016, 713);
-    SetGradientBackground(this, QColor(225, 236, 247), QColor(160, 190, 225));
+    SetGradientBackground(this, Look::LauncherTop, Look::LauncherBottom);
 
     panContainer = MakeNamed<QWidget>(this, QStringLiteral("panContainer"));
     panContainer->resize(PanelWidth, PanelHeight);
     shpSfondo = MakeNamed<QWidget>(panContainer, QStringLiteral("shpSfondo"));
     shpSfondo->setGeometry(0, 0, PanelWidth, PanelHeight);
-    SetGradientBackground(shpSfondo, Qt::white, QColor(214, 228, 244));
+    SetGradientBackground(shpSfondo, Qt::white, Look::LauncherPanel);
 
     // The pictures are drawn when the launcher is first shown, after the login.
     auto pictures = std::make_shared<std::vector<std::function<void()>>>();

@@ -1,4 +1,5 @@
 #include "shell/CambiaPassword.h"
+#include "common/ui/Look.h"
 
 #include "common/IniFile.h"
 #include "common/Platform.h"
@@ -30,7 +31,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmCambiaPassword"));
     setWindowTitle(QStringLiteral(" Cambia password"));
     MakeFixedWindow(this, 480, 470);
-    SetGradientBackground(this, QColor(70, 130, 200), Qt::white);
+    SetGradientBackground(this, Look::LoginTop, Qt::white);
 
     imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
     imgLogo->setGeometry(20, 15, 440, 140);
@@ -39,7 +40,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
     QFont labelFont = font();
     labelFont.setPixelSize(14);
     labelFont.setBold(true);
-    QFont editFont(QStringLiteral("Verdana"));
+    QFont editFont = Look::Verdana();
     editFont.setPixelSize(14);
     editFont.setBold(true);
 

@@ -1,4 +1,5 @@
 #include "shell/Password.h"
+#include "common/ui/Look.h"
 
 #include "common/IniFile.h"
 #include "common/Platform.h"
@@ -30,7 +31,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral(" Tavoren - Accesso"));
     MakeFixedWindow(this, 480, 460);
-    SetGradientBackground(this, QColor(70, 130, 200), Qt::white);
+    SetGradientBackground(this, Look::LoginTop, Qt::white);
 
     imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
     imgLogo->setGeometry(20, 15, 440, 230);
@@ -47,7 +48,7 @@ TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
     txtPassword->setGeometry(40, 290, 400, 36);
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setMaxLength(INT_MAX);
-    QFont editFont(QStringLiteral("Verdana"));
+    QFont editFont = Look::Verdana();
     editFont.setPixelSize(14);
     editFont.setBold(true);
     txtPassword->setFont(editFont);

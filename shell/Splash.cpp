@@ -1,4 +1,5 @@
 #include "shell/Splash.h"
+#include "common/ui/Look.h"
 
 #include "common/OpenURL.h"
 #include "common/ui/Widgets.h"
@@ -14,7 +15,7 @@ TfrmSplash::TfrmSplash(QWidget *owner) : QDialog(owner)
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral(" Tavoren - ") + MakerName);
     MakeFixedWindow(this, 665, 470);
-    SetGradientBackground(this, QColor(25, 25, 35), QColor(150, 150, 165));
+    SetGradientBackground(this, Look::SplashTop, Look::SplashBottom);
 
     imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
     imgLogo->setGeometry(20, 15, 625, 380);

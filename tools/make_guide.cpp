@@ -5,6 +5,7 @@
 // previous guide whole; the exit status is non-zero on failure.
 
 #include "dialogs/Artwork.h"
+#include "common/ui/Look.h"
 #include "shell/HelpTexts.h"
 #include "common/Maker.h"
 
@@ -24,10 +25,10 @@
 namespace {
 
 const QString GuideTitle = QStringLiteral("Tavoren \u2014 Guida all'utilizzo del software");
-const QColor Navy(0x1f, 0x4e, 0x79);
-const QColor Blue(0x2e, 0x75, 0xb6);
-const QColor Sky(0x9d, 0xc3, 0xe6);
-const QColor Grey(0x5a, 0x66, 0x72);
+using Look::Navy;
+using Look::Blue;
+using Look::Sky;
+using Look::Slate;
 
 constexpr int Dpi = 300;
 constexpr qreal MarginMm = 20;
@@ -193,7 +194,7 @@ void drawTitlePage(QPainter &p, const QRectF &page)
     QFont small(QStringLiteral("Liberation Sans"));
     small.setPointSizeF(10);
     p.setFont(small);
-    p.setPen(Grey);
+    p.setPen(Slate);
     p.drawText(QRectF(0, lr.bottom() + mm(4), page.width(), mm(8)), Qt::AlignCenter,
                MakerWebAddress + QStringLiteral("  \u2022  ") + MakerEmail);
 }
@@ -207,7 +208,7 @@ void drawFrame(QPainter &p, const QRectF &page, int number)
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPointSizeF(9);
     p.setFont(f);
-    p.setPen(Grey);
+    p.setPen(Slate);
     const QRectF text(mm(MarginMm), y + mm(1.5), page.width() - 2 * mm(MarginMm), mm(6));
     p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, GuideTitle);
     p.drawText(text, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Pagina %1").arg(number));

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/ui/EditRules.h"
+#include "common/ui/Look.h"
 #include "common/Platform.h"
 #include "common/Text.h"
 
@@ -15,10 +16,10 @@ class QPushButton;
 
 // Colours of the check dialogs and of their heading pictures.
 namespace CheckColors {
-inline const QColor Navy(0x1f, 0x4e, 0x79);
-inline const QColor Blue(0x2e, 0x75, 0xb6);
-inline const QColor Sky(0x9d, 0xc3, 0xe6);
-inline const QColor Pale(0xdd, 0xeb, 0xf7);
+using Look::Navy;
+using Look::Blue;
+using Look::Sky;
+using Look::Pale;
 } // namespace CheckColors
 
 // The small modal dialogs that check a code typed or put in by a card: a fixed frame (no

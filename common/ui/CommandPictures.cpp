@@ -1,4 +1,5 @@
 #include "common/ui/CommandPictures.h"
+#include "common/ui/Look.h"
 
 #include "common/Text.h"
 
@@ -13,20 +14,19 @@
 // so the pictures stay sharp at any size.
 namespace {
 
-const QColor Navy(0x1f, 0x4e, 0x79);
-const QColor Blue(0x2e, 0x75, 0xb6);
-const QColor TileTop(0x3a, 0x80, 0xc4);
-const QColor TileBottom(0x27, 0x66, 0xa8);
-const QColor Sky(0x9d, 0xc3, 0xe6);
-const QColor Pale(0xdd, 0xeb, 0xf7);
-const QColor Green(0x2e, 0x9e, 0x4f);
-const QColor DarkGreen(0x1f, 0x7a, 0x3a);
-const QColor Red(0xd6, 0x3a, 0x3a);
+using Look::Navy;
+using Look::Blue;
+using Look::TileTop;
+using Look::TileBottom;
+using Look::Sky;
+using Look::Pale;
+using Look::Crimson;
+using Look::Green;
+using Look::DarkGreen;
 
 QFont pictureFont(qreal pixels, bool bold)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont f = Look::Tahoma();
     f.setPixelSize(std::max(6, qFloor(pixels)));
     f.setBold(bold);
     f.setStyleStrategy(QFont::PreferAntialias);
@@ -220,7 +220,7 @@ void glyphPdf(QPainter &p, const QColor &c)
     p.setBrush(Qt::NoBrush);
     p.drawPath(pageOutline(18, 6, 64, 88));
     p.setPen(Qt::NoPen);
-    p.setBrush(Red);
+    p.setBrush(Crimson);
     p.drawRoundedRect(QRectF(4, 48, 72, 30), 5, 5);
     p.setPen(Qt::white);
     QFont f = pictureFont(24, true);

@@ -16,6 +16,30 @@ inline const QColor Steel(0x8a, 0x9b, 0xad);  // disabled strokes and greys
 inline const QColor Crimson(0xd6, 0x3a, 0x3a); // warnings
 inline const QColor CardPanel(0xec, 0xf3, 0xfa);   // the panel behind a card's sections
 inline const QColor WindowTop(70, 130, 180);        // the gradient behind the main windows
+inline const QColor LoginTop(70, 130, 200);         // the gradient behind the login and password windows
+inline const QColor Ink(0x24, 0x32, 0x40);     // dark details of the pictures
+inline const QColor Amber(0xf2, 0xb1, 0x34);   // gold accents: medals, coins, stars
+inline const QColor Teal(0x2a, 0x9d, 0x8f);    // the second accent of the pictures
+inline const QColor Leaf(0x5b, 0xa5, 0x6e);    // green accents of the pictures
+inline const QColor Olive(0x4f, 0x7d, 0x3a);   // a check that passed
+inline const QColor Sand(0xc9, 0x9a, 0x6b);    // animal fur
+inline const QColor Cream(0xf3, 0xe3, 0xcc);   // light fur
+inline const QColor Slate(0x5a, 0x66, 0x72);   // secondary text of the guide
+inline const QColor TileTop(0x3a, 0x80, 0xc4);     // command tiles, top of the gradient
+inline const QColor TileBottom(0x27, 0x66, 0xa8);  // command tiles, bottom of the gradient
+inline const QColor Green(0x2e, 0x9e, 0x4f);       // confirming commands
+inline const QColor DarkGreen(0x1f, 0x7a, 0x3a);   // their edge
+inline const QColor Highlight(255, 255, 0);         // the rectangle behind the focused edit
+inline const QColor LinkBlue(0, 0, 139);            // text links
+inline const QColor LinkPressed(255, 165, 0);       // a text link while the mouse button is down on it
+inline const QColor SlateGrey(112, 128, 144);       // the title bands of the printed lists
+inline const QColor LauncherTop(225, 236, 247);     // the launcher's window gradient
+inline const QColor LauncherBottom(160, 190, 225);
+inline const QColor LauncherPanel(214, 228, 244);   // the bottom of the launcher panel's gradient
+inline const QColor SplashTop(25, 25, 35);          // the maker's logo window gradient
+inline const QColor SplashBottom(150, 150, 165);
+inline const QColor HelpBottom(173, 216, 230);      // the help window's gradient
+inline const QColor HelpTopic(220, 20, 60);         // the help window's topic title
 
 // A colour as a style-sheet value ("#1f4e79").
 inline QString Css(const QColor &c) { return c.name(); }

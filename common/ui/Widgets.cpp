@@ -1,4 +1,5 @@
 #include "common/ui/Widgets.h"
+#include "common/ui/Look.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -56,10 +57,10 @@ void HighlightRect::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     QLinearGradient frame(0, 0, 0, height());
-    frame.setColorAt(0, QColor(255, 255, 0));
+    frame.setColorAt(0, Look::Highlight);
     frame.setColorAt(1, Qt::white);
     p.fillRect(rect(), frame);
-    p.fillRect(rect().adjusted(2, 2, -2, -2), QColor(255, 255, 0));
+    p.fillRect(rect().adjusted(2, 2, -2, -2), Look::Highlight);
 }
 
 namespace {
@@ -183,19 +184,16 @@ void SetLinkColour(ClickLabel *link, const QColor &c)
 
 void MakeTextLink(ClickLabel *link, const QList<ClickLabel *> &icons)
 {
-    static const QColor DarkBlue(0, 0, 139);
-    static const QColor Orange(255, 165, 0);
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(14);
+    QFont f = Look::TahomaPixels(14);
     f.setUnderline(true);
     link->setFont(f);
-    SetLinkColour(link, DarkBlue);
+    SetLinkColour(link, Look::LinkBlue);
     QList<ClickLabel *> all = icons;
     all.prepend(link);
     for (ClickLabel *part : all) {
-        QObject::connect(part, &ClickLabel::pressed, link, [link] { SetLinkColour(link, Orange); });
-        QObject::connect(part, &ClickLabel::released, link, [link] { SetLinkColour(link, DarkBlue); });
-        QObject::connect(part, &ClickLabel::clicked, link, [link] { SetLinkColour(link, DarkBlue); });
+        QObject::connect(part, &ClickLabel::pressed, link, [link] { SetLinkColour(link, Look::LinkPressed); });
+        QObject::connect(part, &ClickLabel::released, link, [link] { SetLinkColour(link, Look::LinkBlue); });
+        QObject::connect(part, &ClickLabel::clicked, link, [link] { SetLinkColour(link, Look::LinkBlue); });
     }
 }
 
@@ -219,10 +217,10 @@ private:
     static void write(QWidget *w)
     {
 #ifdef TAVOREN_HAVE_XCB
-        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11 || !w->windowHandle() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || !w->windowHandle())
             return;
-        xcb_connection_t *connection = x11->connection();
+        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
         if (!connection)
             return;
         static const QByteArray name("_MOTIF_WM_HINTS");

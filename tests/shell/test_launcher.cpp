@@ -266,3 +266,21 @@ TEST_F(InfoWindows, ChiudiClosesEachWindow)
     }
     EXPECT_TRUE(sp.calls.empty());
 }
+
+// Every fixed window of the shell and the shared dialogs, with its frame, fits the client area that a
+// 1024 x 768 screen gives a maximised window, as the launcher's panel does.
+TEST_F(ShellWindows, FixedWindowsFitASmallScreen)
+{
+    const QSize smallScreenClient(1016, 713);
+    const QWidget *fixed[] = {frmPassword, frmCambiaPassword, frmGuida,          frmInfo,
+                              frmSplash,   frmCodFisc,        frmPartitaIva,     frmAllegaCartella,
+                              frmCalendario, frmNumerazioneDoc};
+    for (const QWidget *w : fixed) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_EQ(w->minimumSize(), w->maximumSize()) << "a fixed window";
+        EXPECT_LE(w->width(), smallScreenClient.width());
+        EXPECT_LE(w->height(), smallScreenClient.height());
+    }
+    EXPECT_LE(frmAvvio->panContainer->width(), smallScreenClient.width());
+    EXPECT_LE(frmAvvio->panContainer->height(), smallScreenClient.height());
+}

@@ -1,4 +1,5 @@
 #include "common/Messages.h"
+#include "common/ui/Look.h"
 #include "common/Guard.h"
 #include "common/ui/report/ListReport.h"
 
@@ -10,12 +11,12 @@
 
 namespace {
 
-const QColor SlateGrey(112, 128, 144);
+using Look::SlateGrey;
 
 ReportTextStyle bannerStyle(double pointSize)
 {
     ReportTextStyle style;
-    style.font = {QStringLiteral("Verdana"), pointSize, true};
+    style.font = {Look::Verdana().family(), pointSize, true};
     style.color = Qt::white;
     style.fill = SlateGrey;
     style.hAlign = ReportHAlign::Center;
