@@ -371,11 +371,14 @@ void TfrmClienti::FormCreate()
     ApplyFormatSettings();
 
     const RecordLayout &layout = OwnerRecordLayout();
-    card = new RecordCard(this, layout, [] { return OwnerArchiveName; });
-    card->required = {{txtCliente, QStringLiteral("il nome del proprietario.")}};
-    card->resetOnDuplicate = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
-    card->duplicateOpensArchive = true;
-    card->firstField = txtCliente;
+    card = new RecordCard(this, {
+        .archiveFile = [] { return OwnerArchiveName; },
+        .layout = &layout,
+        .required = {{txtCliente, QStringLiteral("il nome del proprietario.")}},
+        .resetOnDuplicate = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03},
+        .duplicateOpensArchive = true,
+        .firstField = txtCliente,
+    });
     RegisterAttachmentTarget(QStringLiteral("clienti"), [] { return AttachmentLabelsOf(frmClienti); });
 
     // Typing limits are the field capacities; a few edits have rules of their own.
