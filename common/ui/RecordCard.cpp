@@ -172,6 +172,8 @@ void RecordCard::clear()
         }
     }
     position_->clear();
+    if (setup_.afterClear)
+        setup_.afterClear();
 }
 
 void RecordCard::showRecord(const Record &record, int number)

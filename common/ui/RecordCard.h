@@ -53,6 +53,7 @@ struct RecordCardSetup {
     QWidget *firstField = nullptr;           // focused by New and Duplicate
     QString appendedMessage = QString::fromUtf8("La scheda corrente è stata inserita in archivio.");
     CardFailureNotices failures{};
+    std::function<void()> afterClear{};      // the card's own part of clearing (a page, presets)
     std::function<void()> afterNew{};        // after New has cleared (and numbered) the card
     std::function<void()> afterDuplicate{};  // after Duplicate has detached the card, before its notice
     std::function<void(int)> afterShow{};    // after a record has been put on the card
@@ -85,7 +86,7 @@ public:
     void Last();
 
     // --- record and controls ---
-    // Empties every bound control but those New keeps, and lblPosizione.
+    // Empties every bound control but those New keeps, and lblPosizione; then afterClear.
     void clear();
     void showRecord(const Record &record, int number);
     Record takeRecord() const;

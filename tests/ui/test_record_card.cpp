@@ -101,6 +101,7 @@ public:
             .numbering = DocumentNumbering{.section = Section, .target = txtNum},
             .resetOnDuplicate = {txtNum},
             .firstField = memNote,
+            .afterClear = [this] { ++afterClearCalls; },
             .afterNew = [this] { ++afterNewCalls; },
             .afterDuplicate = [this] {
                 ++afterDuplicateCalls;
@@ -136,6 +137,7 @@ public:
     QPlainTextEdit *memNote;
     QLabel *lblPosizione;
     RecordCard *card = nullptr;
+    int afterClearCalls = 0;
     int afterNewCalls = 0;
     int afterDuplicateCalls = 0;
 };
@@ -268,7 +270,7 @@ TEST_F(CardTest, NewClearsAllButTheKeptControlsAndNumbers)
         if (c.settings)
             writeSettings(c.settings);
         writeArchive(testArchive(c.records));
-        afterNewCalls = 0;
+        afterClearCalls = afterNewCalls = 0;
         txtStudio->setCurrentIndex(1);
         fill("Studio B", "vecchio", true, "nota");
         lblPosizione->setText("2");
@@ -287,6 +289,8 @@ TEST_F(CardTest, NewClearsAllButTheKeptControlsAndNumbers)
         }
         const bool numbered = *c.number != '\0';
         EXPECT_EQ(shown(sp), (numbered ? QStringList() : QStringList{failed, failed}));
+        // The card's own clearing runs even when the numbering fails after it.
+        EXPECT_EQ(afterClearCalls, 2);
         EXPECT_EQ(afterNewCalls, numbered ? 2 : 0);
         if (numbered) {
             EXPECT_EQ(focusedName(), "memNote");
@@ -306,6 +310,7 @@ TEST_F(CardTest, NewWithoutNumberingTouchesNoArchive)
     EXPECT_EQ(txtStudio->currentText(), "Studio B");
     EXPECT_EQ(txtNum->text(), "");
     EXPECT_EQ(lblPosizione->text(), "");
+    EXPECT_EQ(afterClearCalls, 1);
     EXPECT_EQ(afterNewCalls, 1);
     EXPECT_EQ(focusedName(), "memNote");
     EXPECT_FALSE(QFile::exists(archive()));
@@ -469,6 +474,7 @@ TEST_F(CardTest, FailureNoticeKindFollowsTheSetup)
     EXPECT_EQ(shown(sp), QStringList({"warning: " + message, "error: " + message, "warning: " + message,
                                       "error: " + message}));
     // New failed before clearing: the card is as it was.
+    EXPECT_EQ(afterClearCalls, 0);
     EXPECT_EQ(txtNum->text(), "3");
     EXPECT_EQ(memNote->toPlainText(), "nota");
 }
