@@ -112,6 +112,28 @@ QByteArray Archive::read()
     return record;
 }
 
+int Archive::readRecords(char *buffer, int maxRecords)
+{
+    if (maxRecords <= 0)
+        return 0;
+    const qint64 wanted = qint64(maxRecords) * size_;
+    const off_t at = off_t(pos_) * size_;
+    qint64 done = 0;
+    while (done < wanted) {
+        const ssize_t n = ::pread(fd_, buffer + done, size_t(wanted - done), at + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(path_, "cannot read");
+        if (n == 0)
+            break;
+        done += n;
+    }
+    const int whole = int(done / size_);
+    pos_ += whole;
+    return whole;
+}
+
 namespace {
 
 void checkSize(const QByteArray &record, int size)

@@ -19,6 +19,11 @@ public:
     void seek(int index);
     // Reads the record at the position; the position moves one record on.
     QByteArray read();
+    // Reads up to `maxRecords` whole records from the position into `buffer` (room for as many)
+    // in as few read calls as the system allows, and returns how many whole records it read:
+    // fewer only at the end of the file, where a partial tail is not a record. The position
+    // moves on by that number.
+    int readRecords(char *buffer, int maxRecords);
     // Writes the record at the position: over the record there or, at the end, appended
     // under an advisory lock at the true end of the file. The position moves one record on.
     void write(const QByteArray &record);

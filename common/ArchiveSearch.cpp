@@ -2,11 +2,13 @@
 
 #include "common/Archive.h"
 #include "common/Cp1252.h"
+#include "common/Errors.h"
 #include "common/Text.h"
 
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <numeric>
 #include <stdexcept>
 
 namespace {
@@ -82,6 +84,26 @@ bool ListLineLess(const QString &a, const QString &b) { return CompareTextFolded
 
 void SortListLines(QStringList &lines) { std::stable_sort(lines.begin(), lines.end(), ListLineLess); }
 
+void SortListLines(QStringList &lines, QList<int> &numbers)
+{
+    if (numbers.size() != lines.size())
+        throw std::logic_error("every list line needs its record number");
+    // Sort the positions, then lay both lists out in that order.
+    std::vector<int> order(size_t(lines.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&lines](int a, int b) { return ListLineLess(lines[a], lines[b]); });
+    QStringList sortedLines;
+    QList<int> sortedNumbers;
+    sortedLines.reserve(lines.size());
+    sortedNumbers.reserve(numbers.size());
+    for (int i : order) {
+        sortedLines.append(std::move(lines[i]));
+        sortedNumbers.append(numbers[i]);
+    }
+    lines = std::move(sortedLines);
+    numbers = std::move(sortedNumbers);
+}
+
 ColumnLine::ColumnLine(const RecordLayout &layout, std::initializer_list<ListColumn> columns)
 {
     for (const ListColumn &c : columns) {
@@ -133,29 +155,43 @@ QString ColumnLine::operator()(const Record &record) const
 }
 
 void ScanArchive(const QString &file, const RecordLayout &layout,
-                 const std::function<void(const Record &, int)> &visit)
+                 const std::function<void(const Record &, int)> &visit, int blockBytes)
 {
-    Archive archive = OpenOrCreateArchive(file, layout.recordSize());
+    const int size = layout.recordSize();
+    Archive archive = OpenOrCreateArchive(file, size);
     const int count = archive.count();
-    for (int i = 0; i < count; ++i) {
-        const Record record(layout, archive.read());
-        visit(record, archive.position());
+    const int perBlock = qMax(1, blockBytes / size);
+    // The buffer is no larger than the archive: a short list costs no megabyte.
+    QByteArray block(qsizetype(qMin(perBlock, qMax(count, 1))) * size, Qt::Uninitialized);
+    int number = 0;
+    while (number < count) {
+        const int wanted = qMin(perBlock, count - number);
+        if (archive.readRecords(block.data(), wanted) != wanted)
+            throw IoError("read past the end of " + archive.path().toStdString());
+        for (int i = 0; i < wanted; ++i) {
+            // A view of the block, not a copy.
+            const Record record(layout, QByteArray::fromRawData(block.constData() + qsizetype(i) * size, size));
+            visit(record, ++number);
+        }
     }
     archive.close();
 }
 
-int ListLineLookup(const QString &file, const RecordLayout &layout, const ListLineRecipe &line,
-                   const QString &chosen, const ListHandBack &handBack)
+bool ListedRecordLookup(const QString &file, const RecordLayout &layout, const ListLineRecipe &line,
+                        const QString &chosen, int number, const ListHandBack &handBack)
 {
-    const QString wanted = TrimText(chosen);
-    int found = 0;
-    ScanArchive(file, layout, [&](const Record &record, int number) {
-        if (TrimText(line(record)) == wanted) {
-            ++found;
-            handBack(record, number);
-        }
-    });
-    return found;
+    Archive archive = OpenOrCreateArchive(file, layout.recordSize());
+    if (number < 1 || number > archive.count()) {
+        archive.close();
+        return false;
+    }
+    archive.seek(number - 1);
+    const Record record(layout, archive.read());
+    archive.close();
+    if (TrimText(line(record)) != TrimText(chosen))
+        return false;
+    handBack(record, number);
+    return true;
 }
 
 int FindNextLine(const QStringList &lines, int selected, const QString &findText, QString &remembered)

@@ -47,6 +47,9 @@ private:
 // another comes first. Equal lines keep their order.
 bool ListLineLess(const QString &a, const QString &b);
 void SortListLines(QStringList &lines);
+// The same order over lines that each carry the number of their record: `numbers[i]` belongs to
+// `lines[i]` before and after.
+void SortListLines(QStringList &lines, QList<int> &numbers);
 
 // How a window turns a record into its list line.
 using ListLineRecipe = std::function<QString(const Record &)>;
@@ -76,16 +79,24 @@ private:
     std::vector<Column> columns_;
 };
 
-// Opens an archive (created when missing) and hands every record to `visit` in file order with
-// its 1-based number. The archive is closed when the scan ends, also on failure; throws IoError.
-void ScanArchive(const QString &file, const RecordLayout &layout,
-                 const std::function<void(const Record &, int)> &visit);
+// The size of the blocks in which scans read an archive: one read call for about a megabyte of
+// whole records, so that a network folder sees few round trips.
+inline constexpr int ScanBlockBytes = 1 << 20;
 
-// `ListLineLookup`: reads the whole archive and runs `handBack` for every record whose line,
-// trimmed, equals the chosen line trimmed (exact comparison), in file order, so the last equal
-// record decides. Returns the number of records handed back; throws IoError.
-int ListLineLookup(const QString &file, const RecordLayout &layout, const ListLineRecipe &line,
-                   const QString &chosen, const ListHandBack &handBack);
+// Opens an archive (created when missing) and hands every record to `visit` in file order with
+// its 1-based number, reading whole records in blocks of `blockBytes` (at least one record).
+// The record handed over is a view of the block, valid only during the call: a caller that keeps
+// a record copies its bytes. The archive is closed when the scan ends, also on failure; throws
+// IoError, also when the file gets shorter during the scan.
+void ScanArchive(const QString &file, const RecordLayout &layout,
+                 const std::function<void(const Record &, int)> &visit, int blockBytes = ScanBlockBytes);
+
+// The double-click on a list line: reads the record the line was made from (its 1-based
+// `number`), builds its line again and runs `handBack` with it only when that line, trimmed, still
+// equals the chosen line trimmed (exact comparison). A record changed or gone since it was listed
+// hands nothing back. Returns whether it handed the record back; throws IoError.
+bool ListedRecordLookup(const QString &file, const RecordLayout &layout, const ListLineRecipe &line,
+                        const QString &chosen, int number, const ListHandBack &handBack);
 
 // The walk of `FindNextInList` over a list that is not empty: `selected` is the selected line
 // (-1: none, taken as the first), `findText` the text typed, `remembered` the lower-cased text of

@@ -1,17 +1,21 @@
 #include "common/Decimal.h"
 
+#include "common/Errors.h"
 #include "common/Text.h"
-
-#include <limits>
 
 namespace {
 
 using U128 = unsigned __int128;
 
-constexpr __int128 MaxUnits = std::numeric_limits<__int128>::max();
+constexpr U128 MaxUnits = U128(Decimal::max().units());
 // Integer digits a typed number may have: keeps every parsed value and the sums of many far
 // inside the 128-bit count.
 constexpr int MaxIntegerDigits = 30;
+
+[[noreturn]] void outOfRange(const char *what)
+{
+    throw ConversionError(std::string("decimal ") + what + " out of range");
+}
 
 U128 pow10(int k)
 {
@@ -30,12 +34,34 @@ U128 divRound(U128 m, U128 f)
     return r >= f - r ? q + 1 : q;
 }
 
-// Rebuilds a signed count from a magnitude; values past the count saturate.
-__int128 withSign(U128 m, bool negative)
+// Rebuilds a decimal from a magnitude; a magnitude past max() throws.
+Decimal withSign(U128 m, bool negative, const char *what)
 {
-    const __int128 v = m > U128(MaxUnits) ? MaxUnits : __int128(m);
-    return negative ? -v : v;
+    if (m > MaxUnits)
+        outOfRange(what);
+    return Decimal::fromUnits(negative ? -__int128(m) : __int128(m));
 }
+
+int digitCount(U128 m)
+{
+    int n = 0;
+    for (; m != 0; m /= 10)
+        ++n;
+    return n;
+}
+
+// Significant digits of a count: its digits less the trailing zeros.
+int significantDigits(U128 m)
+{
+    if (m == 0)
+        return 0;
+    while (m % 10 == 0)
+        m /= 10;
+    return digitCount(m);
+}
+
+// The magnitude rounded half away from zero to a multiple of f; never past 2^128 for any count.
+U128 roundTo(U128 m, U128 f) { return divRound(m, f) * f; }
 
 // A 256-bit magnitude as hi:lo, enough for any product of two counts.
 struct Wide {
@@ -54,13 +80,13 @@ Wide mulWide(U128 a, U128 b)
     return w;
 }
 
-// n / d rounded half away from zero, saturating when the quotient does not fit 128 bits.
-U128 divRoundWide(Wide n, U128 d)
+// n / d rounded half away from zero; none when the quotient does not fit 128 bits.
+std::optional<U128> divRoundWide(Wide n, U128 d)
 {
     if (n.hi == 0)
         return divRound(n.lo, d);
     if (n.hi >= d)
-        return ~U128(0);
+        return std::nullopt;
     // Shift-subtract long division of the low half; the remainder stays below d throughout.
     U128 r = n.hi, q = 0;
     for (int i = 127; i >= 0; --i) {
@@ -72,7 +98,12 @@ U128 divRoundWide(Wide n, U128 d)
             q |= 1;
         }
     }
-    return r >= d - r && q != ~U128(0) ? q + 1 : q;
+    if (r >= d - r) {
+        if (q == ~U128(0))
+            return std::nullopt;
+        ++q;
+    }
+    return q;
 }
 
 } // namespace
@@ -125,20 +156,19 @@ std::optional<Decimal> Decimal::parse(const QString &text)
     U128 units = integer * pow10(Places) + fraction * pow10(Places - kept);
     if (roundUp)
         ++units;
-    return fromUnits(withSign(units, negative));
+    // A value the general text would show otherwise is not taken: what is read can be written back.
+    if (significantDigits(units) > MaxSignificantDigits)
+        return std::nullopt;
+    return withSign(units, negative, "text");
 }
 
 QString Decimal::toGeneralText() const
 {
     U128 m = magnitude(units_);
     // Keep at most 15 significant digits.
-    int length = 0;
-    for (U128 t = m; t != 0; t /= 10)
-        ++length;
-    if (length > 15) {
-        const U128 f = pow10(length - 15);
-        m = divRound(m, f) * f;
-    }
+    const int length = digitCount(m);
+    if (length > MaxSignificantDigits)
+        m = roundTo(m, pow10(length - MaxSignificantDigits));
     if (m == 0)
         return QStringLiteral("0");
 
@@ -162,7 +192,7 @@ QString Decimal::toGeneralText() const
 QString Decimal::toFixedText(int decimals) const
 {
     decimals = qBound(0, decimals, int(Places));
-    const U128 m = magnitude(RoundDecimals(*this, decimals).units_);
+    const U128 m = roundTo(magnitude(units_), pow10(Places - decimals));
     const U128 scale = pow10(Places);
     QString digits;
     U128 whole = m / scale;
@@ -177,20 +207,45 @@ QString Decimal::toFixedText(int decimals) const
     return units_ < 0 && m != 0 ? u'-' + digits : digits;
 }
 
+Decimal Decimal::operator-() const
+{
+    return withSign(magnitude(units_), units_ > 0, "negation");
+}
+
+Decimal operator+(Decimal a, Decimal b)
+{
+    __int128 sum;
+    if (__builtin_add_overflow(a.units_, b.units_, &sum))
+        outOfRange("sum");
+    return withSign(magnitude(sum), sum < 0, "sum");
+}
+
+Decimal operator-(Decimal a, Decimal b)
+{
+    __int128 difference;
+    if (__builtin_sub_overflow(a.units_, b.units_, &difference))
+        outOfRange("difference");
+    return withSign(magnitude(difference), difference < 0, "difference");
+}
+
 Decimal operator*(Decimal a, Decimal b)
 {
     const bool negative = (a.units_ < 0) != (b.units_ < 0);
-    const U128 m = divRoundWide(mulWide(magnitude(a.units_), magnitude(b.units_)), pow10(Decimal::Places));
-    return Decimal::fromUnits(withSign(m, negative));
+    const auto m = divRoundWide(mulWide(magnitude(a.units_), magnitude(b.units_)), pow10(Decimal::Places));
+    if (!m)
+        outOfRange("product");
+    return withSign(*m, negative && *m != 0, "product");
 }
 
 Decimal operator/(Decimal a, Decimal b)
 {
     if (b.units_ == 0)
-        return Decimal();
+        throw ConversionError("decimal division by zero");
     const bool negative = (a.units_ < 0) != (b.units_ < 0);
-    const U128 m = divRoundWide(mulWide(magnitude(a.units_), pow10(Decimal::Places)), magnitude(b.units_));
-    return Decimal::fromUnits(withSign(m, negative));
+    const auto m = divRoundWide(mulWide(magnitude(a.units_), pow10(Decimal::Places)), magnitude(b.units_));
+    if (!m)
+        outOfRange("quotient");
+    return withSign(*m, negative && *m != 0, "quotient");
 }
 
 Decimal RoundDecimals(Decimal x, int n)
@@ -198,8 +253,7 @@ Decimal RoundDecimals(Decimal x, int n)
     n = qMax(n, 0);
     if (n >= Decimal::Places)
         return x;
-    const U128 f = pow10(Decimal::Places - n);
-    return Decimal::fromUnits(withSign(divRound(magnitude(x.units()), f) * f, x.isNegative()));
+    return withSign(roundTo(magnitude(x.units()), pow10(Decimal::Places - n)), x.isNegative(), "rounding");
 }
 
 QString FormatAmountText(const QString &t)

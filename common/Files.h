@@ -12,3 +12,11 @@ QString ResolveProgramPath(const QString &fileName);
 // Writes a whole file to a temporary file and renames it into place. Throws IoError on any failure,
 // leaving the old file whole.
 void SaveFileWhole(const QString &path, const QByteArray &data);
+
+// Copies a file by streaming it, in blocks, into a temporary file beside the destination that is
+// then renamed into place. Throws IoError on any failure, leaving an earlier destination whole.
+void CopyFileWhole(const QString &source, const QString &destination);
+
+// Makes a write past the process's file-size limit fail with its error instead of ending the
+// program (SIGXFSZ is ignored), so the command's guard reports it. Called once at start.
+void IgnoreFileSizeLimitSignal();

@@ -16,7 +16,7 @@ void StoreShortText(char *field, int capacity, const QString &text)
     std::memset(field + 1 + length, 0, size_t(capacity - length));
 }
 
-QString LoadShortText(const char *field, int capacity)
+QByteArrayView TrimmedFieldBytes(const char *field, int capacity)
 {
     // A damaged length byte must not make the read leave the field.
     const int length = qMin(int(static_cast<unsigned char>(field[0])), capacity);
@@ -28,7 +28,13 @@ QString LoadShortText(const char *field, int capacity)
         ++begin;
     while (end > begin && text[end - 1] <= 32)
         --end;
-    return FromCp1252(field + 1 + begin, end - begin);
+    return QByteArrayView(field + 1 + begin, end - begin);
+}
+
+QString LoadShortText(const char *field, int capacity)
+{
+    const QByteArrayView text = TrimmedFieldBytes(field, capacity);
+    return FromCp1252(text.data(), int(text.size()));
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@ struct FieldDef {
 // Stores a text into a field: trimmed, converted to Windows-1252, cut to the capacity.
 // Bytes after the text are zero.
 void StoreShortText(char *field, int capacity, const QString &text);
+// A field's Windows-1252 bytes, trimmed: a length byte past the capacity is clamped to it.
+QByteArrayView TrimmedFieldBytes(const char *field, int capacity);
 // Loads a field: a length byte past the capacity is clamped to it; the result is trimmed.
 QString LoadShortText(const char *field, int capacity);
 

@@ -28,3 +28,31 @@ QString RtfExportMessage()
     return QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                           "Accertarsi che il documento non sia gi\u00e0 aperto.");
 }
+
+RtfWriter &RtfWriter::fixed(const char *rtf)
+{
+    text_ += QString::fromUtf8(rtf);
+    return *this;
+}
+
+RtfWriter &RtfWriter::value(const QString &text)
+{
+    text_ += RtfEscape(text);
+    return *this;
+}
+
+RtfWriter &RtfWriter::paragraph(const char *rtf)
+{
+    text_ += QStringLiteral("\\par");
+    if (rtf) {
+        text_ += u' ';
+        text_ += QString::fromUtf8(rtf);
+    }
+    return *this;
+}
+
+RtfWriter &RtfWriter::repeat(QChar c, int count)
+{
+    text_ += QString(count, c);
+    return *this;
+}

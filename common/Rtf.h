@@ -9,3 +9,22 @@ QString RtfEscape(const QString &value);
 
 // The message of a failed RTF document export (the two RTF documents share it).
 QString RtfExportMessage();
+
+// Builds an RTF document from fixed text (raw RTF, written as it is), escaped values and
+// paragraphs.
+class RtfWriter {
+public:
+    // Raw RTF, UTF-8 in the source; the document becomes Windows-1252 when it is written.
+    RtfWriter &fixed(const char *rtf);
+    // A value, escaped by RtfEscape.
+    RtfWriter &value(const QString &text);
+    // A paragraph mark "\par", followed by a blank and `rtf` when it is given.
+    RtfWriter &paragraph(const char *rtf = nullptr);
+    // `count` times the character `c`, as a rule of underscores.
+    RtfWriter &repeat(QChar c, int count);
+
+    const QString &text() const { return text_; }
+
+private:
+    QString text_;
+};

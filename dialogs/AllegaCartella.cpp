@@ -12,12 +12,10 @@
 #include "dialogs/TagTargets.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <memory>
@@ -53,30 +51,6 @@ TagTargets<AttachmentLabels> &attachmentTargets()
 // The attachment folder in the program folder, ending with "/"; an existing folder whose name
 // differs only in letter case is taken.
 QString attachmentFolder() { return ResolveInFolder(ProgramFolder(), AttachmentFolderName) + u'/'; }
-
-// Copies a file through a temporary file renamed into place: a failure leaves any earlier file
-// of that name whole. Throws IoError.
-void copyFileWhole(const QString &source, const QString &destination)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        throw IoError("cannot read " + source.toStdString() + ": " + in.errorString().toStdString());
-    QSaveFile out(destination);
-    // Unbuffered, so that a disk refusing part of the bytes shows in the count written.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw IoError("cannot write " + destination.toStdString() + ": " + out.errorString().toStdString());
-    bool copied = true;
-    QByteArray chunk;
-    while (copied && !(chunk = in.read(1 << 16)).isEmpty())
-        copied = out.write(chunk) == chunk.size();
-    copied = copied && in.error() == QFileDevice::NoError && in.atEnd();
-    if (!copied || !out.commit()) {
-        const QString reason = in.error() != QFileDevice::NoError ? in.errorString() : out.errorString();
-        out.cancelWriting();
-        throw IoError("cannot copy " + source.toStdString() + " to " + destination.toStdString() + ": " +
-                      reason.toStdString());
-    }
-}
 
 } // namespace
 
@@ -243,7 +217,7 @@ void TfrmAllegaCartella::attachFile(QLineEdit *file)
                 if (!AskYesNo(OverwriteQuestion))
                     return;
             }
-            copyFileWhole(chosen, destination);
+            CopyFileWhole(chosen, destination);
         },
         [&] { file->setText(previous); });
 }

@@ -881,7 +881,7 @@ QPixmap LauncherSubtitle(QSize size)
                                   "di animali e proprietari, gli appuntamenti, l'emissione di "
                                   "certificati e di fatture proforma"),
                    r.adjusted(4, 1, -4, -1), std::min<qreal>(r.height() * 0.42, 22), false, Navy,
-                   Qt::AlignCenter | Qt::TextWordWrap, true);
+                   Qt::AlignCenter, true);
     });
 }
 

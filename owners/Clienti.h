@@ -2,13 +2,12 @@
 #include <QWidget>
 
 class ClickLabel;
-class HighlightRect;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class RecordCard;
+class RecordNavigator;
 
 // The owner card: one owner of "Proprietari.pro" at a time.
 class TfrmClienti : public QWidget {
@@ -55,52 +54,7 @@ public:
     QLabel *lblDesc02;
     QLabel *lblDesc03;
 
-    // Focus highlights, one behind each edit.
-    HighlightRect *effCliente;
-    HighlightRect *effDataNasc;
-    HighlightRect *effComuneNasc;
-    HighlightRect *effProvNasc;
-    HighlightRect *effSesso;
-    HighlightRect *effRecapito;
-    HighlightRect *effIndirizzoRes;
-    HighlightRect *effProvRes;
-    HighlightRect *effComuneRes;
-    HighlightRect *effCapRes;
-    HighlightRect *effEstremi;
-    HighlightRect *effTelCasa;
-    HighlightRect *effTelUff;
-    HighlightRect *effTelCel;
-    HighlightRect *effFax;
-    HighlightRect *effEmail;
-    HighlightRect *effCodFisc;
-    HighlightRect *effCarta;
-    HighlightRect *effScadeCarta;
-    HighlightRect *effPartitaIva;
-    HighlightRect *effIban;
-    HighlightRect *effDocumento;
-    HighlightRect *effOccupazione;
-    HighlightRect *effCivile;
-    HighlightRect *effTitoli;
-    HighlightRect *effCaniOra;
-    HighlightRect *effCaniPrima;
-    HighlightRect *effQuestioni;
-    HighlightRect *effNote;
-
-    // Frame of the card.
-    QFrame *panScheda;
-    QFrame *shpSezione01;
-    QFrame *shpSezione02;
-    QFrame *shpSezione03;
-    QFrame *shpSezione04;
-    QFrame *shpSezione05;
-    QLabel *imgSezione01;
-    QLabel *imgSezione02;
-    QLabel *imgSezione03;
-    QLabel *imgSezione04;
-    QLabel *imgSezione05;
-    QFrame *shpComandi;
-    QLabel *imgDecorazione;
-    QLabel *panInfo;
+    // The record number of the card.
     QLabel *lblPosizione;
 
     // Commands.
@@ -116,10 +70,6 @@ public:
     ClickLabel *cmdEsporta;
     ClickLabel *cmdGuida;
     ClickLabel *cmdEsci;
-    ClickLabel *cmdPrimo;
-    ClickLabel *cmdIndietro;
-    ClickLabel *cmdAvanti;
-    ClickLabel *cmdUltimo;
     ClickLabel *btnCodFisc;
     ClickLabel *btnPartitaIva;
     ClickLabel *btnCarta;
@@ -157,12 +107,12 @@ public slots:
 protected:
     void showEvent(QShowEvent *e) override;   // FormShow
     void closeEvent(QCloseEvent *e) override; // FormClose
-    void resizeEvent(QResizeEvent *e) override;
 
 private:
     void FormCreate();
     void buildLayout();
-    void centerPanel();
+
+    RecordNavigator *navigator_ = nullptr;
 };
 
 extern TfrmClienti *frmClienti;

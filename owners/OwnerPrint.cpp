@@ -1,14 +1,13 @@
 #include "owners/OwnerPrint.h"
 
-#include "common/Messages.h"
 #include "common/Guard.h"
-#include "common/OpenURL.h"
+#include "common/Messages.h"
 #include "common/Platform.h"
-#include "common/ui/RecordCard.h"
 #include "common/Text.h"
+#include "common/WholeFileExport.h"
+#include "common/ui/RecordCard.h"
 #include "common/ui/report/ReportOutput.h"
 #include "owners/Clienti.h"
-#include "common/Maker.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,9 +16,10 @@
 namespace {
 
 const QString PdfName = QStringLiteral("Proprietario.pdf");
+// The maker as the card printout names it, the PDF's author and creator.
+const QString PrintoutMaker = QStringLiteral("Orsanti");
 
 QString t(const QWidget *control) { return TrimText(ControlText(control)); }
-
 
 } // namespace
 
@@ -58,7 +58,7 @@ QList<CardLine> OwnerCardLines(const TfrmClienti &c)
 
 PreparedReport PrepareOwnerCard(const TfrmClienti &card)
 {
-    CardReportTemplate report(MakerName, MakerName);
+    CardReportTemplate report(PrintoutMaker, PrintoutMaker);
     return report.fill(OwnerCardTitle(), OwnerCardLines(card));
 }
 
@@ -74,10 +74,14 @@ void PreviewOwnerCard(TfrmClienti &card)
 
 void ExportOwnerCardPdf(TfrmClienti &card)
 {
-    RunReportingErrors([&card] {
-        ExportReportPdf(PrepareOwnerCard(card), ProgramFile(PdfName));
-        if (AskYesNo(QString::fromUtf8("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
-                                       "Si vuole aprire il file?")))
-            TMisc::Open("\"" + ProgramFolder() + PdfName + "\"");
-    }, PdfFailureMessage(PdfName));
+    // No question before: the file is simply rewritten; a failure shows the framework's error box.
+    ExportWholeFile({
+        .fileName = PdfName,
+        .write = [&card](const ByteSink &sink) { sink(ExportReportPdf(PrepareOwnerCard(card))); },
+        .confirm = {},
+        .done = QString::fromUtf8("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
+                                  "Si vuole aprire il file?"),
+        .failure = PdfFailureMessage(PdfName),
+        .showFailure = ShowErrorBox,
+    });
 }

@@ -1,16 +1,19 @@
 #include "owners/Privacy.h"
 
-#include "common/Messages.h"
-#include "common/Guard.h"
-#include "common/ui/CodeCombo.h"
 #include "common/Cp1252.h"
-#include "common/ui/EditRules.h"
+#include "common/Guard.h"
 #include "common/IniFile.h"
+#include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/Rtf.h"
 #include "common/Text.h"
-#include "common/ui/Widgets.h"
 #include "common/WholeFileExport.h"
+#include "common/ui/CardPanel.h"
+#include "common/ui/CodeCombo.h"
+#include "common/ui/FieldTable.h"
+#include "common/ui/Look.h"
+#include "common/ui/RecordCard.h"
+#include "common/ui/Widgets.h"
 #include "owners/OwnerRecord.h"
 
 #include <QComboBox>
@@ -34,74 +37,21 @@ constexpr int WindowHeight = 582;
 constexpr int PanelLeft = 12;
 constexpr int PanelWidth = WindowWidth - 2 * PanelLeft;
 constexpr int PanelGap = 10;
-constexpr int RowPitch = 58;
-constexpr int EditHeight = 28;
 
-int captionTop(int row) { return 8 + row * RowPitch; }
-int editTop(int row) { return 26 + row * RowPitch; }
-int panelHeight(int rows) { return rows * RowPitch + 10; }
+const FieldGrid Grid{.rowPitch = 58, .captionTop = 8, .editTop = 26, .editHeight = 28,
+                     .editFont = Look::VerdanaPixels(13, true)};
 
-QFont editFont()
+// A white section under the previous one (or at the top), `rows` rows of the grid high.
+QFrame *makeSection(QWidget *window, const QString &name, const QWidget *above, int rows)
 {
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(13);
-    f.setBold(true);
+    QFrame *f = MakeRoundedPanel(window, name, Qt::white);
+    const int top = above ? above->geometry().bottom() + 1 + PanelGap : 12;
+    f->setGeometry(PanelLeft, top, PanelWidth, rows * Grid.rowPitch + 10);
     return f;
-}
-
-QFrame *makePanel(QWidget *parent, int top, int rows)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(QStringLiteral("shpPanel%1").arg(top));
-    f->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid #9dc3e6; border-radius: 8px; }")
-                         .arg(f->objectName()));
-    f->setGeometry(PanelLeft, top, PanelWidth, panelHeight(rows));
-    return f;
-}
-
-void makeCaption(QWidget *panel, const QString &text, int x, int row, int width)
-{
-    auto *l = new QLabel(text, panel);
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(12);
-    l->setFont(f);
-    l->setStyleSheet(QStringLiteral("color: #1f4e79;"));
-    l->setGeometry(x, captionTop(row), width, 18);
-}
-
-template <typename Edit>
-Edit *makeField(QWidget *panel, const QString &name, const QString &caption, int x, int row, int width)
-{
-    makeCaption(panel, caption, x, row, width + 40);
-    auto *e = MakeNamed<Edit>(panel, name);
-    e->setFont(editFont());
-    e->setGeometry(x, editTop(row), width, EditHeight);
-    return e;
-}
-
-QComboBox *makeProvince(QWidget *panel, const QString &name, int x, int row)
-{
-    auto *c = makeField<QComboBox>(panel, name, QStringLiteral("Prov."), x, row, 64);
-    MakeCodeCombo(c, ProvinceCodes(), 2);
-    c->lineEdit()->setFont(editFont());
-    return c;
 }
 
 // The trimmed text of an edit or of an editable combo box.
-QString fieldText(const QWidget *field)
-{
-    if (auto *combo = qobject_cast<const QComboBox *>(field))
-        return TrimText(combo->currentText());
-    return TrimText(static_cast<const QLineEdit *>(field)->text());
-}
-
-void setFieldText(QWidget *field, const QString &text)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(field))
-        combo->setEditText(text);
-    else
-        static_cast<QLineEdit *>(field)->setText(text);
-}
+QString fieldText(const QWidget *field) { return TrimText(ControlText(field)); }
 
 } // namespace
 
@@ -110,39 +60,49 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmPrivacy"));
     setWindowTitle(QStringLiteral(" Esporta e stampa Modulo Privacy"));
     MakeFixedWindow(this, WindowWidth, WindowHeight);
-    SetGradientBackground(this, QColor(70, 130, 180), Qt::white);
+    SetGradientBackground(this, Look::WindowTop, Qt::white);
 
-    // The practice.
-    QFrame *studio = makePanel(this, 12, 3);
-    txtStudioDent = makeField<QLineEdit>(studio, "txtStudioDent", QStringLiteral("Studio Veterinario:"), 14, 0, 440);
-    txtTelDent = makeField<QLineEdit>(studio, "txtTelDent", QStringLiteral("Recapiti telefonici:"), 466, 0, 256);
-    txtIvaDent = makeField<QLineEdit>(studio, "txtIvaDent", QStringLiteral("Partita IVA:"), 14, 1, 200);
-    txtCodFiscDent = makeField<QLineEdit>(studio, "txtCodFiscDent", QStringLiteral("C.F."), 226, 1, 228);
-    txtCittaDent = makeField<QLineEdit>(studio, "txtCittaDent", QStringLiteral("Comune sede legale:"), 14, 2, 250);
-    txtProvDent = makeProvince(studio, "txtProvDent", 276, 2);
-    txtIndirizzoDent = makeField<QLineEdit>(studio, "txtIndirizzoDent", QStringLiteral("Via e numero civico:"), 352, 2, 270);
-    txtCapDent = makeField<QLineEdit>(studio, "txtCapDent", QStringLiteral("CAP:"), 634, 2, 88);
-
-    // The client.
-    QFrame *client = makePanel(this, studio->geometry().bottom() + 1 + PanelGap, 4);
-    txtPaziente = makeField<QLineEdit>(client, "txtPaziente", QStringLiteral("Cognome e nome Cliente:"), 14, 0, 440);
-    txtComuneNasc = makeField<QLineEdit>(client, "txtComuneNasc", QStringLiteral("Comune di nascita:"), 14, 1, 250);
-    txtProvNasc = makeProvince(client, "txtProvNasc", 276, 1);
-    txtDataNasc = makeField<QLineEdit>(client, "txtDataNasc", QStringLiteral("Data di nascita:"), 352, 1, 140);
-    txtCodFisc = makeField<QLineEdit>(client, "txtCodFisc", QStringLiteral("C.F."), 504, 1, 218);
-    txtComuneRes = makeField<QLineEdit>(client, "txtComuneRes", QStringLiteral("Comune di residenza:"), 14, 2, 250);
-    txtProvRes = makeProvince(client, "txtProvRes", 276, 2);
-    txtIndirizzo = makeField<QLineEdit>(client, "txtIndirizzo", QStringLiteral("Via e numero civico:"), 352, 2, 270);
-    txtCapRes = makeField<QLineEdit>(client, "txtCapRes", QStringLiteral("CAP:"), 634, 2, 88);
-    txtRecapito = makeField<QLineEdit>(client, "txtRecapito", QStringLiteral("Tel."), 14, 3, 250);
-
-    // The data controller and the signature.
-    QFrame *signature = makePanel(this, client->geometry().bottom() + 1 + PanelGap, 1);
-    txtPrivacy = makeField<QLineEdit>(signature, "txtPrivacy", QStringLiteral("Titolare Privacy:"), 14, 0, 300);
-    txtData = makeField<QLineEdit>(signature, "txtData", QStringLiteral("Data:"), 326, 0, 140);
-    txtLuogo = makeField<QLineEdit>(signature, "txtLuogo", QStringLiteral("Luogo:"), 478, 0, 244);
-    txtDataNasc->setAlignment(Qt::AlignCenter);
-    txtData->setAlignment(Qt::AlignCenter);
+    QFrame *studio = makeSection(this, QStringLiteral("shpStudio"), nullptr, 3);
+    QFrame *client = makeSection(this, QStringLiteral("shpCliente"), studio, 4);
+    QFrame *signature = makeSection(this, QStringLiteral("shpFirma"), client, 1);
+    const EditRules upper{.typing = EditRules::Case::UpperTrim};
+    const EditRules province{.maxLength = 2};
+    const QStringList *provinces = &ProvinceCodes();
+    const Qt::Alignment centred = Qt::AlignCenter;
+    // Screen order, which is also the tab order and the Enter chain.
+    const FieldTable fields(
+        Grid, {
+                  {studio,
+                   {
+                       {&txtStudioDent, "StudioDent", "Studio Veterinario:", 14, 0, 440},
+                       {&txtTelDent, "TelDent", "Recapiti telefonici:", 466, 0, 256},
+                       {&txtIvaDent, "IvaDent", "Partita IVA:", 14, 1, 200, {.digitsOnly = true}},
+                       {&txtCodFiscDent, "CodFiscDent", "C.F.", 226, 1, 228, upper},
+                       {&txtCittaDent, "CittaDent", "Comune sede legale:", 14, 2, 250},
+                       {&txtProvDent, "ProvDent", "Prov.", 276, 2, 64, province, provinces},
+                       {&txtIndirizzoDent, "IndirizzoDent", "Via e numero civico:", 352, 2, 270},
+                       {&txtCapDent, "CapDent", "CAP:", 634, 2, 88},
+                   }},
+                  {client,
+                   {
+                       {&txtPaziente, "Paziente", "Cognome e nome Cliente:", 14, 0, 440},
+                       {&txtComuneNasc, "ComuneNasc", "Comune di nascita:", 14, 1, 250},
+                       {&txtProvNasc, "ProvNasc", "Prov.", 276, 1, 64, province, provinces},
+                       {&txtDataNasc, "DataNasc", "Data di nascita:", 352, 1, 140, {}, nullptr, centred},
+                       {&txtCodFisc, "CodFisc", "C.F.", 504, 1, 218, upper},
+                       {&txtComuneRes, "ComuneRes", "Comune di residenza:", 14, 2, 250},
+                       {&txtProvRes, "ProvRes", "Prov.", 276, 2, 64, province, provinces},
+                       {&txtIndirizzo, "Indirizzo", "Via e numero civico:", 352, 2, 270},
+                       {&txtCapRes, "CapRes", "CAP:", 634, 2, 88},
+                       {&txtRecapito, "Recapito", "Tel.", 14, 3, 250},
+                   }},
+                  {signature,
+                   {
+                       {&txtPrivacy, "Privacy", "Titolare Privacy:", 14, 0, 300},
+                       {&txtData, "Data", "Data:", 326, 0, 140, {}, nullptr, centred},
+                       {&txtLuogo, "Luogo", "Luogo:", 478, 0, 244},
+                   }},
+              });
 
     const int buttonsTop = signature->geometry().bottom() + 1 + 12;
     btnChiudi = MakeNamed<QPushButton>(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
@@ -151,60 +111,28 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent)
     btnRTF->setGeometry(btnChiudi->x() - 10 - 130, buttonsTop, 130, 32);
     btnRTF->setAutoDefault(false);
     btnChiudi->setAutoDefault(false);
-
-    // Screen order, which is also the tab order and the Enter chain.
-    const QList<QWidget *> fields{txtStudioDent, txtTelDent,   txtIvaDent,    txtCodFiscDent, txtCittaDent,
-                                  txtProvDent,   txtIndirizzoDent, txtCapDent, txtPaziente,    txtComuneNasc,
-                                  txtProvNasc,   txtDataNasc,  txtCodFisc,    txtComuneRes,   txtProvRes,
-                                  txtIndirizzo,  txtCapRes,    txtRecapito,   txtPrivacy,     txtData,
-                                  txtLuogo};
-    HighlightRect **highlights[] = {&effStudioDent, &effTelDent,   &effIvaDent,    &effCodFiscDent, &effCittaDent,
-                                    &effProvDent,   &effIndirizzoDent, &effCapDent, &effPaziente,   &effComuneNasc,
-                                    &effProvNasc,   &effDataNasc,  &effCodFisc,    &effComuneRes,   &effProvRes,
-                                    &effIndirizzo,  &effCapRes,    &effRecapito,   &effPrivacy,     &effData,
-                                    &effLuogo};
-    for (int i = 0; i < fields.size(); ++i) {
-        *highlights[i] = AttachFieldHighlight(fields[i], QStringLiteral("eff") + fields[i]->objectName().mid(3));
-        if (i + 1 < fields.size())
-            setTabOrder(fields[i], fields[i + 1]);
-    }
-    setTabOrder(fields.last(), btnRTF);
+    setTabOrder(fields.controls().back(), btnRTF);
     setTabOrder(btnRTF, btnChiudi);
-    EnterFocusChain(fields);
-
-    DigitOnlyKeyFilter(txtIvaDent);
-    UpperCaseWhileTyping(txtCodFiscDent);
-    UpperCaseWhileTyping(txtCodFisc);
 
     connect(btnRTF, &QPushButton::clicked, this, &TfrmPrivacy::btnRTFClick);
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmPrivacy::btnChiudiClick);
 }
 
-namespace {
-
-// The fields kept in the settings, with their keys.
-struct Setting {
-    QWidget *field;
-    QString key;
-};
-
-QList<Setting> settingsOf(const TfrmPrivacy &w)
+SettingsBinding TfrmPrivacy::settings() const
 {
-    return {
-        {w.txtStudioDent, QStringLiteral("Studio Veterinario")},
-        {w.txtTelDent, QStringLiteral("Recapiti Studio")},
-        {w.txtIvaDent, QStringLiteral("Partita Iva Studio")},
-        {w.txtCodFiscDent, QStringLiteral("Codice Fiscale Studio")},
-        {w.txtCittaDent, QStringLiteral("Comune Sede")},
-        {w.txtProvDent, QStringLiteral("Provincia Sede")},
-        {w.txtIndirizzoDent, QStringLiteral("Via Sede")},
-        {w.txtCapDent, QStringLiteral("Cap Sede")},
-        {w.txtPrivacy, QStringLiteral("Titolare")},
-        {w.txtLuogo, QStringLiteral("Luogo")},
-    };
+    return SettingsBinding({
+        {txtStudioDent, Section, QStringLiteral("Studio Veterinario")},
+        {txtTelDent, Section, QStringLiteral("Recapiti Studio")},
+        {txtIvaDent, Section, QStringLiteral("Partita Iva Studio")},
+        {txtCodFiscDent, Section, QStringLiteral("Codice Fiscale Studio")},
+        {txtCittaDent, Section, QStringLiteral("Comune Sede")},
+        {txtProvDent, Section, QStringLiteral("Provincia Sede")},
+        {txtIndirizzoDent, Section, QStringLiteral("Via Sede")},
+        {txtCapDent, Section, QStringLiteral("Cap Sede")},
+        {txtPrivacy, Section, QStringLiteral("Titolare")},
+        {txtLuogo, Section, QStringLiteral("Luogo")},
+    });
 }
-
-} // namespace
 
 void TfrmPrivacy::showEvent(QShowEvent *e)
 {
@@ -215,10 +143,7 @@ void TfrmPrivacy::showEvent(QShowEvent *e)
     // The provinces copied from the owner card stay; only their list selection goes.
     for (QComboBox *box : {txtProvDent, txtProvNasc, txtProvRes})
         DropComboSelection(box);
-    // A missing file or key reads as the empty text.
-    const IniFile settings(ProgramFile(SettingsFileName));
-    for (const Setting &s : settingsOf(*this))
-        setFieldText(s.field, settings.readString(Section, s.key));
+    settings().load(ProgramFile(SettingsFileName));
 }
 
 bool TfrmPrivacy::writeSettings()
@@ -226,10 +151,7 @@ bool TfrmPrivacy::writeSettings()
     // No guard of its own: a failure reaches the error box.
     return RunReportingErrors(
         [this] {
-            IniFile settings(ProgramFile(SettingsFileName));
-            for (const Setting &s : settingsOf(*this))
-                settings.writeString(Section, s.key, fieldText(s.field));
-            settings.save();
+            settings().save(ProgramFile(SettingsFileName));
         },
         SettingsWriteFailureMessage());
 }
@@ -269,10 +191,13 @@ void TfrmPrivacy::btnRTFClick()
 
 QString TfrmPrivacy::RtfExport() const
 {
-    QString doc;
-    // The fixed text is UTF-8 here; the whole document becomes Windows-1252 when it is written.
-    const auto fixed = [&doc](const char *text) { doc += QString::fromUtf8(text); };
-    const auto value = [&doc](const QWidget *field) { doc += RtfEscape(fieldText(field)); };
+    RtfWriter rtf;
+    const auto fixed = [&rtf](const char *text) { rtf.fixed(text); };
+    const auto value = [&rtf](const QWidget *field) { rtf.value(fieldText(field)); };
+    // A numbered heading in bold, its text, and an empty line.
+    const auto section = [&rtf](const char *heading, const char *text) {
+        rtf.paragraph(heading).paragraph(text).paragraph();
+    };
     using Parts = std::initializer_list<std::pair<const char *, const QWidget *>>;
     // Each fixed text followed by the value of its field.
     const auto parts = [&](Parts list) {
@@ -298,9 +223,9 @@ QString TfrmPrivacy::RtfExport() const
     fixed(R"rtf({\rtf1\ansi\ansicpg1252\deff0\deflang1040{\fonttbl{\f0\froman\fprq2\fcharset0 Times New Roman;}{\f1\fnil Verdana;}})rtf");
     fixed(R"rtf({\colortbl ;\red0\green0\blue0;})rtf");
     fixed(R"rtf(\viewkind4\uc1\pard\qc\b\f0\fs40 Consenso al trattamento dei dati personali e sensibili)rtf");
-    fixed(R"rtf(\par \b0\fs28 (Informativa ai sensi del Regolamento UE 2016/679))rtf");
-    doc += QStringLiteral("\\par ") + QString(54, u'_');
-    fixed(R"rtf(\par)rtf");
+    rtf.paragraph(R"rtf(\b0\fs28 (Informativa ai sensi del Regolamento UE 2016/679))rtf");
+    rtf.paragraph("").repeat(u'_', 54);
+    rtf.paragraph();
 
     // The opening paragraph: the practice and the client.
     parts({
@@ -319,67 +244,63 @@ QString TfrmPrivacy::RtfExport() const
     clientDetails();
     parts({{R"rtf(\b0 , recapito telefonico: \b )rtf", txtRecapito}});
     fixed(R"rtf(\b0 , saranno trattati come di seguito descritto:)rtf");
-    fixed(R"rtf(\par)rtf");
+    rtf.paragraph();
 
-    fixed(R"rtf(\par \b 1. Finalit\'e0 e modalit\'e0 del trattamento cui sono destinati i dati.)rtf");
-    fixed(R"rtf(\par \b0 I dati vengono trattati in relazione alle esigenze contrattuali e ai conseguenti adempimenti degli obblighi legali e contrattuali che ne derivano, nonch\'e9 per le finalit\'e0 amministrative e contabili, quali la fatturazione delle prestazioni, l'eventuale recupero dei crediti e l'archiviazione della documentazione sanitaria e fiscale. Il trattamento avviene mediante supporti cartacei e strumenti elettronici, nel rispetto di misure tecniche e organizzative idonee a garantire la sicurezza e la riservatezza dei dati e a prevenirne la perdita, l'uso illecito o non corretto e l'accesso non autorizzato. I dati sono conservati per il tempo necessario al perseguimento delle finalit\'e0 indicate e, in ogni caso, per il periodo prescritto dalle norme di legge.)rtf");
-    fixed(R"rtf(\par)rtf");
+    section(R"rtf(\b 1. Finalit\'e0 e modalit\'e0 del trattamento cui sono destinati i dati.)rtf",
+            R"rtf(\b0 I dati vengono trattati in relazione alle esigenze contrattuali e ai conseguenti adempimenti degli obblighi legali e contrattuali che ne derivano, nonch\'e9 per le finalit\'e0 amministrative e contabili, quali la fatturazione delle prestazioni, l'eventuale recupero dei crediti e l'archiviazione della documentazione sanitaria e fiscale. Il trattamento avviene mediante supporti cartacei e strumenti elettronici, nel rispetto di misure tecniche e organizzative idonee a garantire la sicurezza e la riservatezza dei dati e a prevenirne la perdita, l'uso illecito o non corretto e l'accesso non autorizzato. I dati sono conservati per il tempo necessario al perseguimento delle finalit\'e0 indicate e, in ogni caso, per il periodo prescritto dalle norme di legge.)rtf");
 
-    fixed(R"rtf(\par \b 2. Natura obbligatoria o facoltativa del conferimento e conseguenze al rifiuto del consenso.)rtf");
-    fixed(R"rtf(\par \b0 Il conferimento dei dati \'e8 obbligatorio per quanto riguarda i dati anagrafici, fiscali e di contatto del Cliente e i dati relativi agli animali affidati alle cure dello Studio, necessari all'esecuzione delle prestazioni richieste e all'adempimento degli obblighi di legge. L'eventuale rifiuto di fornire tali dati, o di prestare il consenso al loro trattamento, comporta l'impossibilit\'e0 per lo Studio di erogare le prestazioni veterinarie richieste e di dare corso agli adempimenti amministrativi e fiscali a esse connessi.)rtf");
-    fixed(R"rtf(\par)rtf");
+    section(R"rtf(\b 2. Natura obbligatoria o facoltativa del conferimento e conseguenze al rifiuto del consenso.)rtf",
+            R"rtf(\b0 Il conferimento dei dati \'e8 obbligatorio per quanto riguarda i dati anagrafici, fiscali e di contatto del Cliente e i dati relativi agli animali affidati alle cure dello Studio, necessari all'esecuzione delle prestazioni richieste e all'adempimento degli obblighi di legge. L'eventuale rifiuto di fornire tali dati, o di prestare il consenso al loro trattamento, comporta l'impossibilit\'e0 per lo Studio di erogare le prestazioni veterinarie richieste e di dare corso agli adempimenti amministrativi e fiscali a esse connessi.)rtf");
 
-    fixed(R"rtf(\par \b 3. Soggetti che possono venire a conoscenza dei dati.)rtf");
-    fixed(R"rtf(\par \b0 I soggetti o le categorie di soggetti ai quali i dati personali possono essere comunicati, esclusivamente per le finalit\'e0 sopra indicate, sono: i medici veterinari che sostituiscono il titolare in caso di sua assenza, i laboratori di analisi, i medici veterinari specialisti e le strutture cliniche e ospedaliere veterinarie cui il Cliente sia indirizzato, i farmacisti e i consulenti fiscali e contabili dello Studio. I dati possono inoltre essere comunicati agli enti pubblici e alle autorit\'e0 sanitarie nei casi previsti dalla legge, quali l'anagrafe degli animali d'affezione e i servizi veterinari dell'Azienda Sanitaria Locale. I dati non sono trasferiti verso Paesi che non appartengono all'Unione Europea. All'interno dello Studio hanno accesso ai dati esclusivamente i collaboratori incaricati del trattamento, ciascuno dei quali \'e8 tenuto al segreto professionale e al rispetto della riservatezza.)rtf");
-    fixed(R"rtf(\par)rtf");
+    section(R"rtf(\b 3. Soggetti che possono venire a conoscenza dei dati.)rtf",
+            R"rtf(\b0 I soggetti o le categorie di soggetti ai quali i dati personali possono essere comunicati, esclusivamente per le finalit\'e0 sopra indicate, sono: i medici veterinari che sostituiscono il titolare in caso di sua assenza, i laboratori di analisi, i medici veterinari specialisti e le strutture cliniche e ospedaliere veterinarie cui il Cliente sia indirizzato, i farmacisti e i consulenti fiscali e contabili dello Studio. I dati possono inoltre essere comunicati agli enti pubblici e alle autorit\'e0 sanitarie nei casi previsti dalla legge, quali l'anagrafe degli animali d'affezione e i servizi veterinari dell'Azienda Sanitaria Locale. I dati non sono trasferiti verso Paesi che non appartengono all'Unione Europea. All'interno dello Studio hanno accesso ai dati esclusivamente i collaboratori incaricati del trattamento, ciascuno dei quali \'e8 tenuto al segreto professionale e al rispetto della riservatezza.)rtf");
 
-    fixed(R"rtf(\par \b 4. Diritti degli interessati.)rtf");
-    fixed(R"rtf(\par \b0 Relativamente ai propri dati, gli interessati possono esercitare i diritti previsti dagli articoli da 15 a 22 del Regolamento UE 2016/679, ossia il diritto di accesso ai dati personali, di rettifica, di cancellazione e di limitazione del trattamento, il diritto di opporsi al trattamento e il diritto di ricevere i propri dati in un formato strutturato, di uso comune e leggibile da dispositivo automatico; possono inoltre revocare in ogni momento il consenso prestato e proporre reclamo al Garante per la protezione dei dati personali. Le richieste vanno rivolte per iscritto allo Studio Veterinario.)rtf");
-    fixed(R"rtf(\par)rtf");
+    section(R"rtf(\b 4. Diritti degli interessati.)rtf",
+            R"rtf(\b0 Relativamente ai propri dati, gli interessati possono esercitare i diritti previsti dagli articoli da 15 a 22 del Regolamento UE 2016/679, ossia il diritto di accesso ai dati personali, di rettifica, di cancellazione e di limitazione del trattamento, il diritto di opporsi al trattamento e il diritto di ricevere i propri dati in un formato strutturato, di uso comune e leggibile da dispositivo automatico; possono inoltre revocare in ogni momento il consenso prestato e proporre reclamo al Garante per la protezione dei dati personali. Le richieste vanno rivolte per iscritto allo Studio Veterinario.)rtf");
 
-    fixed(R"rtf(\par \b 5. Titolare del trattamento dati.)rtf");
-    fixed(R"rtf(\par \b0 Titolare del trattamento dei dati, nonché Responsabile del trattamento e Responsabile protezione dati (RPD) o Data Protection Officer (DPO) è lo Studio Veterinario, rappresentato dal Dott. \b )rtf");
+    rtf.paragraph(R"rtf(\b 5. Titolare del trattamento dati.)rtf");
+    rtf.paragraph(R"rtf(\b0 Titolare del trattamento dei dati, nonché Responsabile del trattamento e Responsabile protezione dati (RPD) o Data Protection Officer (DPO) è lo Studio Veterinario, rappresentato dal Dott. \b )rtf");
     value(txtPrivacy);
     fixed(R"rtf(\b0 , domiciliato per la carica nella sede dello stesso Studio.)rtf");
-    fixed(R"rtf(\par)rtf");
+    rtf.paragraph();
 
-    fixed(R"rtf(\par \pard\qc\b Consenso dell'interessato)rtf");
-    fixed(R"rtf(\par \pard\qj\b0 Preso atto dell'informativa ricevuta ai sensi del Regolamento UE 2016/679, il Cliente esprime il proprio consenso al trattamento dei dati personali, compresi quelli appartenenti a categorie particolari, per le finalit\'e0 sopra descritte. Il consenso al trattamento dei dati sensibili deve essere manifestato in forma scritta. I dati personali sono conservati per il tempo strettamente necessario alle finalit\'e0 per le quali sono stati raccolti; i dati contabili e fiscali sono conservati per dieci anni, come previsto dalla normativa civilistica e fiscale.)rtf");
-    fixed(R"rtf(\par)rtf");
+    rtf.paragraph(R"rtf(\pard\qc\b Consenso dell'interessato)rtf");
+    rtf.paragraph(R"rtf(\pard\qj\b0 Preso atto dell'informativa ricevuta ai sensi del Regolamento UE 2016/679, il Cliente esprime il proprio consenso al trattamento dei dati personali, compresi quelli appartenenti a categorie particolari, per le finalit\'e0 sopra descritte. Il consenso al trattamento dei dati sensibili deve essere manifestato in forma scritta. I dati personali sono conservati per il tempo strettamente necessario alle finalit\'e0 per le quali sono stati raccolti; i dati contabili e fiscali sono conservati per dieci anni, come previsto dalla normativa civilistica e fiscale.)rtf");
+    rtf.paragraph();
 
-    fixed(R"rtf(\par \pard\qc\b Diritto di accesso ai dati personali ed altri diritti)rtf");
-    fixed(R"rtf(\par \pard\qj 1.\b0  Il Cliente ha diritto di ottenere la conferma dell'esistenza o meno di dati personali che lo riguardano, anche se non ancora registrati, e la loro comunicazione in forma intelligibile.)rtf");
-    fixed(R"rtf(\par \b 2.\b0  Il Cliente ha diritto di ottenere l'indicazione: a) dell'origine dei dati personali; b) delle finalit\'e0 e modalit\'e0 del trattamento; c) della logica applicata in caso di trattamento effettuato con l'ausilio di strumenti elettronici; d) degli estremi identificativi del titolare e dei responsabili del trattamento; e) dei soggetti o delle categorie di soggetti ai quali i dati personali possono essere comunicati o che possono venirne a conoscenza in qualit\'e0 di responsabili o incaricati.)rtf");
-    fixed(R"rtf(\par \b 3.\b0  Il Cliente ha diritto di ottenere: a) l'aggiornamento, la rettifica ovvero, quando vi ha interesse, l'integrazione dei dati; b) la cancellazione, la trasformazione in forma anonima o il blocco dei dati trattati in violazione di legge, compresi quelli di cui non \'e8 necessaria la conservazione in relazione agli scopi per i quali i dati sono stati raccolti o successivamente trattati; c) l'attestazione che le operazioni di cui alle lettere a) e b) sono state portate a conoscenza di coloro ai quali i dati sono stati comunicati, eccettuato il caso in cui tale adempimento si riveli impossibile o comporti un impiego di mezzi manifestamente sproporzionato rispetto al diritto tutelato; d) la portabilità dei dati.)rtf");
-    fixed(R"rtf(\par \b 4.\b0  Il Cliente ha diritto di opporsi, in tutto o in parte: a) per motivi legittimi, al trattamento dei dati personali che lo riguardano, ancorch\'e9 pertinenti allo scopo della raccolta; b) al trattamento dei dati personali che lo riguardano a fini di invio di materiale pubblicitario o di vendita diretta, o per il compimento di ricerche di mercato o di comunicazione commerciale. Il Cliente ha altresì il diritto di revocare il consenso in qualsiasi momento, senza pregiudicare la liceità del trattamento basata sul consenso prestato prima della revoca, e di proporre reclamo a un’autorità di controllo, individuata in Italia nel Garante per la protezione dei dati personali.)rtf");
-    fixed(R"rtf(\par)rtf");
+    rtf.paragraph(R"rtf(\pard\qc\b Diritto di accesso ai dati personali ed altri diritti)rtf");
+    rtf.paragraph(R"rtf(\pard\qj 1.\b0  Il Cliente ha diritto di ottenere la conferma dell'esistenza o meno di dati personali che lo riguardano, anche se non ancora registrati, e la loro comunicazione in forma intelligibile.)rtf");
+    rtf.paragraph(R"rtf(\b 2.\b0  Il Cliente ha diritto di ottenere l'indicazione: a) dell'origine dei dati personali; b) delle finalit\'e0 e modalit\'e0 del trattamento; c) della logica applicata in caso di trattamento effettuato con l'ausilio di strumenti elettronici; d) degli estremi identificativi del titolare e dei responsabili del trattamento; e) dei soggetti o delle categorie di soggetti ai quali i dati personali possono essere comunicati o che possono venirne a conoscenza in qualit\'e0 di responsabili o incaricati.)rtf");
+    rtf.paragraph(R"rtf(\b 3.\b0  Il Cliente ha diritto di ottenere: a) l'aggiornamento, la rettifica ovvero, quando vi ha interesse, l'integrazione dei dati; b) la cancellazione, la trasformazione in forma anonima o il blocco dei dati trattati in violazione di legge, compresi quelli di cui non \'e8 necessaria la conservazione in relazione agli scopi per i quali i dati sono stati raccolti o successivamente trattati; c) l'attestazione che le operazioni di cui alle lettere a) e b) sono state portate a conoscenza di coloro ai quali i dati sono stati comunicati, eccettuato il caso in cui tale adempimento si riveli impossibile o comporti un impiego di mezzi manifestamente sproporzionato rispetto al diritto tutelato; d) la portabilità dei dati.)rtf");
+    rtf.paragraph(R"rtf(\b 4.\b0  Il Cliente ha diritto di opporsi, in tutto o in parte: a) per motivi legittimi, al trattamento dei dati personali che lo riguardano, ancorch\'e9 pertinenti allo scopo della raccolta; b) al trattamento dei dati personali che lo riguardano a fini di invio di materiale pubblicitario o di vendita diretta, o per il compimento di ricerche di mercato o di comunicazione commerciale. Il Cliente ha altresì il diritto di revocare il consenso in qualsiasi momento, senza pregiudicare la liceità del trattamento basata sul consenso prestato prima della revoca, e di proporre reclamo a un’autorità di controllo, individuata in Italia nel Garante per la protezione dei dati personali.)rtf");
+    rtf.paragraph();
 
-    fixed(R"rtf(\par \pard\qc\b DICHIARAZIONE DEL CLIENTE)rtf");
-    fixed(R"rtf(\par)rtf");
+    rtf.paragraph(R"rtf(\pard\qc\b DICHIARAZIONE DEL CLIENTE)rtf");
+    rtf.paragraph();
     parts({{R"rtf(\par \pard\qj\b0 Io sottoscritto \b )rtf", txtPaziente}});
     clientDetails();
     fixed(R"rtf(\b0 , esprimo il mio libero consenso al trattamento dei dati personali e particolari. A tal fine dichiaro di essere stato informato su:)rtf");
-    fixed(R"rtf(\par \b 1)\b0  le finalit\'e0 e le modalit\'e0 del trattamento cui sono destinati i dati, connesse alle attivit\'e0 di prevenzione, diagnosi, cura e riabilitazione svolte a tutela della salute dei miei animali e di me medesimo;)rtf");
-    fixed(R"rtf(\par \b 2)\b0  i soggetti o le categorie di soggetti ai quali i dati possono essere comunicati o che possono venirne a conoscenza in qualit\'e0 di incaricati del trattamento;)rtf");
-    fixed(R"rtf(\par \b 3)\b0  il diritto di accesso ai dati personali, nonch\'e9 il diritto di ottenerne la rettifica o la cancellazione e di oppormi al loro trattamento a fini di invio di materiale pubblicitario o di comunicazione commerciale;)rtf");
-    fixed(R"rtf(\par \b 4)\b0  il nome del medico veterinario titolare del trattamento dei dati, al quale rivolgermi per ogni necessit\'e0 relativa ai miei dati personali;)rtf");
-    fixed(R"rtf(\par \b 5)\b0  la necessit\'e0 di fornire i dati richiesti per ricevere le prestazioni veterinarie e per consentire allo Studio l'adempimento degli obblighi di legge.)rtf");
-    fixed(R"rtf(\par Con la presente, esprimo il mio consenso al trattamento dei dati personali e sensibili al Dottor \b )rtf");
+    rtf.paragraph(R"rtf(\b 1)\b0  le finalit\'e0 e le modalit\'e0 del trattamento cui sono destinati i dati, connesse alle attivit\'e0 di prevenzione, diagnosi, cura e riabilitazione svolte a tutela della salute dei miei animali e di me medesimo;)rtf");
+    rtf.paragraph(R"rtf(\b 2)\b0  i soggetti o le categorie di soggetti ai quali i dati possono essere comunicati o che possono venirne a conoscenza in qualit\'e0 di incaricati del trattamento;)rtf");
+    rtf.paragraph(R"rtf(\b 3)\b0  il diritto di accesso ai dati personali, nonch\'e9 il diritto di ottenerne la rettifica o la cancellazione e di oppormi al loro trattamento a fini di invio di materiale pubblicitario o di comunicazione commerciale;)rtf");
+    rtf.paragraph(R"rtf(\b 4)\b0  il nome del medico veterinario titolare del trattamento dei dati, al quale rivolgermi per ogni necessit\'e0 relativa ai miei dati personali;)rtf");
+    rtf.paragraph(R"rtf(\b 5)\b0  la necessit\'e0 di fornire i dati richiesti per ricevere le prestazioni veterinarie e per consentire allo Studio l'adempimento degli obblighi di legge.)rtf");
+    rtf.paragraph(R"rtf(Con la presente, esprimo il mio consenso al trattamento dei dati personali e sensibili al Dottor \b )rtf");
     value(txtPrivacy);
     fixed(R"rtf(\b0  esclusivamente per le attivit\'e0 di prevenzione, diagnosi, cura e riabilitazione svolte a tutela della salute degli animali di mia propriet\'e0 e di me medesimo.)rtf");
-    fixed(R"rtf(\par)rtf");
+    rtf.paragraph();
 
-    fixed(R"rtf(\par \b )rtf");
+    rtf.paragraph(R"rtf(\b )rtf");
     value(txtLuogo);
     fixed(R"rtf(\b0 , \b )rtf");
     value(txtData);
     fixed(R"rtf(\b0 .)rtf");
-    fixed(R"rtf(\par)rtf");
-    fixed(R"rtf(\par \pard\qr\b Firma del Cliente per accettazione)rtf");
-    fixed(R"rtf(\par)rtf");
-    doc += QStringLiteral("\\par ") + QString(31, u'_');
-    fixed(R"rtf(\par \b0)rtf");
-    fixed(R"rtf(\par \pard\cf1\b\f1)rtf");
-    fixed(R"rtf(\par })rtf");
-    return doc;
+    rtf.paragraph();
+    rtf.paragraph(R"rtf(\pard\qr\b Firma del Cliente per accettazione)rtf");
+    rtf.paragraph();
+    rtf.paragraph("").repeat(u'_', 31);
+    rtf.paragraph(R"rtf(\b0)rtf");
+    rtf.paragraph(R"rtf(\pard\cf1\b\f1)rtf");
+    rtf.paragraph(R"rtf(})rtf");
+    return rtf.text();
 }

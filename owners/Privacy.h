@@ -2,7 +2,8 @@
 #include <QDialog>
 #include <QString>
 
-class HighlightRect;
+#include "common/ui/SettingsBinding.h"
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -40,29 +41,6 @@ public:
     QLineEdit *txtData;
     QLineEdit *txtLuogo;
 
-    // Focus highlights, one behind each field.
-    HighlightRect *effStudioDent;
-    HighlightRect *effTelDent;
-    HighlightRect *effIvaDent;
-    HighlightRect *effCodFiscDent;
-    HighlightRect *effCittaDent;
-    HighlightRect *effProvDent;
-    HighlightRect *effIndirizzoDent;
-    HighlightRect *effCapDent;
-    HighlightRect *effPaziente;
-    HighlightRect *effComuneNasc;
-    HighlightRect *effProvNasc;
-    HighlightRect *effDataNasc;
-    HighlightRect *effCodFisc;
-    HighlightRect *effComuneRes;
-    HighlightRect *effProvRes;
-    HighlightRect *effIndirizzo;
-    HighlightRect *effCapRes;
-    HighlightRect *effRecapito;
-    HighlightRect *effPrivacy;
-    HighlightRect *effData;
-    HighlightRect *effLuogo;
-
     QPushButton *btnRTF;
     QPushButton *btnChiudi;
 
@@ -80,6 +58,8 @@ protected:
     void done(int result) override;
 
 private:
+    // The practice's ten fields and their keys in "Modulo Privacy".
+    SettingsBinding settings() const;
     // Writes the ten settings; a failure is reported in the standard error box.
     bool writeSettings();
     bool settingsWritten = false;

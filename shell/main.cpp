@@ -1,3 +1,4 @@
+#include "common/Files.h"
 #include "common/ui/QtPlatform.h"
 #include "shell/Password.h"
 #include "shell/Startup.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char **argv)
 {
+    // A write past the file-size limit fails and its command reports it; the program goes on.
+    IgnoreFileSizeLimitSignal();
     // Draw in software, so that no graphics hardware is needed; must precede the application object.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication app(argc, argv);

@@ -25,7 +25,7 @@ struct PreparedText {
 struct PreparedRectangle {
     QRectF rect;
     std::optional<QColor> fill;
-    bool frame = true;
+    std::optional<ReportPen> frame = ReportPen{};
 };
 
 struct PreparedLine {
@@ -39,7 +39,13 @@ struct PreparedPicture {
     QImage picture;
 };
 
-using PreparedItem = std::variant<PreparedText, PreparedRectangle, PreparedLine, PreparedPicture>;
+struct PreparedPainting {
+    QString name;
+    QRectF rect;
+    ReportPaintRoutine paint;
+};
+
+using PreparedItem = std::variant<PreparedText, PreparedRectangle, PreparedLine, PreparedPicture, PreparedPainting>;
 
 struct PreparedPage {
     std::vector<PreparedItem> items;

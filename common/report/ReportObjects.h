@@ -4,9 +4,12 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QPainter;
 
 // Heights set while printing come in report units of 1/96 inch; the page model works in millimetres.
 constexpr double ReportUnitsToMm(double units) { return units * 25.4 / 96.0; }
@@ -65,12 +68,31 @@ private:
     QString text_;
 };
 
-// A rectangle with an optional fill and a thin black outline.
+// The outline of a rectangle: its colour and its width in millimetres (0: the thin line of one
+// report unit).
+struct ReportPen {
+    QColor color = Qt::black;
+    double width = 0;
+};
+
+// A rectangle with an optional fill and an optional outline, thin and black unless told otherwise.
 class ReportRectangle : public ReportObject {
 public:
     using ReportObject::ReportObject;
     std::optional<QColor> fill;
-    bool frame = true;
+    std::optional<ReportPen> frame = ReportPen{};  // none: no outline
+};
+
+// Draws into the box it is given. One routine serves a window and the printed page alike, so what
+// is printed is what the window shows.
+using ReportPaintRoutine = std::function<void(QPainter &, const QRectF &)>;
+
+// An object drawn by a routine of its own (a chart). The renderer gives the routine the object's
+// box in the device's own pixels and clips the drawing to it.
+class ReportPainting : public ReportObject {
+public:
+    using ReportObject::ReportObject;
+    ReportPaintRoutine paint;
 };
 
 // A thin black line from the top left to the bottom right of its geometry: a horizontal line

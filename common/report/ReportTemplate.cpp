@@ -36,6 +36,8 @@ void appendItems(const ReportObject &object, const QPointF &origin, std::vector<
         out.push_back(PreparedLine{rect.topLeft(), rect.bottomRight()});
     } else if (auto *picture = dynamic_cast<const ReportPicture *>(&object)) {
         out.push_back(PreparedPicture{picture->name(), rect, picture->picture});
+    } else if (auto *painting = dynamic_cast<const ReportPainting *>(&object)) {
+        out.push_back(PreparedPainting{painting->name(), rect, painting->paint});
     }
 }
 

@@ -20,6 +20,24 @@ int countNonDigits(const QString &s)
     return n;
 }
 
+// A one-line field keeps one line: control characters (codes below 32: line breaks, tabs) become
+// blanks, and a CR LF pair one blank.
+QString blankControls(const QString &s)
+{
+    QString out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i].unicode() >= 32) {
+            out += s[i];
+            continue;
+        }
+        if (s[i] == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n')
+            ++i;
+        out += u' ';
+    }
+    return out;
+}
+
 // Applies the rules to one edit: a key filter for the keys, and a check of every user edit
 // (typing, paste, drop, undo) against the text before it.
 class EditRuleFilter : public QObject {
@@ -95,7 +113,7 @@ private:
         while (back < t.size() - front && back < previous.size() - front
                && t[t.size() - 1 - back] == previous[previous.size() - 1 - back])
             ++back;
-        QString inserted = t.mid(front, t.size() - front - back);
+        QString inserted = blankControls(t.mid(front, t.size() - front - back));
         QString kept = previous.left(front) + previous.right(back);
         if (rules.digitsOnly && countNonDigits(t) > countNonDigits(previous)) {
             QString digits;

@@ -6,7 +6,8 @@ class QLineEdit;
 class QWidget;
 
 // What typing may do to an edit. Text set by the program is never filtered or cut:
-// the rules act only on what the user types, pastes or drops.
+// the rules act only on what the user types, pastes or drops. Whatever the rules, a control
+// character brought in that way (line break, tab) becomes a blank, a CR LF pair one blank.
 struct EditRules {
     enum class Case {
         None,

@@ -1,17 +1,19 @@
 #include "common/ui/ExcelExport.h"
 
-#include "common/Archive.h"
-#include "common/ui/CommandPictures.h"
+#include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
-#include "common/ui/EditRules.h"
 #include "common/Guard.h"
-#include "common/ui/ListWindow.h"
+#include "common/Messages.h"
+#include "common/Platform.h"
 #include "common/Record.h"
-#include "common/Text.h"
 #include "common/WholeFileExport.h"
+#include "common/ui/CommandPictures.h"
+#include "common/ui/EditRules.h"
+#include "common/ui/ExportGridModel.h"
+#include "common/ui/ListWindow.h"
+#include "common/ui/Look.h"
 #include "common/ui/Widgets.h"
 
-#include <QAbstractTableModel>
 #include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
@@ -20,6 +22,7 @@
 #include <QShowEvent>
 #include <QTableView>
 
+#include <array>
 #include <stdexcept>
 
 namespace {
@@ -33,9 +36,9 @@ constexpr int GridHeight = 409;
 constexpr int RowHeight = 21;
 constexpr int DesignRows = 10;
 
+// The export window's own colours; the rest of its palette is the suite's.
 const QColor WindowGrey(0xee, 0xed, 0xed);
 const QColor SlateBlue(0x6a, 0x5a, 0xcd);
-const QColor Navy(0x1f, 0x4e, 0x79);
 const QColor SheetGreen(0x21, 0x73, 0x46);
 const QColor SheetLight(0xe2, 0xef, 0xda);
 
@@ -78,9 +81,7 @@ QPixmap HeadingPicture(QSize size)
     p.drawLine(x.topLeft(), x.bottomRight());
     p.drawLine(x.topRight(), x.bottomLeft());
 
-    QFont f(QStringLiteral("Tahoma"));
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    f.setBold(true);
+    QFont f = Look::Tahoma(-1, true);
     const QRectF text(sheet.right() + 14, 0, size.width() - sheet.right() - 16, h);
     for (int px = int(h * 0.42); px > 6; --px) {
         f.setPixelSize(px);
@@ -88,132 +89,48 @@ QPixmap HeadingPicture(QSize size)
             break;
     }
     p.setFont(f);
-    p.setPen(Navy);
+    p.setPen(Look::Navy);
     p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("ESPORTAZIONE IN EXCEL"));
     return pm;
 }
 
-// Appends a text as it stands in the worksheet, in Windows-1252: "&", "<", ">" and the double
-// quote become entities and a control character a character reference, so every field reaches the
-// spreadsheet exactly as it is and the file stays one line. Plain ASCII goes straight in.
-void AppendHtmlText(QByteArray &out, const QString &text)
+// The characters of the 256 bytes of Windows-1252.
+const std::array<char16_t, 256> &Cp1252Characters()
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        switch (c) {
-        case u'&': out += "&amp;"; break;
-        case u'<': out += "&lt;"; break;
-        case u'>': out += "&gt;"; break;
-        case u'"': out += "&quot;"; break;
-        default:
-            if (c < 32) {
-                out += "&#" + QByteArray::number(int(c)) + ';';
-            } else if (c < 0x80) {
-                out += char(c);
-            } else {
-                // A pair of surrogates is one character of the code page's choosing.
-                const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-                const qsizetype n = pair ? 2 : 1;
-                out += ToCp1252(text.mid(i, n));
-                i += n - 1;
-            }
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            t[size_t(b)] = FromCp1252(&byte, 1).at(0).unicode();
         }
-    }
+        return t;
+    }();
+    return table;
 }
 
-QFont StatusFont()
+// Appends a stored field's text, trimmed, in UTF-8, straight from its bytes.
+void AppendFieldUtf8(QByteArray &out, const Record &record, int field)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    f.setPointSize(12);
-    return f;
+    const RecordLayout &layout = record.layout();
+    const QByteArrayView text =
+        TrimmedFieldBytes(record.bytes().constData() + layout.offset(field), layout.field(field).capacity);
+    const std::array<char16_t, 256> &characters = Cp1252Characters();
+    for (const char byte : text) {
+        const char16_t c = characters[static_cast<unsigned char>(byte)];
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
 }
 
 } // namespace
-
-// The grid's cells, kept as plain texts in row order: a large archive costs one text per cell.
-class ExportGridModel : public QAbstractTableModel {
-public:
-    ExportGridModel(QStringList headers, std::vector<bool> readOnly, QObject *parent)
-        : QAbstractTableModel(parent), headers_(std::move(headers)), readOnly_(std::move(readOnly))
-    {
-    }
-
-    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : rows_; }
-    int columnCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : int(headers_.size());
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
-            return {};
-        return text(index.row(), index.column());
-    }
-
-    bool setData(const QModelIndex &index, const QVariant &value, int role) override
-    {
-        if (!index.isValid() || role != Qt::EditRole)
-            return false;
-        setText(index.row(), index.column(), value.toString());
-        return true;
-    }
-
-    Qt::ItemFlags flags(const QModelIndex &index) const override
-    {
-        Qt::ItemFlags f = QAbstractTableModel::flags(index);
-        if (index.isValid() && !readOnly_[size_t(index.column())])
-            f |= Qt::ItemIsEditable;
-        return f;
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < headers_.size())
-            return headers_[section];
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-
-    const QString &text(int row, int column) const { return cells_[size_t(row) * headers_.size() + column]; }
-
-    void setText(int row, int column, const QString &value)
-    {
-        fillText(row, column, value);
-        const QModelIndex i = index(row, column);
-        emit dataChanged(i, i);
-    }
-
-    // Filling many cells: each is stored quietly, and the view is told once at the end.
-    void fillText(int row, int column, const QString &value) { cells_[size_t(row) * headers_.size() + column] = value; }
-    void filled()
-    {
-        if (rows_ > 0)
-            emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
-    }
-
-    void setRows(int rows)
-    {
-        rows = std::max(0, rows);
-        if (rows > rows_) {
-            beginInsertRows({}, rows_, rows - 1);
-            cells_.resize(size_t(rows) * headers_.size());
-            rows_ = rows;
-            endInsertRows();
-        } else if (rows < rows_) {
-            beginRemoveRows({}, rows, rows_ - 1);
-            cells_.resize(size_t(rows) * headers_.size());
-            rows_ = rows;
-            endRemoveRows();
-        }
-    }
-
-private:
-    QStringList headers_;
-    std::vector<bool> readOnly_;
-    std::vector<QString> cells_;
-    int rows_ = 0;
-};
 
 QString ExportHelpText(const QString &data)
 {
@@ -298,7 +215,7 @@ ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *
     panInfo = MakeNamed<QLabel>(shpInfo, QStringLiteral("panInfo"),
                                 QStringLiteral("Esportazione archivio in Microsoft Excel."));
     panInfo->setGeometry(10, 0, PanelWidth - 20, 36);
-    panInfo->setFont(StatusFont());
+    panInfo->setFont(Look::Tahoma(12));
     panInfo->setStyleSheet(QStringLiteral("color: white;"));
 
     for (const auto &c : commands) {
@@ -370,97 +287,67 @@ void ExcelExportWindow::FormShow()
 
 void ExcelExportWindow::fillFromArchive()
 {
+    std::vector<QByteArray> rows;
+    ExportGridModel::RowBuilder row(columnCount());
     RunGuarded(
         [&] {
-            Archive archive = OpenOrCreateArchive(definition_.archiveName, definition_.layout->recordSize());
-            const int count = archive.count();
-            if (count == 0)
-                return;
-            model_->setRows(count);
-            for (int r = 0; r < count; ++r) {
-                const Record record(*definition_.layout, archive.read());
-                model_->fillText(r, 0, QString::number(r + 1));
-                for (size_t c = 0; c < sources_.size(); ++c) {
-                    QString text;
-                    for (size_t f = 0; f < sources_[c].size(); ++f) {
+            ScanArchive(definition_.archiveName, *definition_.layout, [&](const Record &record, int number) {
+                row.add(QByteArray::number(number));
+                for (const std::vector<int> &fields : sources_) {
+                    row.open();
+                    for (size_t f = 0; f < fields.size(); ++f) {
                         if (f > 0)
-                            text += u' ';
-                        text += record.text(sources_[c][f]);
+                            row.text() += ' ';
+                        AppendFieldUtf8(row.text(), record, fields[f]);
                     }
-                    if (!sources_[c].empty())
-                        model_->fillText(r, int(c) + 1, text);
+                    row.close();
                 }
-            }
+                rows.push_back(row.take());
+            });
         },
-        nullptr);
-    model_->filled();
+        [this] {
+            unreadable_ = true;
+            ShowPlainBox(ArchiveAccessMessage());
+        });
+    // An empty archive keeps the ten empty design rows; after a failure the rows read stay.
+    if (!rows.empty())
+        model_->fill(std::move(rows));
+}
+
+ExcelSheet ExcelExportWindow::sheet() const
+{
+    ExcelSheet sheet{.name = definition_.sheetName, .columns = {}};
+    for (const ExportColumn &c : definition_.columns)
+        sheet.columns.push_back({QString::fromUtf8(c.exportTitle), c.exportWidth, c.alignRight});
+    return sheet;
+}
+
+void ExcelExportWindow::writeSheet(const ByteSink &sink) const
+{
+    // Column 0, "N.", is never written.
+    WriteExcelHtml(sheet(), rowCount(), [this](int r, int c) { return model_->text(r, c + 1); }, sink);
 }
 
 QByteArray ExcelExportWindow::ExcelHtmlDocument() const
 {
-    // Built straight in Windows-1252, its size worked out first: a large grid is never held twice.
-    QByteArray out;
-    const int columns = columnCount();
-    qsizetype size = 1500 + qsizetype(columns) * 80;
-    for (int r = 0; r < rowCount(); ++r) {
-        size += 9;
-        for (int c = 1; c < columns; ++c)
-            size += 36 + cell(r, c).size();
+    QByteArray file;
+    writeSheet([&file](QByteArrayView piece) { file += piece; });
+    return file;
+}
+
+void ExcelExportWindow::ExcelHtmlExport()
+{
+    if (unreadable_) {
+        ShowPlainBox(ArchiveAccessMessage());
+        return;
     }
-    out.reserve(size + size / 16);
-    out +=
-        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-        "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-        "<head>"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-        "<!--[if gte mso 9]><xml>"
-        "<x:ExcelWorkbook>"
-        "<x:ExcelWorksheets>"
-        "<x:ExcelWorksheet>"
-        "<x:Name>";
-    AppendHtmlText(out, definition_.sheetName);
-    out +=
-        "</x:Name>"
-        "<x:WorksheetOptions>"
-        "<x:Selected/>"
-        "<x:Panes>"
-        "<x:Pane>"
-        "<x:Number>1</x:Number>"
-        "<x:ActiveRow>3</x:ActiveRow>"
-        "</x:Pane>"
-        "</x:Panes>"
-        "<x:ProtectContents>False</x:ProtectContents>"
-        "<x:ProtectObjects>False</x:ProtectObjects>"
-        "<x:ProtectScenarios>False</x:ProtectScenarios>"
-        "</x:WorksheetOptions>"
-        "</x:ExcelWorksheet>"
-        "</x:ExcelWorksheets>"
-        "</x:ExcelWorkbook>"
-        "</xml><![endif]-->"
-        "</head>"
-        "<body>"
-        "<table x:str>"
-        "<tr>";
-    for (const ExportColumn &c : definition_.columns) {
-        out += "<td style=\"text-align: left; font-weight: bold;\" width=";
-        out += QByteArray::number(c.exportWidth);
-        out += '>';
-        AppendHtmlText(out, QString::fromUtf8(c.exportTitle));
-        out += "</td>";
-    }
-    out += "</tr>";
-    for (int r = 0; r < rowCount(); ++r) {
-        out += "<tr>";
-        for (int c = 1; c < columns; ++c) {
-            out += definition_.columns[size_t(c - 1)].alignRight ? "<td style=\"text-align: right;\">"
-                                                                 : "<td style=\"text-align: left;\">";
-            AppendHtmlText(out, TrimText(cell(r, c)));
-            out += "</td>";
-        }
-        out += "</tr>";
-    }
-    out += "</table></body></html>";
-    return out;
+    ExportWholeFile({
+        .fileName = definition_.fileName,
+        .write = [this](const ByteSink &sink) { writeSheet(sink); },
+        .confirm = ConfirmQuestion,
+        .done = DoneQuestion,
+        .failure = FailureMessage,
+    });
 }
 
 void ExcelExportWindow::cmdEsportaClick()
@@ -470,9 +357,7 @@ void ExcelExportWindow::cmdEsportaClick()
     QWidget *editor = QApplication::focusWidget();
     if (editor && grdRecords->viewport()->isAncestorOf(editor))
         QMetaObject::invokeMethod(grdRecords, "commitData", Q_ARG(QWidget *, editor));
-    ExportWholeFile(
-        definition_.fileName, [this] { return ExcelHtmlDocument(); }, ConfirmQuestion, DoneQuestion,
-        FailureMessage);
+    ExcelHtmlExport();
 }
 
 void ExcelExportWindow::cmdGuidaClick()

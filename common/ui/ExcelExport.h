@@ -1,4 +1,6 @@
 #pragma once
+#include "common/ExcelHtml.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -76,14 +78,19 @@ public:
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
 
+    // The worksheet the grid is written to: its name and the exported columns.
+    ExcelSheet sheet() const;
     // The file of the grid as it stands, in Windows-1252: the Office worksheet header, one bold
     // header cell per exported column, then one table row per grid row, all on one line.
     QByteArray ExcelHtmlDocument() const;
+    // Asks, writes the grid to the file whole, and offers to open it. Where the archive could not
+    // be read the archive message is shown again and nothing is written.
+    void ExcelHtmlExport();
 
 public slots:
     // Fills the grid once, when the window is first shown; the archive exports read their archive.
     virtual void FormShow();
-    // `ExcelHtmlExport`: asks, writes the file whole, and offers to open it.
+    // ExcelHtmlExport, with what is being typed into a cell taken into the grid first.
     void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdEsciClick();
@@ -91,12 +98,16 @@ public slots:
 protected:
     void showEvent(QShowEvent *e) override;
     // The rows of the archive, one per record in file order, numbered from 1. A failure ends the
-    // filling without a message; the rows filled before it stay.
+    // filling with the archive message; the rows filled before it stay, and the window will not
+    // export, so that a partial grid never replaces an earlier file.
     void fillFromArchive();
 
 private:
+    void writeSheet(const ByteSink &sink) const;
+
     ExcelExportDefinition definition_;
     ExportGridModel *model_;
     std::vector<std::vector<int>> sources_;  // per column, the indices of its fields in the layout
     bool shown_ = false;
+    bool unreadable_ = false;
 };

@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QItemSelectionModel>
 
+#include <stdexcept>
+
 namespace {
 
 constexpr int DefaultItemWidth = 1600;
@@ -41,10 +43,13 @@ QVariant LineListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void LineListModel::setLines(QStringList lines)
+void LineListModel::setLines(QStringList lines, QList<int> numbers)
 {
+    if (numbers.size() != lines.size())
+        throw std::logic_error("every list line needs its record number");
     beginResetModel();
     lines_ = std::move(lines);
+    numbers_ = std::move(numbers);
     endResetModel();
 }
 
@@ -68,7 +73,10 @@ LineListView::LineListView(QWidget *parent) : QListView(parent), model_(new Line
     setTextElideMode(Qt::ElideNone);
 }
 
-void LineListView::setLines(QStringList lines) { model_->setLines(std::move(lines)); }
+void LineListView::setLines(QStringList lines, QList<int> numbers)
+{
+    model_->setLines(std::move(lines), std::move(numbers));
+}
 
 int LineListView::selectedRow() const
 {

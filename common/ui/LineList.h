@@ -7,7 +7,8 @@
 
 // The lines of a list window, each shown as an item in "Courier New" 12, opaque black, of a fixed
 // width (wider than the list, so long lines scroll horizontally). Every item has the same size,
-// so lists of tens of thousands of lines fill and scroll at once.
+// so lists of tens of thousands of lines fill and scroll at once. Beside each line the model keeps
+// the 1-based number of the record it was made from.
 class LineListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -17,11 +18,14 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
 
     const QStringList &lines() const { return lines_; }
-    void setLines(QStringList lines);
+    const QList<int> &numbers() const { return numbers_; }
+    // The lines and their record numbers, pair by pair.
+    void setLines(QStringList lines, QList<int> numbers);
     void setItemWidth(int width);
 
 private:
     QStringList lines_;
+    QList<int> numbers_;
     QFont font_;
     QSize itemSize_;
 };
@@ -35,8 +39,10 @@ public:
     int count() const { return int(model_->lines().size()); }
     const QStringList &lines() const { return model_->lines(); }
     QString line(int row) const { return model_->lines().value(row); }
-    void setLines(QStringList lines);
-    void clear() { setLines(QStringList()); }
+    // The number of the record that line `row` was made from (0 for no line).
+    int recordNumber(int row) const { return model_->numbers().value(row); }
+    void setLines(QStringList lines, QList<int> numbers);
+    void clear() { setLines(QStringList(), QList<int>()); }
     // The width of every item (1600 in most windows).
     void setItemWidth(int width) { model_->setItemWidth(width); }
 

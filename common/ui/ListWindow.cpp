@@ -3,6 +3,7 @@
 #include "common/Dates.h"
 #include "common/Guard.h"
 #include "common/ui/LineList.h"
+#include "common/ui/Look.h"
 #include "common/Platform.h"
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ListReport.h"
@@ -18,13 +19,13 @@
 
 namespace {
 
-const QColor Navy(0x1f, 0x4e, 0x79);
-const QColor Pale(0xdd, 0xeb, 0xf7);
-const QColor Crimson(0xdc, 0x14, 0x3c);
+// The list windows' own shades, which the suite's palette does not hold.
+const QColor WebCrimson(0xdc, 0x14, 0x3c);  // the line under the list, the hand's cuff
+const QColor Skin(0xff, 0xe0, 0xbd);
 
 const QFont &lineFont()
 {
-    static const QFont font(QStringLiteral("Verdana"), 10);
+    static const QFont font = Look::Verdana(10);
     return font;
 }
 
@@ -52,12 +53,12 @@ QPixmap MagnifierPicture(QSize size)
     const qreal s = qMin(size.width(), size.height());
     const QRectF lens(s * 0.08, s * 0.08, s * 0.58, s * 0.58);
     // The handle, then the rim over it, then the glass with a glint.
-    p.setPen(QPen(Navy, s * 0.14, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Look::Navy, s * 0.14, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(s * 0.62, s * 0.62), QPointF(s * 0.9, s * 0.9));
     QRadialGradient glass(lens.center(), lens.width() / 2);
     glass.setColorAt(0, Qt::white);
-    glass.setColorAt(1, QColor(0x9d, 0xc3, 0xe6));
-    p.setPen(QPen(Navy, s * 0.08));
+    glass.setColorAt(1, Look::Sky);
+    p.setPen(QPen(Look::Navy, s * 0.08));
     p.setBrush(glass);
     p.drawEllipse(lens);
     p.setPen(QPen(Qt::white, s * 0.05, Qt::SolidLine, Qt::RoundCap));
@@ -85,12 +86,12 @@ QPixmap HandPicture(QSize size)
     hand.lineTo(8, 26);
     hand.quadTo(4, 26, 4, 22);
     hand.closeSubpath();
-    p.setPen(QPen(Navy, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(QColor(0xff, 0xe0, 0xbd));
+    p.setPen(QPen(Look::Navy, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Skin);
     p.drawPath(hand);
     for (qreal y : {16.0, 20.0})
         p.drawLine(QPointF(11, y), QPointF(18, y));
-    p.fillRect(QRectF(0, 11, 4, 16), Crimson);
+    p.fillRect(QRectF(0, 11, 4, 16), WebCrimson);
     return pm;
 }
 
@@ -100,12 +101,12 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
     ApplyFormatSettings();
     setWindowTitle(setup_.caption);
     MakeFixedWindow(this, Width, Height);
-    SetGradientBackground(this, Pale, Qt::white);
+    SetGradientBackground(this, Look::Pale, Qt::white);
 
     panContainer = MakeNamed<QFrame>(this, QStringLiteral("panContainer"));
     panContainer->setGeometry((Width - PanelWidth) / 2, (Height - PanelHeight) / 2, PanelWidth, PanelHeight);
     panContainer->setFrameShape(QFrame::StyledPanel);
-    SetGradientBackground(panContainer, Qt::white, Pale);
+    SetGradientBackground(panContainer, Qt::white, Look::Pale);
 
     lblRigo01 = MakePanelLabel(panContainer, QStringLiteral("lblRigo01"),
                                QString::fromUtf8("Immettere una o più parole consecutive presenti nella scheda in "
@@ -121,7 +122,7 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
     imgTrova->setPixmap(MagnifierPicture(imgTrova->size()));
     txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
     txtTrova->setGeometry(60, 70, 590, 32);
-    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    txtTrova->setFont(Look::Verdana(12, true));
     btnTrova = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
     btnTrova->setGeometry(666, 70, 151, 32);
 
@@ -136,7 +137,7 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
         imgRigo03->setGeometry(16, 396, 28, 28);
         imgRigo03->setPixmap(HandPicture(imgRigo03->size()));
         lblRigo03 = MakePanelLabel(panContainer, QStringLiteral("lblRigo03"), setup_.pickLine, QRect(52, 398, 765, 24),
-                                   lineFont(), Crimson);
+                                   lineFont(), WebCrimson);
     }
 
     btnStampa = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
@@ -156,16 +157,19 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
 void ListWindow::listRecords(const std::function<bool(const Record &)> &take)
 {
     QStringList lines;
+    QList<int> numbers;
     lstRecords->clear();
     auto publish = [&] {
         if (setup_.sorted)
-            SortListLines(lines);
-        lstRecords->setLines(std::move(lines));
+            SortListLines(lines, numbers);
+        lstRecords->setLines(std::move(lines), std::move(numbers));
     };
     try {
-        ScanArchive(archiveFile(), *setup_.layout, [&](const Record &record, int) {
-            if (take(record))
+        ScanArchive(archiveFile(), *setup_.layout, [&](const Record &record, int number) {
+            if (take(record)) {
                 lines.append(setup_.line(record));
+                numbers.append(number);
+            }
         });
     } catch (...) {
         publish();
@@ -225,8 +229,9 @@ void ListWindow::lstRecordsDblClick()
     const int row = lstRecords->selectedRow();
     if (row >= 0) {
         const QString chosen = lstRecords->line(row);
-        // A failure shows nothing: what was handed back before it stays in the caller.
-        RunGuarded([&] { ListLineLookup(archiveFile(), *setup_.layout, setup_.line, chosen, setup_.handBack); },
+        const int number = lstRecords->recordNumber(row);
+        // A failure shows nothing and hands nothing back.
+        RunGuarded([&] { ListedRecordLookup(archiveFile(), *setup_.layout, setup_.line, chosen, number, setup_.handBack); },
                    nullptr);
     }
     close();

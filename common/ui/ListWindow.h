@@ -31,8 +31,8 @@ struct ListWindowSetup {
 };
 
 // A window over one archive showing a list of record lines on its panel `panContainer`, with
-// find-next ("Trova"), the printout ("Stampa"), the double-click that finds the record behind a
-// line and hands it back, and "Chiudi". A list window fills its list each time it is shown.
+// find-next ("Trova"), the printout ("Stampa"), the double-click that reads the record behind a
+// line again and hands it back, and "Chiudi". A list window fills its list each time it is shown.
 class ListWindow : public QDialog {
     Q_OBJECT
 public:
@@ -66,7 +66,7 @@ public:
 public slots:
     void btnTrovaClick();       // FindNextInList
     void btnStampaClick();      // ListReportTemplate
-    void lstRecordsDblClick();  // ListLineLookup, then the hand-back
+    void lstRecordsDblClick();  // the listed record, then the hand-back
     void btnChiudiClick();
 
 protected:

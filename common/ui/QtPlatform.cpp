@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMediaDevices>
 #include <QMediaPlayer>
@@ -87,10 +88,23 @@ void QtPlatform::showModal(QWidget *window)
 QString QtPlatform::openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter)
 {
-    // "*.*" means every file on Windows; here a name without a dot would be hidden by it.
-    QString f = filter;
-    f.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-    return QFileDialog::getOpenFileName(parent, caption, folder, f);
+    QFileDialog dialog(parent, caption, folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    // "*.*" means every file on Windows; here it would hide the names without a dot. The filter
+    // keeps its text while the list matches every name.
+    const auto matchEveryName = [&dialog](const QString &selected) {
+        if (!selected.contains(QStringLiteral("*.*")))
+            return;
+        if (auto *files = dialog.findChild<QFileSystemModel *>())
+            files->setNameFilters({QStringLiteral("*")});
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, matchEveryName);
+    matchEveryName(dialog.selectedNameFilter());
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 QString QtPlatform::saveFileName(QWidget *parent, const QString &caption, const QString &proposed,

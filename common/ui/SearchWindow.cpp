@@ -2,6 +2,7 @@
 
 #include "common/Guard.h"
 #include "common/ui/LineList.h"
+#include "common/ui/Look.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
 #include "common/Text.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const QColor Pale(0xdd, 0xeb, 0xf7);
+// The colour of the wait line and the count, which the suite's palette does not hold.
 const QColor DarkCyan(0x00, 0x8b, 0x8b);
 
 constexpr int Margin = 16;
@@ -36,9 +37,9 @@ SearchWindow::SearchWindow(const SearchWindowSetup &setup, QWidget *parent)
     panAvvio = MakeNamed<QFrame>(this, QStringLiteral("panAvvio"));
     panAvvio->setGeometry(panContainer->geometry());
     panAvvio->setFrameShape(QFrame::StyledPanel);
-    SetGradientBackground(panAvvio, Qt::white, Pale);
+    SetGradientBackground(panAvvio, Qt::white, Look::Pale);
 
-    const QFont lineFont(QStringLiteral("Verdana"), 10);
+    const QFont lineFont = Look::Verdana(10);
     const int textLeft = Margin + 70;
     const int textWidth = PanelWidth - textLeft - Margin;
     imgAvvio = MakeNamed<QLabel>(panAvvio, QStringLiteral("imgAvvio"));
@@ -57,8 +58,8 @@ SearchWindow::SearchWindow(const SearchWindowSetup &setup, QWidget *parent)
     // The criteria: narrow ones two to a row, wide ones across the panel.
     QLabel **captions[CriterionCount] = {&lblCampo01, &lblCampo02, &lblCampo03, &lblCampo04, &lblCampo05,
                                          &lblCampo06, &lblCampo07, &lblCampo08, &lblCampo09, &lblCampo10};
-    const QFont captionFont(QStringLiteral("Verdana"), 10, QFont::Bold);
-    const QFont editFont(QStringLiteral("Verdana"), 12, QFont::Bold);
+    const QFont captionFont = Look::Verdana(10, true);
+    const QFont editFont = Look::Verdana(12, true);
     const int fullWidth = PanelWidth - 2 * Margin;
     const int halfWidth = (fullWidth - ColumnGap) / 2;
     int row = 0;

@@ -9,6 +9,12 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#ifdef TAVOREN_HAVE_XCB
+#include <QGuiApplication>
+#include <cstdlib>
+#include <xcb/xcb.h>
+#endif
+
 ClickLabel::ClickLabel(QWidget *parent, const QString &name) : QLabel(parent)
 {
     setObjectName(name);
@@ -193,11 +199,57 @@ void MakeTextLink(ClickLabel *link, const QList<ClickLabel *> &icons)
     }
 }
 
+namespace {
+
+// Asks an X11 window manager for a border and a title bar without buttons. For a window with a
+// title and no buttons Qt sets only the functions of the Motif hints; window managers that draw
+// their buttons from the decorations need those too. The hints are written when the window is
+// shown, before it is mapped, after Qt has written its own.
+class TitleOnlyDecorations : public QObject {
+public:
+    explicit TitleOnlyDecorations(QWidget *w) : QObject(w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show)
+            write(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    static void write(QWidget *w)
+    {
+#ifdef TAVOREN_HAVE_XCB
+        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11 || !w->windowHandle())
+            return;
+        xcb_connection_t *connection = x11->connection();
+        static const QByteArray name("_MOTIF_WM_HINTS");
+        xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, name.size(), name.constData()), nullptr);
+        if (!atom)
+            return;
+        enum : uint32_t { HintFunctions = 1, HintDecorations = 2 };
+        enum : uint32_t { FunctionMove = 4 };
+        enum : uint32_t { DecorationBorder = 2, DecorationTitle = 8 };
+        const uint32_t hints[5] = {HintFunctions | HintDecorations, FunctionMove, DecorationBorder | DecorationTitle,
+                                   0, 0};
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(w->winId()), atom->atom, atom->atom, 32,
+                            5, hints);
+        free(atom);
+#else
+        Q_UNUSED(w);
+#endif
+    }
+};
+
+} // namespace
+
 void MakeFixedWindow(QWidget *w, int width, int height)
 {
     Qt::WindowFlags kind = qobject_cast<QDialog *>(w) ? Qt::Dialog : Qt::Window;
     w->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     w->setFixedSize(width, height);
+    new TitleOnlyDecorations(w);
 }
 
 void CenterWindow(QWidget *w, QWidget *over)

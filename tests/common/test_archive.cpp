@@ -1,4 +1,5 @@
 #include "common/Archive.h"
+#include "common/ArchiveSearch.h"
 #include "common/Errors.h"
 #include "common/Record.h"
 #include "tests/support/FileBytes.h"
@@ -242,4 +243,91 @@ TEST(Archive, ARefusedWriteFailsAndTheShortTailIsReplacedLater)
     EXPECT_EQ(a.append(petRecord("Rex", false, "")), 4);
     a.close();
     EXPECT_EQ(readBytes(p.file("Animali.pro")), fixtureBytes() + petRecord("Rex", false, ""));
+}
+
+namespace {
+
+// An archive of `count` pet records, each named after its 1-based number, and a partial tail.
+QByteArray numberedArchive(int count, int tail)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(count) * 20 + tail);
+    for (int i = 1; i <= count; ++i)
+        bytes += petRecord(QStringLiteral("N%1").arg(i), i % 2 == 0, "");
+    return bytes + QByteArray(tail, '\x07');
+}
+
+// Scans the archive and checks that record k came k-th with number k and its own bytes.
+void expectWholeScan(const QString &name, int count, int blockBytes)
+{
+    int seen = 0;
+    bool inOrder = true;
+    ScanArchive(
+        name, petLayout(),
+        [&](const Record &r, int number) {
+            ++seen;
+            inOrder = inOrder && number == seen && r.text(0) == QStringLiteral("N%1").arg(seen) &&
+                      r.text(1) == YesNoFlag(seen % 2 == 0);
+        },
+        blockBytes);
+    EXPECT_EQ(seen, count);
+    EXPECT_TRUE(inOrder);
+}
+
+} // namespace
+
+TEST(ArchiveScan, BlocksHandOutEveryWholeRecordOnceAndInOrder)
+{
+    ScriptedPlatform p;
+    // Past two blocks of a megabyte, which hold no whole number of 20-byte records, and a tail.
+    const int many = ScanBlockBytes / 20 * 2 + 1234;
+    const QByteArray big = numberedArchive(many, 13);
+    writeBytes(p.file("Grande.pro"), big);
+    expectWholeScan("Grande.pro", many, ScanBlockBytes);
+    EXPECT_EQ(readBytes(p.file("Grande.pro")), big) << "a scan never writes";
+
+    // Blocks of one record, of three, of a size that is no multiple of the record, smaller than
+    // one record, and larger than the file.
+    writeBytes(p.file("Piccolo.pro"), numberedArchive(10, 19));
+    for (int block : {20, 60, 70, 7, 4096}) {
+        SCOPED_TRACE(block);
+        expectWholeScan("Piccolo.pro", 10, block);
+    }
+    writeBytes(p.file("Vuoto.pro"), QByteArray(19, 'x'));
+    expectWholeScan("Vuoto.pro", 0, ScanBlockBytes);
+}
+
+TEST(ArchiveScan, AFileThatGetsShorterOrCannotBeOpenedFails)
+{
+    ScriptedPlatform p;
+    writeBytes(p.file("Animali.pro"), numberedArchive(10, 0));
+    int seen = 0;
+    EXPECT_THROW(ScanArchive(
+                     "Animali.pro", petLayout(),
+                     [&](const Record &, int number) {
+                         seen = number;
+                         // Another workstation's copy leaves four records and half a fifth.
+                         if (number == 1)
+                             writeBytes(p.file("Animali.pro"), numberedArchive(4, 10));
+                     },
+                     60),
+                 IoError);
+    EXPECT_EQ(seen, 3) << "the first block was handed out whole";
+
+    ASSERT_TRUE(QDir(p.folder()).mkdir("Cartella.pro"));
+    EXPECT_THROW(ScanArchive("Cartella.pro", petLayout(), [](const Record &, int) {}), IoError);
+}
+
+TEST(Archive, ReadRecordsStopsAtTheLastWholeRecord)
+{
+    ScriptedPlatform p;
+    writeBytes(p.file("Animali.pro"), fixtureBytes() + QByteArray(7, 'x'));
+    Archive a = OpenOrCreateArchive("Animali.pro", 20);
+    QByteArray buffer(5 * 20, '\0');
+    a.seek(1);
+    EXPECT_EQ(a.readRecords(buffer.data(), 5), 2);
+    EXPECT_EQ(a.position(), 3);
+    EXPECT_EQ(buffer.left(40), fixtureBytes().mid(20));
+    EXPECT_EQ(a.readRecords(buffer.data(), 5), 0) << "the partial tail is not a record";
+    EXPECT_EQ(a.position(), 3);
 }

@@ -1,4 +1,6 @@
 #include "common/Decimal.h"
+#include "common/Errors.h"
+#include "common/Guard.h"
 
 #include <gtest/gtest.h>
 
@@ -6,14 +8,36 @@ void PrintTo(const Decimal &d, std::ostream *os) { *os << d.toFixedText(4).toStd
 
 namespace {
 
-Decimal num(const char *text)
+Decimal num(const std::string &text)
 {
-    const auto d = Decimal::parse(QString::fromUtf8(text));
+    const auto d = Decimal::parse(QString::fromStdString(text));
     EXPECT_TRUE(d.has_value()) << text;
     return d.value_or(Decimal());
 }
 
 std::string general(Decimal d) { return d.toGeneralText().toStdString(); }
+
+// A value of any size from its digits and comma, for values that parse refuses as too long.
+Decimal exact(const std::string &text)
+{
+    __int128 units = 0;
+    int decimals = -1;
+    bool negative = false;
+    for (char c : text) {
+        if (c == '-')
+            negative = true;
+        else if (c == ',')
+            decimals = 0;
+        else {
+            units = units * 10 + (c - '0');
+            if (decimals >= 0)
+                ++decimals;
+        }
+    }
+    for (int i = decimals < 0 ? 0 : decimals; i < Decimal::Places; ++i)
+        units *= 10;
+    return Decimal::fromUnits(negative ? -units : units);
+}
 
 } // namespace
 
@@ -41,29 +65,61 @@ TEST(DecimalParse, RejectsEverythingElse)
     }
 }
 
-TEST(DecimalParse, TooManyIntegerDigitsIsNotANumberRatherThanOverflow)
+TEST(DecimalParse, TooManyDigitsIsNotANumberRatherThanOverflow)
 {
-    const QString thirty(30, u'9');
-    ASSERT_TRUE(Decimal::parse(thirty).has_value());
-    EXPECT_EQ(Decimal::parse(thirty)->toFixedText(0), thirty);
-    EXPECT_FALSE(Decimal::parse(thirty + u'9').has_value());
+    // Fifteen significant digits are what the general text writes back unchanged.
+    const QString fifteen(15, u'9');
+    ASSERT_TRUE(Decimal::parse(fifteen).has_value());
+    EXPECT_EQ(Decimal::parse(fifteen)->toFixedText(0), fifteen);
+    EXPECT_EQ(Decimal::parse(fifteen)->toGeneralText(), fifteen);
+    EXPECT_FALSE(Decimal::parse(fifteen + u'9').has_value());
+    EXPECT_FALSE(Decimal::parse(QString(30, u'9')).has_value());
     EXPECT_FALSE(Decimal::parse(QString(60, u'9')).has_value());
+    // Trailing zeros are written back as they are, up to thirty integer digits.
+    EXPECT_EQ(Decimal::parse(u'1' + QString(29, u'0'))->toGeneralText(), u'1' + QString(29, u'0'));
+    EXPECT_FALSE(Decimal::parse(u'1' + QString(30, u'0')).has_value());
     // Leading zeros do not count against the limit.
     EXPECT_TRUE(Decimal::parse(QString(40, u'0') + u'1').has_value());
+}
+
+TEST(DecimalParse, WhatIsReadIsWrittenBackUnchanged)
+{
+    struct Case { const char *text; bool number; } cases[] = {
+        {"123456789012345", true},      {"1234567890123456", false},   {"-1234567890123456", false},
+        {"12345678901,2345", true},     {"123456789012,3456", false},  {"1,23456789012345", true},
+        {"0,00012345678901234", true},  // rounds to 0,0001
+        {"99999999999,99995", true},    // rounds to 100000000000
+        {"123456789012,34567", false},  // rounds to 123456789012,3457: sixteen digits
+        {"999999999999999,4", false},   {"-0", true},                  {"-0,00004", true},
+        {"0,00005", true},
+    };
+    for (const Case &c : cases) {
+        const auto d = Decimal::parse(QString::fromUtf8(c.text));
+        ASSERT_EQ(d.has_value(), c.number) << c.text;
+        if (!d)
+            continue;
+        EXPECT_EQ(Decimal::parse(d->toGeneralText()), d) << c.text;
+        EXPECT_EQ(Decimal::parse(d->toFixedText(4)), d) << c.text;
+    }
 }
 
 TEST(DecimalText, GeneralTextDropsTrailingZerosAndNegativeZero)
 {
     struct Case { const char *in, *out; } cases[] = {
         {"12,50", "12,5"}, {"-3,0", "-3"}, {"0,0001", "0,0001"}, {"-0,0", "0"}, {"100", "100"},
-        {"12,", "12"}, {"-0,125", "-0,125"},
-        // At most 15 significant digits, rounded half away from zero.
-        {"12345678901,2345", "12345678901,2345"}, {"123456789012,3456", "123456789012,346"},
-        {"-123456789012,3455", "-123456789012,346"}, {"999999999999,9999", "1000000000000"},
-        {"1234567890123456789", "1234567890123460000"},
+        {"12,", "12"}, {"-0,125", "-0,125"}, {"12345678901,2345", "12345678901,2345"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(general(num(c.in)), c.out) << c.in;
+
+    // A worked result may have more digits: the text keeps 15 significant digits, rounded half
+    // away from zero.
+    Case worked[] = {
+        {"123456789012,3456", "123456789012,346"}, {"-123456789012,3455", "-123456789012,346"},
+        {"999999999999,9999", "1000000000000"},    {"1234567890123456789", "1234567890123460000"},
+    };
+    for (const Case &c : worked)
+        EXPECT_EQ(general(exact(c.in)), c.out) << c.in;
 }
 
 TEST(DecimalText, FixedTextHasExactlyTheDecimalsAsked)
@@ -106,20 +162,80 @@ TEST(DecimalArithmetic, ProductsAndQuotientsRoundToFourDecimals)
 TEST(DecimalArithmetic, LargeProductsStayExact)
 {
     // Both operands near 10^15 with four decimals: the product of the counts needs more than 128 bits.
-    const Decimal a = num("999999999999999,9999");
-    const Decimal b = num("999999999999999,9999");
+    const Decimal a = num("1000000000000000") - num("0,0001");
+    const Decimal b = exact("999999999999999,9999");
+    ASSERT_EQ(a, b);
     const Decimal p = a * b;
     // 999999999999999,9999^2 = 999999999999999999800000000000,00000001, which rounds to four zero decimals
     EXPECT_EQ(p.toFixedText(4), QStringLiteral("999999999999999999800000000000,0000"));
     EXPECT_EQ(p / b, a);
-    EXPECT_EQ(num("123456789012345,6789") * Decimal::fromInt(-1000), num("-123456789012345678,9"));
+    EXPECT_EQ(exact("123456789012345,6789") * Decimal::fromInt(-1000), exact("-123456789012345678,9"));
 
     // Counts whose product, and a quotient whose scaled dividend, pass 2^128.
-    const Decimal x = num("12345678901234567,8901"), y = num("-9876543210987654,3219");
+    const Decimal x = exact("12345678901234567,8901"), y = exact("-9876543210987654,3219");
     const Decimal xy = x * y;
     EXPECT_EQ(xy.toFixedText(4), QStringLiteral("-121932631137021795235845145443336,2292"));
     EXPECT_EQ(xy / y, x);
     EXPECT_EQ((xy / Decimal::fromInt(-7)).toFixedText(4), QStringLiteral("17418947305288827890835020777619,4613"));
+}
+
+TEST(DecimalArithmetic, ResultsOutsideTheRangeThrowInsteadOfWrapping)
+{
+    const Decimal max = Decimal::max(), min = Decimal::min(), tiny = num("0,0001");
+    const Decimal big = num("100000000000000000000");  // 10^20: its square needs 10^40
+    using Op = Decimal (*)(Decimal, Decimal);
+    const Op plus = [](Decimal a, Decimal b) { return a + b; };
+    const Op minus = [](Decimal a, Decimal b) { return a - b; };
+    const Op times = [](Decimal a, Decimal b) { return a * b; };
+    const Op over = [](Decimal a, Decimal b) { return a / b; };
+    struct Case { const char *what; Op op; Decimal a, b; } failing[] = {
+        {"max + max", plus, max, max},         {"max + tiny", plus, max, tiny},
+        {"min - max", minus, min, max},        {"min - tiny", minus, min, tiny},
+        {"max - min", minus, max, min},        {"big * big", times, big, big},
+        {"big * -big", times, big, -big},      {"max * 1,0001", times, max, num("1,0001")},
+        {"max / 0,5", over, max, num("0,5")},  {"max / tiny", over, max, tiny},
+        {"min / -tiny", over, min, -tiny},     {"1 / 0", over, Decimal::fromInt(1), Decimal()},
+        {"0 / 0", over, Decimal(), Decimal()},
+        // The sum that used to wrap: two products that saturated, added.
+        {"(big * big) + (big * big)", [](Decimal a, Decimal b) { return a * b + a * b; }, big, big},
+    };
+    for (const Case &c : failing)
+        EXPECT_THROW(c.op(c.a, c.b), ConversionError) << c.what;
+
+    struct Fits { const char *what; Op op; Decimal a, b; Decimal result; } fitting[] = {
+        {"max + min", plus, max, min, Decimal()},         {"max - tiny", minus, max, tiny, max - tiny},
+        {"max * 1", times, max, Decimal::fromInt(1), max}, {"min * -1", times, min, Decimal::fromInt(-1), max},
+        {"max / 1", over, max, Decimal::fromInt(1), max},
+        {"max * tiny", times, max, tiny, exact("1701411834604692317316873037158,8411")},
+        {"10^30 / tiny", over, exact("1" + std::string(30, '0')), tiny, exact("1" + std::string(34, '0'))},
+    };
+    for (const Fits &c : fitting)
+        EXPECT_EQ(c.op(c.a, c.b), c.result) << c.what;
+
+    EXPECT_EQ(-min, max);
+    EXPECT_THROW(-Decimal::fromUnits(min.units() - 1), ConversionError);
+    EXPECT_THROW(RoundDecimals(max, 0), ConversionError);
+    EXPECT_EQ(max.toFixedText(4), QStringLiteral("17014118346046923173168730371588410,5727"));
+    EXPECT_EQ(max.toFixedText(0), QStringLiteral("17014118346046923173168730371588411"));
+    EXPECT_EQ(min.toFixedText(2), QStringLiteral("-17014118346046923173168730371588410,57"));
+
+    // A compound assignment that fails leaves its target as it was.
+    Decimal total = max;
+    EXPECT_THROW(total += tiny, ConversionError);
+    EXPECT_EQ(total, max);
+    total = min;
+    EXPECT_THROW(total -= tiny, ConversionError);
+    EXPECT_EQ(total, min);
+}
+
+TEST(DecimalArithmetic, AnOverflowEndsAGuardedCommand)
+{
+    bool reported = false;
+    Decimal total;
+    const bool ok = RunGuarded([&] { total = Decimal::max() * Decimal::fromInt(2); }, [&] { reported = true; });
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(total, Decimal());
 }
 
 TEST(FormatAmountText, BringsAmountsToTwoDecimals)

@@ -366,6 +366,7 @@ TEST_F(AttachFiles, BrowseCopiesTheFileAndPutsItsBareNameInTheSlot)
         s.browse->click();
         ASSERT_EQ(sp.callsOf("open").size(), 1u);
         EXPECT_EQ(sp.callsOf("open")[0].text, "Selezionare il file da allegare:");
+        EXPECT_EQ(sp.fileFilters, QStringList{"Tutti i file (*.*)"});
         EXPECT_EQ(s.file->text(), name);
         EXPECT_TRUE(s.open->isEnabled());
         EXPECT_EQ(readBytes(folder() + name), bytes);

@@ -1,4 +1,5 @@
 #include "common/ui/ExcelExport.h"
+#include "common/Messages.h"
 #include "common/Record.h"
 #include "common/ui/Widgets.h"
 #include "tests/support/FileBytes.h"
@@ -145,12 +146,26 @@ TEST_F(ExportWindow, EmptyOrMissingArchiveExportsTheTenEmptyDesignRows)
     EXPECT_EQ(xls(), Prologue + HeaderRow + rows + Epilogue);
 }
 
-TEST_F(ExportWindow, UnreadableArchiveLeavesTheDesignRowsWithoutAMessage)
+TEST_F(ExportWindow, UnreadableArchiveShowsTheArchiveMessageAndNeverReplacesTheEarlierFile)
 {
+    // A folder in the archive's place: it cannot be opened as an archive, even by root.
     ASSERT_TRUE(QDir().mkdir(sp.file("Prova.pro")));
+    const QByteArray earlier = "<html>earlier export</html>";
+    writeBytes(sp.file("Prova.xls"), earlier);
+
     open();
     EXPECT_EQ(window->rowCount(), 10);
-    EXPECT_TRUE(sp.messages().isEmpty());
+    ASSERT_EQ(sp.calls.size(), 1u);
+    EXPECT_EQ(sp.calls[0].kind, "plain");
+    EXPECT_EQ(sp.calls[0].text, ArchiveAccessMessage());
+
+    // The command says so again, asks nothing and writes nothing.
+    sp.clear();
+    exportNow();
+    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_EQ(sp.callsOf("plain").size(), 1u);
+    EXPECT_EQ(xls(), earlier);
+    EXPECT_TRUE(sp.callsOf("document").empty());
 }
 
 TEST_F(ExportWindow, AnswersDecideWhetherTheFileIsWrittenAndOpened)

@@ -29,6 +29,15 @@ void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString()
 
 namespace {
 
+// A control of the card by its name; decoration and the record arrows have no member of their own.
+template <typename T>
+T *Named(const QWidget *window, const char *name)
+{
+    T *control = window->findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+}
+
 const QString Inserted = QString::fromUtf8("La scheda corrente è stata inserita in archivio.");
 const QString Overwritten =
     QString::fromUtf8("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
@@ -165,7 +174,7 @@ TEST_F(OwnerCard, TypedTextIsStoredTrimmedAndShownTrimmed)
 
     click(card->cmdNuovo);
     EXPECT_EQ(card->txtCliente->text(), "");
-    click(card->cmdPrimo);
+    click(Named<ClickLabel>(card.get(), "cmdPrimo"));
     EXPECT_EQ(card->txtCliente->text(), "Rossi Mario");
     EXPECT_EQ(card->txtComuneRes->text(), "Torino");
     EXPECT_FALSE(card->chkRicontatta->isChecked());
@@ -212,10 +221,10 @@ TEST(OwnerCardNavigation, EdgesOfTheArchive)
         TfrmClienti card;
         card.txtCliente->setText("invariato");
         card.lblPosizione->setText(c.position);
-        ClickLabel *command = c.command == First      ? card.cmdPrimo
-                              : c.command == Previous ? card.cmdIndietro
-                              : c.command == Next     ? card.cmdAvanti
-                                                      : card.cmdUltimo;
+        ClickLabel *command = c.command == First      ? Named<ClickLabel>(&card, "cmdPrimo")
+                              : c.command == Previous ? Named<ClickLabel>(&card, "cmdIndietro")
+                              : c.command == Next     ? Named<ClickLabel>(&card, "cmdAvanti")
+                                                      : Named<ClickLabel>(&card, "cmdUltimo");
         QTest::mouseClick(command, Qt::LeftButton);
         EXPECT_EQ(card.lblPosizione->text(), c.expectedPosition);
         EXPECT_EQ(card.txtCliente->text(), c.expectedName ? c.expectedName : "invariato");
@@ -231,14 +240,14 @@ TEST_F(OwnerCard, NavigationFillsEveryControlAndKeepsUnknownFlags)
     writeArchive(ownerRecord("Bianchi Anna", {{"ProvRes", "TO"}, {"Ricontatta", QString::fromUtf8("Sì")},
                                                {"File02", "referto.pdf"}, {"Desc03", "Analisi"}})
                  + ownerRecord("Verdi Luca", {{"Ricontatta", "??"}}));
-    click(card->cmdPrimo);
+    click(Named<ClickLabel>(card.get(), "cmdPrimo"));
     EXPECT_EQ(card->txtProvRes->currentText(), "TO");
     EXPECT_EQ(card->txtProvRes->currentIndex(), -1) << "loading sets the text only";
     EXPECT_TRUE(card->chkRicontatta->isChecked());
     EXPECT_EQ(card->lblFile02->text(), "referto.pdf");
     EXPECT_EQ(card->lblDesc03->text(), "Analisi");
     // A flag that is neither "Sì" nor "No" leaves the check box as it was.
-    click(card->cmdAvanti);
+    click(Named<ClickLabel>(card.get(), "cmdAvanti"));
     EXPECT_EQ(card->txtCliente->text(), "Verdi Luca");
     EXPECT_TRUE(card->chkRicontatta->isChecked());
     EXPECT_EQ(card->lblFile02->text(), "");
@@ -247,7 +256,7 @@ TEST_F(OwnerCard, NavigationFillsEveryControlAndKeepsUnknownFlags)
 TEST_F(OwnerCard, NewThenSaveAppendsAndASecondSaveOverwrites)
 {
     writeArchive(ownerArchive(2));
-    click(card->cmdUltimo);
+    click(Named<ClickLabel>(card.get(), "cmdUltimo"));
     click(card->cmdNuovo);
     EXPECT_EQ(card->lblPosizione->text(), "");
     EXPECT_EQ(card->txtCliente->text(), "");
@@ -288,7 +297,7 @@ TEST_F(OwnerCard, DuplicateDropsTheAttachmentsAndSaveAppendsACopy)
     writeArchive(bytes);
 
     card->lblPosizione->setText("4");
-    click(card->cmdAvanti);
+    click(Named<ClickLabel>(card.get(), "cmdAvanti"));
     ASSERT_EQ(card->txtCliente->text(), "Gialli Sara");
     card->txtTelCasa->setFocus();
     click(card->cmdDuplica);
@@ -434,12 +443,12 @@ TEST_F(OwnerCard, EnterWalksTheChainAndTheLastFieldLeadsBackToTheFirst)
 TEST_F(OwnerCard, FocusedEditStandsOnItsHighlight)
 {
     card->txtIban->setFocus();
-    EXPECT_TRUE(card->effIban->isVisible());
-    EXPECT_FALSE(card->effCliente->isVisible());
-    EXPECT_EQ(card->effIban->geometry(), card->txtIban->geometry().adjusted(-4, -4, 4, 4));
+    EXPECT_TRUE(Named<QWidget>(card.get(), "effIban")->isVisible());
+    EXPECT_FALSE(Named<QWidget>(card.get(), "effCliente")->isVisible());
+    EXPECT_EQ(Named<QWidget>(card.get(), "effIban")->geometry(), card->txtIban->geometry().adjusted(-4, -4, 4, 4));
     card->txtProvNasc->setFocus();
-    EXPECT_TRUE(card->effProvNasc->isVisible());
-    EXPECT_FALSE(card->effIban->isVisible());
+    EXPECT_TRUE(Named<QWidget>(card.get(), "effProvNasc")->isVisible());
+    EXPECT_FALSE(Named<QWidget>(card.get(), "effIban")->isVisible());
 }
 
 TEST_F(OwnerCard, HintOnHoverIsClearedOverTheBackground)
@@ -449,22 +458,22 @@ TEST_F(OwnerCard, HintOnHoverIsClearedOverTheBackground)
     card->setGeometry(0, 0, 1280, 900);
     QCoreApplication::processEvents();
     hover(card->cmdSalva, QPoint(20, 20));
-    EXPECT_EQ(card->panInfo->text(), "Salva la scheda corrente in archivio.");
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Salva la scheda corrente in archivio.");
     // A point of a section that holds no control.
-    hover(card->shpSezione02, QPoint(card->shpSezione02->width() - 6, 4));
-    EXPECT_EQ(card->panInfo->text(), "");
+    hover(Named<QWidget>(card.get(), "shpSezione02"), QPoint(Named<QWidget>(card.get(), "shpSezione02")->width() - 6, 4));
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "");
     hover(card->btnEmail, QPoint(5, 5));
-    EXPECT_EQ(card->panInfo->text(), "Invia una e-mail all'indirizzo indicato.");
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Invia una e-mail all'indirizzo indicato.");
     // Over an edit the hint stays.
     hover(card->txtEmail, QPoint(10, 10));
-    EXPECT_EQ(card->panInfo->text(), "Invia una e-mail all'indirizzo indicato.");
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Invia una e-mail all'indirizzo indicato.");
     hover(card->chkRicontatta, QPoint(5, 5));
-    EXPECT_EQ(card->panInfo->text(),
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(),
               QString::fromUtf8("Annota che il proprietario è da ricontattare per questioni in sospeso."));
-    hover(card->cmdUltimo, QPoint(5, 5));
-    EXPECT_EQ(card->panInfo->text(), "Visualizza l'ultima scheda in archivio.");
+    hover(Named<ClickLabel>(card.get(), "cmdUltimo"), QPoint(5, 5));
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Visualizza l'ultima scheda in archivio.");
     hover(card->lblPosizione, QPoint(5, 5));
-    EXPECT_EQ(card->panInfo->text(), "");
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "");
 }
 
 TEST_F(OwnerCard, TaxCodeButtonRoutesByContent)
@@ -533,12 +542,12 @@ TEST_F(OwnerCard, DamagedLengthBytesAreClamped)
     bytes[726] = char(200);   // CodFisc: capacity 16
     bytes[136] = char(0xFF);  // Sesso: capacity 1
     writeArchive(bytes + ownerRecord("Verdi Luca"));
-    click(card->cmdPrimo);
+    click(Named<ClickLabel>(card.get(), "cmdPrimo"));
     EXPECT_EQ(card->lblPosizione->text(), "1");
     EXPECT_EQ(card->txtCliente->text(), "Rossi Mario") << "zero bytes after the text are trimmed";
     EXPECT_EQ(card->txtCodFisc->text(), "RSSMRA80A01L219X");
     EXPECT_EQ(card->txtSesso->text(), "M");
-    click(card->cmdAvanti);
+    click(Named<ClickLabel>(card.get(), "cmdAvanti"));
     EXPECT_EQ(card->txtCliente->text(), "Verdi Luca");
     EXPECT_TRUE(sp.messages().isEmpty());
 }
@@ -568,7 +577,7 @@ TEST(OwnerCardLauncher, LauncherOpensTheCardAndClosingReturnsToAnEmptyCard)
     EXPECT_TRUE(frmClienti->windowState() & Qt::WindowMaximized);
 
     // Unsaved changes are dropped: the card opens empty each time it is shown.
-    QTest::mouseClick(frmClienti->cmdUltimo, Qt::LeftButton);
+    QTest::mouseClick(Named<ClickLabel>(frmClienti, "cmdUltimo"), Qt::LeftButton);
     frmClienti->txtNote->setText("non salvata");
     QTest::mouseClick(frmClienti->cmdEsci, Qt::LeftButton);
     EXPECT_FALSE(frmClienti->isVisible());
@@ -595,7 +604,7 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
     EXPECT_EQ(card->windowTitle(), " Tavoren - Anagrafica Proprietari");
     EXPECT_TRUE(card->windowState() & Qt::WindowMaximized);
     TfrmClienti fresh;
-    EXPECT_EQ(fresh.panInfo->text(), "Pronto per archiviare una nuova scheda...");
+    EXPECT_EQ(Named<QLabel>(&fresh, "panInfo")->text(), "Pronto per archiviare una nuova scheda...");
     EXPECT_EQ(focused(), "txtCliente");
     for (QWidget *c : card->findChildren<ClickLabel *>())
         EXPECT_EQ(c->focusPolicy(), Qt::NoFocus) << c->objectName().toStdString();
@@ -608,8 +617,8 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
         EXPECT_EQ(e->font().pointSize(), 12);
         EXPECT_TRUE(e->font().bold());
     }
-    EXPECT_EQ(card->panInfo->font().family(), "Tahoma");
-    EXPECT_EQ(card->panInfo->font().pointSize(), 12);
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->font().family(), "Tahoma");
+    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->font().pointSize(), 12);
 }
 
 } // namespace

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -191,16 +192,19 @@ TEST_F(OwnerWindows, LongNamesAreCutInTheListButSearchedWhole)
     EXPECT_TRUE(again.lstRecords->line(0).startsWith("Bartolomei"));
 }
 
-TEST_F(OwnerWindows, TrovaOnTheCardLoadsTheLastOwnerWithTheChosenLine)
+TEST_F(OwnerWindows, TrovaOnTheCardLoadsTheOwnerOfTheClickedLine)
 {
-    // Owners 1 and 3 share their line (name, telephone, occupation, animals, note) and differ elsewhere.
+    // Owners 1 and 3 share their line (name, telephone, occupation, animals, note) and their town,
+    // and differ elsewhere: each line loads its own owner, so a later Save overwrites the right one.
     Record first = fullOwner("1", Si);
     Record third = fullOwner("3", "No");
-    for (const char *shared : {"Cliente", "Recapito", "Occupazione", "CaniOra", "Note"})
+    for (const char *shared : {"Cliente", "Recapito", "Occupazione", "CaniOra", "Note", "ComuneRes"})
         third.setText(shared, first.text(shared));
-    writeArchive({first, fullOwner("2"), third});
-    card->chkRicontatta->setChecked(true);
+    const std::vector<Record> owners{first, fullOwner("2"), third};
+    writeArchive(owners);
 
+    int row = 0;
+    std::function<void(TfrmTrovaClienti *)> meanwhile;  // what another workstation does after the list
     QPointer<QWidget> shown;
     sp.onModal = [&](QWidget *w) {
         shown = w;
@@ -215,16 +219,45 @@ TEST_F(OwnerWindows, TrovaOnTheCardLoadsTheLastOwnerWithTheChosenLine)
         QTest::mouseClick(search->btnCerca, Qt::LeftButton);
         ASSERT_EQ(search->lstRecords->count(), 3);
         ASSERT_EQ(search->lstRecords->line(0), OwnerListLine(first));
-        doubleClick(search, 0);
+        ASSERT_EQ(search->lstRecords->line(1), OwnerListLine(first));
+        if (meanwhile)
+            meanwhile(search);
+        doubleClick(search, row);
         EXPECT_FALSE(search->isVisible());
     };
-    QTest::mouseClick(card->cmdTrova, Qt::LeftButton);
 
-    EXPECT_TRUE(shown.isNull()) << "the card destroys the search";
-    ASSERT_EQ(sp.callsOf("modal").size(), 1u);
+    QStringList loaded;
+    for (row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        card->chkRicontatta->setChecked(row == 0);
+        QTest::mouseClick(card->cmdTrova, Qt::LeftButton);
+        EXPECT_TRUE(shown.isNull()) << "the card destroys the search";
+        loaded << card->lblPosizione->text();
+        const int number = card->lblPosizione->text().toInt();
+        ASSERT_TRUE(number == 1 || number == 3);
+        expectCardShows(owners[size_t(number - 1)], number);
+        EXPECT_EQ(card->chkRicontatta->isChecked(), number == 1);
+    }
+    loaded.sort();
+    EXPECT_EQ(loaded, (QStringList{"1", "3"})) << "each line loads its own owner";
+    EXPECT_EQ(sp.callsOf("modal").size(), 2u);
     EXPECT_TRUE(sp.messages().isEmpty());
-    expectCardShows(third, 3);
-    EXPECT_FALSE(card->chkRicontatta->isChecked());
+
+    // Another workstation renames the owner behind the clicked line before the double-click:
+    // nothing is written into the card.
+    row = 0;
+    card->txtCliente->setText("sulla scheda");
+    const auto before = cardState();
+    meanwhile = [&](TfrmTrovaClienti *search) {
+        Record renamed = owners[size_t(search->lstRecords->recordNumber(0) - 1)];
+        renamed.setText("Cliente", "Rinominato");
+        std::vector<Record> changed = owners;
+        changed[size_t(search->lstRecords->recordNumber(0) - 1)] = renamed;
+        writeArchive(changed);
+    };
+    QTest::mouseClick(card->cmdTrova, Qt::LeftButton);
+    EXPECT_EQ(cardState(), before);
+    EXPECT_TRUE(sp.messages().isEmpty());
 }
 
 TEST_F(OwnerWindows, AStoredFlagOtherThanSiOrNoKeepsTheCheckBox)
@@ -378,9 +411,10 @@ TEST_F(OwnerWindows, EmptyAndDamagedArchivesAreReadAndNeverWritten)
     EXPECT_EQ(failing.txtNote->text(), "x");
 }
 
-TEST_F(OwnerWindows, RecontactListShowsTheFlaggedOwnersAndLoadsTheLastEqualOne)
+TEST_F(OwnerWindows, RecontactListShowsTheFlaggedOwnersAndLoadsTheOneListed)
 {
-    // Owner 4 is not flagged but has the recontact line of owner 1, later in the file: it is loaded.
+    // Owner 4 is not flagged but has the recontact line of owner 1, later in the file: the line
+    // stands for owner 1, who is loaded.
     Record first = fullOwner("1", Si);
     Record fourth = fullOwner("4", "No");
     for (const char *shared : {"Cliente", "Recapito", "Occupazione", "CaniOra", "Questioni"})
@@ -411,7 +445,8 @@ TEST_F(OwnerWindows, RecontactListShowsTheFlaggedOwnersAndLoadsTheLastEqualOne)
 
     EXPECT_TRUE(shown.isNull());
     EXPECT_TRUE(sp.messages().isEmpty());
-    expectCardShows(fourth, 4);
+    expectCardShows(first, 1);
+    EXPECT_TRUE(card->chkRicontatta->isChecked());
 }
 
 TEST_F(OwnerWindows, RecontactListOnAnEmptyOrUnreadableArchive)

@@ -485,8 +485,8 @@ TEST_F(PrivacyWindow, FieldBehaviour)
         EXPECT_EQ(focused(), FieldNames[i % 21]);
     }
     ASSERT_EQ(focused(), "txtStudioDent");
-    EXPECT_TRUE(w->effStudioDent->isVisible());
-    EXPECT_FALSE(w->effLuogo->isVisible());
+    EXPECT_TRUE(w->findChild<QWidget *>("effStudioDent")->isVisible());
+    EXPECT_FALSE(w->findChild<QWidget *>("effLuogo")->isVisible());
     EXPECT_TRUE(w->isVisible()) << "Enter presses no button";
 
     // Digits only in the VAT number; tax codes and provinces upper-cased and trimmed as typed.

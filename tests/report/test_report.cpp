@@ -476,3 +476,142 @@ TEST(ListReport, PrintedPageRangeAndPdfKeepEveryPage)
         EXPECT_LT(text.indexOf("ROSSI MARIO 250"), text.indexOf("Stampa eseguita in data"));
     }
 }
+
+TEST(ReportPrint, DialogAnswersReachThePrinterAndAreRecorded)
+{
+    ScriptedPlatform sp;
+    ListReport list;
+    const PreparedReport report = list.print(numberedLines(250));
+    ASSERT_EQ(report.pages.size(), 5u);
+    sp.printAnswers = {false, PrintAnswer::printing(3, 2, 3), PrintAnswer::printing(2)};
+
+    const int pagesPrinted[] = {0, 2, 5};
+    for (int run = 0; run < 3; ++run) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString file = sp.file(QStringLiteral("stampa%1.pdf").arg(run));
+        printer.setOutputFileName(file);
+        EXPECT_EQ(PrintReport(report, printer, nullptr), run > 0);
+        EXPECT_EQ(QFileInfo::exists(file), run > 0);
+        if (run > 0) {
+            EXPECT_EQ(readPdf(file).pages, pagesPrinted[run]) << run;
+        }
+    }
+
+    ASSERT_EQ(sp.printers.size(), 3u);
+    struct Expected { bool accepted; int copies; QPrinter::PrintRange range; int from, to; } expected[] = {
+        {false, 1, QPrinter::AllPages, 0, 0},
+        {true, 3, QPrinter::PageRange, 2, 3},
+        {true, 2, QPrinter::AllPages, 0, 0},
+    };
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const PrinterAfterDialog &p = sp.printers[i];
+        EXPECT_EQ(p.accepted, expected[i].accepted);
+        EXPECT_EQ(p.copies, expected[i].copies);
+        EXPECT_EQ(p.orientation, QPageLayout::Landscape) << "the report's page is set before the dialog";
+        EXPECT_EQ(p.range, expected[i].range);
+        EXPECT_EQ(p.fromPage, expected[i].from);
+        EXPECT_EQ(p.toPage, expected[i].to);
+    }
+}
+
+namespace {
+
+// A page holding one painted object at (20, 30) mm from the printable area's corner, 40 x 20 mm.
+struct PaintingPage {
+    ReportTemplate tpl{QStringLiteral("Grafico")};
+    ReportPainting &painting = tpl.add<ReportPainting>(QStringLiteral("ChartStats"), QRectF(20, 30, 40, 20));
+};
+
+// The device pixel at a point given in millimetres of the paper.
+QRgb pixelAt(const QImage &image, double xMm, double yMm)
+{
+    const double perMm = image.dotsPerMeterX() / 1000.0;
+    return image.pixel(int(xMm * perMm), int(yMm * perMm));
+}
+
+} // namespace
+
+TEST(ReportPainting, RoutineGetsItsBoxInDevicePixelsAndIsClippedToIt)
+{
+    for (int dpi : {96, 150, 300}) {
+        SCOPED_TRACE(dpi);
+        PaintingPage page;
+        QRectF given;
+        QTransform transform;
+        int calls = 0;
+        page.painting.paint = [&](QPainter &p, const QRectF &box) {
+            ++calls;
+            given = box;
+            transform = p.worldTransform();
+            // Draws past its box on every side: only the box shows.
+            p.fillRect(box.adjusted(-100, -100, 100, 100), Qt::red);
+            // Half the box's width in the device's pixels, as a chart lays out its bars.
+            p.fillRect(QRectF(box.left(), box.top(), box.width() / 2, box.height()), Qt::blue);
+        };
+        const QImage image = renderPage(page.tpl.prepare(), 0, dpi);
+
+        EXPECT_EQ(calls, 1);
+        const double perMm = dpi / 25.4;
+        EXPECT_NEAR(given.left(), 30 * perMm, 0.01);
+        EXPECT_NEAR(given.top(), 40 * perMm, 0.01);
+        EXPECT_NEAR(given.width(), 40 * perMm, 0.01);
+        EXPECT_NEAR(given.height(), 20 * perMm, 0.01);
+        EXPECT_TRUE(transform.isIdentity()) << "the routine draws in the device's own pixels";
+
+        EXPECT_EQ(pixelAt(image, 40, 50), qRgb(0, 0, 255));    // left half
+        EXPECT_EQ(pixelAt(image, 60, 50), qRgb(255, 0, 0));    // right half
+        for (auto [x, y] : {std::pair{28.0, 50.0}, {72.0, 50.0}, {50.0, 38.0}, {50.0, 62.0}})
+            EXPECT_EQ(pixelAt(image, x, y), qRgb(255, 255, 255)) << x << "," << y;
+    }
+}
+
+TEST(ReportPainting, PrintedPageShowsTheRoutineAndAnEmptyRoutineDrawsNothing)
+{
+    ScriptedPlatform sp;
+    PaintingPage page;
+    page.painting.paint = [](QPainter &p, const QRectF &box) { p.fillRect(box, Qt::black); };
+    const PreparedReport drawn = page.tpl.prepare();
+    ASSERT_EQ(drawn.pages.size(), 1u);
+    EXPECT_TRUE(inked(renderPage(drawn, 0), QRectF(31, 41, 38, 18)));
+
+    // The same routine on the printer: a PDF page through the print dialog.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(sp.file("grafico.pdf"));
+    ASSERT_TRUE(PrintReport(drawn, printer, nullptr));
+    EXPECT_EQ(readPdf(sp.file("grafico.pdf")).pages, 1);
+
+    page.painting.paint = nullptr;
+    EXPECT_FALSE(inked(renderPage(page.tpl.prepare(), 0), QRectF(0, 0, 210, 297)));
+}
+
+TEST(ReportRectangle, FrameColourAndWidthBesideTheFill)
+{
+    struct Case {
+        const char *what;
+        std::optional<ReportPen> frame;
+        QRgb onEdge;   // on the rectangle's left edge
+        QRgb inside;   // 1 mm inside it
+    } cases[] = {
+        {"coloured wide frame", ReportPen{QColor(0, 0, 255), 2.5}, qRgb(0, 0, 255), qRgb(0, 0, 255)},
+        {"default thin black frame", ReportPen{}, qRgb(0, 0, 0), qRgb(255, 255, 0)},
+        {"no frame", std::nullopt, qRgb(255, 255, 0), qRgb(255, 255, 0)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ReportTemplate tpl(QStringLiteral("Cornici"));
+        // The left edge lies at 25,4 mm of the paper: at 300 dpi, on the border of pixel 300.
+        auto &box = tpl.add<ReportRectangle>(QStringLiteral("shpRiquadro"), QRectF(15.4, 20, 60, 30));
+        box.fill = QColor(255, 255, 0);
+        box.frame = c.frame;
+        const QImage image = renderPage(tpl.prepare(), 0, 300);
+        const double perMm = 300 / 25.4;
+        const int edge = 300, row = qRound(45 * perMm);
+        EXPECT_EQ(image.pixel(edge, row), c.onEdge);
+        EXPECT_EQ(image.pixel(edge + qRound(perMm), row), c.inside);
+        EXPECT_EQ(image.pixel(qRound(50 * perMm), row), qRgb(255, 255, 0)) << "the fill";
+        EXPECT_EQ(image.pixel(edge - qRound(2 * perMm), row), qRgb(255, 255, 255)) << "outside";
+    }
+}

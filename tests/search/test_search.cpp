@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -201,6 +202,18 @@ TEST(ListOrder, CharacterCodesWithSmallLettersAsCapitals)
     QStringList lines{"rossi", "Bianchi", "ROSSI", "_x", "Rossi", "bianchi"};
     SortListLines(lines);
     EXPECT_EQ(lines, (QStringList{"Bianchi", "bianchi", "rossi", "ROSSI", "Rossi", "_x"}));
+}
+
+TEST(ListOrder, RecordNumbersStayWithTheirLines)
+{
+    QStringList lines{"rossi", "Bianchi", "ROSSI", "_x", "Rossi", "bianchi"};
+    QList<int> numbers{1, 2, 3, 4, 5, 6};
+    SortListLines(lines, numbers);
+    EXPECT_EQ(lines, (QStringList{"Bianchi", "bianchi", "rossi", "ROSSI", "Rossi", "_x"}));
+    EXPECT_EQ(numbers, (QList<int>{2, 6, 1, 3, 5, 4}));
+
+    QList<int> tooFew{1};
+    EXPECT_THROW(SortListLines(lines, tooFew), std::logic_error);
 }
 
 TEST(ListLine, ColumnsArePaddedOrCutAndTheLastIsWhole)
@@ -438,32 +451,70 @@ TEST_F(SearchWindowTest, AMissingArchiveThatCannotBeCreatedWritesNothing)
     EXPECT_TRUE(QDir(sp.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
-TEST_F(SearchWindowTest, DoubleClickHandsBackEveryEqualRecordOfTheWholeArchiveInFileOrder)
+TEST_F(SearchWindowTest, DoubleClickHandsBackTheRecordItsLineWasMadeFrom)
 {
-    // F4 is searched but not shown: record 3 has the line of record 1 without being listed, and
-    // being later in the file it is the one the caller keeps.
-    writeArchive({record("Bianchi", "Roma", "", "x"), record("Verdi", "Roma", "", "x"), record("Bianchi", "Roma"),
-                  record("Verdi", "Milano", "", "x")});
-    showWindow();
-    window->criterion(3)->setText("x");
-    QTest::mouseClick(window->btnCerca, Qt::LeftButton);
-    ASSERT_EQ(window->lstRecords->lines(),
-              (QStringList{"Bianchi       Citta: Roma        ", "Verdi         Citta: Milano      ",
-                           "Verdi         Citta: Roma        "}));
+    // Records 1 and 4 are listed with equal lines; record 3 has that line too but is not listed
+    // (F4 is searched, not shown). Each line brings back its own record and no other.
+    const std::vector<Record> records{record("Bianchi", "Roma", "", "x"), record("Verdi", "Roma", "", "x"),
+                                      record("Bianchi", "Roma"), record("Bianchi", "Roma", "", "x"),
+                                      record("Verdi", "Milano", "", "x")};
+    writeArchive(records);
+    std::vector<int> numbers;
+    for (int row : {0, 1, 2}) {
+        SCOPED_TRACE(row);
+        handed.clear();
+        window = std::make_unique<TestSearch>(&handed);
+        showWindow();
+        window->criterion(3)->setText("x");
+        QTest::mouseClick(window->btnCerca, Qt::LeftButton);
+        ASSERT_EQ(window->lstRecords->lines(),
+                  (QStringList{"Bianchi       Citta: Roma        ", "Bianchi       Citta: Roma        ",
+                               "Verdi         Citta: Milano      ", "Verdi         Citta: Roma        "}));
 
-    doubleClick(0);
+        doubleClick(row);
 
-    EXPECT_EQ(handed, (std::vector<std::pair<int, QString>>{{1, "Bianchi"}, {3, "Bianchi"}}));
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->lstRecords->count(), 0) << "closing empties the list";
+        ASSERT_EQ(handed.size(), 1u);
+        numbers.push_back(handed[0].first);
+        EXPECT_EQ(handed[0].second, records[size_t(handed[0].first - 1)].text("Nome"));
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(window->lstRecords->count(), 0) << "closing empties the list";
+    }
+    std::sort(numbers.begin(), numbers.begin() + 2);
+    EXPECT_EQ(numbers, (std::vector<int>{1, 4, 5}));
+    EXPECT_EQ(readBytes(sp.file(ArchiveName)), ArchiveBytes(records));
     EXPECT_TRUE(sp.calls.empty());
+}
 
-    handed.clear();
-    window = std::make_unique<TestSearch>(&handed);
-    showWindow();
-    search();
-    doubleClick(3);
-    EXPECT_EQ(handed, (std::vector<std::pair<int, QString>>{{2, "Verdi"}}));
+TEST_F(SearchWindowTest, DoubleClickOnARecordChangedSinceTheListHandsBackOnlyAnUnchangedLine)
+{
+    struct Case {
+        const char *what;
+        std::vector<Record> meanwhile;  // the archive as another workstation left it
+        std::vector<std::pair<int, QString>> expected;
+    };
+    const Case cases[] = {
+        {"unchanged", {record("Alfa", "Roma"), record("Beta", "Roma")}, {{2, "Beta"}}},
+        {"a field outside the line changed", {record("Alfa", "Roma"), record("Beta", "Roma", "", "y")}, {{2, "Beta"}}},
+        {"the name changed", {record("Alfa", "Roma"), record("Betta", "Roma")}, {}},
+        {"another record took its line", {record("Beta", "Roma"), record("Gamma", "Roma")}, {}},
+        {"the file got shorter", {record("Alfa", "Roma")}, {}},
+        {"the file was emptied", {}, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        handed.clear();
+        writeArchive({record("Alfa", "Roma"), record("Beta", "Roma")});
+        window = std::make_unique<TestSearch>(&handed);
+        showWindow();
+        search();
+        ASSERT_EQ(window->lstRecords->line(1), "Beta          Citta: Roma        ");
+        writeArchive(c.meanwhile);
+        doubleClick(1);
+        EXPECT_EQ(handed, c.expected);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(readBytes(sp.file(ArchiveName)), ArchiveBytes(c.meanwhile)) << "nothing is written";
+    }
+    EXPECT_TRUE(sp.calls.empty());
 }
 
 TEST_F(SearchWindowTest, DoubleClickWithoutASelectedLineHandsNothingBackAndCloses)

@@ -52,3 +52,21 @@ TEST(Artwork, EveryPictureIsDrawnAtItsSize)
         EXPECT_GT(painted, img.width() * img.height() / 10);
     }
 }
+
+// The launcher's subtitle is one line across the panel, not two.
+TEST(Artwork, LauncherSubtitleIsOneLine)
+{
+    const QImage img = LauncherSubtitle({995, 40}).toImage().convertToFormat(QImage::Format_ARGB32);
+    int top = img.height(), bottom = -1, left = img.width(), right = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) > 0) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    ASSERT_GE(bottom, top) << "nothing drawn";
+    EXPECT_LE(bottom - top + 1, 20) << "ink from row " << top << " to " << bottom;
+    EXPECT_GT(right - left, img.width() * 3 / 4) << "the line spans the panel";
+}

@@ -60,9 +60,10 @@ void ScriptedPlatform::showModal(QWidget *window)
         window->close();
 }
 
-QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const QString &, const QString &)
+QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const QString &, const QString &filter)
 {
     calls.push_back({"open", caption, {}});
+    fileFilters << filter;
     if (fileNames.empty())
         return QString();
     QString f = fileNames.front();
@@ -70,9 +71,10 @@ QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const 
     return f;
 }
 
-QString ScriptedPlatform::saveFileName(QWidget *, const QString &caption, const QString &, const QString &)
+QString ScriptedPlatform::saveFileName(QWidget *, const QString &caption, const QString &, const QString &filter)
 {
     calls.push_back({"save", caption, {}});
+    fileFilters << filter;
     if (fileNames.empty())
         return QString();
     QString f = fileNames.front();
@@ -90,14 +92,26 @@ bool ScriptedPlatform::inputBox(const QString &caption, const QString &, QString
     return true;
 }
 
-bool ScriptedPlatform::printDialog(QPrinter &, QWidget *)
+bool ScriptedPlatform::printDialog(QPrinter &printer, QWidget *)
 {
     calls.push_back({"print", QString(), {}});
-    if (printAnswers.empty())
-        return true;
-    bool a = printAnswers.front();
-    printAnswers.pop_front();
-    return a;
+    PrintAnswer answer;
+    if (!printAnswers.empty()) {
+        answer = printAnswers.front();
+        printAnswers.pop_front();
+    }
+    // The dialog changes the printer only when the user accepts it.
+    if (answer.accepted) {
+        if (answer.copies > 0)
+            printer.setCopyCount(answer.copies);
+        if (answer.fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(answer.fromPage, answer.toPage);
+        }
+    }
+    printers.push_back({answer.accepted, printer.copyCount(), printer.pageLayout().orientation(),
+                        printer.printRange(), printer.fromPage(), printer.toPage()});
+    return answer.accepted;
 }
 
 void ScriptedPlatform::openDocument(const QString &target) { calls.push_back({"document", target, {}}); }

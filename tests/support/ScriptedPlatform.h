@@ -1,6 +1,8 @@
 #pragma once
 #include "common/Platform.h"
 
+#include <QPageLayout>
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -15,6 +17,34 @@ struct PlatformCall {
     QStringList buttons;
 };
 
+// One answer of the print dialog: cancelled, or accepted with what the user set in it.
+struct PrintAnswer {
+    PrintAnswer(bool accepted = true) : accepted(accepted) {}
+    // Accepted with this number of copies and, when fromPage is above 0, that page range.
+    static PrintAnswer printing(int copies, int fromPage = 0, int toPage = 0)
+    {
+        PrintAnswer a;
+        a.copies = copies;
+        a.fromPage = fromPage;
+        a.toPage = toPage;
+        return a;
+    }
+    bool accepted = true;
+    int copies = 0;     // 0: as the printer was
+    int fromPage = 0;   // 0: every page
+    int toPage = 0;
+};
+
+// What the printer said once the print dialog closed.
+struct PrinterAfterDialog {
+    bool accepted = false;
+    int copies = 1;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QPrinter::PrintRange range = QPrinter::AllPages;
+    int fromPage = 0;
+    int toPage = 0;
+};
+
 // A platform that records every call and answers as the test chose. Each instance works in its
 // own temporary program folder and installs itself for its lifetime.
 class ScriptedPlatform : public Platform {
@@ -26,7 +56,7 @@ public:
     std::deque<bool> yesNoAnswers;        // next answers of askYesNo (Yes when empty)
     std::deque<QString> fileNames;        // next answers of the file dialogs (empty: cancelled)
     std::deque<QString> inputAnswers;     // next answers of the input box (none: cancelled)
-    std::deque<bool> printAnswers;        // next answers of the print dialog (true when empty)
+    std::deque<PrintAnswer> printAnswers;  // next answers of the print dialog (accepted when empty)
     // Drives a modal window; the window is closed afterwards if still open.
     std::function<void(QWidget *)> onModal;
     QDate todayValue = QDate(2026, 12, 10);
@@ -34,12 +64,18 @@ public:
 
     // --- what the test reads ---
     std::vector<PlatformCall> calls;
+    std::vector<PrinterAfterDialog> printers;  // one per print dialog, in order
+    QStringList fileFilters; // the filter of each file dialog, in order
     QString folder() const { return folder_; }
     QString file(const QString &name) const { return folder_ + name; }
     // Calls of one kind, and the texts of all message calls.
     std::vector<PlatformCall> callsOf(const QString &kind) const;
     QStringList messages() const;
-    void clear() { calls.clear(); }
+    void clear()
+    {
+        calls.clear();
+        fileFilters.clear();
+    }
 
     void notice(NoticeKind kind, const QString &text) override;
     bool askYesNo(const QString &text) override;

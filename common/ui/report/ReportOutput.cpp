@@ -1,6 +1,7 @@
 #include "common/ui/report/ReportOutput.h"
 
 #include "common/Errors.h"
+#include "common/Files.h"
 #include "common/Platform.h"
 #include "common/ui/report/ReportPreview.h"
 #include "common/ui/report/ReportRenderer.h"
@@ -8,7 +9,6 @@
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 // Only std::shared_ptr is used with qpdf, never its old PointerHolder.
 #include <qpdf/Buffer.hh>
@@ -19,11 +19,6 @@
 namespace {
 
 std::string utf8(const QString &s) { return s.toUtf8().toStdString(); }
-
-[[noreturn]] void failWrite(const QString &path, const QString &reason)
-{
-    throw IoError(utf8(QStringLiteral("Impossibile scrivere il file \"%1\": %2").arg(path, reason)));
-}
 
 // Draws the pages into a PDF document in memory.
 QByteArray drawPdf(const PreparedReport &report)
@@ -101,21 +96,21 @@ void PreviewReport(const PreparedReport &report, QWidget *parent)
     ShowModal(&window);
 }
 
+QByteArray ExportReportPdf(const PreparedReport &report)
+{
+    try {
+        return rewriteUncompressed(drawPdf(report), report.pdfInfo);
+    } catch (const std::exception &) {
+        throw IoError(utf8(QStringLiteral("Impossibile creare il documento PDF.")));
+    }
+}
+
 void ExportReportPdf(const PreparedReport &report, const QString &path)
 {
-    QByteArray document;
+    const QByteArray document = ExportReportPdf(report);
     try {
-        document = rewriteUncompressed(drawPdf(report), report.pdfInfo);
-    } catch (const std::exception &e) {
-        failWrite(path, QString::fromUtf8(e.what()));
-    }
-    // Written beside the target and renamed over it only once complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        failWrite(path, file.errorString());
-    if (file.write(document) != document.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        failWrite(path, reason);
+        SaveFileWhole(path, document);
+    } catch (const std::exception &) {
+        throw IoError(utf8(QStringLiteral("Impossibile scrivere il file \"%1\".").arg(path)));
     }
 }

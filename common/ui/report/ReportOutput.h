@@ -13,6 +13,9 @@ bool PrintReport(const PreparedReport &report, QPrinter &printer, QWidget *paren
 // Shows a prepared report in the modal preview window (through the platform).
 void PreviewReport(const PreparedReport &report, QWidget *parent);
 
+// A prepared report as a PDF document with uncompressed content streams and the template's title,
+// subject, author and creator. Throws IoError when it cannot be made.
+QByteArray ExportReportPdf(const PreparedReport &report);
 // Writes a prepared report as a PDF file with uncompressed content streams and the template's
 // title, subject, author and creator, replacing any file at `path`. The file is written whole
 // beside the target and renamed over it: on failure IoError is thrown and an old file stays whole.

@@ -24,7 +24,12 @@ QRectF toDots(const QRectF &mm)
 
 QPointF toDots(const QPointF &mm) { return mm * DotsPerMm; }
 
-QPen thinPen() { return QPen(QBrush(Qt::black), ThinLine, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin); }
+QPen outlinePen(const QColor &color, double width)
+{
+    return QPen(QBrush(color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+QPen thinPen() { return outlinePen(Qt::black, ThinLine); }
 
 QFont makeFont(const ReportFont &f)
 {
@@ -79,7 +84,7 @@ void drawRectangle(QPainter &p, const PreparedRectangle &r)
     if (r.fill)
         p.fillRect(box, *r.fill);
     if (r.frame) {
-        p.setPen(thinPen());
+        p.setPen(outlinePen(r.frame->color, r.frame->width > 0 ? r.frame->width * DotsPerMm : ThinLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(box);
     }
@@ -100,13 +105,29 @@ void drawPicture(QPainter &p, const PreparedPicture &pic)
     p.drawImage(QRectF(box.topLeft(), size), pic.picture);
 }
 
+// Hands a painting its box in the device's pixels: the layout scale (device pixels per dot) is
+// undone around the routine, so its fonts and pens measure as on any other device.
+void drawPainting(QPainter &p, const PreparedPainting &item, qreal scaleX, qreal scaleY)
+{
+    if (!item.paint)
+        return;
+    const QRectF dots = toDots(item.rect);
+    const QRectF box(dots.x() * scaleX, dots.y() * scaleY, dots.width() * scaleX, dots.height() * scaleY);
+    p.save();
+    p.scale(1 / scaleX, 1 / scaleY);
+    p.setClipRect(box, Qt::IntersectClip);
+    item.paint(p, box);
+    p.restore();
+}
+
 } // namespace
 
 void RenderReportPage(QPainter &painter, const PreparedPage &page)
 {
     painter.save();
     const QPaintDevice *device = painter.device();
-    painter.scale(device->logicalDpiX() / DotsPerInch, device->logicalDpiY() / DotsPerInch);
+    const qreal scaleX = device->logicalDpiX() / DotsPerInch, scaleY = device->logicalDpiY() / DotsPerInch;
+    painter.scale(scaleX, scaleY);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -119,6 +140,8 @@ void RenderReportPage(QPainter &painter, const PreparedPage &page)
             drawLine(painter, *l);
         else if (auto *pic = std::get_if<PreparedPicture>(&item))
             drawPicture(painter, *pic);
+        else if (auto *painting = std::get_if<PreparedPainting>(&item))
+            drawPainting(painter, *painting, scaleX, scaleY);
     }
     painter.restore();
 }

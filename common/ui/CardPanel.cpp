@@ -1,0 +1,75 @@
+#include "common/ui/CardPanel.h"
+
+#include "common/ui/Look.h"
+#include "common/ui/Widgets.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScrollArea>
+
+QFrame *MakeRoundedPanel(QWidget *parent, const QString &name, const QColor &fill, int radius)
+{
+    auto *f = MakeNamed<QFrame>(parent, name);
+    f->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; border: 1px solid %3; border-radius: %4px; }")
+                         .arg(name, Look::Css(fill), Look::Css(Look::Sky))
+                         .arg(radius));
+    f->setMouseTracking(true);
+    return f;
+}
+
+QFrame *PlaceCardPanel(QWidget *window, QSize size)
+{
+    // The window's own background shows through the scroll area.
+    auto *scroll = MakeNamed<QScrollArea>(window, QStringLiteral("scrScheda"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea#scrScheda, QWidget#hostScheda { background: transparent; }"));
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->viewport()->setMouseTracking(true);
+    auto *host = new QWidget;
+    host->setObjectName(QStringLiteral("hostScheda"));
+    host->setMouseTracking(true);
+    auto *grid = new QGridLayout(host);
+    grid->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(host);
+
+    QFrame *panel = MakeRoundedPanel(host, QStringLiteral("panScheda"), Look::CardPanel, 10);
+    panel->setFixedSize(size);
+    grid->addWidget(panel, 0, 0, Qt::AlignCenter);
+
+    // On a small screen the field that takes the focus (Enter, Tab, a click) is scrolled into view.
+    QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll, host](QWidget *, QWidget *now) {
+        if (now && host->isAncestorOf(now))
+            scroll->ensureWidgetVisible(now);
+    });
+
+    auto *outer = new QGridLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll, 0, 0);
+    return panel;
+}
+
+void DrawPictureOnFirstShow(QLabel *target, PictureMaker draw)
+{
+    DrawOnFirstShow(target->window(), [target, draw = std::move(draw)] { target->setPixmap(draw(target->size())); });
+}
+
+QLabel *MakeDrawnPicture(QWidget *parent, const QString &name, const QRect &place, PictureMaker draw)
+{
+    auto *l = MakeNamed<QLabel>(parent, name);
+    l->setGeometry(place);
+    l->setMouseTracking(true);
+    DrawPictureOnFirstShow(l, std::move(draw));
+    return l;
+}
+
+QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+{
+    auto *l = MakeNamed<QLabel>(parent, name, text);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(Look::TahomaPixels(12));
+    l->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(Look::Navy)));
+    l->setGeometry(place);
+    return l;
+}

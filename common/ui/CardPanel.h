@@ -1,0 +1,33 @@
+#pragma once
+#include <QColor>
+#include <QFrame>
+#include <QPixmap>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+
+// The frame of a card: its panel, the rounded panels inside it and the pictures drawn on them.
+
+// Draws a picture at the size asked.
+using PictureMaker = std::function<QPixmap(QSize)>;
+
+// A rounded panel with the suite's border, painted by its style sheet; moving over it clears the
+// status text when the card has one.
+QFrame *MakeRoundedPanel(QWidget *parent, const QString &name, const QColor &fill, int radius = 8);
+
+// The card's panel `panScheda` of the given size, centred in the window's client area. Where the
+// client area is smaller the panel keeps its size and the window scrolls to show the rest.
+QFrame *PlaceCardPanel(QWidget *window, QSize size);
+
+// A picture label drawn when its window is first shown, so a hidden window costs nothing.
+QLabel *MakeDrawnPicture(QWidget *parent, const QString &name, const QRect &place, PictureMaker draw);
+
+// Runs `draw` on `target` when the window that holds it is first shown.
+void DrawPictureOnFirstShow(QLabel *target, PictureMaker draw);
+
+// The caption above a field: Tahoma 12 px in navy, shown as plain text.
+QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, const QRect &place);

@@ -1,0 +1,40 @@
+#include "common/ui/CommandStrip.h"
+
+#include "common/ui/CommandPictures.h"
+#include "common/ui/StatusLine.h"
+#include "common/ui/Widgets.h"
+
+QList<ClickLabel *> MakePictureCommands(QWidget *parent, const QList<PictureCommand> &commands,
+                                        StatusLine *status)
+{
+    QList<ClickLabel *> made;
+    for (const PictureCommand &c : commands) {
+        auto *label = new ClickLabel(parent, QString::fromLatin1(c.name));
+        label->setGeometry(c.place);
+        if (c.picture)
+            DrawPictureOnFirstShow(label, c.picture);
+        if (c.run)
+            QObject::connect(label, &ClickLabel::clicked, label, c.run);
+        if (status)
+            status->hint(label, QString::fromUtf8(c.hint));
+        if (c.control)
+            *c.control = label;
+        made << label;
+    }
+    return made;
+}
+
+QList<ClickLabel *> MakeCommandStrip(QWidget *parent, const CommandStripSetup &setup,
+                                     const QList<StripCommand> &commands, StatusLine *status)
+{
+    QList<PictureCommand> placed;
+    QPoint at = setup.origin;
+    const QPoint step = setup.orientation == Qt::Vertical ? QPoint(0, setup.pitch) : QPoint(setup.pitch, 0);
+    for (const StripCommand &c : commands) {
+        const QString word = QString::fromUtf8(c.word);
+        placed << PictureCommand{c.control, c.name, c.hint, c.run,
+                                 [word](QSize size) { return CommandPicture(word, size); }, QRect(at, setup.tile)};
+        at += step;
+    }
+    return MakePictureCommands(parent, placed, status);
+}

@@ -1,0 +1,70 @@
+#pragma once
+#include "common/ui/EditRules.h"
+
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+#include <vector>
+
+class HighlightRect;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+class RecordLayout;
+
+// The window member that receives a field's control; its type gives the kind of control:
+// an edit `txtF`, a code box `txtF` (an editable combo box offering codes), a check box `chkF`,
+// a multi-line edit `memF`.
+using FieldControl = std::variant<QLineEdit **, QComboBox **, QCheckBox **, QPlainTextEdit **>;
+
+// One field of a card section.
+struct FieldSpec {
+    FieldControl control;
+    const char *name;        // the field: the control, its caption `titF` and its highlight `effF`
+    const char *caption;     // above the control; a check box's own text
+    int x;                   // left edge in the section
+    int row;                 // row of the section's grid
+    int width;
+    EditRules rules = {};    // maxLength -1: the capacity of the record field of that name
+    const QStringList *codes = nullptr;  // the codes a code box offers
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    int rows = 1;            // rows a multi-line edit spans
+};
+
+// The grid the fields of a card stand on.
+struct FieldGrid {
+    int rowPitch;
+    int captionTop;     // caption top within a row
+    int editTop;        // control top within a row
+    int editHeight;
+    QFont editFont;
+};
+
+// The fields of one section panel, in screen order.
+struct FieldSection {
+    QWidget *panel;
+    QList<FieldSpec> fields;
+};
+
+// Makes a card's fields from one table: for each field its caption, its control (written into the
+// window's member), its yellow focus highlight and its typing rules (the capacity taken from the
+// record layout); the tab order follows the table, and Enter walks the edits and code boxes in table
+// order, the last leading back to the first.
+class FieldTable {
+public:
+    FieldTable(const FieldGrid &grid, const QList<FieldSection> &sections, const RecordLayout *layout = nullptr);
+
+    // The controls in table order.
+    const std::vector<QWidget *> &controls() const { return controls_; }
+    // The controls that Enter walks.
+    const QList<QWidget *> &enterChain() const { return chain_; }
+
+private:
+    std::vector<QWidget *> controls_;
+    QList<QWidget *> chain_;
+};
