@@ -20,7 +20,7 @@ namespace {
 
 constexpr int RecordCount = 100000;
 
-// 36 fields of capacities 130 (x 6) and 85 (x 30): 6*131 + 30*86 = 3702 bytes.
+// 38 fields of capacities 130 (x 6), 85 (x 30), 250 and 84: 6*131 + 30*86 + 251 + 85 = 3702 bytes.
 const RecordLayout &ownerSizedLayout()
 {
     static const RecordLayout layout{
@@ -30,6 +30,7 @@ const RecordLayout &ownerSizedLayout()
         {"F19", 85},  {"F20", 85},  {"F21", 85},  {"F22", 85},  {"F23", 85},  {"F24", 85},
         {"F25", 85},  {"F26", 85},  {"F27", 85},  {"F28", 85},  {"F29", 85},  {"F30", 85},
         {"F31", 85},  {"F32", 85},  {"F33", 85},  {"F34", 85},  {"F35", 85},  {"F36", 85},
+        {"F37", 250}, {"F38", 84},
     };
     return layout;
 }

@@ -8,7 +8,9 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <numeric>
+#include <new>
+#include <sys/mman.h>
+#include <utility>
 #include <stdexcept>
 
 namespace {
@@ -80,28 +82,98 @@ bool CriteriaMatcher::matches(const Record &record) const
     return true;
 }
 
-bool ListLineLess(const QString &a, const QString &b) { return CompareTextFolded(a, b) < 0; }
+bool ListLineLess(QStringView a, QStringView b) { return CompareTextFolded(a, b) < 0; }
 
-void SortListLines(QStringList &lines) { std::stable_sort(lines.begin(), lines.end(), ListLineLess); }
-
-void SortListLines(QStringList &lines, QList<int> &numbers)
+void SortListLines(QStringList &lines)
 {
-    if (numbers.size() != lines.size())
-        throw std::logic_error("every list line needs its record number");
-    // Sort the positions, then lay both lists out in that order.
-    std::vector<int> order(size_t(lines.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&lines](int a, int b) { return ListLineLess(lines[a], lines[b]); });
-    QStringList sortedLines;
-    QList<int> sortedNumbers;
-    sortedLines.reserve(lines.size());
-    sortedNumbers.reserve(numbers.size());
-    for (int i : order) {
-        sortedLines.append(std::move(lines[i]));
-        sortedNumbers.append(numbers[i]);
+    std::stable_sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) { return ListLineLess(a, b); });
+}
+
+namespace {
+
+constexpr size_t HugePage = size_t(2) << 20;
+constexpr size_t LineBlockBytes = size_t(4) << 20;
+
+size_t wholeHugePages(size_t bytes) { return (bytes + HugePage - 1) / HugePage * HugePage; }
+
+} // namespace
+
+void *MapLargeBlock(size_t bytes)
+{
+    bytes = wholeHugePages(bytes);
+    // Map a huge page more than asked, then give back the ends around the aligned part.
+    const size_t mappedBytes = bytes + HugePage;
+    void *mapping = ::mmap(nullptr, mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapping == MAP_FAILED)
+        throw std::bad_alloc();
+    const auto begin = reinterpret_cast<uintptr_t>(mapping);
+    const uintptr_t start = (begin + HugePage - 1) & ~uintptr_t(HugePage - 1);
+    if (start > begin)
+        ::munmap(mapping, start - begin);
+    if (const size_t tail = begin + mappedBytes - (start + bytes); tail > 0)
+        ::munmap(reinterpret_cast<void *>(start + bytes), tail);
+    ::madvise(reinterpret_cast<void *>(start), bytes, MADV_HUGEPAGE);  // a hint: it works without
+    return reinterpret_cast<void *>(start);
+}
+
+void UnmapLargeBlock(void *block, size_t bytes) { ::munmap(block, wholeHugePages(bytes)); }
+
+ListLines::ListLines(ListLines &&other) noexcept
+    : entries_(std::exchange(other.entries_, {})), blocks_(std::exchange(other.blocks_, {})),
+      used_(std::exchange(other.used_, 0))
+{
+}
+
+ListLines &ListLines::operator=(ListLines &&other) noexcept
+{
+    if (this != &other) {
+        release();
+        entries_ = std::exchange(other.entries_, {});
+        blocks_ = std::exchange(other.blocks_, {});
+        used_ = std::exchange(other.used_, 0);
     }
-    lines = std::move(sortedLines);
-    numbers = std::move(sortedNumbers);
+    return *this;
+}
+
+ListLines::~ListLines() { release(); }
+
+void ListLines::release()
+{
+    for (const Block &b : blocks_)
+        UnmapLargeBlock(b.data, b.capacity * sizeof(char16_t));
+    blocks_.clear();
+    entries_.clear();
+    used_ = 0;
+}
+
+void ListLines::append(QStringView line, int number)
+{
+    const size_t length = size_t(line.size());
+    if (blocks_.empty() || blocks_.back().capacity - used_ < length) {
+        const size_t bytes = wholeHugePages(std::max(LineBlockBytes, length * sizeof(char16_t)));
+        blocks_.push_back({static_cast<char16_t *>(MapLargeBlock(bytes)), bytes / sizeof(char16_t)});
+        used_ = 0;
+    }
+    char16_t *text = blocks_.back().data + used_;
+    std::copy_n(line.utf16(), length, text);
+    used_ += length;
+    entries_.push_back({text, int(length), number});
+}
+
+void ListLines::sort()
+{
+    std::stable_sort(entries_.begin(), entries_.end(), [](const Entry &a, const Entry &b) {
+        return ListLineLess(QStringView(a.text, a.length), QStringView(b.text, b.length));
+    });
+}
+
+QStringList ListLines::toStringList() const
+{
+    QStringList lines;
+    lines.reserve(size());
+    for (const Entry &e : entries_)
+        lines.append(QStringView(e.text, e.length).toString());
+    return lines;
 }
 
 ColumnLine::ColumnLine(const RecordLayout &layout, std::initializer_list<ListColumn> columns)
@@ -194,9 +266,13 @@ bool ListedRecordLookup(const QString &file, const RecordLayout &layout, const L
     return true;
 }
 
-int FindNextLine(const QStringList &lines, int selected, const QString &findText, QString &remembered)
+namespace {
+
+// The walk of find-next over `count` lines that `line` gives by row.
+template <typename Line>
+int findNext(int count, const Line &line, int selected, const QString &findText, QString &remembered)
 {
-    const int n = int(lines.size());
+    const int n = count;
     if (n == 0)
         return -1;
     if (selected < 0 || selected >= n)
@@ -204,7 +280,7 @@ int FindNextLine(const QStringList &lines, int selected, const QString &findText
     const QString s = LowerText(findText);
     const bool newText = s != remembered;
     remembered = s;
-    auto hit = [&](int i) { return ContainsFolded(lines[i], s); };
+    auto hit = [&](int i) { return ContainsFolded(line(i), s); };
 
     const int start = newText ? 0 : selected;
     if (newText && hit(start))
@@ -216,4 +292,17 @@ int FindNextLine(const QStringList &lines, int selected, const QString &findText
             break;
     }
     return selected;
+}
+
+} // namespace
+
+int FindNextLine(const QStringList &lines, int selected, const QString &findText, QString &remembered)
+{
+    return findNext(int(lines.size()), [&lines](int i) { return QStringView(lines[i]); }, selected, findText,
+                    remembered);
+}
+
+int FindNextLine(const ListLines &lines, int selected, const QString &findText, QString &remembered)
+{
+    return findNext(lines.size(), [&lines](int i) { return lines.line(i); }, selected, findText, remembered);
 }

@@ -7,6 +7,7 @@
 #include <QStringView>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 // The openings of the count text of the search windows.
@@ -45,11 +46,75 @@ private:
 
 // The sorted order of list lines: character codes with a-z compared as A-Z; a line that begins
 // another comes first. Equal lines keep their order.
-bool ListLineLess(const QString &a, const QString &b);
+bool ListLineLess(QStringView a, QStringView b);
+inline bool ListLineLess(const QString &a, const QString &b) { return ListLineLess(QStringView(a), QStringView(b)); }
 void SortListLines(QStringList &lines);
-// The same order over lines that each carry the number of their record: `numbers[i]` belongs to
-// `lines[i]` before and after.
-void SortListLines(QStringList &lines, QList<int> &numbers);
+
+// Memory mapped in whole huge pages (2 MB) and aligned to them, so that the system may back it
+// with huge pages: a list of a hundred thousand lines then costs a handful of page faults instead
+// of tens of thousands. `bytes` is rounded up to whole huge pages; throws std::bad_alloc.
+void *MapLargeBlock(size_t bytes);
+void UnmapLargeBlock(void *block, size_t bytes);
+
+// An allocator that takes large arrays from MapLargeBlock and small ones from the heap.
+template <typename T>
+struct LargeBlockAllocator {
+    using value_type = T;
+    static constexpr size_t Threshold = size_t(256) << 10;
+    LargeBlockAllocator() = default;
+    template <typename U>
+    LargeBlockAllocator(const LargeBlockAllocator<U> &) {}
+    T *allocate(size_t n)
+    {
+        return n * sizeof(T) < Threshold ? std::allocator<T>().allocate(n) : static_cast<T *>(MapLargeBlock(n * sizeof(T)));
+    }
+    void deallocate(T *p, size_t n)
+    {
+        if (n * sizeof(T) < Threshold)
+            std::allocator<T>().deallocate(p, n);
+        else
+            UnmapLargeBlock(p, n * sizeof(T));
+    }
+    friend bool operator==(const LargeBlockAllocator &, const LargeBlockAllocator &) { return true; }
+};
+
+// The lines of a list, each with the 1-based number of the record it was made from. The text is
+// kept in a few large blocks (MapLargeBlock), not in one allocation per line.
+class ListLines {
+public:
+    ListLines() = default;
+    ListLines(const ListLines &) = delete;
+    ListLines &operator=(const ListLines &) = delete;
+    ListLines(ListLines &&other) noexcept;
+    ListLines &operator=(ListLines &&other) noexcept;
+    ~ListLines();
+
+    void append(QStringView line, int number);
+    int size() const { return int(entries_.size()); }
+    bool isEmpty() const { return entries_.empty(); }
+    // The line and the record number at a row, in list order; the view lives as long as the list.
+    QStringView line(int row) const { return {entries_[size_t(row)].text, entries_[size_t(row)].length}; }
+    int number(int row) const { return entries_[size_t(row)].number; }
+    // Sorts into the order of sorted lists; each number stays with its line, equal lines keep
+    // their order.
+    void sort();
+    QStringList toStringList() const;
+
+private:
+    struct Entry {
+        const char16_t *text;
+        int length;
+        int number;
+    };
+    struct Block {
+        char16_t *data;
+        size_t capacity;  // characters
+    };
+    void release();
+    std::vector<Entry, LargeBlockAllocator<Entry>> entries_;
+    std::vector<Block> blocks_;
+    size_t used_ = 0;  // characters used in the last block
+};
 
 // How a window turns a record into its list line.
 using ListLineRecipe = std::function<QString(const Record &)>;
@@ -104,3 +169,4 @@ bool ListedRecordLookup(const QString &file, const RecordLayout &layout, const L
 // the same text from the line after the selected one, wrapping round back to it. Returns the line
 // to select: the line found, or the selected one (the first when none was) when nothing is found.
 int FindNextLine(const QStringList &lines, int selected, const QString &findText, QString &remembered);
+int FindNextLine(const ListLines &lines, int selected, const QString &findText, QString &remembered);

@@ -6,44 +6,89 @@ namespace {
 
 constexpr qsizetype PieceSize = 1 << 20;
 
-// Appends a text in Windows-1252 with the markup characters as entities and control characters
-// as character references. Plain ASCII goes straight in.
-void appendHtmlText(QByteArray &out, QStringView text)
+// Writes a character as the worksheet holds it in Windows-1252: "&", "<", ">" and the double quote
+// as entities, a control character as a character reference, ASCII and Latin-1 letters as their
+// byte. False, writing nothing, for any other character. Takes at most six bytes.
+bool putLatin1(char *&p, char32_t c)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        switch (c) {
-        case u'&': out += "&amp;"; break;
-        case u'<': out += "&lt;"; break;
-        case u'>': out += "&gt;"; break;
-        case u'"': out += "&quot;"; break;
-        default:
-            if (c < 32) {
-                out += "&#";
-                out += QByteArray::number(int(c));
-                out += ';';
-            } else if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-                out += char(c);
-            } else {
-                // A pair of surrogates is one character of the code page's choosing.
-                const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-                const qsizetype n = pair ? 2 : 1;
-                out += ToCp1252(text.mid(i, n).toString());
-                i += n - 1;
-            }
+    const auto put = [&p](const char *s) {
+        while (*s)
+            *p++ = *s++;
+    };
+    switch (c) {
+    case U'&': put("&amp;"); return true;
+    case U'<': put("&lt;"); return true;
+    case U'>': put("&gt;"); return true;
+    case U'"': put("&quot;"); return true;
+    default:
+        if (c < 32) {
+            *p++ = '&';
+            *p++ = '#';
+            if (c >= 10)
+                *p++ = char('0' + c / 10);
+            *p++ = char('0' + c % 10);
+            *p++ = ';';
+            return true;
         }
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            *p++ = char(c);
+            return true;
+        }
+        return false;
     }
 }
 
-// The text without the characters of code 32 or less at both ends.
-QStringView trimmed(QStringView s)
+// Appends a text as the worksheet holds it, in Windows-1252.
+void appendHtmlText(QByteArray &out, QStringView text)
 {
-    qsizetype begin = 0, end = s.size();
-    while (begin < end && s[begin].unicode() <= 32)
+    // Room for the longest case is made once, and the rest given back.
+    const qsizetype at = out.size();
+    out.resize(at + 6 * text.size());
+    char *p = out.data() + at;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (putLatin1(p, c))
+            continue;
+        // A pair of surrogates is one character of the code page's choosing.
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const qsizetype n = pair ? 2 : 1;
+        *p++ = ToCp1252(text.mid(i, n).toString()).at(0);
+        i += n - 1;
+    }
+    out.resize(p - out.constData());
+}
+
+// The same for a text in UTF-8, trimmed of the characters of code 32 or less at both ends. ASCII
+// and Latin-1 letters are written straight from the bytes; a text holding any other character
+// goes through the routine above.
+void appendHtmlTrimmedUtf8(QByteArray &out, QByteArrayView text)
+{
+    const auto byteAt = [&text](qsizetype i) { return static_cast<unsigned char>(text[i]); };
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && byteAt(begin) <= 32)
         ++begin;
-    while (end > begin && s[end - 1].unicode() <= 32)
+    while (end > begin && byteAt(end - 1) <= 32)
         --end;
-    return s.mid(begin, end - begin);
+    text = text.sliced(begin, end - begin);
+
+    const qsizetype at = out.size();
+    out.resize(at + 6 * text.size());
+    char *p = out.data() + at;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const unsigned char b = byteAt(i);
+        if (b < 0x80 && putLatin1(p, b))
+            continue;
+        // Two bytes of UTF-8 that stand for a Latin-1 letter.
+        if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size() && (byteAt(i + 1) & 0xC0) == 0x80 &&
+            putLatin1(p, char32_t((b & 0x1F) << 6 | (byteAt(i + 1) & 0x3F)))) {
+            ++i;
+            continue;
+        }
+        out.resize(at);
+        appendHtmlText(out, QString::fromUtf8(text));
+        return;
+    }
+    out.resize(p - out.constData());
 }
 
 } // namespace
@@ -99,7 +144,7 @@ void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell
         for (int c = 0; c < columns; ++c) {
             out += sheet.columns[size_t(c)].alignRight ? "<td style=\"text-align: right;\">"
                                                        : "<td style=\"text-align: left;\">";
-            appendHtmlText(out, trimmed(cell(r, c)));
+            appendHtmlTrimmedUtf8(out, cell(r, c));
             out += "</td>";
         }
         out += "</tr>";
@@ -115,9 +160,13 @@ void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell
 QByteArray ExcelHtmlBytes(const ExcelSheet &sheet, const QList<QStringList> &rows)
 {
     QByteArray file;
+    QByteArray utf8;
     WriteExcelHtml(
         sheet, int(rows.size()),
-        [&rows](int r, int c) { return c < rows[r].size() ? rows[r][c] : QString(); },
+        [&](int r, int c) {
+            utf8 = c < rows[r].size() ? rows[r][c].toUtf8() : QByteArray();
+            return QByteArrayView(utf8);
+        },
         [&file](QByteArrayView piece) { file += piece; });
     return file;
 }

@@ -34,7 +34,7 @@ bool SameText(const QString &a, const QString &b)
     return a.size() == b.size() && CompareTextFolded(a, b) == 0;
 }
 
-int CompareTextFolded(const QString &a, const QString &b)
+int CompareTextFolded(QStringView a, QStringView b)
 {
     const qsizetype n = qMin(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {

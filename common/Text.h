@@ -8,7 +8,7 @@ QString UpperText(const QString &s);
 QString LowerText(const QString &s);
 bool SameText(const QString &a, const QString &b);
 // Order by character code with a-z compared as A-Z: negative, zero or positive.
-int CompareTextFolded(const QString &a, const QString &b);
+int CompareTextFolded(QStringView a, QStringView b);
 
 bool IsDigitsOnly(const QString &s);
 QString LeftChars(const QString &s, int n);

@@ -23,6 +23,8 @@ QFrame *PlaceCardPanel(QWidget *window, QSize size)
     // The window's own background shows through the scroll area.
     auto *scroll = MakeNamed<QScrollArea>(window, QStringLiteral("scrScheda"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // A click on a picture command must leave the focus in the field: nothing around it takes it.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setStyleSheet(QStringLiteral("QScrollArea#scrScheda, QWidget#hostScheda { background: transparent; }"));
     scroll->viewport()->setAutoFillBackground(false);
@@ -40,8 +42,10 @@ QFrame *PlaceCardPanel(QWidget *window, QSize size)
 
     // On a small screen the field that takes the focus (Enter, Tab, a click) is scrolled into view.
     QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll, host](QWidget *, QWidget *now) {
-        if (now && host->isAncestorOf(now))
-            scroll->ensureWidgetVisible(now);
+        if (!now || !host->isAncestorOf(now))
+            return;
+        const QRect r(now->mapTo(host, QPoint(0, 0)), now->size());
+        scroll->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
     });
 
     auto *outer = new QGridLayout(window);

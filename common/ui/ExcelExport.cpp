@@ -2,6 +2,7 @@
 
 #include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
+#include "common/Files.h"
 #include "common/Guard.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
@@ -15,6 +16,7 @@
 #include "common/ui/Widgets.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -115,19 +117,24 @@ void AppendFieldUtf8(QByteArray &out, const Record &record, int field)
     const QByteArrayView text =
         TrimmedFieldBytes(record.bytes().constData() + layout.offset(field), layout.field(field).capacity);
     const std::array<char16_t, 256> &characters = Cp1252Characters();
+    // At most three bytes of UTF-8 a character: room is made once and the rest given back.
+    const qsizetype at = out.size();
+    out.resize(at + 3 * text.size());
+    char *p = out.data() + at;
     for (const char byte : text) {
         const char16_t c = characters[static_cast<unsigned char>(byte)];
         if (c < 0x80) {
-            out += char(c);
+            *p++ = char(c);
         } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
+            *p++ = char(0xC0 | (c >> 6));
+            *p++ = char(0x80 | (c & 0x3F));
         } else {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
         }
     }
+    out.resize(p - out.constData());
 }
 
 } // namespace
@@ -287,11 +294,19 @@ void ExcelExportWindow::FormShow()
 
 void ExcelExportWindow::fillFromArchive()
 {
-    std::vector<QByteArray> rows;
+    QByteArray store;
+    std::vector<qsizetype> rows;
     ExportGridModel::RowBuilder row(columnCount());
+    // The number of records the archive's size promises, to make room for the rows once, when the
+    // first of them show how long a row is.
+    const qint64 expected =
+        QFileInfo(ResolveProgramPath(definition_.archiveName)).size() / definition_.layout->recordSize();
+    constexpr int Sample = 64;
     RunGuarded(
         [&] {
             ScanArchive(definition_.archiveName, *definition_.layout, [&](const Record &record, int number) {
+                if (number == Sample && expected > Sample)
+                    store.reserve(store.size() / Sample * expected * 9 / 8);
                 row.add(QByteArray::number(number));
                 for (const std::vector<int> &fields : sources_) {
                     row.open();
@@ -302,7 +317,7 @@ void ExcelExportWindow::fillFromArchive()
                     }
                     row.close();
                 }
-                rows.push_back(row.take());
+                rows.push_back(row.appendTo(store));
             });
         },
         [this] {
@@ -311,7 +326,7 @@ void ExcelExportWindow::fillFromArchive()
         });
     // An empty archive keeps the ten empty design rows; after a failure the rows read stay.
     if (!rows.empty())
-        model_->fill(std::move(rows));
+        model_->fill(std::move(store), std::move(rows));
 }
 
 ExcelSheet ExcelExportWindow::sheet() const
@@ -325,7 +340,7 @@ ExcelSheet ExcelExportWindow::sheet() const
 void ExcelExportWindow::writeSheet(const ByteSink &sink) const
 {
     // Column 0, "N.", is never written.
-    WriteExcelHtml(sheet(), rowCount(), [this](int r, int c) { return model_->text(r, c + 1); }, sink);
+    WriteExcelHtml(sheet(), rowCount(), [this](int r, int c) { return model_->utf8(r, c + 1); }, sink);
 }
 
 QByteArray ExcelExportWindow::ExcelHtmlDocument() const

@@ -2,26 +2,6 @@
 
 #include <cstring>
 
-namespace {
-
-// A stored row: the end offset of every cell (from the start of the texts), then the texts.
-// An empty block is a row of empty cells.
-QByteArrayView cellOf(const QByteArray &row, int columns, int column)
-{
-    if (row.isEmpty())
-        return {};
-    const auto endOf = [&row](int c) {
-        quint32 end;
-        std::memcpy(&end, row.constData() + qsizetype(c) * qsizetype(sizeof(quint32)), sizeof end);
-        return end;
-    };
-    const char *texts = row.constData() + qsizetype(columns) * qsizetype(sizeof(quint32));
-    const quint32 begin = column == 0 ? 0 : endOf(column - 1);
-    return QByteArrayView(texts + begin, qsizetype(endOf(column) - begin));
-}
-
-} // namespace
-
 ExportGridModel::ExportGridModel(QStringList headers, std::vector<bool> readOnly, QObject *parent)
     : QAbstractTableModel(parent), headers_(std::move(headers)), readOnly_(std::move(readOnly))
 {
@@ -67,9 +47,24 @@ QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, i
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+QByteArrayView ExportGridModel::cellOf(qsizetype begin, int column) const
+{
+    if (begin < 0)
+        return {};
+    const char *row = store_.constData() + begin;
+    const auto endOf = [row](int c) {
+        quint32 end;
+        std::memcpy(&end, row + qsizetype(c) * qsizetype(sizeof(quint32)), sizeof end);
+        return end;
+    };
+    const char *texts = row + qsizetype(columnCount()) * qsizetype(sizeof(quint32));
+    const quint32 from = column == 0 ? 0 : endOf(column - 1);
+    return QByteArrayView(texts + from, qsizetype(endOf(column) - from));
+}
+
 QString ExportGridModel::text(int row, int column) const
 {
-    return QString::fromUtf8(cellOf(rows_[size_t(row)], columnCount(), column));
+    return QString::fromUtf8(cellOf(rows_[size_t(row)], column));
 }
 
 void ExportGridModel::setText(int row, int column, const QString &value)
@@ -77,10 +72,10 @@ void ExportGridModel::setText(int row, int column, const QString &value)
     // The row is built again with the one cell changed.
     const int columns = columnCount();
     RowBuilder builder(columns);
-    const QByteArray &old = rows_[size_t(row)];
+    const qsizetype old = rows_[size_t(row)];
     for (int c = 0; c < columns; ++c)
-        builder.add(c == column ? QByteArrayView(value.toUtf8()) : cellOf(old, columns, c));
-    rows_[size_t(row)] = builder.take();
+        builder.add(c == column ? QByteArrayView(value.toUtf8()) : cellOf(old, c));
+    rows_[size_t(row)] = builder.appendTo(store_);
     const QModelIndex i = index(row, column);
     emit dataChanged(i, i);
 }
@@ -91,7 +86,7 @@ void ExportGridModel::setRows(int rows)
     const int now = int(rows_.size());
     if (rows > now) {
         beginInsertRows({}, now, rows - 1);
-        rows_.resize(size_t(rows));
+        rows_.resize(size_t(rows), -1);
         endInsertRows();
     } else if (rows < now) {
         beginRemoveRows({}, rows, now - 1);
@@ -100,9 +95,10 @@ void ExportGridModel::setRows(int rows)
     }
 }
 
-void ExportGridModel::fill(std::vector<QByteArray> rows)
+void ExportGridModel::fill(QByteArray store, std::vector<qsizetype> rows)
 {
     beginResetModel();
+    store_ = std::move(store);
     rows_ = std::move(rows);
     endResetModel();
 }
@@ -117,15 +113,18 @@ void ExportGridModel::RowBuilder::add(QByteArrayView utf8)
 
 void ExportGridModel::RowBuilder::open() { ends_.push_back(quint32(text_.size())); }
 
-QByteArray ExportGridModel::RowBuilder::take()
+qsizetype ExportGridModel::RowBuilder::appendTo(QByteArray &store)
 {
     // Cells never handed over are empty.
     ends_.resize(size_t(columns_), ends_.empty() ? 0 : ends_.back());
-    const qsizetype head = qsizetype(columns_) * qsizetype(sizeof(quint32));
-    QByteArray row(head + text_.size(), Qt::Uninitialized);
-    std::memcpy(row.data(), ends_.data(), size_t(head));
-    std::memcpy(row.data() + head, text_.constData(), size_t(text_.size()));
+    const qsizetype begin = store.size();
+    const qsizetype needed = begin + qsizetype(ends_.size() * sizeof(quint32)) + text_.size();
+    // Doubled each time it is full, so that filling copies the rows only a few times.
+    if (needed > store.capacity())
+        store.reserve(std::max(needed, 2 * store.capacity() + 4096));
+    store.append(reinterpret_cast<const char *>(ends_.data()), qsizetype(ends_.size() * sizeof(quint32)));
+    store.append(text_);
     ends_.clear();
     text_.resize(0);
-    return row;
+    return begin;
 }

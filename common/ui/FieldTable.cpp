@@ -10,7 +10,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -23,6 +30,38 @@ int capacityOf(const RecordLayout *layout, const QString &name)
             return layout->field(i).capacity;
     return -1;
 }
+
+// A multi-line edit that stops typing, pasting and dropping at `maxLength` characters; text set by
+// the program is never cut.
+class LimitedMemo : public QPlainTextEdit {
+public:
+    LimitedMemo(int maxLength, QWidget *parent) : QPlainTextEdit(parent), maxLength_(maxLength) {}
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        const QString typed = e->text();
+        const bool inserts = !typed.isEmpty() && (typed.at(0).unicode() >= 32 || typed.at(0) == u'\r');
+        if (inserts && room() < typed.size())
+            return;
+        QPlainTextEdit::keyPressEvent(e);
+    }
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        if (source->hasText())
+            insertPlainText(source->text().left(std::max(0, room())));
+    }
+
+private:
+    int room() const
+    {
+        if (maxLength_ < 0)
+            return std::numeric_limits<int>::max();
+        const QTextCursor c = textCursor();
+        return maxLength_ - (document()->characterCount() - 1 - (c.selectionEnd() - c.selectionStart()));
+    }
+    int maxLength_;
+};
 
 struct Maker {
     const FieldGrid &grid;
@@ -39,10 +78,10 @@ struct Maker {
         MakeCaption(panel, QStringLiteral("tit") + name, QString::fromUtf8(spec.caption),
                     QRect(spec.x, spec.row * grid.rowPitch + grid.captionTop, spec.width + 40, 18));
     }
-    template <typename T>
-    T *control(const char *prefix, int height) const
+    template <typename T, typename... Args>
+    T *control(const char *prefix, int height, Args &&...args) const
     {
-        auto *w = MakeNamed<T>(panel, QString::fromLatin1(prefix) + name);
+        auto *w = MakeNamed<T>(panel, QString::fromLatin1(prefix) + name, std::forward<Args>(args)...);
         w->setFont(grid.editFont);
         w->setGeometry(place(height));
         // Moving the mouse over a field leaves the status text as it is.
@@ -56,6 +95,7 @@ struct Maker {
 
 FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &sections, const RecordLayout *layout)
 {
+    QList<QWidget *> chain;
     for (const FieldSection &section : sections) {
         for (const FieldSpec &spec : section.fields) {
             const Maker make{grid, spec, section.panel};
@@ -87,21 +127,21 @@ FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &section
                 walked = false;
             } else if (auto *memo = std::get_if<QPlainTextEdit **>(&spec.control)) {
                 make.caption();
-                auto *m = make.control<QPlainTextEdit>("mem", grid.editHeight + (spec.rows - 1) * grid.rowPitch);
+                QPlainTextEdit *m = make.control<LimitedMemo>("mem", grid.editHeight + (spec.rows - 1) * grid.rowPitch,
+                                                              rules.maxLength);
                 m->setTabChangesFocus(true);
                 w = **memo = m;
                 walked = false;  // Enter starts a new line there
             }
-            if (walked) {
+            // Every field but a check box stands on its highlight.
+            if (!qobject_cast<QCheckBox *>(w))
                 AttachFieldHighlight(w, QStringLiteral("eff") + make.name);
-                chain_ << w;
-            } else if (qobject_cast<QPlainTextEdit *>(w)) {
-                AttachFieldHighlight(w, QStringLiteral("eff") + make.name);
-            }
+            if (walked)
+                chain << w;
             if (!controls_.empty())
                 QWidget::setTabOrder(controls_.back(), w);
             controls_.push_back(w);
         }
     }
-    EnterFocusChain(chain_);
+    EnterFocusChain(chain);
 }

@@ -61,10 +61,7 @@ public:
 
     // The controls in table order.
     const std::vector<QWidget *> &controls() const { return controls_; }
-    // The controls that Enter walks.
-    const QList<QWidget *> &enterChain() const { return chain_; }
 
 private:
     std::vector<QWidget *> controls_;
-    QList<QWidget *> chain_;
 };

@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QItemSelectionModel>
 
-#include <stdexcept>
 
 namespace {
 
@@ -22,7 +21,7 @@ LineListModel::LineListModel(QObject *parent)
 
 int LineListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(lines_.size());
+    return parent.isValid() ? 0 : lines_.size();
 }
 
 QVariant LineListModel::data(const QModelIndex &index, int role) const
@@ -31,7 +30,7 @@ QVariant LineListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return lines_.at(index.row());
+        return lines_.line(index.row()).toString();
     case Qt::FontRole:
         return font_;
     case Qt::ForegroundRole:
@@ -43,13 +42,10 @@ QVariant LineListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void LineListModel::setLines(QStringList lines, QList<int> numbers)
+void LineListModel::setLines(ListLines lines)
 {
-    if (numbers.size() != lines.size())
-        throw std::logic_error("every list line needs its record number");
     beginResetModel();
     lines_ = std::move(lines);
-    numbers_ = std::move(numbers);
     endResetModel();
 }
 
@@ -58,7 +54,7 @@ void LineListModel::setItemWidth(int width)
     // The height is the one the font asks for; only the width is the window's.
     itemSize_ = QSize(width, QFontMetrics(font_).height() + 2);
     if (!lines_.isEmpty())
-        emit dataChanged(index(0), index(int(lines_.size()) - 1), {Qt::SizeHintRole});
+        emit dataChanged(index(0), index(lines_.size() - 1), {Qt::SizeHintRole});
 }
 
 LineListView::LineListView(QWidget *parent) : QListView(parent), model_(new LineListModel(this))
@@ -73,10 +69,14 @@ LineListView::LineListView(QWidget *parent) : QListView(parent), model_(new Line
     setTextElideMode(Qt::ElideNone);
 }
 
-void LineListView::setLines(QStringList lines, QList<int> numbers)
+void LineListView::setLines(ListLines lines) { model_->setLines(std::move(lines)); }
+
+QString LineListView::line(int row) const
 {
-    model_->setLines(std::move(lines), std::move(numbers));
+    return row >= 0 && row < count() ? model_->lines().line(row).toString() : QString();
 }
+
+int LineListView::recordNumber(int row) const { return row >= 0 && row < count() ? model_->lines().number(row) : 0; }
 
 int LineListView::selectedRow() const
 {

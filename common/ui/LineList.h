@@ -1,4 +1,6 @@
 #pragma once
+#include "common/ArchiveSearch.h"
+
 #include <QAbstractListModel>
 #include <QFont>
 #include <QListView>
@@ -17,15 +19,12 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
-    const QStringList &lines() const { return lines_; }
-    const QList<int> &numbers() const { return numbers_; }
-    // The lines and their record numbers, pair by pair.
-    void setLines(QStringList lines, QList<int> numbers);
+    const ListLines &lines() const { return lines_; }
+    void setLines(ListLines lines);
     void setItemWidth(int width);
 
 private:
-    QStringList lines_;
-    QList<int> numbers_;
+    ListLines lines_;
     QFont font_;
     QSize itemSize_;
 };
@@ -36,13 +35,16 @@ class LineListView : public QListView {
 public:
     explicit LineListView(QWidget *parent = nullptr);
 
-    int count() const { return int(model_->lines().size()); }
-    const QStringList &lines() const { return model_->lines(); }
-    QString line(int row) const { return model_->lines().value(row); }
+    int count() const { return model_->lines().size(); }
+    const ListLines &listLines() const { return model_->lines(); }
+    // The lines in list order, as a list of their own.
+    QStringList lines() const { return model_->lines().toStringList(); }
+    // The line at `row`, or an empty text for no line.
+    QString line(int row) const;
     // The number of the record that line `row` was made from (0 for no line).
-    int recordNumber(int row) const { return model_->numbers().value(row); }
-    void setLines(QStringList lines, QList<int> numbers);
-    void clear() { setLines(QStringList(), QList<int>()); }
+    int recordNumber(int row) const;
+    void setLines(ListLines lines);
+    void clear() { setLines(ListLines()); }
     // The width of every item (1600 in most windows).
     void setItemWidth(int width) { model_->setItemWidth(width); }
 

@@ -156,20 +156,17 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
 
 void ListWindow::listRecords(const std::function<bool(const Record &)> &take)
 {
-    QStringList lines;
-    QList<int> numbers;
+    ListLines lines;
     lstRecords->clear();
     auto publish = [&] {
         if (setup_.sorted)
-            SortListLines(lines, numbers);
-        lstRecords->setLines(std::move(lines), std::move(numbers));
+            lines.sort();
+        lstRecords->setLines(std::move(lines));
     };
     try {
         ScanArchive(archiveFile(), *setup_.layout, [&](const Record &record, int number) {
-            if (take(record)) {
-                lines.append(setup_.line(record));
-                numbers.append(number);
-            }
+            if (take(record))
+                lines.append(setup_.line(record), number);
         });
     } catch (...) {
         publish();
@@ -214,7 +211,7 @@ void ListWindow::btnTrovaClick()
     }
     RunGuarded(
         [this] {
-            lstRecords->selectRow(FindNextLine(lstRecords->lines(), lstRecords->selectedRow(), txtTrova->text(),
+            lstRecords->selectRow(FindNextLine(lstRecords->listLines(), lstRecords->selectedRow(), txtTrova->text(),
                                                rememberedFind_));
         },
         nullptr);

@@ -220,9 +220,11 @@ private:
     {
 #ifdef TAVOREN_HAVE_XCB
         auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11 || !w->windowHandle())
+        if (!x11 || !w->windowHandle() || QGuiApplication::platformName() != QLatin1String("xcb"))
             return;
         xcb_connection_t *connection = x11->connection();
+        if (!connection)
+            return;
         static const QByteArray name("_MOTIF_WM_HINTS");
         xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
             connection, xcb_intern_atom(connection, 0, name.size(), name.constData()), nullptr);

@@ -23,3 +23,19 @@ TEST(RtfEscape, KeepsValuesFromChangingTheDocument)
         EXPECT_EQ(RtfEscape(value), QString::fromUtf16(c.escaped)) << value.toStdString();
     }
 }
+
+TEST(RtfWriter, FixedTextValuesAndParagraphsInOrder)
+{
+    RtfWriter rtf;
+    rtf.fixed(R"rtf({\rtf1\ansi Cliente: \b )rtf")
+        .value(QStringLiteral("{Rossi} \\ Forlì"))
+        .fixed(R"rtf(\b0 , citt\'e0)rtf")
+        .paragraph()
+        .paragraph("")
+        .repeat(u'_', 5)
+        .paragraph(R"rtf(\pard\qr Firma)rtf")
+        .paragraph("}");
+    // The value is escaped; fixed text, accented letters included, is taken as it stands.
+    EXPECT_EQ(rtf.text(), QString::fromUtf8(R"rtf({\rtf1\ansi Cliente: \b \{Rossi\} \\ Forlì\b0 , citt\'e0)rtf"
+                                            R"rtf(\par\par _____\par \pard\qr Firma\par })rtf"));
+}

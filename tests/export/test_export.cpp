@@ -228,6 +228,32 @@ TEST_F(ExportWindow, TypedCellIsExportedAndEachExportReplacesTheFile)
     EXPECT_EQ(readBytes(sp.file("Prova.pro")), archive);
 }
 
+TEST_F(ExportWindow, GridCellsKeepWhatIsTypedBesideTheirNeighbours)
+{
+    writeBytes(sp.file("Prova.pro"), record(QString::fromUtf8("Però & C."), QString::fromUtf8("Città"), "PG",
+                                            QString::fromUtf8("5 €")) +
+                                         record("Verdi", "Lodi", "LO", "1,00"));
+    open();
+    // A text the code page cannot hold stays whole in the grid and is written as "?".
+    window->setCell(0, 2, QString::fromUtf8("Ωmega  "));
+    EXPECT_EQ(window->cell(0, 1), QString::fromUtf8("Però & C."));
+    EXPECT_EQ(window->cell(0, 2), QString::fromUtf8("Ωmega  "));
+    EXPECT_EQ(window->cell(0, 3), QString::fromUtf8("5 €"));
+    EXPECT_EQ(window->cell(1, 2), "Lodi LO");
+    window->setCell(1, 2, QString());
+    // Rows added later are empty; rows cut off are gone.
+    window->setRowCount(3);
+    EXPECT_EQ(window->cell(2, 1), QString());
+    window->setCell(2, 1, "Nuovo");
+
+    exportNow();
+    EXPECT_EQ(xls(), Prologue + HeaderRow + row("Per\xf2 &amp; C.", "?mega", "5 \x80") + row("Verdi", "", "1,00") +
+                         row("Nuovo", "", "") + Epilogue);
+    window->setRowCount(1);
+    EXPECT_EQ(window->rowCount(), 1);
+    EXPECT_EQ(window->cell(0, 2), QString::fromUtf8("Ωmega  "));
+}
+
 TEST_F(ExportWindow, FailedWriteShowsTheMessageAndLeavesTheEarlierFileWhole)
 {
     writeBytes(sp.file("Prova.pro"), record("Bianchi", "Lodi", "LO", "10,00"));

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -101,6 +103,7 @@ protected:
     {
         QTest::mouseMove(card->windowHandle(), w->mapTo(card.get(), at));
     }
+    QLabel *panInfo() const { return Named<QLabel>(card.get(), "panInfo"); }
     QString focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
     ScriptedPlatform sp;
@@ -453,27 +456,27 @@ TEST_F(OwnerCard, FocusedEditStandsOnItsHighlight)
 
 TEST_F(OwnerCard, HintOnHoverIsClearedOverTheBackground)
 {
-    // The offscreen screen is smaller than the card: give the window room for every control.
+    // The offscreen screen is smaller than the design area: give the window room for the whole card.
     card->setWindowState(Qt::WindowNoState);
     card->setGeometry(0, 0, 1280, 900);
     QCoreApplication::processEvents();
     hover(card->cmdSalva, QPoint(20, 20));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Salva la scheda corrente in archivio.");
+    EXPECT_EQ(panInfo()->text(), "Salva la scheda corrente in archivio.");
     // A point of a section that holds no control.
     hover(Named<QWidget>(card.get(), "shpSezione02"), QPoint(Named<QWidget>(card.get(), "shpSezione02")->width() - 6, 4));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "");
+    EXPECT_EQ(panInfo()->text(), "");
     hover(card->btnEmail, QPoint(5, 5));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Invia una e-mail all'indirizzo indicato.");
+    EXPECT_EQ(panInfo()->text(), "Invia una e-mail all'indirizzo indicato.");
     // Over an edit the hint stays.
     hover(card->txtEmail, QPoint(10, 10));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Invia una e-mail all'indirizzo indicato.");
+    EXPECT_EQ(panInfo()->text(), "Invia una e-mail all'indirizzo indicato.");
     hover(card->chkRicontatta, QPoint(5, 5));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(),
+    EXPECT_EQ(panInfo()->text(),
               QString::fromUtf8("Annota che il proprietario è da ricontattare per questioni in sospeso."));
     hover(Named<ClickLabel>(card.get(), "cmdUltimo"), QPoint(5, 5));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "Visualizza l'ultima scheda in archivio.");
+    EXPECT_EQ(panInfo()->text(), "Visualizza l'ultima scheda in archivio.");
     hover(card->lblPosizione, QPoint(5, 5));
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->text(), "");
+    EXPECT_EQ(panInfo()->text(), "");
 }
 
 TEST_F(OwnerCard, TaxCodeButtonRoutesByContent)
@@ -608,6 +611,9 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
     EXPECT_EQ(focused(), "txtCliente");
     for (QWidget *c : card->findChildren<ClickLabel *>())
         EXPECT_EQ(c->focusPolicy(), Qt::NoFocus) << c->objectName().toStdString();
+    // Stored text is shown as it is, never read as markup.
+    for (QLabel *l : {card->lblFile01, card->lblDesc03, card->lblPosizione, Named<QLabel>(card.get(), "titCliente")})
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
 
     // Edits in Verdana 12 bold, the status text in Tahoma 12.
     for (QWidget *e : {static_cast<QWidget *>(card->txtCliente), static_cast<QWidget *>(card->txtNote),
@@ -617,8 +623,31 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
         EXPECT_EQ(e->font().pointSize(), 12);
         EXPECT_TRUE(e->font().bold());
     }
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->font().family(), "Tahoma");
-    EXPECT_EQ(Named<QLabel>(card.get(), "panInfo")->font().pointSize(), 12);
+    EXPECT_EQ(panInfo()->font().family(), "Tahoma");
+    EXPECT_EQ(panInfo()->font().pointSize(), 12);
+}
+
+} // namespace
+
+namespace {
+
+// The launcher's design area: a maximised window on a 1024 x 768 screen under a title bar.
+TEST_F(OwnerCard, EveryControlIsWithinTheDesignAreaWithoutScrolling)
+{
+    card->setWindowState(Qt::WindowNoState);
+    card->resize(1016, 713);
+    QCoreApplication::processEvents();
+    const QRect area = card->rect();
+    for (QWidget *w : card->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == "scrScheda"
+            || w->objectName() == "hostScheda")
+            continue;
+        const QRect r(w->mapTo(card.get(), QPoint(0, 0)), w->size());
+        EXPECT_TRUE(area.contains(r)) << w->objectName().toStdString();
+    }
+    auto *scroll = Named<QScrollArea>(card.get(), "scrScheda");
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "common/Messages.h"
 #include "common/Record.h"
 #include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
@@ -7,6 +8,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -176,6 +178,29 @@ TEST_F(OwnerExport, RowsFollowTheArchive)
             EXPECT_EQ(file.count(BodyCell + "</td>"), 250);
         }
     }
+}
+
+TEST_F(OwnerExport, UnreadableArchiveKeepsTheEarlierFileAndReportsNoSuccess)
+{
+    writeBytes(sp.file(OwnerArchiveName), owner({{"Cliente", "Rossi Mario"}}));
+    open();
+    const QByteArray earlier = exportNow();
+    ASSERT_TRUE(earlier.contains("Rossi Mario"));
+    window.reset();
+
+    // The archive cannot be opened now: a folder stands in its place.
+    ASSERT_TRUE(QFile::remove(sp.file(OwnerArchiveName)));
+    ASSERT_TRUE(QDir().mkdir(sp.file(OwnerArchiveName)));
+    sp.clear();
+    open();
+    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_EQ(sp.callsOf("plain").size(), 1u);
+
+    sp.clear();
+    EXPECT_EQ(exportNow(), earlier);
+    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_TRUE(sp.callsOf("question").empty());
+    EXPECT_TRUE(sp.callsOf("document").empty());
 }
 
 TEST_F(OwnerExport, HelpShowsItsTitleAndThreeParagraphs)

@@ -9,6 +9,7 @@
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QDir>
+#include <qpdf/QPDFObjectHandle.hh>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
@@ -147,6 +148,25 @@ TEST_F(OwnerPrint, PdfIsWrittenThenOfferedForOpening)
     EXPECT_TRUE(words.contains("Cognome e nome: Verdi Carlo"));
     EXPECT_FALSE(words.contains("Bianchi"));
     EXPECT_TRUE(words.contains("Stampa eseguita in data 10/12/2026 alle ore 10:30:15"));
+}
+
+TEST_F(OwnerPrint, PdfNamesTheMakerAsAuthorAndCreator)
+{
+    set({{"txtCliente", "Bianchi Lucia"}});
+    sp.yesNoAnswers = {false};
+    click(card->cmdPDF);
+
+    QPDF document;
+    document.setSuppressWarnings(true);
+    document.processFile(QFile::encodeName(pdf()).constData());
+    QPDFObjectHandle info = document.getTrailer().getKey("/Info");
+    ASSERT_TRUE(info.isDictionary());
+    EXPECT_EQ(info.getKey("/Author").getUTF8Value(), "Orsanti");
+    EXPECT_EQ(info.getKey("/Creator").getUTF8Value(), "Orsanti");
+    EXPECT_EQ(info.getKey("/Title").getUTF8Value(), "Scheda informativa");
+    EXPECT_EQ(info.getKey("/Subject").getUTF8Value(), "Scheda informativa");
+    // Written through a temporary file that is gone once the file is in place.
+    EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Proprietario.pdf"});
 }
 
 TEST_F(OwnerPrint, PdfThatCannotBeWrittenShowsTheErrorBoxAndAsksNothing)

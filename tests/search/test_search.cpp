@@ -204,16 +204,45 @@ TEST(ListOrder, CharacterCodesWithSmallLettersAsCapitals)
     EXPECT_EQ(lines, (QStringList{"Bianchi", "bianchi", "rossi", "ROSSI", "Rossi", "_x"}));
 }
 
-TEST(ListOrder, RecordNumbersStayWithTheirLines)
+TEST(ListLinesStore, RecordNumbersStayWithTheirLinesWhenSorted)
 {
-    QStringList lines{"rossi", "Bianchi", "ROSSI", "_x", "Rossi", "bianchi"};
-    QList<int> numbers{1, 2, 3, 4, 5, 6};
-    SortListLines(lines, numbers);
-    EXPECT_EQ(lines, (QStringList{"Bianchi", "bianchi", "rossi", "ROSSI", "Rossi", "_x"}));
-    EXPECT_EQ(numbers, (QList<int>{2, 6, 1, 3, 5, 4}));
+    ListLines lines;
+    const QStringList texts{"rossi", "Bianchi", "ROSSI", "_x", "Rossi", "bianchi", ""};
+    for (int i = 0; i < texts.size(); ++i)
+        lines.append(texts[i], i + 1);
+    lines.sort();
+    EXPECT_EQ(lines.toStringList(), (QStringList{"", "Bianchi", "bianchi", "rossi", "ROSSI", "Rossi", "_x"}));
+    QList<int> numbers;
+    for (int row = 0; row < lines.size(); ++row)
+        numbers.append(lines.number(row));
+    EXPECT_EQ(numbers, (QList<int>{7, 2, 6, 1, 3, 5, 4}));
+}
 
-    QList<int> tooFew{1};
-    EXPECT_THROW(SortListLines(lines, tooFew), std::logic_error);
+TEST(ListLinesStore, LinesOverManyBlocksAndLongerThanABlockComeBackWhole)
+{
+    // Lines of a thousand characters fill several blocks of memory; one line is larger than a
+    // block. Every line comes back as it went in, also after the list has been moved.
+    ListLines lines;
+    QStringList expected;
+    for (int i = 0; i < 5000; ++i) {
+        const QString text = QStringLiteral("%1 ").arg(i, 5, 10, QLatin1Char('0')) + QString(994, QChar(u'a' + i % 26));
+        expected.append(text);
+        lines.append(text, i + 1);
+        if (i == 2500) {
+            const QString huge(3 << 20, QChar(0x20AC));
+            expected.append(huge);
+            lines.append(huge, -1);
+        }
+    }
+    ListLines moved = std::move(lines);
+    EXPECT_TRUE(lines.isEmpty());
+    ASSERT_EQ(moved.size(), expected.size());
+    EXPECT_EQ(moved.toStringList(), expected);
+    EXPECT_EQ(moved.number(2501), -1);
+    EXPECT_EQ(moved.number(4999), 4999);
+
+    QString remembered;
+    EXPECT_EQ(FindNextLine(moved, -1, QStringLiteral("04998 "), remembered), 4999);
 }
 
 TEST(ListLine, ColumnsArePaddedOrCutAndTheLastIsWhole)
