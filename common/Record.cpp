@@ -62,31 +62,54 @@ bool LoadYesNoFlag(const QString &stored, bool current)
     return current;
 }
 
-RecordLayout::RecordLayout(std::initializer_list<FieldDef> fields) : fields_(fields)
+RecordLayout::RecordLayout(std::initializer_list<FieldDef> fields) { append(fields); }
+
+RecordLayout &RecordLayout::append(const QString &name, int capacity)
 {
-    offsets_.reserve(fields_.size());
-    for (const FieldDef &f : fields_) {
-        if (f.capacity < 0 || f.capacity > 255)
-            throw std::logic_error(std::string("field capacity out of range: ") + f.name);
-        offsets_.push_back(size_);
-        size_ += f.capacity + 1;
-    }
+    if (capacity < 0 || capacity > 255)
+        throw std::logic_error("field capacity out of range: " + name.toStdString());
+    if (name.isEmpty() || index_.contains(name))
+        throw std::logic_error("field name empty or repeated: " + name.toStdString());
+    index_.insert(name, int(fields_.size()));
+    fields_.push_back({name, name.toLatin1(), capacity, size_});
+    size_ += capacity + 1;
+    return *this;
 }
 
-int RecordLayout::indexOf(const QString &name) const
+RecordLayout &RecordLayout::append(std::initializer_list<FieldDef> fields)
 {
-    for (size_t i = 0; i < fields_.size(); ++i)
-        if (name == QLatin1String(fields_[i].name))
-            return int(i);
-    return -1;
+    fields_.reserve(fields_.size() + fields.size());
+    for (const FieldDef &f : fields)
+        append(QLatin1String(f.name), f.capacity);
+    return *this;
 }
+
+RecordLayout &RecordLayout::appendColumns(std::initializer_list<FieldDef> columns, int count)
+{
+    if (count < 1 || count > 99)
+        throw std::logic_error("line count out of range");
+    fields_.reserve(fields_.size() + columns.size() * size_t(count));
+    for (const FieldDef &column : columns)
+        for (int line = 1; line <= count; ++line)
+            append(QLatin1String(column.name) + QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0')),
+                   column.capacity);
+    return *this;
+}
+
+FieldDef RecordLayout::field(int i) const
+{
+    const Field &f = fields_[size_t(i)];
+    return {f.latin1.constData(), f.capacity};
+}
+
+int RecordLayout::indexOf(const QString &name) const { return index_.value(name, -1); }
 
 QStringList RecordLayout::names() const
 {
     QStringList out;
     out.reserve(qsizetype(fields_.size()));
-    for (const FieldDef &f : fields_)
-        out.append(QLatin1String(f.name));
+    for (const Field &f : fields_)
+        out.append(f.name);
     return out;
 }
 
@@ -101,7 +124,7 @@ Record::Record(const RecordLayout &layout, const QByteArray &bytes) : layout_(&l
 QString Record::text(int field) const
 {
     checkField(*layout_, field);
-    return LoadShortText(bytes_.constData() + layout_->offset(field), layout_->field(field).capacity);
+    return LoadShortText(bytes_.constData() + layout_->offset(field), layout_->capacity(field));
 }
 
 QString Record::text(const QString &name) const { return text(require(name)); }
@@ -109,7 +132,7 @@ QString Record::text(const QString &name) const { return text(require(name)); }
 void Record::setText(int field, const QString &value)
 {
     checkField(*layout_, field);
-    StoreShortText(bytes_.data() + layout_->offset(field), layout_->field(field).capacity, value);
+    StoreShortText(bytes_.data() + layout_->offset(field), layout_->capacity(field), value);
 }
 
 void Record::setText(const QString &name, const QString &value) { setText(require(name), value); }

@@ -1,12 +1,14 @@
 #pragma once
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
 #include <vector>
 
 // One text field of a record: a length byte, then `capacity` bytes of Windows-1252 text.
+// The name of a literal table entry; a layout keeps its own copy.
 struct FieldDef {
     const char *name;
     int capacity;
@@ -25,21 +27,44 @@ QString YesNoFlag(bool checked);
 // The new check state: "Sì" checks, "No" clears, anything else keeps the current state.
 bool LoadYesNoFlag(const QString &stored, bool current);
 
-// A record layout: its fields in order; the record size is derived from them.
+// A record layout: its fields in order; the record size is derived from them. The layout owns
+// its field names, so names made at run time ("Quant01".."Quant30") serve as well as literals.
+// Build it completely before any record uses it.
 class RecordLayout {
 public:
+    RecordLayout() = default;
+    // The literal table of a small record: RecordLayout{{"Cliente", 50}, {"Note", 250}}.
     RecordLayout(std::initializer_list<FieldDef> fields);
+
+    // Appends fields after the last one; throws std::logic_error on a repeated name or a capacity
+    // outside 0..255.
+    RecordLayout &append(const QString &name, int capacity);
+    RecordLayout &append(std::initializer_list<FieldDef> fields);
+    // Appends a group of `count` lines stored column by column: every element of the first column,
+    // then every element of the second, and so on. Element i of column "Quant" is named "Quant"
+    // followed by i in two digits ("Quant01"), so `count` is 1 to 99.
+    RecordLayout &appendColumns(std::initializer_list<FieldDef> columns, int count);
+
     int recordSize() const { return size_; }
     int fieldCount() const { return int(fields_.size()); }
-    const FieldDef &field(int i) const { return fields_[size_t(i)]; }
-    int offset(int i) const { return offsets_[size_t(i)]; }
+    // The field's name and capacity; the name points into this layout.
+    FieldDef field(int i) const;
+    QString name(int i) const { return fields_[size_t(i)].name; }
+    int capacity(int i) const { return fields_[size_t(i)].capacity; }
+    int offset(int i) const { return fields_[size_t(i)].offset; }
     // Index of the field with this exact name, or -1.
     int indexOf(const QString &name) const;
     QStringList names() const;
 
 private:
-    std::vector<FieldDef> fields_;
-    std::vector<int> offsets_;
+    struct Field {
+        QString name;
+        QByteArray latin1;  // the name as the const char * of FieldDef
+        int capacity;
+        int offset;
+    };
+    std::vector<Field> fields_;
+    QHash<QString, int> index_;
     int size_ = 0;
 };
 

@@ -233,11 +233,14 @@ void TfrmClienti::FormCreate()
 {
     ApplyFormatSettings();
 
-    card = new RecordCard(this, OwnerRecordLayout(), [] { return OwnerArchiveName; });
-    card->required = {{txtCliente, QStringLiteral("il nome del proprietario.")}};
-    card->resetOnDuplicate = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03};
-    card->duplicateOpensArchive = true;
-    card->firstField = txtCliente;
+    card = new RecordCard(this, {
+        .archiveFile = [] { return OwnerArchiveName; },
+        .layout = &OwnerRecordLayout(),
+        .required = {{txtCliente, QStringLiteral("il nome del proprietario.")}},
+        .resetOnDuplicate = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03},
+        .duplicateOpensArchive = true,
+        .firstField = txtCliente,
+    });
 
     navigator_->attach(card);
     RegisterAttachmentTarget(QStringLiteral("clienti"), [] { return AttachmentLabelsOf(frmClienti); });

@@ -3,6 +3,7 @@
 #include "common/Archive.h"
 #include "common/Errors.h"
 #include "common/Guard.h"
+#include "common/IniFile.h"
 #include "common/Messages.h"
 #include "common/Text.h"
 
@@ -13,11 +14,42 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <QHash>
+#include <limits>
+#include <stdexcept>
+
 namespace {
 
 const QString EmptyArchive = QString::fromUtf8("L'archivio non contiene nessuna scheda.");
 
 bool isFlag(const QWidget *w) { return qobject_cast<const QAbstractButton *>(w) != nullptr; }
+
+// A control that holds a text value.
+bool holdsText(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w) ||
+           qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w) ||
+           qobject_cast<const QLabel *>(w);
+}
+
+struct Prefix {
+    const char *text;
+    bool flag;  // the control is a check box or radio button
+};
+const Prefix Prefixes[] = {{"txt", false}, {"chk", true}, {"rad", true}, {"lbl", false}, {"mem", false}};
+
+[[noreturn]] void wiringFault(const QString &what) { throw std::logic_error("RecordCard: " + what.toStdString()); }
+
+// Whole number with an optional sign, in the range of a 32-bit integer.
+bool readWholeNumber(const QString &text, qint64 &value)
+{
+    const QString t = TrimText(text);
+    const QString digits = t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+')) ? t.mid(1) : t;
+    if (digits.isEmpty() || !IsDigitsOnly(digits) || digits.size() > 10)
+        return false;
+    value = t.toLongLong();
+    return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+}
 
 } // namespace
 
@@ -52,36 +84,65 @@ void SetControlText(QWidget *w, const QString &text)
         l->setText(text);
 }
 
-RecordCard::RecordCard(QWidget *window, const RecordLayout &layout, std::function<QString()> archiveFile)
-    : QObject(window), window_(window), layout_(layout), archiveFile_(std::move(archiveFile))
+qint64 NextDocumentNumber(const QString &start, int recordCount)
 {
-    for (int i = 0; i < layout_.fieldCount(); ++i) {
-        QString name = QString::fromLatin1(layout_.field(i).name);
-        QWidget *w = nullptr;
-        for (const char *prefix : {"txt", "chk", "rad", "lbl"}) {
-            w = window_->findChild<QWidget *>(QString::fromLatin1(prefix) + name);
-            if (w)
-                break;
-        }
-        if (!w)
-            qFatal("RecordCard: no control for field %s", qPrintable(name));
-        controls_.push_back(w);
-    }
-    position_ = window_->findChild<QLabel *>(QStringLiteral("lblPosizione"));
-    if (!position_)
-        qFatal("RecordCard: no lblPosizione");
+    qint64 first = 1;
+    if (!TrimText(start).isEmpty() && !readWholeNumber(start, first))
+        throw ConversionError("the start number is not a whole number");
+    return first + recordCount;
 }
 
-QString RecordCard::archivePath() const { return archiveFile_(); }
-
-void RecordCard::reportFailure() const { ShowNotice(failureKind, ArchiveAccessMessage()); }
-
-bool RecordCard::guarded(const std::function<void()> &body)
+RecordCard::RecordCard(QWidget *window, RecordCardSetup setup)
+    : QObject(window), window_(window), setup_(std::move(setup))
 {
-    return RunGuarded(body, [this] { reportFailure(); });
+    if (!setup_.layout || !setup_.archiveFile)
+        wiringFault(QStringLiteral("no layout or no archive"));
+    if (setup_.numbering && !setup_.numbering->target)
+        wiringFault(QStringLiteral("numbering without a target control"));
+
+    // One pass over the window: every named control by its name.
+    QHash<QString, QList<QWidget *>> byName;
+    for (QWidget *w : window_->findChildren<QWidget *>())
+        if (!w->objectName().isEmpty())
+            byName[w->objectName()].append(w);
+
+    const RecordLayout &layout = *setup_.layout;
+    controls_.reserve(size_t(layout.fieldCount()));
+    for (int i = 0; i < layout.fieldCount(); ++i) {
+        const QString name = layout.name(i);
+        QList<QWidget *> found;
+        for (const Prefix &prefix : Prefixes) {
+            for (QWidget *w : byName.value(QLatin1String(prefix.text) + name)) {
+                if (prefix.flag ? !isFlag(w) : !holdsText(w))
+                    wiringFault(QStringLiteral("control %1 cannot hold field %2").arg(w->objectName(), name));
+                found.append(w);
+            }
+        }
+        if (found.isEmpty())
+            wiringFault(QStringLiteral("no control for field ") + name);
+        if (found.size() > 1)
+            wiringFault(QStringLiteral("more than one control for field ") + name);
+        controls_.push_back(found.front());
+    }
+
+    const QList<QWidget *> positions = byName.value(QStringLiteral("lblPosizione"));
+    if (positions.size() != 1 || !qobject_cast<QLabel *>(positions.front()))
+        wiringFault(QStringLiteral("no single label lblPosizione"));
+    position_ = static_cast<QLabel *>(positions.front());
+}
+
+bool RecordCard::guarded(NoticeKind failure, const std::function<void()> &body)
+{
+    return RunGuarded(body, [failure] { ShowNotice(failure, ArchiveAccessMessage()); });
 }
 
 void RecordCard::emptyArchiveNotice() const { ShowNotice(NoticeKind::Information, EmptyArchive); }
+
+void RecordCard::focusFirstField()
+{
+    if (setup_.firstField)
+        setup_.firstField->setFocus();
+}
 
 int RecordCard::currentNumber() const
 {
@@ -96,21 +157,28 @@ int RecordCard::currentNumber() const
 void RecordCard::clear()
 {
     for (QWidget *w : controls_) {
-        if (auto *b = qobject_cast<QAbstractButton *>(w)) {
-            b->setChecked(false);
-        } else if (auto *c = qobject_cast<QComboBox *>(w)) {
+        const bool kept = setup_.keptByNew.contains(w);
+        if (auto *c = qobject_cast<QComboBox *>(w)) {
+            // Every list loses its selection; a kept combo edit keeps its text.
+            const QString text = kept ? c->currentText() : QString();
             c->setCurrentIndex(-1);
-            c->setCurrentText(QString());
+            c->setCurrentText(text);
+        } else if (kept) {
+            continue;
+        } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            b->setChecked(false);
         } else {
             SetControlText(w, QString());
         }
     }
     position_->clear();
+    if (setup_.afterClear)
+        setup_.afterClear();
 }
 
 void RecordCard::showRecord(const Record &record, int number)
 {
-    for (int i = 0; i < layout_.fieldCount(); ++i) {
+    for (int i = 0; i < layout().fieldCount(); ++i) {
         QWidget *w = controls_[size_t(i)];
         QString value = record.text(i);
         if (auto *b = qobject_cast<QAbstractButton *>(w))
@@ -119,14 +187,14 @@ void RecordCard::showRecord(const Record &record, int number)
             SetControlText(w, value);
     }
     position_->setText(QString::number(number));
-    if (afterShow)
-        afterShow(number);
+    if (setup_.afterShow)
+        setup_.afterShow(number);
 }
 
 Record RecordCard::takeRecord() const
 {
-    Record r(layout_);
-    for (int i = 0; i < layout_.fieldCount(); ++i) {
+    Record r(layout());
+    for (int i = 0; i < layout().fieldCount(); ++i) {
         QWidget *w = controls_[size_t(i)];
         if (isFlag(w))
             r.setText(i, YesNoFlag(static_cast<QAbstractButton *>(w)->isChecked()));
@@ -141,48 +209,56 @@ void RecordCard::showRecordNumber(Archive &archive, int number)
     if (number < 1 || number > archive.count())
         throw IoError("record number outside the archive");
     archive.seek(number - 1);
-    Record r(layout_, archive.read());
+    Record r(layout(), archive.read());
     showRecord(r, number);
-}
-
-bool RecordCard::load(int number)
-{
-    return guarded([&] {
-        Archive a = OpenOrCreateArchive(archivePath(), layout_.recordSize());
-        showRecordNumber(a, number);
-        a.close();
-    });
 }
 
 void RecordCard::New()
 {
-    clear();
-    if (firstField)
-        firstField->setFocus();
-    if (afterNew)
-        afterNew();
+    if (!setup_.numbering) {
+        clear();
+        if (setup_.afterNew)
+            setup_.afterNew();
+        focusFirstField();
+        return;
+    }
+    // Read, count, clear, number: a start that is not a number leaves the card cleared but unnumbered.
+    guarded(setup_.failures.newCard, [&] {
+        const DocumentNumbering &numbering = *setup_.numbering;
+        const QString start = IniReadString(ProgramFile(SettingsFileName), numbering.section, QStringLiteral("Inizio"));
+        Archive a = OpenOrCreateArchive(archivePath(), layout().recordSize());
+        const int count = a.count();
+        a.close();
+        clear();
+        const qint64 n = NextDocumentNumber(start, count);
+        SetControlText(numbering.target, numbering.text ? numbering.text(n) : QString::number(n));
+        if (setup_.afterNew)
+            setup_.afterNew();
+        focusFirstField();
+    });
 }
 
 void RecordCard::Duplicate()
 {
-    guarded([&] {
+    guarded(setup_.failures.duplicate, [&] {
         if (TrimText(position_->text()).isEmpty()) {
             ShowNotice(NoticeKind::Warning,
                        QString::fromUtf8("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
                                          "che questa è stata inserita in archivio."));
             return;
         }
-        for (QWidget *w : resetOnDuplicate)
+        for (QWidget *w : setup_.resetOnDuplicate)
             SetControlText(w, QString());
         position_->clear();
-        if (duplicateOpensArchive) {
-            Archive a = OpenOrCreateArchive(archivePath(), layout_.recordSize());
-            if (firstField)
-                firstField->setFocus();
+        if (setup_.duplicateOpensArchive) {
+            Archive a = OpenOrCreateArchive(archivePath(), layout().recordSize());
+            focusFirstField();
             a.close();
-        } else if (firstField) {
-            firstField->setFocus();
+        } else {
+            focusFirstField();
         }
+        if (setup_.afterDuplicate)
+            setup_.afterDuplicate();
         ShowNotice(NoticeKind::Information,
                    QString::fromUtf8("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                                      "Al termine premere Salva per inserire la scheda in archivio."));
@@ -191,7 +267,7 @@ void RecordCard::Duplicate()
 
 void RecordCard::Save()
 {
-    for (const Required &req : required) {
+    for (const RequiredField &req : setup_.required) {
         if (TrimText(ControlText(req.field)).isEmpty()) {
             ShowNotice(NoticeKind::Warning,
                        QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ") + req.phrase);
@@ -199,16 +275,18 @@ void RecordCard::Save()
             return;
         }
     }
-    if (beforeSave && !beforeSave())
+    if (setup_.beforeSave && !setup_.beforeSave())
         return;
-    guarded([&] {
-        Archive a = OpenOrCreateArchive(archivePath(), layout_.recordSize());
+    guarded(setup_.failures.save, [&] {
+        if (setup_.beforeWrite)
+            setup_.beforeWrite();
+        Archive a = OpenOrCreateArchive(archivePath(), layout().recordSize());
         Record r = takeRecord();
         int number;
         QString message;
         if (!TrimText(position_->text()).isEmpty()) {
             int k = currentNumber();
-            // A record that no longer exists (another workstation shortened the file) is never written.
+            // A record that does not exist (another workstation replaced the file) is never written.
             if (k < 1 || k > a.count())
                 throw IoError("record number outside the archive");
             a.seek(k - 1);
@@ -217,20 +295,20 @@ void RecordCard::Save()
             message = QString::fromUtf8("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
         } else {
             number = a.append(r.bytes());
-            message = appendedMessage;
+            message = setup_.appendedMessage;
         }
         position_->setText(QString::number(number));
         a.close();
-        if (afterSave)
-            afterSave(number);
+        if (setup_.afterSave)
+            setup_.afterSave(number);
         ShowNotice(NoticeKind::Information, message);
     });
 }
 
 void RecordCard::First()
 {
-    guarded([&] {
-        Archive a = OpenOrCreateArchive(archivePath(), layout_.recordSize());
+    guarded(setup_.failures.first, [&] {
+        Archive a = OpenOrCreateArchive(archivePath(), layout().recordSize());
         if (a.count() == 0) {
             a.close();
             emptyArchiveNotice();
@@ -243,8 +321,8 @@ void RecordCard::First()
 
 void RecordCard::Last()
 {
-    guarded([&] {
-        Archive a = OpenOrCreateArchive(archivePath(), layout_.recordSize());
+    guarded(setup_.failures.last, [&] {
+        Archive a = OpenOrCreateArchive(archivePath(), layout().recordSize());
         int count = a.count();
         if (count == 0) {
             a.close();
@@ -258,8 +336,8 @@ void RecordCard::Last()
 
 void RecordCard::Next()
 {
-    guarded([&] {
-        Archive a = OpenOrCreateArchive(archivePath(), layout_.recordSize());
+    guarded(setup_.failures.next, [&] {
+        Archive a = OpenOrCreateArchive(archivePath(), layout().recordSize());
         if (TrimText(position_->text()).isEmpty())
             position_->setText(QStringLiteral("0"));
         int k = currentNumber();
@@ -278,8 +356,8 @@ void RecordCard::Next()
 
 void RecordCard::Previous()
 {
-    guarded([&] {
-        Archive a = OpenOrCreateArchive(archivePath(), layout_.recordSize());
+    guarded(setup_.failures.previous, [&] {
+        Archive a = OpenOrCreateArchive(archivePath(), layout().recordSize());
         QString pos = TrimText(position_->text());
         if (pos == QLatin1String("1")) {
             a.close();

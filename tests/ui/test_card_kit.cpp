@@ -86,7 +86,7 @@ public:
                          },
                          status);
         status->clearOverBackground(this);
-        card = new RecordCard(this, KitLayout(), [] { return QStringLiteral("Kit.dat"); });
+        card = new RecordCard(this, {.archiveFile = [] { return QStringLiteral("Kit.dat"); }, .layout = &KitLayout()});
         navigator->attach(card);
     }
 
