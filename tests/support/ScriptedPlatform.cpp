@@ -60,9 +60,9 @@ void ScriptedPlatform::showModal(QWidget *window)
         window->close();
 }
 
-QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const QString &, const QString &filter)
+QString ScriptedPlatform::fileDialog(const char *kind, const QString &caption, const QString &filter)
 {
-    calls.push_back({"open", caption, {}});
+    calls.push_back({kind, caption, {}});
     fileFilters << filter;
     if (fileNames.empty())
         return QString();
@@ -71,15 +71,14 @@ QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const 
     return f;
 }
 
+QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const QString &, const QString &filter)
+{
+    return fileDialog("open", caption, filter);
+}
+
 QString ScriptedPlatform::saveFileName(QWidget *, const QString &caption, const QString &, const QString &filter)
 {
-    calls.push_back({"save", caption, {}});
-    fileFilters << filter;
-    if (fileNames.empty())
-        return QString();
-    QString f = fileNames.front();
-    fileNames.pop_front();
-    return f;
+    return fileDialog("save", caption, filter);
 }
 
 bool ScriptedPlatform::inputBox(const QString &caption, const QString &, QString &value)

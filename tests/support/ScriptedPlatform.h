@@ -97,6 +97,8 @@ public:
     void quit() override;
 
 private:
+    // One file dialog: records the call and its filter, and gives the next scripted name.
+    QString fileDialog(const char *kind, const QString &caption, const QString &filter);
     QTemporaryDir dir_;
     QString folder_;
     Platform *previous_ = nullptr;
