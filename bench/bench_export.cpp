@@ -88,31 +88,34 @@ double DiskSeconds(qsizetype exportSize)
 void BM_Export(benchmark::State &state)
 {
     WriteOwners(int(state.range(0)));
+    // The best of the runs on both sides, so that other work on the machine weighs least.
     double disk = 1e9;
-    double exported = 0;
-    double filling = 0;
+    double exported = 1e9;
+    double filling = 1e9;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         {
             TfrmExpClienti window;
             window.FormShow();
-            filling += Seconds(std::chrono::steady_clock::now() - start);
+            filling = std::min(filling, Seconds(std::chrono::steady_clock::now() - start));
             window.cmdEsportaClick();
         }
         const double seconds = Seconds(std::chrono::steady_clock::now() - start);
         state.SetIterationTime(seconds);
-        exported += seconds;
+        exported = std::min(exported, seconds);
         disk = std::min(disk, DiskSeconds(QFileInfo(ProgramFile(QStringLiteral("Proprietari.xls"))).size()));
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * state.range(0));
     state.counters["disk_ms"] = disk * 1000;
-    state.counters["fill_ms"] = filling * 1000 / double(state.iterations());
-    state.counters["ratio"] = exported / double(state.iterations()) / disk;
+    state.counters["export_ms"] = exported * 1000;
+    state.counters["fill_ms"] = filling * 1000;
+    state.counters["ratio"] = exported / disk;
     state.counters["xls_MB"] = double(QFileInfo(ProgramFile(QStringLiteral("Proprietari.xls"))).size()) / Block;
     state.counters["peak_MB"] = PeakMegabytes();
 }
 
-BENCHMARK(BM_Export)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export)->Arg(100000)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include "common/Cp1252.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr qsizetype PieceSize = 1 << 20;
@@ -58,10 +60,10 @@ void appendHtmlText(QByteArray &out, QStringView text)
     out.resize(p - out.constData());
 }
 
-// The same for a text in UTF-8, trimmed of the characters of code 32 or less at both ends. ASCII
-// and Latin-1 letters are written straight from the bytes; a text holding any other character
-// goes through the routine above.
-void appendHtmlTrimmedUtf8(QByteArray &out, QByteArrayView text)
+// A body cell: its opening tag, its text in UTF-8 trimmed of the characters of code 32 or less at
+// both ends, and "</td>". ASCII and Latin-1 letters are written straight from the bytes; a text
+// holding any other character goes through the routine above.
+void appendCell(QByteArray &out, QByteArrayView open, QByteArrayView text)
 {
     const auto byteAt = [&text](qsizetype i) { return static_cast<unsigned char>(text[i]); };
     qsizetype begin = 0, end = text.size();
@@ -71,9 +73,12 @@ void appendHtmlTrimmedUtf8(QByteArray &out, QByteArrayView text)
         --end;
     text = text.sliced(begin, end - begin);
 
+    static constexpr QByteArrayView Close("</td>");
     const qsizetype at = out.size();
-    out.resize(at + 6 * text.size());
+    out.resize(at + open.size() + 6 * text.size() + Close.size());
     char *p = out.data() + at;
+    std::memcpy(p, open.data(), size_t(open.size()));
+    p += open.size();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const unsigned char b = byteAt(i);
         if (b < 0x80 && putLatin1(p, b))
@@ -85,9 +90,13 @@ void appendHtmlTrimmedUtf8(QByteArray &out, QByteArrayView text)
             continue;
         }
         out.resize(at);
+        out += open;
         appendHtmlText(out, QString::fromUtf8(text));
+        out += Close;
         return;
     }
+    std::memcpy(p, Close.data(), size_t(Close.size()));
+    p += Close.size();
     out.resize(p - out.constData());
 }
 
@@ -142,10 +151,9 @@ void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell
     for (int r = 0; r < rows; ++r) {
         out += "<tr>";
         for (int c = 0; c < columns; ++c) {
-            out += sheet.columns[size_t(c)].alignRight ? "<td style=\"text-align: right;\">"
-                                                       : "<td style=\"text-align: left;\">";
-            appendHtmlTrimmedUtf8(out, cell(r, c));
-            out += "</td>";
+            static constexpr QByteArrayView Left("<td style=\"text-align: left;\">");
+            static constexpr QByteArrayView Right("<td style=\"text-align: right;\">");
+            appendCell(out, sheet.columns[size_t(c)].alignRight ? Right : Left, cell(r, c));
         }
         out += "</tr>";
         if (out.size() >= PieceSize) {

@@ -2,7 +2,6 @@
 
 #include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
-#include "common/Files.h"
 #include "common/Guard.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
@@ -16,7 +15,6 @@
 #include "common/ui/Widgets.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -297,16 +295,9 @@ void ExcelExportWindow::fillFromArchive()
     QByteArray store;
     std::vector<qsizetype> rows;
     ExportGridModel::RowBuilder row(columnCount());
-    // The number of records the archive's size promises, to make room for the rows once, when the
-    // first of them show how long a row is.
-    const qint64 expected =
-        QFileInfo(ResolveProgramPath(definition_.archiveName)).size() / definition_.layout->recordSize();
-    constexpr int Sample = 64;
     RunGuarded(
         [&] {
             ScanArchive(definition_.archiveName, *definition_.layout, [&](const Record &record, int number) {
-                if (number == Sample && expected > Sample)
-                    store.reserve(store.size() / Sample * expected * 9 / 8);
                 row.add(QByteArray::number(number));
                 for (const std::vector<int> &fields : sources_) {
                     row.open();
