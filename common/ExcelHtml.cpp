@@ -60,11 +60,12 @@ void appendHtmlText(QByteArray &out, QStringView text)
     out.resize(p - out.constData());
 }
 
-// A body cell: its opening tag, its text in UTF-8 trimmed of the characters of code 32 or less at
-// both ends, and "</td>". ASCII and Latin-1 letters are written straight from the bytes; a text
-// holding any other character goes through the routine above.
-void appendCell(QByteArray &out, QByteArrayView open, QByteArrayView text)
+// A body cell: its opening tag, its text trimmed of the characters of code 32 or less at both ends,
+// and "</td>". Windows-1252 bytes and, in UTF-8, ASCII and Latin-1 letters are written straight
+// from the bytes; a UTF-8 text holding any other character goes through the routine above.
+void appendCell(QByteArray &out, QByteArrayView open, const ExcelCell &cell)
 {
+    QByteArrayView text = cell.bytes;
     const auto byteAt = [&text](qsizetype i) { return static_cast<unsigned char>(text[i]); };
     qsizetype begin = 0, end = text.size();
     while (begin < end && byteAt(begin) <= 32)
@@ -83,6 +84,10 @@ void appendCell(QByteArray &out, QByteArrayView open, QByteArrayView text)
         const unsigned char b = byteAt(i);
         if (b < 0x80 && putLatin1(p, b))
             continue;
+        if (cell.cp1252) {
+            *p++ = char(b);
+            continue;
+        }
         // Two bytes of UTF-8 that stand for a Latin-1 letter.
         if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size() && (byteAt(i + 1) & 0xC0) == 0x80 &&
             putLatin1(p, char32_t((b & 0x1F) << 6 | (byteAt(i + 1) & 0x3F)))) {
@@ -173,7 +178,7 @@ QByteArray ExcelHtmlBytes(const ExcelSheet &sheet, const QList<QStringList> &row
         sheet, int(rows.size()),
         [&](int r, int c) {
             utf8 = c < rows[r].size() ? rows[r][c].toUtf8() : QByteArray();
-            return QByteArrayView(utf8);
+            return ExcelCell{utf8};
         },
         [&file](QByteArrayView piece) { file += piece; });
     return file;

@@ -22,7 +22,6 @@
 #include <QShowEvent>
 #include <QTableView>
 
-#include <array>
 #include <stdexcept>
 
 namespace {
@@ -94,45 +93,11 @@ QPixmap HeadingPicture(QSize size)
     return pm;
 }
 
-// The characters of the 256 bytes of Windows-1252.
-const std::array<char16_t, 256> &Cp1252Characters()
-{
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            const char byte = char(b);
-            t[size_t(b)] = FromCp1252(&byte, 1).at(0).unicode();
-        }
-        return t;
-    }();
-    return table;
-}
-
-// Appends a stored field's text, trimmed, in UTF-8, straight from its bytes.
-void AppendFieldUtf8(QByteArray &out, const Record &record, int field)
+// Appends a stored field's Windows-1252 bytes, trimmed.
+void AppendField(QByteArray &out, const Record &record, int field)
 {
     const RecordLayout &layout = record.layout();
-    const QByteArrayView text =
-        TrimmedFieldBytes(record.bytes().constData() + layout.offset(field), layout.field(field).capacity);
-    const std::array<char16_t, 256> &characters = Cp1252Characters();
-    // At most three bytes of UTF-8 a character: room is made once and the rest given back.
-    const qsizetype at = out.size();
-    out.resize(at + 3 * text.size());
-    char *p = out.data() + at;
-    for (const char byte : text) {
-        const char16_t c = characters[static_cast<unsigned char>(byte)];
-        if (c < 0x80) {
-            *p++ = char(c);
-        } else if (c < 0x800) {
-            *p++ = char(0xC0 | (c >> 6));
-            *p++ = char(0x80 | (c & 0x3F));
-        } else {
-            *p++ = char(0xE0 | (c >> 12));
-            *p++ = char(0x80 | ((c >> 6) & 0x3F));
-            *p++ = char(0x80 | (c & 0x3F));
-        }
-    }
-    out.resize(p - out.constData());
+    out.append(TrimmedFieldBytes(record.bytes().constData() + layout.offset(field), layout.field(field).capacity));
 }
 
 } // namespace
@@ -304,7 +269,7 @@ void ExcelExportWindow::fillFromArchive()
                     for (size_t f = 0; f < fields.size(); ++f) {
                         if (f > 0)
                             row.text() += ' ';
-                        AppendFieldUtf8(row.text(), record, fields[f]);
+                        AppendField(row.text(), record, fields[f]);
                     }
                     row.close();
                 }
@@ -317,7 +282,7 @@ void ExcelExportWindow::fillFromArchive()
         });
     // An empty archive keeps the ten empty design rows; after a failure the rows read stay.
     if (!rows.empty())
-        model_->fill(std::move(store), std::move(rows));
+        model_->fillCp1252(std::move(store), std::move(rows));
 }
 
 ExcelSheet ExcelExportWindow::sheet() const
@@ -331,7 +296,7 @@ ExcelSheet ExcelExportWindow::sheet() const
 void ExcelExportWindow::writeSheet(const ByteSink &sink) const
 {
     // Column 0, "N.", is never written.
-    WriteExcelHtml(sheet(), rowCount(), [this](int r, int c) { return model_->utf8(r, c + 1); }, sink);
+    WriteExcelHtml(sheet(), rowCount(), [this](int r, int c) { return model_->stored(r, c + 1); }, sink);
 }
 
 QByteArray ExcelExportWindow::ExcelHtmlDocument() const
