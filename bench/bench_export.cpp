@@ -1,8 +1,9 @@
 // The owners' export over archives of 1,000 to 100,000 owners: the window's grid filled from the
 // archive and "Proprietari.xls" written, beside the disk's share measured in the same run (the
-// archive read in 1 MB blocks and a file of the export's size written in 1 MB pieces). Peak memory
-// is the process's maximum resident size; run one size alone to read it for that size:
-//   bench_export --benchmark_filter='BM_Export/100000$'
+// archive read in 1 MB blocks and a file of the export's size written in 1 MB pieces); "ratio" is
+// the best export over the best disk run. Peak memory is the process's maximum resident size; run
+// one size alone to read it for that size:
+//   bench_export --benchmark_filter='BM_Export/100000'
 #include "bench/RawRead.h"
 #include "common/Platform.h"
 #include "common/Record.h"
