@@ -2,6 +2,7 @@
 
 #include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
+#include "common/Files.h"
 #include "common/Guard.h"
 #include "common/Messages.h"
 #include "common/Platform.h"
@@ -15,6 +16,7 @@
 #include "common/ui/Widgets.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -260,6 +262,13 @@ void ExcelExportWindow::fillFromArchive()
     QByteArray store;
     std::vector<qsizetype> rows;
     ExportGridModel::RowBuilder row(columnCount());
+    // Room for all the rows is made once, when the first of them show how long a row is and the
+    // archive's size how many there are: growing a large grid step by step costs more than
+    // filling it.
+    const qint64 expected =
+        QFileInfo(ResolveProgramPath(definition_.archiveName)).size() / definition_.layout->recordSize();
+    constexpr int Sample = 64;
+    constexpr qint64 Limit = qint64(1) << 30;
     RunGuarded(
         [&] {
             ScanArchive(definition_.archiveName, *definition_.layout, [&](const Record &record, int number) {
@@ -272,6 +281,10 @@ void ExcelExportWindow::fillFromArchive()
                         AppendField(row.text(), record, fields[f]);
                     }
                     row.close();
+                }
+                if (number == Sample && expected > Sample) {
+                    store.reserve(qsizetype(std::min(Limit, qint64(store.size()) / Sample * expected * 9 / 8)));
+                    rows.reserve(size_t(expected));
                 }
                 rows.push_back(row.appendTo(store));
             });
