@@ -11,7 +11,7 @@ constexpr qsizetype PieceSize = 1 << 20;
 // Writes a character as the worksheet holds it in Windows-1252: "&", "<", ">" and the double quote
 // as entities, a control character as a character reference, ASCII and Latin-1 letters as their
 // byte. False, writing nothing, for any other character. Takes at most six bytes.
-bool putLatin1(char *&p, char32_t c)
+inline bool putLatin1(char *&p, char32_t c)
 {
     const auto put = [&p](const char *s) {
         while (*s)
@@ -82,6 +82,11 @@ void appendCell(QByteArray &out, QByteArrayView open, const ExcelCell &cell)
     p += open.size();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const unsigned char b = byteAt(i);
+        // Most bytes are letters, digits and blanks that stand for themselves.
+        if ((b >= 32 && b < 0x80 && b != '&' && b != '<' && b != '>' && b != '"') || (b >= 0x80 && cell.cp1252)) {
+            *p++ = char(b);
+            continue;
+        }
         if (b < 0x80 && putLatin1(p, b))
             continue;
         if (cell.cp1252) {
