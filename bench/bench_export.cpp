@@ -1,8 +1,9 @@
 // The owners' export over archives of 1,000 to 100,000 owners: the window's grid filled from the
 // archive and "Proprietari.xls" written, beside the disk's share measured in the same run (the
-// archive read in 1 MB blocks and a file of the export's size written in 1 MB pieces). Peak memory
-// is the process's maximum resident size; run one size alone to read it for that size:
-//   bench_export --benchmark_filter='BM_Export/100000$'
+// archive read in 1 MB blocks and a file of the export's size written in 1 MB pieces); "ratio" is
+// the best export over the best disk run. Peak memory is the process's maximum resident size; run
+// one size alone to read it for that size:
+//   bench_export --benchmark_filter='BM_Export/100000'
 #include "bench/RawRead.h"
 #include "common/Platform.h"
 #include "common/Record.h"
@@ -88,31 +89,34 @@ double DiskSeconds(qsizetype exportSize)
 void BM_Export(benchmark::State &state)
 {
     WriteOwners(int(state.range(0)));
+    // The best of the runs on both sides, so that other work on the machine weighs least.
     double disk = 1e9;
-    double exported = 0;
-    double filling = 0;
+    double exported = 1e9;
+    double filling = 1e9;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         {
             TfrmExpClienti window;
             window.FormShow();
-            filling += Seconds(std::chrono::steady_clock::now() - start);
+            filling = std::min(filling, Seconds(std::chrono::steady_clock::now() - start));
             window.cmdEsportaClick();
         }
         const double seconds = Seconds(std::chrono::steady_clock::now() - start);
         state.SetIterationTime(seconds);
-        exported += seconds;
+        exported = std::min(exported, seconds);
         disk = std::min(disk, DiskSeconds(QFileInfo(ProgramFile(QStringLiteral("Proprietari.xls"))).size()));
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * state.range(0));
     state.counters["disk_ms"] = disk * 1000;
-    state.counters["fill_ms"] = filling * 1000 / double(state.iterations());
-    state.counters["ratio"] = exported / double(state.iterations()) / disk;
+    state.counters["export_ms"] = exported * 1000;
+    state.counters["fill_ms"] = filling * 1000;
+    state.counters["ratio"] = exported / disk;
     state.counters["xls_MB"] = double(QFileInfo(ProgramFile(QStringLiteral("Proprietari.xls"))).size()) / Block;
     state.counters["peak_MB"] = PeakMegabytes();
 }
 
-BENCHMARK(BM_Export)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export)->Arg(100000)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include "common/Cp1252.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr qsizetype PieceSize = 1 << 20;
@@ -9,7 +11,7 @@ constexpr qsizetype PieceSize = 1 << 20;
 // Writes a character as the worksheet holds it in Windows-1252: "&", "<", ">" and the double quote
 // as entities, a control character as a character reference, ASCII and Latin-1 letters as their
 // byte. False, writing nothing, for any other character. Takes at most six bytes.
-bool putLatin1(char *&p, char32_t c)
+inline bool putLatin1(char *&p, char32_t c)
 {
     const auto put = [&p](const char *s) {
         while (*s)
@@ -58,11 +60,12 @@ void appendHtmlText(QByteArray &out, QStringView text)
     out.resize(p - out.constData());
 }
 
-// The same for a text in UTF-8, trimmed of the characters of code 32 or less at both ends. ASCII
-// and Latin-1 letters are written straight from the bytes; a text holding any other character
-// goes through the routine above.
-void appendHtmlTrimmedUtf8(QByteArray &out, QByteArrayView text)
+// A body cell: its opening tag, its text trimmed of the characters of code 32 or less at both ends,
+// and "</td>". Windows-1252 bytes and, in UTF-8, ASCII and Latin-1 letters are written straight
+// from the bytes; a UTF-8 text holding any other character goes through the routine above.
+void appendCell(QByteArray &out, QByteArrayView open, const ExcelCell &cell)
 {
+    QByteArrayView text = cell.bytes;
     const auto byteAt = [&text](qsizetype i) { return static_cast<unsigned char>(text[i]); };
     qsizetype begin = 0, end = text.size();
     while (begin < end && byteAt(begin) <= 32)
@@ -71,13 +74,25 @@ void appendHtmlTrimmedUtf8(QByteArray &out, QByteArrayView text)
         --end;
     text = text.sliced(begin, end - begin);
 
+    static constexpr QByteArrayView Close("</td>");
     const qsizetype at = out.size();
-    out.resize(at + 6 * text.size());
+    out.resize(at + open.size() + 6 * text.size() + Close.size());
     char *p = out.data() + at;
+    std::memcpy(p, open.data(), size_t(open.size()));
+    p += open.size();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const unsigned char b = byteAt(i);
+        // Most bytes are letters, digits and blanks that stand for themselves.
+        if ((b >= 32 && b < 0x80 && b != '&' && b != '<' && b != '>' && b != '"') || (b >= 0x80 && cell.cp1252)) {
+            *p++ = char(b);
+            continue;
+        }
         if (b < 0x80 && putLatin1(p, b))
             continue;
+        if (cell.cp1252) {
+            *p++ = char(b);
+            continue;
+        }
         // Two bytes of UTF-8 that stand for a Latin-1 letter.
         if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size() && (byteAt(i + 1) & 0xC0) == 0x80 &&
             putLatin1(p, char32_t((b & 0x1F) << 6 | (byteAt(i + 1) & 0x3F)))) {
@@ -85,9 +100,13 @@ void appendHtmlTrimmedUtf8(QByteArray &out, QByteArrayView text)
             continue;
         }
         out.resize(at);
+        out += open;
         appendHtmlText(out, QString::fromUtf8(text));
+        out += Close;
         return;
     }
+    std::memcpy(p, Close.data(), size_t(Close.size()));
+    p += Close.size();
     out.resize(p - out.constData());
 }
 
@@ -142,10 +161,9 @@ void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell
     for (int r = 0; r < rows; ++r) {
         out += "<tr>";
         for (int c = 0; c < columns; ++c) {
-            out += sheet.columns[size_t(c)].alignRight ? "<td style=\"text-align: right;\">"
-                                                       : "<td style=\"text-align: left;\">";
-            appendHtmlTrimmedUtf8(out, cell(r, c));
-            out += "</td>";
+            static constexpr QByteArrayView Left("<td style=\"text-align: left;\">");
+            static constexpr QByteArrayView Right("<td style=\"text-align: right;\">");
+            appendCell(out, sheet.columns[size_t(c)].alignRight ? Right : Left, cell(r, c));
         }
         out += "</tr>";
         if (out.size() >= PieceSize) {
@@ -165,7 +183,7 @@ QByteArray ExcelHtmlBytes(const ExcelSheet &sheet, const QList<QStringList> &row
         sheet, int(rows.size()),
         [&](int r, int c) {
             utf8 = c < rows[r].size() ? rows[r][c].toUtf8() : QByteArray();
-            return QByteArrayView(utf8);
+            return ExcelCell{utf8};
         },
         [&file](QByteArrayView piece) { file += piece; });
     return file;

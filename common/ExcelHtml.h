@@ -22,9 +22,15 @@ struct ExcelSheet {
     std::vector<ExcelColumn> columns;
 };
 
-// The text of a body cell in UTF-8; rows and columns count from 0, column 0 being the sheet's first
-// column. The bytes need to stay valid only until the next call.
-using ExcelCellText = std::function<QByteArrayView(int row, int column)>;
+// The text of a body cell as it is kept: in UTF-8, or in Windows-1252 as the archives store it.
+struct ExcelCell {
+    QByteArrayView bytes;
+    bool cp1252 = false;
+};
+
+// The body cell at a row and column, both counted from 0, column 0 being the sheet's first column.
+// The bytes need to stay valid only until the next call.
+using ExcelCellText = std::function<ExcelCell(int row, int column)>;
 
 // The file of a worksheet in Windows-1252, all on one line: the worksheet header, one bold header
 // cell per column, then one table row per body row, each cell trimmed. "&", "<", ">" and the

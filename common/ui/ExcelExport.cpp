@@ -24,7 +24,6 @@
 #include <QShowEvent>
 #include <QTableView>
 
-#include <array>
 #include <stdexcept>
 
 namespace {
@@ -96,45 +95,11 @@ QPixmap HeadingPicture(QSize size)
     return pm;
 }
 
-// The characters of the 256 bytes of Windows-1252.
-const std::array<char16_t, 256> &Cp1252Characters()
-{
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            const char byte = char(b);
-            t[size_t(b)] = FromCp1252(&byte, 1).at(0).unicode();
-        }
-        return t;
-    }();
-    return table;
-}
-
-// Appends a stored field's text, trimmed, in UTF-8, straight from its bytes.
-void AppendFieldUtf8(QByteArray &out, const Record &record, int field)
+// Appends a stored field's Windows-1252 bytes, trimmed.
+void AppendField(QByteArray &out, const Record &record, int field)
 {
     const RecordLayout &layout = record.layout();
-    const QByteArrayView text =
-        TrimmedFieldBytes(record.bytes().constData() + layout.offset(field), layout.field(field).capacity);
-    const std::array<char16_t, 256> &characters = Cp1252Characters();
-    // At most three bytes of UTF-8 a character: room is made once and the rest given back.
-    const qsizetype at = out.size();
-    out.resize(at + 3 * text.size());
-    char *p = out.data() + at;
-    for (const char byte : text) {
-        const char16_t c = characters[static_cast<unsigned char>(byte)];
-        if (c < 0x80) {
-            *p++ = char(c);
-        } else if (c < 0x800) {
-            *p++ = char(0xC0 | (c >> 6));
-            *p++ = char(0x80 | (c & 0x3F));
-        } else {
-            *p++ = char(0xE0 | (c >> 12));
-            *p++ = char(0x80 | ((c >> 6) & 0x3F));
-            *p++ = char(0x80 | (c & 0x3F));
-        }
-    }
-    out.resize(p - out.constData());
+    out.append(TrimmedFieldBytes(record.bytes().constData() + layout.offset(field), layout.field(field).capacity));
 }
 
 } // namespace
@@ -297,25 +262,29 @@ void ExcelExportWindow::fillFromArchive()
     QByteArray store;
     std::vector<qsizetype> rows;
     ExportGridModel::RowBuilder row(columnCount());
-    // The number of records the archive's size promises, to make room for the rows once, when the
-    // first of them show how long a row is.
+    // Room for all the rows is made once, when the first of them show how long a row is and the
+    // archive's size how many there are: growing a large grid step by step costs more than
+    // filling it.
     const qint64 expected =
         QFileInfo(ResolveProgramPath(definition_.archiveName)).size() / definition_.layout->recordSize();
     constexpr int Sample = 64;
+    constexpr qint64 Limit = qint64(1) << 30;
     RunGuarded(
         [&] {
             ScanArchive(definition_.archiveName, *definition_.layout, [&](const Record &record, int number) {
-                if (number == Sample && expected > Sample)
-                    store.reserve(store.size() / Sample * expected * 9 / 8);
                 row.add(QByteArray::number(number));
                 for (const std::vector<int> &fields : sources_) {
                     row.open();
                     for (size_t f = 0; f < fields.size(); ++f) {
                         if (f > 0)
                             row.text() += ' ';
-                        AppendFieldUtf8(row.text(), record, fields[f]);
+                        AppendField(row.text(), record, fields[f]);
                     }
                     row.close();
+                }
+                if (number == Sample && expected > Sample) {
+                    store.reserve(qsizetype(std::min(Limit, qint64(store.size()) / Sample * expected * 9 / 8)));
+                    rows.reserve(size_t(expected));
                 }
                 rows.push_back(row.appendTo(store));
             });
@@ -326,7 +295,7 @@ void ExcelExportWindow::fillFromArchive()
         });
     // An empty archive keeps the ten empty design rows; after a failure the rows read stay.
     if (!rows.empty())
-        model_->fill(std::move(store), std::move(rows));
+        model_->fillCp1252(std::move(store), std::move(rows));
 }
 
 ExcelSheet ExcelExportWindow::sheet() const
@@ -340,7 +309,7 @@ ExcelSheet ExcelExportWindow::sheet() const
 void ExcelExportWindow::writeSheet(const ByteSink &sink) const
 {
     // Column 0, "N.", is never written.
-    WriteExcelHtml(sheet(), rowCount(), [this](int r, int c) { return model_->utf8(r, c + 1); }, sink);
+    WriteExcelHtml(sheet(), rowCount(), [this](int r, int c) { return model_->stored(r, c + 1); }, sink);
 }
 
 QByteArray ExcelExportWindow::ExcelHtmlDocument() const

@@ -1,5 +1,7 @@
 #include "common/ui/ExportGridModel.h"
 
+#include "common/Cp1252.h"
+
 #include <cstring>
 
 ExportGridModel::ExportGridModel(QStringList headers, std::vector<bool> readOnly, QObject *parent)
@@ -47,35 +49,48 @@ QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, i
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-QByteArrayView ExportGridModel::cellOf(qsizetype begin, int column) const
+QByteArrayView ExportGridModel::bytesOf(int row, int column) const
 {
-    if (begin < 0)
+    const qsizetype at = rows_[size_t(row)];
+    if (at < 0)
         return {};
-    const char *row = store_.constData() + begin;
-    const auto endOf = [row](int c) {
+    const char *begin = store_.constData() + at / 2;
+    const auto endOf = [begin](int c) {
         quint32 end;
-        std::memcpy(&end, row + qsizetype(c) * qsizetype(sizeof(quint32)), sizeof end);
+        std::memcpy(&end, begin + qsizetype(c) * qsizetype(sizeof(quint32)), sizeof end);
         return end;
     };
-    const char *texts = row + qsizetype(columnCount()) * qsizetype(sizeof(quint32));
+    const char *texts = begin + qsizetype(columnCount()) * qsizetype(sizeof(quint32));
     const quint32 from = column == 0 ? 0 : endOf(column - 1);
     return QByteArrayView(texts + from, qsizetype(endOf(column) - from));
 }
 
+ExcelCell ExportGridModel::stored(int row, int column) const
+{
+    return {bytesOf(row, column), !isUtf8(row)};
+}
+
 QString ExportGridModel::text(int row, int column) const
 {
-    return QString::fromUtf8(cellOf(rows_[size_t(row)], column));
+    const QByteArrayView bytes = bytesOf(row, column);
+    return isUtf8(row) ? QString::fromUtf8(bytes) : FromCp1252(bytes.data(), int(bytes.size()));
 }
 
 void ExportGridModel::setText(int row, int column, const QString &value)
 {
-    // The row is built again with the one cell changed.
+    // The row is stored again, in UTF-8, with the one cell changed.
     const int columns = columnCount();
     RowBuilder builder(columns);
-    const qsizetype old = rows_[size_t(row)];
-    for (int c = 0; c < columns; ++c)
-        builder.add(c == column ? QByteArrayView(value.toUtf8()) : cellOf(old, c));
-    rows_[size_t(row)] = builder.appendTo(store_);
+    for (int c = 0; c < columns; ++c) {
+        const QByteArrayView bytes = bytesOf(row, c);
+        if (c == column)
+            builder.add(value.toUtf8());
+        else if (isUtf8(row))
+            builder.add(bytes);
+        else
+            builder.add(FromCp1252(bytes.data(), int(bytes.size())).toUtf8());
+    }
+    rows_[size_t(row)] = 2 * builder.appendTo(store_) + 1;
     const QModelIndex i = index(row, column);
     emit dataChanged(i, i);
 }
@@ -95,19 +110,21 @@ void ExportGridModel::setRows(int rows)
     }
 }
 
-void ExportGridModel::fill(QByteArray store, std::vector<qsizetype> rows)
+void ExportGridModel::fillCp1252(QByteArray store, std::vector<qsizetype> rows)
 {
     beginResetModel();
     store_ = std::move(store);
     rows_ = std::move(rows);
+    for (qsizetype &at : rows_)
+        at *= 2;
     endResetModel();
 }
 
 ExportGridModel::RowBuilder::RowBuilder(int columns) : columns_(columns) { ends_.reserve(size_t(columns)); }
 
-void ExportGridModel::RowBuilder::add(QByteArrayView utf8)
+void ExportGridModel::RowBuilder::add(QByteArrayView text)
 {
-    text_.append(utf8);
+    text_.append(text);
     ends_.push_back(quint32(text_.size()));
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "common/ExcelHtml.h"
+
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QString>
@@ -7,9 +9,10 @@
 #include <vector>
 
 // The cells of an export grid, compact: every row is stored as the end offset of each cell and then
-// the cells' texts in UTF-8, and the rows lie back to back in one block of bytes. A large archive
-// costs a few bytes a cell beyond its text, and no allocation per row or cell. A cell the user
-// types into stores its row again at the end of the block.
+// the cells' texts, and the rows lie back to back in one block of bytes. Rows filled from an
+// archive keep its Windows-1252 bytes; a row with a cell set afterwards is stored again, in UTF-8,
+// at the end of the block. A large archive costs a few bytes a cell beyond its text, and no
+// allocation per row or cell.
 class ExportGridModel : public QAbstractTableModel {
 public:
     ExportGridModel(QStringList headers, std::vector<bool> readOnly, QObject *parent);
@@ -22,8 +25,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     QString text(int row, int column) const;
-    // The same text as it is stored, in UTF-8.
-    QByteArrayView utf8(int row, int column) const { return cellOf(rows_[size_t(row)], column); }
+    // The same text as it is stored.
+    ExcelCell stored(int row, int column) const;
     void setText(int row, int column, const QString &value);
     // New rows have empty cells; rows past the count are dropped.
     void setRows(int rows);
@@ -32,8 +35,8 @@ public:
     class RowBuilder {
     public:
         explicit RowBuilder(int columns);
-        // The next cell's text, in UTF-8.
-        void add(QByteArrayView utf8);
+        // The next cell's text.
+        void add(QByteArrayView text);
         // Starts the next cell empty; its text is appended to text().
         void open();
         // Appends the row as stored to `store` and returns where it begins; the builder is then
@@ -48,16 +51,18 @@ public:
         std::vector<quint32> ends_;
         QByteArray text_;
     };
-    // Replaces every row by rows that RowBuilder appended to `store`, beginning where `rows` says,
-    // and tells the view once.
-    void fill(QByteArray store, std::vector<qsizetype> rows);
+    // Replaces every row by rows of Windows-1252 texts that RowBuilder appended to `store`,
+    // beginning where `rows` says, and tells the view once.
+    void fillCp1252(QByteArray store, std::vector<qsizetype> rows);
 
 private:
     QStringList headers_;
     std::vector<bool> readOnly_;
-    // The row at `begin` in the store; an empty row for a negative begin.
-    QByteArrayView cellOf(qsizetype begin, int column) const;
+    QByteArrayView bytesOf(int row, int column) const;
+    bool isUtf8(int row) const { return rows_[size_t(row)] & 1; }
 
     QByteArray store_;
-    std::vector<qsizetype> rows_;  // where each row begins in store_; -1: a row of empty cells
+    // Where each row begins in store_, times two, plus one for a row in UTF-8; -1: a row of
+    // empty cells.
+    std::vector<qsizetype> rows_;
 };

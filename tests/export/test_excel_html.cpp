@@ -81,7 +81,7 @@ TEST(ExcelHtml, LargeSheetComesInPiecesOfAboutAMegabyte)
         sheet, int(rows.size()),
         [&](int r, int c) {
             utf8 = rows[r][c].toUtf8();
-            return QByteArrayView(utf8);
+            return ExcelCell{utf8};
         },
         [&](QByteArrayView piece) {
             pieces.push_back(piece.size());
