@@ -1,3 +1,4 @@
+#include "tests/support/QStringPrinter.h"
 #include "common/IniFile.h"
 #include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
@@ -23,7 +24,6 @@
 #include <memory>
 
 // Failures print texts as texts.
-void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "tests/support/QStringPrinter.h"
 #include "common/Messages.h"
 #include "common/Record.h"
 #include "common/ui/RecordCard.h"
@@ -27,7 +28,6 @@
 #include <memory>
 
 // Failures print texts as texts.
-void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 

@@ -1,4 +1,5 @@
 // The owner search, the owner hand-back and the list of owners to recontact.
+#include "tests/support/QStringPrinter.h"
 #include "common/ui/LineList.h"
 #include "common/Messages.h"
 #include "common/Record.h"
@@ -27,7 +28,6 @@
 #include <map>
 #include <memory>
 
-void PrintTo(const QString &s, std::ostream *os);
 
 namespace {
 

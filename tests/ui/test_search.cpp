@@ -1,5 +1,6 @@
 // The search and list mechanics over a small archive of their own: matching, order, find-next,
 // the double-click lookup, the printout and the failures.
+#include "tests/support/QStringPrinter.h"
 #include "common/ArchiveSearch.h"
 #include "common/ui/LineList.h"
 #include "common/Messages.h"
@@ -27,7 +28,6 @@
 #include <memory>
 #include <vector>
 
-void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
