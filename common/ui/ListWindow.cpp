@@ -203,7 +203,9 @@ void ListWindow::reportEmptyList()
     ShowPlainBox(QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
 }
 
-void ListWindow::btnTrovaClick()
+void ListWindow::btnTrovaClick() { FindNextInList(); }
+
+void ListWindow::FindNextInList()
 {
     if (lstRecords->count() == 0) {
         reportEmptyList();

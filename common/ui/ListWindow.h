@@ -64,7 +64,9 @@ public:
     void listRecords(const std::function<bool(const Record &)> &take);
 
 public slots:
-    void btnTrovaClick();       // FindNextInList
+    void btnTrovaClick();
+    // Selects the next line that holds the text of txtTrova, wrapping round.
+    void FindNextInList();
     void btnStampaClick();      // ListReportTemplate
     void lstRecordsDblClick();  // the listed record, then the hand-back
     void btnChiudiClick();

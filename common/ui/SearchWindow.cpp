@@ -134,7 +134,9 @@ void SearchWindow::done(int result)
     ListWindow::done(result);
 }
 
-void SearchWindow::btnCercaClick()
+void SearchWindow::btnCercaClick() { ArchiveSearch(); }
+
+void SearchWindow::ArchiveSearch()
 {
     RunGuarded(
         [this] {

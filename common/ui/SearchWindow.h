@@ -58,7 +58,9 @@ public:
     QString contextTag() const;
 
 public slots:
-    void btnCercaClick();  // ArchiveSearch
+    void btnCercaClick();
+    // Lists the line of every record that the criteria find, counts them and shows the result panel.
+    void ArchiveSearch();
     void btnAnnullaClick();
 
 protected:
