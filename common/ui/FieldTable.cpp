@@ -65,18 +65,18 @@ private:
 
 struct Maker {
     const FieldGrid &grid;
-    const FieldSpec &spec;
+    const FieldSpec &fieldRow;
     QWidget *panel;
-    QString name = QString::fromLatin1(spec.name);
+    QString name = QString::fromLatin1(fieldRow.name);
 
     QRect place(int height) const
     {
-        return QRect(spec.x, spec.row * grid.rowPitch + grid.editTop, spec.width, height);
+        return QRect(fieldRow.x, fieldRow.row * grid.rowPitch + grid.editTop, fieldRow.width, height);
     }
     void caption() const
     {
-        MakeCaption(panel, QStringLiteral("tit") + name, QString::fromUtf8(spec.caption),
-                    QRect(spec.x, spec.row * grid.rowPitch + grid.captionTop, spec.width + 40, 18));
+        MakeCaption(panel, QStringLiteral("tit") + name, QString::fromUtf8(fieldRow.caption),
+                    QRect(fieldRow.x, fieldRow.row * grid.rowPitch + grid.captionTop, fieldRow.width + 40, 18));
     }
     template <typename T, typename... Args>
     T *control(const char *prefix, int height, Args &&...args) const
@@ -97,37 +97,37 @@ FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &section
 {
     QList<QWidget *> chain;
     for (const FieldSection &section : sections) {
-        for (const FieldSpec &spec : section.fields) {
-            const Maker make{grid, spec, section.panel};
-            EditRules rules = spec.rules;
+        for (const FieldSpec &fieldRow : section.fields) {
+            const Maker make{grid, fieldRow, section.panel};
+            EditRules rules = fieldRow.rules;
             if (rules.maxLength < 0)
                 rules.maxLength = capacityOf(layout, make.name);
             QWidget *w = nullptr;
             bool walked = true;
-            if (auto *edit = std::get_if<QLineEdit **>(&spec.control)) {
+            if (auto *edit = std::get_if<QLineEdit **>(&fieldRow.control)) {
                 make.caption();
                 auto *e = make.control<QLineEdit>("txt", grid.editHeight);
-                e->setAlignment(spec.alignment);
+                e->setAlignment(fieldRow.alignment);
                 ApplyEditRules(e, rules);
                 w = **edit = e;
-            } else if (auto *box = std::get_if<QComboBox **>(&spec.control)) {
+            } else if (auto *box = std::get_if<QComboBox **>(&fieldRow.control)) {
                 make.caption();
                 auto *c = make.control<QComboBox>("txt", grid.editHeight);
                 // The code box brings its own typing and focus rules.
-                MakeCodeCombo(c, spec.codes ? *spec.codes : QStringList(), rules.maxLength);
+                MakeCodeCombo(c, fieldRow.codes ? *fieldRow.codes : QStringList(), rules.maxLength);
                 c->lineEdit()->setFont(grid.editFont);
                 c->lineEdit()->setAttribute(Qt::WA_NoMousePropagation);
                 w = **box = c;
-            } else if (auto *check = std::get_if<QCheckBox **>(&spec.control)) {
+            } else if (auto *check = std::get_if<QCheckBox **>(&fieldRow.control)) {
                 auto *c = make.control<QCheckBox>("chk", grid.editHeight);
-                c->setText(QString::fromUtf8(spec.caption));
+                c->setText(QString::fromUtf8(fieldRow.caption));
                 c->setFont(Look::TahomaPixels(13, true));
                 c->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(Look::Navy)));
                 w = **check = c;
                 walked = false;
-            } else if (auto *memo = std::get_if<QPlainTextEdit **>(&spec.control)) {
+            } else if (auto *memo = std::get_if<QPlainTextEdit **>(&fieldRow.control)) {
                 make.caption();
-                QPlainTextEdit *m = make.control<LimitedMemo>("mem", grid.editHeight + (spec.rows - 1) * grid.rowPitch,
+                QPlainTextEdit *m = make.control<LimitedMemo>("mem", grid.editHeight + (fieldRow.rows - 1) * grid.rowPitch,
                                                               rules.maxLength);
                 m->setTabChangesFocus(true);
                 w = **memo = m;
