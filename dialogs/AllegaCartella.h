@@ -17,15 +17,14 @@ struct AttachmentLabels {
     std::array<QLabel *, 3> descriptions{};
 };
 
-// The attachment labels of any card that has `lblFile01`..`lblFile03` and `lblDesc01`..`lblDesc03`;
+// The attachment labels of any card that has the arrays `lblFile` and `lblDesc` ("lblFile01"..);
 // all null when there is no card.
 template <typename Card>
 AttachmentLabels AttachmentLabelsOf(Card *card)
 {
     if (!card)
         return {};
-    return {{card->lblFile01, card->lblFile02, card->lblFile03},
-            {card->lblDesc01, card->lblDesc02, card->lblDesc03}};
+    return {card->lblFile, card->lblDesc};
 }
 
 // The attach-files dialog: copies up to three files into "Documenti_Allegati" and hands their

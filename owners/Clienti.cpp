@@ -183,13 +183,13 @@ void TfrmClienti::buildLayout()
                         status);
 
     // Attachments: values without an edit of their own.
-    QLabel **hidden[6] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
-    const char *hiddenNames[6] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
-    for (int i = 0; i < 6; ++i) {
-        *hidden[i] = MakeNamed<QLabel>(panel, QString::fromLatin1(hiddenNames[i]));
-        (*hidden[i])->setTextFormat(Qt::PlainText);
-        (*hidden[i])->hide();
-    }
+    lblFile = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblFile"));
+    lblDesc = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblDesc"));
+    for (const auto &labels : {lblFile, lblDesc})
+        for (QLabel *l : labels) {
+            l->setTextFormat(Qt::PlainText);
+            l->hide();
+        }
 
     // The command column on the right, with the decoration under it.
     QFrame *column = MakeRoundedPanel(panel, QStringLiteral("shpComandi"), Look::Pale);
@@ -237,7 +237,7 @@ void TfrmClienti::FormCreate()
         .archiveFile = [] { return OwnerArchiveName; },
         .layout = &OwnerRecordLayout(),
         .required = {{txtCliente, QStringLiteral("il nome del proprietario.")}},
-        .resetOnDuplicate = {lblFile01, lblFile02, lblFile03, lblDesc01, lblDesc02, lblDesc03},
+        .resetOnDuplicate = {lblFile[0], lblFile[1], lblFile[2], lblDesc[0], lblDesc[1], lblDesc[2]},
         .duplicateOpensArchive = true,
         .firstField = txtCliente,
     });

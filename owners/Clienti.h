@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include <array>
+
 class ClickLabel;
 class QCheckBox;
 class QComboBox;
@@ -47,12 +49,8 @@ public:
     QLineEdit *txtNote;
     QCheckBox *chkRicontatta;
     // Attachments, written by the attach-files dialog.
-    QLabel *lblFile01;
-    QLabel *lblFile02;
-    QLabel *lblFile03;
-    QLabel *lblDesc01;
-    QLabel *lblDesc02;
-    QLabel *lblDesc03;
+    std::array<QLabel *, 3> lblFile{};  // "lblFile01".."lblFile03"
+    std::array<QLabel *, 3> lblDesc{};  // "lblDesc01".."lblDesc03"
 
     // The record number of the card.
     QLabel *lblPosizione;

@@ -9,6 +9,7 @@ class QPushButton;
 
 #include "common/Platform.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -77,6 +78,16 @@ T *MakeNamed(QWidget *parent, const QString &name, Args &&...args)
     T *w = new T(std::forward<Args>(args)..., parent);
     w->setObjectName(name);
     return w;
+}
+
+// Creates repeated children named `stem` with a two-digit index from 01 ("lblFile01"..).
+template <typename T, std::size_t N>
+std::array<T *, N> MakeNamedArray(QWidget *parent, const QString &stem)
+{
+    std::array<T *, N> made{};
+    for (std::size_t i = 0; i < N; ++i)
+        made[i] = MakeNamed<T>(parent, stem + QStringLiteral("%1").arg(int(i) + 1, 2, 10, QLatin1Char('0')));
+    return made;
 }
 
 // Creates a window owned by `owner`, lets `prepare` fill it, shows it modally and destroys it

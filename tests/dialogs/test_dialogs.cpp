@@ -30,12 +30,8 @@ namespace {
 // A card as the dialogs see it: a window owning the controls that they write into.
 struct FakeCard : QWidget {
     QLineEdit *txtData = new QLineEdit(this);
-    QLabel *lblFile01 = new QLabel(this);
-    QLabel *lblFile02 = new QLabel(this);
-    QLabel *lblFile03 = new QLabel(this);
-    QLabel *lblDesc01 = new QLabel(this);
-    QLabel *lblDesc02 = new QLabel(this);
-    QLabel *lblDesc03 = new QLabel(this);
+    std::array<QLabel *, 3> lblFile{new QLabel(this), new QLabel(this), new QLabel(this)};
+    std::array<QLabel *, 3> lblDesc{new QLabel(this), new QLabel(this), new QLabel(this)};
 };
 
 // Runs `drive` on the window shown modally and reports whether it was destroyed afterwards.
@@ -557,8 +553,8 @@ TEST_F(AttachHandBack, ApplyWritesTheTrimmedTextsIntoTheTaggedCard)
         {"clienti", false, Untouched, Untouched, false},     // Annulla
     };
     for (const Case &c : cases) {
-        for (QLabel *l : {frmClienti->lblFile01, frmClienti->lblFile02, frmClienti->lblFile03,
-                          frmClienti->lblDesc01, frmClienti->lblDesc02, frmClienti->lblDesc03})
+        for (QLabel *l : {frmClienti->lblFile[0], frmClienti->lblFile[1], frmClienti->lblFile[2],
+                          frmClienti->lblDesc[0], frmClienti->lblDesc[1], frmClienti->lblDesc[2]})
             l->clear();
         for (QLabel *l : servizi.findChildren<QLabel *>())
             l->clear();
@@ -576,9 +572,9 @@ TEST_F(AttachHandBack, OwnerCardAttachCommandOpensTheDialogWithItsAttachments)
 {
     frmClienti->show();  // showing the card empties it: the attachments come afterwards
     ASSERT_TRUE(WaitActive(frmClienti));
-    frmClienti->lblFile01->setText(QStringLiteral("  esistente.pdf "));
-    frmClienti->lblDesc01->setText(QStringLiteral(" Documento "));
-    frmClienti->lblFile03->setText(QStringLiteral("   "));
+    frmClienti->lblFile[0]->setText(QStringLiteral("  esistente.pdf "));
+    frmClienti->lblDesc[0]->setText(QStringLiteral(" Documento "));
+    frmClienti->lblFile[2]->setText(QStringLiteral("   "));
     const QByteArray bytes = "nuovo allegato";
     sp.fileNames = {source("nuovo.pdf", bytes)};
     ModalWatch modal;

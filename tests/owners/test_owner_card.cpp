@@ -247,13 +247,13 @@ TEST_F(OwnerCard, NavigationFillsEveryControlAndKeepsUnknownFlags)
     EXPECT_EQ(card->txtProvRes->currentText(), "TO");
     EXPECT_EQ(card->txtProvRes->currentIndex(), -1) << "loading sets the text only";
     EXPECT_TRUE(card->chkRicontatta->isChecked());
-    EXPECT_EQ(card->lblFile02->text(), "referto.pdf");
-    EXPECT_EQ(card->lblDesc03->text(), "Analisi");
+    EXPECT_EQ(card->lblFile[1]->text(), "referto.pdf");
+    EXPECT_EQ(card->lblDesc[2]->text(), "Analisi");
     // A flag that is neither "Sì" nor "No" leaves the check box as it was.
     click(Named<ClickLabel>(card.get(), "cmdAvanti"));
     EXPECT_EQ(card->txtCliente->text(), "Verdi Luca");
     EXPECT_TRUE(card->chkRicontatta->isChecked());
-    EXPECT_EQ(card->lblFile02->text(), "");
+    EXPECT_EQ(card->lblFile[1]->text(), "");
 }
 
 TEST_F(OwnerCard, NewThenSaveAppendsAndASecondSaveOverwrites)
@@ -282,11 +282,11 @@ TEST_F(OwnerCard, NewThenSaveAppendsAndASecondSaveOverwrites)
 TEST_F(OwnerCard, DuplicateOfANewCardIsRefused)
 {
     type(card->txtCliente, "Neri Paolo");
-    card->lblFile01->setText("a.pdf");
+    card->lblFile[0]->setText("a.pdf");
     click(card->cmdDuplica);
     EXPECT_EQ(sp.messages(), QStringList{DuplicateNew});
     EXPECT_EQ(sp.callsOf("warning").size(), 1u);
-    EXPECT_EQ(card->lblFile01->text(), "a.pdf");
+    EXPECT_EQ(card->lblFile[0]->text(), "a.pdf");
     EXPECT_EQ(card->txtCliente->text(), "Neri Paolo");
     EXPECT_FALSE(QFile::exists(archive()));
 }
@@ -307,8 +307,8 @@ TEST_F(OwnerCard, DuplicateDropsTheAttachmentsAndSaveAppendsACopy)
     EXPECT_EQ(sp.messages(), QStringList{Duplicated});
     EXPECT_EQ(focused(), "txtCliente");
     EXPECT_EQ(card->lblPosizione->text(), "");
-    for (QLabel *l : {card->lblFile01, card->lblFile02, card->lblFile03, card->lblDesc01, card->lblDesc02,
-                      card->lblDesc03})
+    for (QLabel *l : {card->lblFile[0], card->lblFile[1], card->lblFile[2], card->lblDesc[0], card->lblDesc[1],
+                      card->lblDesc[2]})
         EXPECT_EQ(l->text(), "") << l->objectName().toStdString();
     EXPECT_EQ(card->txtTelCel->text(), "333 1234567");
 
@@ -612,7 +612,7 @@ TEST_F(OwnerCard, WindowCaptionAndStartState)
     for (QWidget *c : card->findChildren<ClickLabel *>())
         EXPECT_EQ(c->focusPolicy(), Qt::NoFocus) << c->objectName().toStdString();
     // Stored text is shown as it is, never read as markup.
-    for (QLabel *l : {card->lblFile01, card->lblDesc03, card->lblPosizione, Named<QLabel>(card.get(), "titCliente")})
+    for (QLabel *l : {card->lblFile[0], card->lblDesc[2], card->lblPosizione, Named<QLabel>(card.get(), "titCliente")})
         EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
 
     // Edits in Verdana 12 bold, the status text in Tahoma 12.
