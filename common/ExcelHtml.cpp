@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -60,63 +61,137 @@ void appendHtmlText(QByteArray &out, QStringView text)
     out.resize(p - out.constData());
 }
 
+// What a byte of a cell's text needs: nothing (0), to become an entity or a character reference
+// (1), or, in UTF-8, to be decoded (2).
+struct ByteKinds {
+    unsigned char cp1252[256];
+    unsigned char utf8[256];
+    constexpr ByteKinds() : cp1252(), utf8()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const bool special = b < 32 || b == '&' || b == '<' || b == '>' || b == '"';
+            cp1252[b] = special ? 1 : 0;
+            utf8[b] = special ? 1 : b >= 0x80 ? 2 : 0;
+        }
+    }
+};
+constexpr ByteKinds Kinds;
+
+// A tag copied in one fixed-size move, its bytes padded to `Room`; the bytes past its length are
+// written over by what follows.
+template <size_t Room>
+struct Tag {
+    char bytes[Room] = {};
+    qsizetype size = 0;
+    explicit Tag(QByteArrayView text)
+    {
+        std::memcpy(bytes, text.data(), size_t(text.size()));
+        size = text.size();
+    }
+    void put(char *&p) const
+    {
+        std::memcpy(p, bytes, Room);
+        p += size;
+    }
+};
+const Tag<32> LeftCell(QByteArrayView("<td style=\"text-align: left;\">"));
+const Tag<32> RightCell(QByteArrayView("<td style=\"text-align: right;\">"));
+const Tag<8> CloseCell(QByteArrayView("</td>"));
+// The most a cell can take beyond six bytes a byte of its text.
+constexpr qsizetype CellRoom = 32 + 8;
+
+// The pieces of the file as they are made: a buffer written through a pointer, room made before
+// each cell.
+class PieceBuffer {
+public:
+    PieceBuffer() : buffer_(PieceSize + PieceSize / 4, Qt::Uninitialized), p_(buffer_.data()) {}
+    char *&at() { return p_; }
+    qsizetype size() const { return p_ - buffer_.constData(); }
+    void reserve(qsizetype extra)
+    {
+        if (size() + extra > buffer_.size()) {
+            const qsizetype used = size();
+            buffer_.resize(std::max(used + extra, 2 * buffer_.size()));
+            p_ = buffer_.data() + used;
+        }
+    }
+    void append(QByteArrayView text)
+    {
+        reserve(text.size());
+        std::memcpy(p_, text.data(), size_t(text.size()));
+        p_ += text.size();
+    }
+    // Hands the bytes made so far to the sink and starts over.
+    void flush(const ByteSink &sink)
+    {
+        sink(QByteArrayView(buffer_.constData(), size()));
+        p_ = buffer_.data();
+    }
+
+private:
+    QByteArray buffer_;
+    char *p_;
+};
+
 // A body cell: its opening tag, its text trimmed of the characters of code 32 or less at both ends,
 // and "</td>". Windows-1252 bytes and, in UTF-8, ASCII and Latin-1 letters are written straight
 // from the bytes; a UTF-8 text holding any other character goes through the routine above.
-void appendCell(QByteArray &out, QByteArrayView open, const ExcelCell &cell)
+void appendCell(PieceBuffer &out, const Tag<32> &open, const ExcelCell &cell)
 {
-    QByteArrayView text = cell.bytes;
-    const auto byteAt = [&text](qsizetype i) { return static_cast<unsigned char>(text[i]); };
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && byteAt(begin) <= 32)
+    const auto *begin = reinterpret_cast<const unsigned char *>(cell.bytes.data());
+    const unsigned char *end = begin + cell.bytes.size();
+    while (begin < end && *begin <= 32)
         ++begin;
-    while (end > begin && byteAt(end - 1) <= 32)
+    while (end > begin && end[-1] <= 32)
         --end;
-    text = text.sliced(begin, end - begin);
 
-    static constexpr QByteArrayView Close("</td>");
-    const qsizetype at = out.size();
-    out.resize(at + open.size() + 6 * text.size() + Close.size());
-    char *p = out.data() + at;
-    std::memcpy(p, open.data(), size_t(open.size()));
-    p += open.size();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const unsigned char b = byteAt(i);
+    out.reserve(CellRoom + 6 * (end - begin));
+    char *&p = out.at();
+    char *const start = p;
+    open.put(p);
+    const unsigned char *kinds = cell.cp1252 ? Kinds.cp1252 : Kinds.utf8;
+    for (const unsigned char *s = begin; s < end; ++s) {
+        const unsigned char b = *s;
         // Most bytes are letters, digits and blanks that stand for themselves.
-        if ((b >= 32 && b < 0x80 && b != '&' && b != '<' && b != '>' && b != '"') || (b >= 0x80 && cell.cp1252)) {
+        if (kinds[b] == 0) {
             *p++ = char(b);
             continue;
         }
-        if (b < 0x80 && putLatin1(p, b))
-            continue;
-        if (cell.cp1252) {
-            *p++ = char(b);
+        if (kinds[b] == 1) {
+            putLatin1(p, b);
             continue;
         }
         // Two bytes of UTF-8 that stand for a Latin-1 letter.
-        if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size() && (byteAt(i + 1) & 0xC0) == 0x80 &&
-            putLatin1(p, char32_t((b & 0x1F) << 6 | (byteAt(i + 1) & 0x3F)))) {
-            ++i;
+        if ((b == 0xC2 || b == 0xC3) && s + 1 < end && (s[1] & 0xC0) == 0x80 &&
+            putLatin1(p, char32_t((b & 0x1F) << 6 | (s[1] & 0x3F)))) {
+            ++s;
             continue;
         }
-        out.resize(at);
-        out += open;
-        appendHtmlText(out, QString::fromUtf8(text));
-        out += Close;
+        QByteArray text;
+        appendHtmlText(text, QString::fromUtf8(reinterpret_cast<const char *>(begin), end - begin));
+        p = start;
+        open.put(p);
+        out.reserve(text.size() + 8);
+        out.append(text);
+        CloseCell.put(p);
         return;
     }
-    std::memcpy(p, Close.data(), size_t(Close.size()));
-    p += Close.size();
-    out.resize(p - out.constData());
+    CloseCell.put(p);
+}
+
+QByteArray htmlText(QStringView text)
+{
+    QByteArray out;
+    appendHtmlText(out, text);
+    return out;
 }
 
 } // namespace
 
 void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell, const ByteSink &sink)
 {
-    QByteArray out;
-    out.reserve(PieceSize + PieceSize / 4);
-    out +=
+    PieceBuffer out;
+    out.append(
         "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
         "xmlns=\"http://www.w3.org/TR/REC-html40\">"
         "<head>"
@@ -125,9 +200,9 @@ void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell
         "<x:ExcelWorkbook>"
         "<x:ExcelWorksheets>"
         "<x:ExcelWorksheet>"
-        "<x:Name>";
-    appendHtmlText(out, sheet.name);
-    out +=
+        "<x:Name>");
+    out.append(htmlText(sheet.name));
+    out.append(
         "</x:Name>"
         "<x:WorksheetOptions>"
         "<x:Selected/>"
@@ -148,31 +223,29 @@ void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell
         "</head>"
         "<body>"
         "<table x:str>"
-        "<tr>";
+        "<tr>");
     for (const ExcelColumn &c : sheet.columns) {
-        out += "<td style=\"text-align: left; font-weight: bold;\" width=";
-        out += QByteArray::number(c.width);
-        out += '>';
-        appendHtmlText(out, c.title);
-        out += "</td>";
+        out.append("<td style=\"text-align: left; font-weight: bold;\" width=");
+        out.append(QByteArray::number(c.width));
+        out.append(">");
+        out.append(htmlText(c.title));
+        out.append("</td>");
     }
-    out += "</tr>";
+    out.append("</tr>");
     const int columns = int(sheet.columns.size());
+    std::vector<const Tag<32> *> opens;
+    for (const ExcelColumn &c : sheet.columns)
+        opens.push_back(c.alignRight ? &RightCell : &LeftCell);
     for (int r = 0; r < rows; ++r) {
-        out += "<tr>";
-        for (int c = 0; c < columns; ++c) {
-            static constexpr QByteArrayView Left("<td style=\"text-align: left;\">");
-            static constexpr QByteArrayView Right("<td style=\"text-align: right;\">");
-            appendCell(out, sheet.columns[size_t(c)].alignRight ? Right : Left, cell(r, c));
-        }
-        out += "</tr>";
-        if (out.size() >= PieceSize) {
-            sink(out);
-            out.resize(0);  // keeps the capacity for the next piece
-        }
+        out.append("<tr>");
+        for (int c = 0; c < columns; ++c)
+            appendCell(out, *opens[size_t(c)], cell(r, c));
+        out.append("</tr>");
+        if (out.size() >= PieceSize)
+            out.flush(sink);
     }
-    out += "</table></body></html>";
-    sink(out);
+    out.append("</table></body></html>");
+    out.flush(sink);
 }
 
 QByteArray ExcelHtmlBytes(const ExcelSheet &sheet, const QList<QStringList> &rows)

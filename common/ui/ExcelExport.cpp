@@ -16,7 +16,6 @@
 #include "common/ui/Widgets.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,6 +23,7 @@
 #include <QShowEvent>
 #include <QTableView>
 
+#include <charconv>
 #include <stdexcept>
 
 namespace {
@@ -96,7 +96,7 @@ QPixmap HeadingPicture(QSize size)
 }
 
 // Appends a stored field's Windows-1252 bytes, trimmed.
-void AppendField(QByteArray &out, const Record &record, int field)
+void AppendField(ExportGridRows &out, const Record &record, int field)
 {
     const RecordLayout &layout = record.layout();
     out.append(TrimmedFieldBytes(record.bytes().constData() + layout.offset(field), layout.field(field).capacity));
@@ -212,6 +212,7 @@ ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *
     // The fields behind each column, looked up once.
     for (const ExportColumn &c : definition_.columns) {
         std::vector<int> indices;
+        // The longest text the column can take: its fields whole and a blank between two.
         if (c.fields && definition_.layout) {
             for (const QString &field : QString::fromLatin1(c.fields).split(u' ', Qt::SkipEmptyParts)) {
                 const int i = definition_.layout->indexOf(field);
@@ -219,6 +220,7 @@ ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *
                     throw std::invalid_argument("export column " + std::string(c.name) + ": no field " +
                                                 field.toStdString());
                 indices.push_back(i);
+                maxRowText_ += definition_.layout->capacity(i) + 1;
             }
         }
         sources_.push_back(std::move(indices));
@@ -259,34 +261,23 @@ void ExcelExportWindow::FormShow()
 
 void ExcelExportWindow::fillFromArchive()
 {
-    QByteArray store;
-    std::vector<qsizetype> rows;
-    ExportGridModel::RowBuilder row(columnCount());
-    // Room for all the rows is made once, when the first of them show how long a row is and the
-    // archive's size how many there are: growing a large grid step by step costs more than
-    // filling it.
-    const qint64 expected =
-        QFileInfo(ResolveProgramPath(definition_.archiveName)).size() / definition_.layout->recordSize();
-    constexpr int Sample = 64;
-    constexpr qint64 Limit = qint64(1) << 30;
+    ExportGridRows rows(columnCount());
     RunGuarded(
         [&] {
             ScanArchive(definition_.archiveName, *definition_.layout, [&](const Record &record, int number) {
-                row.add(QByteArray::number(number));
+                rows.beginRow(maxRowText_);
+                char digits[16];
+                rows.add(QByteArrayView(digits, std::to_chars(digits, digits + sizeof digits, number).ptr - digits));
                 for (const std::vector<int> &fields : sources_) {
-                    row.open();
+                    rows.open();
                     for (size_t f = 0; f < fields.size(); ++f) {
                         if (f > 0)
-                            row.text() += ' ';
-                        AppendField(row.text(), record, fields[f]);
+                            rows.append(' ');
+                        AppendField(rows, record, fields[f]);
                     }
-                    row.close();
+                    rows.close();
                 }
-                if (number == Sample && expected > Sample) {
-                    store.reserve(qsizetype(std::min(Limit, qint64(store.size()) / Sample * expected * 9 / 8)));
-                    rows.reserve(size_t(expected));
-                }
-                rows.push_back(row.appendTo(store));
+                rows.endRow(false);
             });
         },
         [this] {
@@ -294,8 +285,8 @@ void ExcelExportWindow::fillFromArchive()
             ShowPlainBox(ArchiveAccessMessage());
         });
     // An empty archive keeps the ten empty design rows; after a failure the rows read stay.
-    if (!rows.empty())
-        model_->fillCp1252(std::move(store), std::move(rows));
+    if (rows.size() > 0)
+        model_->fill(std::move(rows));
 }
 
 ExcelSheet ExcelExportWindow::sheet() const

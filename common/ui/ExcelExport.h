@@ -108,6 +108,7 @@ private:
     ExcelExportDefinition definition_;
     ExportGridModel *model_;
     std::vector<std::vector<int>> sources_;  // per column, the indices of its fields in the layout
+    qsizetype maxRowText_ = 16;               // the longest texts of a row read from the archive, with its number
     bool shown_ = false;
     bool unreadable_ = false;
 };

@@ -1,17 +1,21 @@
 #include "common/ui/ExportGridModel.h"
 
+#include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 ExportGridModel::ExportGridModel(QStringList headers, std::vector<bool> readOnly, QObject *parent)
-    : QAbstractTableModel(parent), headers_(std::move(headers)), readOnly_(std::move(readOnly))
+    : QAbstractTableModel(parent), headers_(std::move(headers)), readOnly_(std::move(readOnly)),
+      rows_(int(headers_.size()))
 {
 }
 
 int ExportGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : rows_.size();
 }
 
 int ExportGridModel::columnCount(const QModelIndex &parent) const
@@ -49,48 +53,33 @@ QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, i
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-QByteArrayView ExportGridModel::bytesOf(int row, int column) const
-{
-    const qsizetype at = rows_[size_t(row)];
-    if (at < 0)
-        return {};
-    const char *begin = store_.constData() + at / 2;
-    const auto endOf = [begin](int c) {
-        quint32 end;
-        std::memcpy(&end, begin + qsizetype(c) * qsizetype(sizeof(quint32)), sizeof end);
-        return end;
-    };
-    const char *texts = begin + qsizetype(columnCount()) * qsizetype(sizeof(quint32));
-    const quint32 from = column == 0 ? 0 : endOf(column - 1);
-    return QByteArrayView(texts + from, qsizetype(endOf(column) - from));
-}
-
-ExcelCell ExportGridModel::stored(int row, int column) const
-{
-    return {bytesOf(row, column), !isUtf8(row)};
-}
-
 QString ExportGridModel::text(int row, int column) const
 {
-    const QByteArrayView bytes = bytesOf(row, column);
-    return isUtf8(row) ? QString::fromUtf8(bytes) : FromCp1252(bytes.data(), int(bytes.size()));
+    const QByteArrayView bytes = rows_.bytes(row, column);
+    return rows_.isUtf8(row) ? QString::fromUtf8(bytes) : FromCp1252(bytes.data(), int(bytes.size()));
 }
 
 void ExportGridModel::setText(int row, int column, const QString &value)
 {
     // The row is stored again, in UTF-8, with the one cell changed.
     const int columns = columnCount();
-    RowBuilder builder(columns);
+    std::vector<QByteArray> cells(static_cast<size_t>(columns));
+    qsizetype total = 0;
     for (int c = 0; c < columns; ++c) {
-        const QByteArrayView bytes = bytesOf(row, c);
+        const QByteArrayView bytes = rows_.bytes(row, c);
         if (c == column)
-            builder.add(value.toUtf8());
-        else if (isUtf8(row))
-            builder.add(bytes);
+            cells[size_t(c)] = value.toUtf8();
+        else if (rows_.isUtf8(row))
+            cells[size_t(c)] = bytes.toByteArray();
         else
-            builder.add(FromCp1252(bytes.data(), int(bytes.size())).toUtf8());
+            cells[size_t(c)] = FromCp1252(bytes.data(), int(bytes.size())).toUtf8();
+        total += cells[size_t(c)].size();
     }
-    rows_[size_t(row)] = 2 * builder.appendTo(store_) + 1;
+    rows_.beginRow(total);
+    for (const QByteArray &cell : cells)
+        rows_.add(cell);
+    rows_.endRow(true);
+    rows_.replaceWithLast(row);
     const QModelIndex i = index(row, column);
     emit dataChanged(i, i);
 }
@@ -98,50 +87,102 @@ void ExportGridModel::setText(int row, int column, const QString &value)
 void ExportGridModel::setRows(int rows)
 {
     rows = std::max(0, rows);
-    const int now = int(rows_.size());
+    const int now = rows_.size();
     if (rows > now) {
         beginInsertRows({}, now, rows - 1);
-        rows_.resize(size_t(rows), -1);
+        rows_.resize(rows);
         endInsertRows();
     } else if (rows < now) {
         beginRemoveRows({}, rows, now - 1);
-        rows_.resize(size_t(rows));
+        rows_.resize(rows);
         endRemoveRows();
     }
 }
 
-void ExportGridModel::fillCp1252(QByteArray store, std::vector<qsizetype> rows)
+void ExportGridModel::fill(ExportGridRows rows)
 {
     beginResetModel();
-    store_ = std::move(store);
     rows_ = std::move(rows);
-    for (qsizetype &at : rows_)
-        at *= 2;
     endResetModel();
 }
 
-ExportGridModel::RowBuilder::RowBuilder(int columns) : columns_(columns) { ends_.reserve(size_t(columns)); }
-
-void ExportGridModel::RowBuilder::add(QByteArrayView text)
+ExportGridRows::ExportGridRows(ExportGridRows &&other) noexcept
+    : columns_(other.columns_), rows_(std::exchange(other.rows_, {})), blocks_(std::exchange(other.blocks_, {})),
+      blockUsed_(std::exchange(other.blockUsed_, 0))
 {
-    text_.append(text);
-    ends_.push_back(quint32(text_.size()));
 }
 
-void ExportGridModel::RowBuilder::open() { ends_.push_back(quint32(text_.size())); }
-
-qsizetype ExportGridModel::RowBuilder::appendTo(QByteArray &store)
+ExportGridRows &ExportGridRows::operator=(ExportGridRows &&other) noexcept
 {
-    // Cells never handed over are empty.
-    ends_.resize(size_t(columns_), ends_.empty() ? 0 : ends_.back());
-    const qsizetype begin = store.size();
-    const qsizetype needed = begin + qsizetype(ends_.size() * sizeof(quint32)) + text_.size();
-    // Doubled each time it is full, so that filling copies the rows only a few times.
-    if (needed > store.capacity())
-        store.reserve(std::max(needed, 2 * store.capacity() + 4096));
-    store.append(reinterpret_cast<const char *>(ends_.data()), qsizetype(ends_.size() * sizeof(quint32)));
-    store.append(text_);
-    ends_.clear();
-    text_.resize(0);
-    return begin;
+    if (this != &other) {
+        release();
+        columns_ = other.columns_;
+        rows_ = std::exchange(other.rows_, {});
+        blocks_ = std::exchange(other.blocks_, {});
+        blockUsed_ = std::exchange(other.blockUsed_, 0);
+    }
+    return *this;
+}
+
+ExportGridRows::~ExportGridRows() { release(); }
+
+void ExportGridRows::release()
+{
+    for (const Block &b : blocks_)
+        UnmapLargeBlock(b.data, b.size);
+    blocks_.clear();
+    rows_.clear();
+    blockUsed_ = 0;
+}
+
+void ExportGridRows::beginRow(qsizetype maxText)
+{
+    const size_t needed = size_t(columns_) * sizeof(quint32) + size_t(maxText);
+    if (blocks_.empty() || blocks_.back().size - blockUsed_ < needed) {
+        // Each block twice the last, up to 32 MB: a short grid costs one huge page.
+        constexpr size_t First = size_t(2) << 20, Largest = size_t(32) << 20;
+        const size_t size = std::max(needed, blocks_.empty() ? First : std::min(Largest, 2 * blocks_.back().size));
+        blocks_.push_back({static_cast<char *>(MapLargeBlock(size)), size});
+        blockUsed_ = 0;
+    }
+    char *at = blocks_.back().data + blockUsed_;
+    ends_ = reinterpret_cast<quint32 *>(at);
+    text_ = at + size_t(columns_) * sizeof(quint32);
+    used_ = 0;
+    cell_ = 0;
+}
+
+void ExportGridRows::append(QByteArrayView text)
+{
+    std::memcpy(text_ + used_, text.data(), size_t(text.size()));
+    used_ += text.size();
+}
+
+void ExportGridRows::endRow(bool utf8)
+{
+    while (cell_ < columns_)
+        close();
+    rows_.push_back({reinterpret_cast<const char *>(ends_), utf8});
+    blockUsed_ += size_t(columns_) * sizeof(quint32) + size_t(used_);
+    // The next row's cell ends stay aligned.
+    blockUsed_ = (blockUsed_ + alignof(quint32) - 1) & ~(alignof(quint32) - 1);
+}
+
+void ExportGridRows::resize(int rows) { rows_.resize(size_t(std::max(0, rows)), Row{nullptr, false}); }
+
+void ExportGridRows::replaceWithLast(int row)
+{
+    rows_[size_t(row)] = rows_.back();
+    rows_.pop_back();
+}
+
+QByteArrayView ExportGridRows::bytes(int row, int column) const
+{
+    const char *at = rows_[size_t(row)].at;
+    if (!at)
+        return {};
+    const auto *ends = reinterpret_cast<const quint32 *>(at);
+    const char *texts = at + size_t(columns_) * sizeof(quint32);
+    const quint32 from = column == 0 ? 0 : ends[column - 1];
+    return QByteArrayView(texts + from, qsizetype(ends[column] - from));
 }

@@ -8,11 +8,68 @@
 
 #include <vector>
 
-// The cells of an export grid, compact: every row is stored as the end offset of each cell and then
-// the cells' texts, and the rows lie back to back in one block of bytes. Rows filled from an
-// archive keep its Windows-1252 bytes; a row with a cell set afterwards is stored again, in UTF-8,
-// at the end of the block. A large archive costs a few bytes a cell beyond its text, and no
-// allocation per row or cell.
+// Rows of cells kept compact: every row is stored as the end offset of each cell and then the
+// cells' texts, written in place into large blocks (backed by huge pages where the system allows),
+// so that filling a large grid copies no text twice, moves no row when it grows, and costs a few
+// bytes a cell beyond its text.
+class ExportGridRows {
+public:
+    explicit ExportGridRows(int columns) : columns_(columns) {}
+    ExportGridRows(ExportGridRows &&other) noexcept;
+    ExportGridRows &operator=(ExportGridRows &&other) noexcept;
+    ExportGridRows(const ExportGridRows &) = delete;
+    ExportGridRows &operator=(const ExportGridRows &) = delete;
+    ~ExportGridRows();
+
+    int size() const { return int(rows_.size()); }
+    // Starts a new row whose texts together take at most `maxText` bytes.
+    void beginRow(qsizetype maxText);
+    // The next cell, whole; or begun with open(), its text appended piece by piece, and closed.
+    void add(QByteArrayView text)
+    {
+        append(text);
+        close();
+    }
+    void open() {}
+    void append(QByteArrayView text);
+    void append(char c) { text_[used_++] = c; }
+    void close() { ends_[cell_++] = quint32(used_); }
+    // Ends the row begun last, its texts in Windows-1252 or in UTF-8; cells never handed over are
+    // empty.
+    void endRow(bool utf8);
+    // Adds a row of empty cells, or drops the last rows.
+    void resize(int rows);
+    // Makes a row the last one stored, which replaces it.
+    void replaceWithLast(int row);
+
+    bool isUtf8(int row) const { return rows_[size_t(row)].utf8; }
+    QByteArrayView bytes(int row, int column) const;
+
+private:
+    struct Row {
+        const char *at;  // its cell ends, then its texts; null: empty cells
+        bool utf8;
+    };
+    struct Block {
+        char *data;
+        size_t size;
+    };
+    void release();
+
+    int columns_;
+    std::vector<Row> rows_;
+    std::vector<Block> blocks_;
+    size_t blockUsed_ = 0;
+    // The row being built.
+    quint32 *ends_ = nullptr;
+    char *text_ = nullptr;
+    qsizetype used_ = 0;
+    int cell_ = 0;
+};
+
+// The cells of an export grid. Rows filled from an archive keep its Windows-1252 bytes; a row with
+// a cell set afterwards is stored again, in UTF-8. A large archive costs no allocation per row or
+// cell.
 class ExportGridModel : public QAbstractTableModel {
 public:
     ExportGridModel(QStringList headers, std::vector<bool> readOnly, QObject *parent);
@@ -26,43 +83,16 @@ public:
 
     QString text(int row, int column) const;
     // The same text as it is stored.
-    ExcelCell stored(int row, int column) const;
+    ExcelCell stored(int row, int column) const { return {rows_.bytes(row, column), !rows_.isUtf8(row)}; }
     void setText(int row, int column, const QString &value);
     // New rows have empty cells; rows past the count are dropped.
     void setRows(int rows);
 
-    // Builds rows to store, one cell after the other.
-    class RowBuilder {
-    public:
-        explicit RowBuilder(int columns);
-        // The next cell's text.
-        void add(QByteArrayView text);
-        // Starts the next cell empty; its text is appended to text().
-        void open();
-        // Appends the row as stored to `store` and returns where it begins; the builder is then
-        // ready for the next row.
-        qsizetype appendTo(QByteArray &store);
-        QByteArray &text() { return text_; }
-        // Ends the cell begun with open().
-        void close() { ends_.back() = quint32(text_.size()); }
-
-    private:
-        int columns_;
-        std::vector<quint32> ends_;
-        QByteArray text_;
-    };
-    // Replaces every row by rows of Windows-1252 texts that RowBuilder appended to `store`,
-    // beginning where `rows` says, and tells the view once.
-    void fillCp1252(QByteArray store, std::vector<qsizetype> rows);
+    // Replaces every row by the rows given, and tells the view once.
+    void fill(ExportGridRows rows);
 
 private:
     QStringList headers_;
     std::vector<bool> readOnly_;
-    QByteArrayView bytesOf(int row, int column) const;
-    bool isUtf8(int row) const { return rows_[size_t(row)] & 1; }
-
-    QByteArray store_;
-    // Where each row begins in store_, times two, plus one for a row in UTF-8; -1: a row of
-    // empty cells.
-    std::vector<qsizetype> rows_;
+    ExportGridRows rows_;
 };

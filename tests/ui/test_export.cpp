@@ -1,5 +1,6 @@
 #include "tests/support/QStringPrinter.h"
 #include "common/ui/ExcelExport.h"
+#include "common/ui/ExportGridModel.h"
 #include "common/Messages.h"
 #include "common/Record.h"
 #include "common/ui/Widgets.h"
@@ -14,6 +15,7 @@
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 // Failures print texts as texts.
@@ -333,3 +335,58 @@ TEST_F(ExportWindow, ExitClosesTheWindow)
 }
 
 } // namespace
+
+// Rows of every length, one larger than a whole block, and rows stored again later keep their
+// cells through the blocks they fill.
+TEST(ExportGridRows, RowsKeepTheirCellsAcrossBlocks)
+{
+    constexpr int Columns = 3;
+    ExportGridRows rows(Columns);
+    const auto cellOf = [](int row, int column) {
+        const qsizetype length = row == 700 && column == 1 ? qsizetype(3) << 20 : (row * 7 + column * 131) % 1500;
+        return QByteArray(length, char('a' + (row + column) % 26));
+    };
+    const auto check = [&](int row, const std::function<QByteArray(int)> &expected) {
+        for (int c = 0; c < Columns; ++c)
+            ASSERT_EQ(rows.bytes(row, c).toByteArray(), expected(c)) << "row " << row << " column " << c;
+    };
+    constexpr int Count = 5000;
+    for (int r = 0; r < Count; ++r) {
+        qsizetype total = 0;
+        for (int c = 0; c < Columns; ++c)
+            total += cellOf(r, c).size();
+        rows.beginRow(total + 1);
+        rows.add(cellOf(r, 0));
+        rows.open();
+        rows.append(cellOf(r, 1));
+        rows.append('!');
+        rows.close();
+        // The third cell is never handed over: it is empty.
+        rows.endRow(r % 2 == 1);
+    }
+    ASSERT_EQ(rows.size(), Count);
+    for (int r = 0; r < Count; ++r) {
+        check(r, [&](int c) { return c == 0 ? cellOf(r, 0) : c == 1 ? cellOf(r, 1) + '!' : QByteArray(); });
+        EXPECT_EQ(rows.isUtf8(r), r % 2 == 1);
+    }
+
+    // A row stored again takes the place of the old one; the rows around it stay.
+    rows.beginRow(6);
+    rows.add("x");
+    rows.add("yy");
+    rows.add("zzz");
+    rows.endRow(true);
+    rows.replaceWithLast(10);
+    ASSERT_EQ(rows.size(), Count);
+    check(10, [](int c) { return QByteArray(c + 1, char('x' + c)); });
+    EXPECT_TRUE(rows.isUtf8(10));
+    check(11, [&](int c) { return c == 0 ? cellOf(11, 0) : c == 1 ? cellOf(11, 1) + '!' : QByteArray(); });
+
+    // Rows added by count are empty; dropping rows keeps the first ones, and moved rows keep theirs.
+    rows.resize(Count + 2);
+    check(Count + 1, [](int) { return QByteArray(); });
+    rows.resize(20);
+    ExportGridRows moved(std::move(rows));
+    ASSERT_EQ(moved.size(), 20);
+    EXPECT_EQ(moved.bytes(19, 0).toByteArray(), cellOf(19, 0));
+}
