@@ -1,7 +1,6 @@
 // Sequential scans of a 100,000-record archive of owner-sized records (3702 bytes), beside a
 // 1 MB-block read of the same file (which runs first: the scans report their ratio to it).
-#include "bench/BlockRead.h"
-#include "bench/RawRead.h"
+#include "bench/ReadFile.h"
 #include "common/ArchiveSearch.h"
 #include "common/Record.h"
 

@@ -4,7 +4,7 @@
 // the best export over the best disk run. Peak memory is the process's maximum resident size; run
 // one size alone to read it for that size:
 //   bench_export --benchmark_filter='BM_Export/100000'
-#include "bench/RawRead.h"
+#include "bench/ReadFile.h"
 #include "common/Platform.h"
 #include "common/Record.h"
 #include "common/WholeFileExport.h"

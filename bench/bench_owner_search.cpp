@@ -2,7 +2,7 @@
 // sorted and shown, beside a 1 MB-block read of the same file plus a sort of the same lines,
 // measured in the same iterations (counters reference_ms and ratio). Then find-next over the
 // 100,000 lines. The peak memory with the list shown is reported as a counter.
-#include "bench/BlockRead.h"
+#include "bench/ReadFile.h"
 #include "common/ArchiveSearch.h"
 #include "common/ui/LineList.h"
 #include "common/ui/QtPlatform.h"
