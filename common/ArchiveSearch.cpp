@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <new>
-#include <sys/mman.h>
 #include <utility>
 #include <stdexcept>
 
@@ -91,32 +90,9 @@ void SortListLines(QStringList &lines)
 
 namespace {
 
-constexpr size_t HugePage = size_t(2) << 20;
 constexpr size_t LineBlockBytes = size_t(4) << 20;
 
-size_t wholeHugePages(size_t bytes) { return (bytes + HugePage - 1) / HugePage * HugePage; }
-
 } // namespace
-
-void *MapLargeBlock(size_t bytes)
-{
-    bytes = wholeHugePages(bytes);
-    // Map a huge page more than asked, then give back the ends around the aligned part.
-    const size_t mappedBytes = bytes + HugePage;
-    void *mapping = ::mmap(nullptr, mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapping == MAP_FAILED)
-        throw std::bad_alloc();
-    const auto begin = reinterpret_cast<uintptr_t>(mapping);
-    const uintptr_t start = (begin + HugePage - 1) & ~uintptr_t(HugePage - 1);
-    if (start > begin)
-        ::munmap(mapping, start - begin);
-    if (const size_t tail = begin + mappedBytes - (start + bytes); tail > 0)
-        ::munmap(reinterpret_cast<void *>(start + bytes), tail);
-    ::madvise(reinterpret_cast<void *>(start), bytes, MADV_HUGEPAGE);  // a hint: it works without
-    return reinterpret_cast<void *>(start);
-}
-
-void UnmapLargeBlock(void *block, size_t bytes) { ::munmap(block, wholeHugePages(bytes)); }
 
 ListLines::ListLines(ListLines &&other) noexcept
     : entries_(std::exchange(other.entries_, {})), blocks_(std::exchange(other.blocks_, {})),
@@ -150,7 +126,7 @@ void ListLines::append(QStringView line, int number)
 {
     const size_t length = size_t(line.size());
     if (blocks_.empty() || blocks_.back().capacity - used_ < length) {
-        const size_t bytes = wholeHugePages(std::max(LineBlockBytes, length * sizeof(char16_t)));
+        const size_t bytes = LargeBlockBytes(std::max(LineBlockBytes, length * sizeof(char16_t)));
         blocks_.push_back({static_cast<char16_t *>(MapLargeBlock(bytes)), bytes / sizeof(char16_t)});
         used_ = 0;
     }

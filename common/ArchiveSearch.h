@@ -1,4 +1,5 @@
 #pragma once
+#include "common/LargeBlock.h"
 #include "common/Record.h"
 
 #include <QList>
@@ -49,34 +50,6 @@ private:
 bool ListLineLess(QStringView a, QStringView b);
 inline bool ListLineLess(const QString &a, const QString &b) { return ListLineLess(QStringView(a), QStringView(b)); }
 void SortListLines(QStringList &lines);
-
-// Memory mapped in whole huge pages (2 MB) and aligned to them, so that the system may back it
-// with huge pages: a list of a hundred thousand lines then costs a handful of page faults instead
-// of tens of thousands. `bytes` is rounded up to whole huge pages; throws std::bad_alloc.
-void *MapLargeBlock(size_t bytes);
-void UnmapLargeBlock(void *block, size_t bytes);
-
-// An allocator that takes large arrays from MapLargeBlock and small ones from the heap.
-template <typename T>
-struct LargeBlockAllocator {
-    using value_type = T;
-    static constexpr size_t Threshold = size_t(256) << 10;
-    LargeBlockAllocator() = default;
-    template <typename U>
-    LargeBlockAllocator(const LargeBlockAllocator<U> &) {}
-    T *allocate(size_t n)
-    {
-        return n * sizeof(T) < Threshold ? std::allocator<T>().allocate(n) : static_cast<T *>(MapLargeBlock(n * sizeof(T)));
-    }
-    void deallocate(T *p, size_t n)
-    {
-        if (n * sizeof(T) < Threshold)
-            std::allocator<T>().deallocate(p, n);
-        else
-            UnmapLargeBlock(p, n * sizeof(T));
-    }
-    friend bool operator==(const LargeBlockAllocator &, const LargeBlockAllocator &) { return true; }
-};
 
 // The lines of a list, each with the 1-based number of the record it was made from. The text is
 // kept in a few large blocks (MapLargeBlock), not in one allocation per line.

@@ -1,6 +1,6 @@
 #include "common/ui/ExportGridModel.h"
 
-#include "common/ArchiveSearch.h"
+#include "common/LargeBlock.h"
 #include "common/Cp1252.h"
 
 #include <algorithm>
