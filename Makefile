@@ -1,7 +1,7 @@
 # Set-up, build, run and test on a Debian machine.
 PACKAGES := g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
-            libqpdf-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core poppler-utils xvfb xauth
+            libqpdf-dev libxcb1-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core poppler-utils xvfb xauth
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
