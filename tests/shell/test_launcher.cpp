@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "animals/ExpCani.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -64,7 +65,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     const std::vector<QWidget *> expected{
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
-        frmTrovaClienti, frmExpClienti, frmRicontatta,
+        frmTrovaClienti, frmExpClienti, frmRicontatta, frmExpCani,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;

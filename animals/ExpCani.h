@@ -1,0 +1,11 @@
+#pragma once
+#include "common/ui/ExcelExport.h"
+
+// The animals' export: "Anagrafica_Animali.pro" in a grid, written to "Anagrafica_Animali.xls".
+class TfrmExpCani : public ExcelExportWindow {
+    Q_OBJECT
+public:
+    explicit TfrmExpCani(QWidget *owner = nullptr);
+};
+
+extern TfrmExpCani *frmExpCani;

@@ -1,0 +1,20 @@
+#pragma once
+// The fixed parts of an exported worksheet file, for tests that compare a whole file.
+#include <QByteArray>
+
+// The Office worksheet header up to the opening of the table, for the sheet `name` (Windows-1252).
+inline QByteArray ExcelPrologue(const QByteArray &name)
+{
+    return "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+           "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" xmlns=\"http://www.w3.org/TR/REC-html40\"><head>"
+           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+           "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>" +
+           name +
+           "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+           "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+           "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+           "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
+           "</head><body><table x:str>";
+}
+
+inline const QByteArray ExcelEpilogue = "</table></body></html>";
