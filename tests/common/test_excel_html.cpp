@@ -1,6 +1,7 @@
 #include "common/ExcelHtml.h"
 #include "common/Errors.h"
 #include "common/WholeFileExport.h"
+#include "tests/support/ExcelFiles.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -9,18 +10,7 @@
 
 namespace {
 
-const QByteArray Head =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head>"
-    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-    "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet><x:Name>";
-const QByteArray Options =
-    "</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
-    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
-    "</head><body><table x:str>";
-const QByteArray Tail = "</table></body></html>";
+const QByteArray Tail = ExcelEpilogue;
 
 TEST(ExcelHtml, WholeFileOfASheet)
 {
@@ -29,7 +19,7 @@ TEST(ExcelHtml, WholeFileOfASheet)
                                        {QString::fromUtf8("Importo €"), 120, true}}};
     const QByteArray file =
         ExcelHtmlBytes(sheet, {{QStringLiteral("  Rossi  "), QStringLiteral("10,00")}, {QString(), QString()}});
-    EXPECT_EQ(file, Head + "Conti &amp; fatture" + Options +
+    EXPECT_EQ(file, ExcelPrologue("Conti &amp; fatture") +
                         "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Cliente</td>"
                         "<td style=\"text-align: left; font-weight: bold;\" width=120>Importo \x80</td></tr>"
                         "<tr><td style=\"text-align: left;\">Rossi</td><td style=\"text-align: right;\">10,00</td></tr>"

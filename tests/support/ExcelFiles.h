@@ -17,4 +17,5 @@ inline QByteArray ExcelPrologue(const QByteArray &name)
            "</head><body><table x:str>";
 }
 
-inline const QByteArray ExcelEpilogue = "</table></body></html>";
+// What closes the table and the file.
+inline constexpr char ExcelEpilogue[] = "</table></body></html>";

@@ -4,6 +4,7 @@
 #include "common/Messages.h"
 #include "common/Record.h"
 #include "common/ui/Widgets.h"
+#include "tests/support/ExcelFiles.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -32,20 +33,11 @@ const QString Failure = QString::fromUtf8(
     "aperto.");
 
 // The worksheet header that every export writes before its table, for the sheet "Riepilogo prova".
-const QByteArray Prologue =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head>"
-    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-    "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>Riepilogo prova</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
-    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
-    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
-    "</head><body><table x:str>";
+const QByteArray Prologue = ExcelPrologue("Riepilogo prova");
 const QByteArray HeaderRow = "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Nominativo</td>"
                              "<td style=\"text-align: left; font-weight: bold;\" width=300>Comune</td>"
                              "<td style=\"text-align: left; font-weight: bold;\" width=120>Importo in euro</td></tr>";
-const QByteArray Epilogue = "</table></body></html>";
+const QByteArray Epilogue = ExcelEpilogue;
 
 QByteArray row(const QByteArray &name, const QByteArray &town, const QByteArray &amount)
 {
