@@ -3,12 +3,15 @@
 #include "common/Messages.h"
 #include "common/Record.h"
 #include "common/ui/Widgets.h"
+#include "dialogs/Guida.h"
 #include "tests/support/ExcelFiles.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -169,6 +172,24 @@ TEST_F(AnimalExport, UnreadableArchiveWritesNothing)
     EXPECT_FALSE(QFile::exists(sp.file("Anagrafica_Animali.xls")));
     EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
     EXPECT_TRUE(sp.callsOf("question").empty());
+}
+
+TEST_F(AnimalExport, HelpShowsItsTitleAndThreeParagraphs)
+{
+    open();
+    QString title, text;
+    sp.onModal = [&](QWidget *w) {
+        auto *help = qobject_cast<TfrmGuida *>(w);
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->parentWidget(), window.get());
+        title = help->lblTitolo->text();
+        text = help->txtGuida->toPlainText();
+    };
+    QTest::mouseClick(window->cmdGuida, Qt::LeftButton);
+    EXPECT_EQ(title, "Esportazione archivio anagrafico animali in Microsoft Excel.");
+    const QStringList paragraphs = text.split(QStringLiteral("\n\n"));
+    ASSERT_EQ(paragraphs.size(), 3) << text.toStdString();
+    EXPECT_TRUE(paragraphs[0].contains("animali"));
 }
 
 } // namespace
