@@ -7,6 +7,7 @@
 #include "dialogs/Guida.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/ShownHelp.h"
 
 #include <QDir>
 #include <QLabel>
@@ -206,18 +207,12 @@ TEST_F(OwnerExport, UnreadableArchiveKeepsTheEarlierFileAndReportsNoSuccess)
 TEST_F(OwnerExport, HelpShowsItsTitleAndThreeParagraphs)
 {
     open();
-    QString title, text;
-    sp.onModal = [&](QWidget *w) {
-        auto *help = qobject_cast<TfrmGuida *>(w);
-        ASSERT_NE(help, nullptr);
-        EXPECT_EQ(help->parentWidget(), window.get());
-        title = help->lblTitolo->text();
-        text = help->txtGuida->toPlainText();
-    };
-    QTest::mouseClick(window->cmdGuida, Qt::LeftButton);
-    EXPECT_EQ(title, "Esportazione archivio proprietari in Microsoft Excel.");
-    const QStringList paragraphs = text.split(QStringLiteral("\n\n"));
-    ASSERT_EQ(paragraphs.size(), 3) << text.toStdString();
+    const ShownHelp help = ClickForHelp(sp, window->cmdGuida);
+    ASSERT_TRUE(help.shown);
+    EXPECT_EQ(help.owner, window.get());
+    EXPECT_EQ(help.title, "Esportazione archivio proprietari in Microsoft Excel.");
+    const QStringList paragraphs = help.paragraphs();
+    ASSERT_EQ(paragraphs.size(), 3) << help.text.toStdString();
     for (const QString &p : paragraphs)
         EXPECT_FALSE(p.isEmpty());
     EXPECT_TRUE(paragraphs[0].contains("proprietari"));
