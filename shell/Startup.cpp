@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "animals/CostiCane.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -57,6 +58,7 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaClienti>(),   // 13 owner search
     Window<frmExpClienti>(),     // 14 owner export
     Window<frmRicontatta>(),     // 15 owners to recontact
+    Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmPrivacy>(),        // 77 privacy-notice document
