@@ -342,3 +342,18 @@ TEST_F(CostRegister, OpenedByTheCardOnlyForASavedAnimal)
     EXPECT_EQ(title, "Fido  -  Razza: Beagle");
     EXPECT_TRUE(QFile::exists(sp.file(CostFile)));
 }
+
+TEST_F(CostRegister, EntryPanelEnterChainAndDateCommand)
+{
+    open();
+    QTest::mouseClick(window->btnAggiungi, Qt::LeftButton);
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        visited << focused();
+    }
+    EXPECT_EQ(visited, (QStringList{"txtCausale", "txtPagatore", "txtBeneficiario", "txtImporto", "txtData"}));
+    QTest::mouseClick(window->impData, Qt::LeftButton);
+    EXPECT_EQ(window->txtData->text(), "10/12/2026");
+    EXPECT_EQ(focused(), "txtData");
+}
