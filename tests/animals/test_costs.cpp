@@ -10,6 +10,7 @@
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -356,4 +357,32 @@ TEST_F(CostRegister, EntryPanelEnterChainAndDateCommand)
     QTest::mouseClick(window->impData, Qt::LeftButton);
     EXPECT_EQ(window->txtData->text(), "10/12/2026");
     EXPECT_EQ(focused(), "txtData");
+}
+
+TEST_F(CostRegister, SaveOverAnEntryGoneFromTheFileWritesNothing)
+{
+    writeEntries({entry("02/01/2026", "Visita", "Rossi", "Ambulatorio", "10,10"),
+                  entry("03/01/2026", "Esami", "Rossi", "Laboratorio", "5,00")});
+    open();
+    select(1);
+    QTest::mouseClick(window->btnModifica, Qt::LeftButton);
+    ASSERT_EQ(window->lblPosizione->text(), "2");
+    // The file lost its second entry since (restored from an older copy).
+    writeEntries({entry("02/01/2026", "Visita", "Rossi", "Ambulatorio", "10,10")});
+    const QByteArray before = readBytes(sp.file(CostFile));
+    sp.clear();
+    QTest::mouseClick(window->btnSalva, Qt::LeftButton);
+    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_EQ(readBytes(sp.file(CostFile)), before);
+}
+
+TEST_F(CostRegister, PastedAmountKeepsOnlyDigitsAndTheComma)
+{
+    open();
+    QTest::mouseClick(window->btnAggiungi, Qt::LeftButton);
+    window->txtImporto->clear();
+    window->txtImporto->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("EUR 1.234,5 circa"));
+    window->txtImporto->paste();
+    EXPECT_EQ(window->txtImporto->text(), "1234,5");
 }
