@@ -272,3 +272,11 @@ QString FormatAmountText(const QString &t)
         s = TrimText(s) + u'0';
     return s;
 }
+
+QString AmountFormText(const QString &t)
+{
+    const std::optional<Decimal> value = Decimal::parse(t);
+    if (!value)
+        return QStringLiteral("0,00");
+    return FormatAmountText(RoundDecimals(*value, 2).toGeneralText());
+}

@@ -62,3 +62,8 @@ Decimal RoundDecimals(Decimal x, int n);
 
 // Brings an amount's text to at least two decimals: "12" -> "12,00", ",5" -> "0,50".
 QString FormatAmountText(const QString &t);
+
+// The amount form of a typed amount: its value read with the decimal comma, rounded to two
+// decimals and brought to at least two decimals ("12,5" -> "12,50", "3,456" -> "3,46").
+// An empty text or one that is not a number becomes "0,00".
+QString AmountFormText(const QString &t);

@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "animals/ExpCani.h"
+#include "animals/CostiCane.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -59,6 +60,7 @@ const StartupWindow StartupTable[] = {
     Window<frmExpClienti>(),     // 14 owner export
     Window<frmRicontatta>(),     // 15 owners to recontact
     Window<frmExpCani>(),        // 19 animal export
+    Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmPrivacy>(),        // 77 privacy-notice document

@@ -11,11 +11,17 @@
 
 namespace {
 
-int countNonDigits(const QString &s)
+// A character that the digit rule lets in: a digit, and the comma where the rules allow it.
+bool allowedChar(QChar c, bool commaToo)
+{
+    return (c >= '0' && c <= '9') || (commaToo && c == ',');
+}
+
+int countNonDigits(const QString &s, bool commaToo)
 {
     int n = 0;
     for (QChar c : s)
-        if (c < '0' || c > '9')
+        if (!allowedChar(c, commaToo))
             ++n;
     return n;
 }
@@ -66,7 +72,7 @@ public:
             if (key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right)
                 return false;
             QString t = k->text();
-            bool digit = t.size() == 1 && t[0] >= '0' && t[0] <= '9';
+            bool digit = t.size() == 1 && allowedChar(t[0], rules.commaToo);
             return !digit;  // every other key is swallowed
         }
         if (e->type() == QEvent::KeyRelease && rules.upperOnKeyRelease) {
@@ -115,10 +121,10 @@ private:
             ++back;
         QString inserted = blankControls(t.mid(front, t.size() - front - back));
         QString kept = previous.left(front) + previous.right(back);
-        if (rules.digitsOnly && countNonDigits(t) > countNonDigits(previous)) {
+        if (rules.digitsOnly && countNonDigits(t, rules.commaToo) > countNonDigits(previous, rules.commaToo)) {
             QString digits;
             for (QChar c : inserted)
-                if (c >= '0' && c <= '9')
+                if (allowedChar(c, rules.commaToo))
                     digits += c;
             inserted = digits;
         }
@@ -186,6 +192,11 @@ void DigitOnlyKeyFilter(QLineEdit *edit)
     EditRules r;
     r.digitsOnly = true;
     ApplyEditRules(edit, r);
+}
+
+void AmountKeyFilter(QLineEdit *edit, int maxLength)
+{
+    ApplyEditRules(edit, {.maxLength = maxLength, .digitsOnly = true, .commaToo = true});
 }
 
 void UpperCaseWhileTyping(QLineEdit *edit, bool trim)

@@ -20,6 +20,7 @@ struct EditRules {
     Case typing = Case::None;
     bool upperOnKeyRelease = false;  // upper-cased (not trimmed) at every key release, arrows included
     bool reapplyOnExit = false;      // the typing rule runs again when the focus leaves
+    bool commaToo = false;           // with digitsOnly: the comma passes as well (amounts)
 };
 
 // Installs the rules on an edit (a combo box's line edit too). Calling it again replaces them.
@@ -27,6 +28,8 @@ void ApplyEditRules(QLineEdit *edit, const EditRules &rules);
 
 // The digit-only rule alone: `DigitOnlyKeyFilter`.
 void DigitOnlyKeyFilter(QLineEdit *edit);
+// Digits and the comma only: `AmountKeyFilter`.
+void AmountKeyFilter(QLineEdit *edit, int maxLength = -1);
 // The upper-case rule alone: `UpperCaseWhileTyping`, trimmed unless told otherwise.
 void UpperCaseWhileTyping(QLineEdit *edit, bool trim = true);
 

@@ -67,7 +67,7 @@ public slots:
     void btnTrovaClick();
     // Selects the next line that holds the text of txtTrova, wrapping round.
     void FindNextInList();
-    void btnStampaClick();      // ListReportTemplate
+    virtual void btnStampaClick();  // ListReportTemplate
     void lstRecordsDblClick();  // the listed record, then the hand-back
     void btnChiudiClick();
 

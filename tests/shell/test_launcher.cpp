@@ -11,6 +11,7 @@
 #include "owners/TrovaClienti.h"
 #include "dialogs/AllegaCartella.h"
 #include "shell/Avvio.h"
+#include "animals/CostiCane.h"
 #include "dialogs/Calendario.h"
 #include "shell/CambiaPassword.h"
 #include "dialogs/CodFisc.h"
@@ -65,7 +66,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     const std::vector<QWidget *> expected{
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
-        frmTrovaClienti, frmExpClienti, frmRicontatta, frmExpCani,
+        frmTrovaClienti, frmExpClienti, frmRicontatta, frmExpCani, frmCostiCane,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;
