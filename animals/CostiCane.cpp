@@ -263,14 +263,13 @@ void TfrmCostiCane::btnModificaClick()
     const QString chosen = TrimText(lstRecords->line(row));
     const bool read = RunGuarded(
         [&] {
-            // The last entry whose line equals the chosen one is the one changed.
-            ScanArchive(archiveFile(), AnimalCostRecordLayout(), [&](const Record &entry, int number) {
-                if (TrimText(CostListLine(entry)) != chosen)
-                    return;
-                for (int i = Data; i <= Importo; ++i)
-                    (this->*CostEdits[i].edit)->setText(entry.text(i));
-                lblPosizione->setText(QString::number(number));
-            });
+            // The entry the selected line was made from is the one changed, if it is still as listed.
+            ListedRecordLookup(archiveFile(), AnimalCostRecordLayout(), CostListLine, chosen,
+                               lstRecords->recordNumber(row), [&](const Record &entry, int number) {
+                                   for (int i = Data; i <= Importo; ++i)
+                                       (this->*CostEdits[i].edit)->setText(entry.text(i));
+                                   lblPosizione->setText(QString::number(number));
+                               });
         },
         [this] { close(); });
     if (read)

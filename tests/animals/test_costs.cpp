@@ -215,8 +215,9 @@ TEST_F(CostRegister, AddAppendsAndASecondSaveOverwrites)
     EXPECT_EQ(stored[0].text("Causale"), "Visita");
 }
 
-TEST_F(CostRegister, ModifyLoadsTheLastEqualLineAndOverwritesIt)
+TEST_F(CostRegister, ModifyLoadsTheEntryOfTheSelectedLineAndOverwritesIt)
 {
+    // Entries 1 and 3 have equal lines: each line loads its own entry, so Save overwrites the right one.
     const Record twin = entry("02/01/2026", "Visita", "Rossi", "Ambulatorio", "10,10");
     writeEntries({twin, entry("03/01/2026", "Esami", "Rossi", "Laboratorio", "5,00"), twin});
     open();
@@ -225,12 +226,19 @@ TEST_F(CostRegister, ModifyLoadsTheLastEqualLineAndOverwritesIt)
     EXPECT_EQ(sp.callsOf("warning").size(), 1u);
     EXPECT_TRUE(window->panContainer->isVisible());
 
-    select(0);
+    select(2);
     sp.clear();
     QTest::mouseClick(window->btnModifica, Qt::LeftButton);
     EXPECT_TRUE(sp.calls.empty());
-    EXPECT_TRUE(window->panCosti->isVisible());
     EXPECT_EQ(window->lblPosizione->text(), "3");
+    window.reset();
+    open();
+
+    select(0);
+    QTest::mouseClick(window->btnModifica, Qt::LeftButton);
+    EXPECT_TRUE(sp.calls.empty());
+    EXPECT_TRUE(window->panCosti->isVisible());
+    EXPECT_EQ(window->lblPosizione->text(), "1");
     EXPECT_EQ(window->txtCausale->text(), "Visita");
     EXPECT_EQ(window->txtImporto->text(), "10,10");
     EXPECT_EQ(focused(), "txtData");
@@ -239,16 +247,16 @@ TEST_F(CostRegister, ModifyLoadsTheLastEqualLineAndOverwritesIt)
     QTest::mouseClick(window->btnSalva, Qt::LeftButton);
     const std::vector<Record> stored = readEntries(sp.file(CostFile));
     ASSERT_EQ(stored.size(), 3u);
-    EXPECT_EQ(stored[0].text("Importo"), "10,10");
-    EXPECT_EQ(stored[2].text("Importo"), "11,00");
+    EXPECT_EQ(stored[0].text("Importo"), "11,00");
+    EXPECT_EQ(stored[2].text("Importo"), "10,10");
 
     // Reopened, the list keeps file order.
     window.reset();
     open();
     const QStringList lines = window->lstRecords->lines();
     ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8("€ 11,00")));
     EXPECT_TRUE(lines[1].contains("Esami"));
-    EXPECT_TRUE(lines[2].endsWith(QString::fromUtf8("€ 11,00")));
     EXPECT_EQ(window->lblTotale->text(), Euro + "26,10");
 }
 
