@@ -2,6 +2,7 @@
 
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
+#include "animals/TrovaCani.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -59,6 +60,7 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaClienti>(),   // 13 owner search
     Window<frmExpClienti>(),     // 14 owner export
     Window<frmRicontatta>(),     // 15 owners to recontact
+    Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
     Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmCalendario>(),     // 55 date picker

@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "animals/ExpCani.h"
+#include "animals/TrovaCani.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -66,7 +67,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     const std::vector<QWidget *> expected{
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
-        frmTrovaClienti, frmExpClienti, frmRicontatta, frmExpCani, frmCostiCane,
+        frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;
