@@ -3,6 +3,7 @@
 // measured in the same iterations (counters reference_ms and ratio). Then find-next over the
 // 100,000 lines. The peak memory with the list shown is reported as a counter.
 #include "bench/ReadFile.h"
+#include "bench/SearchBench.h"
 #include "common/ArchiveSearch.h"
 #include "common/ui/LineList.h"
 #include "common/ui/QtPlatform.h"
@@ -28,16 +29,7 @@ namespace {
 
 constexpr int OwnerCount = 100000;
 
-// The Qt platform with the program folder in a temporary folder.
-class BenchPlatform : public QtPlatform {
-public:
-    QString programFolder() override { return dir.path() + '/'; }
-
-private:
-    QTemporaryDir dir;
-};
-
-BenchPlatform *benchPlatform = nullptr;
+SearchBenchPlatform *benchPlatform = nullptr;
 
 QString archivePath() { return benchPlatform->programFolder() + OwnerArchiveName; }
 
@@ -91,87 +83,28 @@ void writeArchive()
         qFatal("cannot write %s", qPrintable(archivePath()));
 }
 
-long statusKb(const char *key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    while (status >> word)
-        if (word == key) {
-            long kb = 0;
-            status >> kb;
-            return kb;
-        }
-    return -1;
-}
-
-// Sets the peak resident size back to the present one.
-void resetPeakRss()
-{
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-}
-
 // The lines that the search with no criterion lists, read once.
 const QStringList &ownerLines()
 {
-    static const QStringList lines = [] {
-        QStringList all;
-        all.reserve(OwnerCount);
-        ScanArchive(archivePath(), OwnerRecordLayout(), [&](const Record &r, int) { all.append(OwnerListLine(r)); });
-        return all;
-    }();
+    static const QStringList lines = ArchiveListLines(archivePath(), OwnerRecordLayout(), OwnerListLine, OwnerCount);
     return lines;
 }
 
-// The disk's and the order's share, in seconds: a 1 MB-block read of the whole file, then a sort
-// of the very lines the search lists.
-double referenceSeconds()
-{
-    QStringList copy = ownerLines();
-    copy.detach();
-    const auto start = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(BlockReadFile(archivePath()));
-    SortListLines(copy);
-    benchmark::DoNotOptimize(copy.constData());
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+double referenceSeconds() { return BlockReadAndSortSeconds(archivePath(), ownerLines()); }
 
-// The whole search as the user sees it: criteria typed, "Cerca", the list filled, sorted and
-// painted. Each iteration also measures the reference, outside the timed part.
+// The owner search with a name and a town typed; the goal with no criterion: a ratio of at most 1.5.
 void runSearch(benchmark::State &state, const QString &name, const QString &town)
 {
-    size_t lines = 0;
-    long peakKb = 0;
-    double searchSeconds = 0;
-    double reference = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        reference += referenceSeconds();
-        auto search = std::make_unique<TfrmTrovaClienti>();
-        search->show();
-        QCoreApplication::processEvents();
-        search->txtCliente->setText(name);
-        search->txtComuneRes->setText(town);
-        resetPeakRss();
-        const auto start = std::chrono::steady_clock::now();
-        state.ResumeTiming();
-
-        search->btnCercaClick();
-        search->lstRecords->viewport()->repaint();
-        QCoreApplication::processEvents();
-
-        state.PauseTiming();
-        searchSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        lines = size_t(search->lstRecords->count());
-        peakKb = std::max(peakKb, statusKb("VmHWM:"));
-        search.reset();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-    state.counters["lines"] = double(lines);
-    state.counters["peak_rss_MB"] = double(peakKb) / 1024.0;
-    state.counters["reference_ms"] = reference / double(state.iterations()) * 1e3;
-    state.counters["ratio"] = searchSeconds / reference;  // goal with no criterion: at most 1.5
+    RunSearchBenchmark(
+        state,
+        [&] {
+            auto search = std::make_unique<TfrmTrovaClienti>();
+            search->show();
+            search->txtCliente->setText(name);
+            search->txtComuneRes->setText(town);
+            return std::unique_ptr<SearchWindow>(std::move(search));
+        },
+        referenceSeconds);
 }
 
 void BM_OwnerSearchNoCriterion(benchmark::State &state) { runSearch(state, QString(), QString()); }
@@ -222,20 +155,4 @@ BENCHMARK(BM_BlockReadAndSort)->Unit(benchmark::kMillisecond)->UseManualTime()->
 BENCHMARK(BM_FindNextToTheLastLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindNextFoundNowhere)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    BenchPlatform platform;
-    benchPlatform = &platform;
-    installPlatform(&platform);
-    writeArchive();
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    installPlatform(nullptr);
-    return 0;
-}
+int main(int argc, char **argv) { return SearchBenchMain(argc, argv, benchPlatform, writeArchive); }
