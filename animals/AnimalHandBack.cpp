@@ -13,9 +13,6 @@
 
 namespace {
 
-// A control of the target window and the animal field it receives.
-using ControlField = std::pair<QString, QString>;
-
 // What the six certificate cards take of an animal, in the order written.
 const QList<ControlField> CertificateAnimal = {
     {"txtNomeAni", "Nome"},         {"txtSessoAni", "Sesso"},   {"txtDataNascAni", "DataNasc"},
@@ -84,9 +81,7 @@ void AnimalHandBack(const QString &tag, const Record &animal, int number)
         QWidget *target = animalTargets().find(wanted);
         if (!target)
             return;
-        for (const auto &[control, field] : row.controls)
-            if (auto *w = target->findChild<QWidget *>(control))
-                SetControlText(w, TrimText(animal.text(field)));
+        WriteFieldsToControls(target, animal, row.controls);
         if (row.card) {
             if (auto *w = target->findChild<QWidget *>(QStringLiteral("lblPosizione")))
                 SetControlText(w, QString::number(number));

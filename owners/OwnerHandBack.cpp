@@ -14,9 +14,6 @@
 
 namespace {
 
-// A control of the target window and the owner field it receives.
-using ControlField = std::pair<const char *, const char *>;
-
 // What the six certificate cards take of an owner.
 const QList<ControlField> CertificateOwner = {
     {"txtProprietario", "Cliente"}, {"txtSesso", "Sesso"},     {"txtDataNasc", "DataNasc"},
@@ -105,9 +102,7 @@ void OwnerHandBack(const QString &tag, const Record &owner, int number)
                 card->card->showRecord(owner, number);
             return;
         }
-        for (const auto &[control, field] : row.controls)
-            if (auto *w = target->findChild<QWidget *>(QLatin1String(control)))
-                SetControlText(w, owner.text(QLatin1String(field)));
+        WriteFieldsToControls(target, owner, row.controls);
         return;
     }
 }

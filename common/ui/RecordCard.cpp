@@ -84,6 +84,13 @@ void SetControlText(QWidget *w, const QString &text)
         l->setText(text);
 }
 
+void WriteFieldsToControls(QWidget *window, const Record &record, const QList<ControlField> &controls)
+{
+    for (const auto &[control, field] : controls)
+        if (auto *w = window->findChild<QWidget *>(control))
+            SetControlText(w, record.text(field));
+}
+
 qint64 NextDocumentNumber(const QString &start, int recordCount)
 {
     qint64 first = 1;

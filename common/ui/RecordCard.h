@@ -8,6 +8,7 @@
 #include <QtGlobal>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -114,3 +115,9 @@ private:
 // Text of an edit, combo box, multi-line text or label; check state of a box as "Sì"/"No" aside.
 QString ControlText(const QWidget *w);
 void SetControlText(QWidget *w, const QString &text);
+
+// A control of a window, by name, and the record field it receives.
+using ControlField = std::pair<QString, QString>;
+// Writes each field of `record` (trimmed) into the control of `window` named beside it, in order;
+// a control the window lacks is skipped.
+void WriteFieldsToControls(QWidget *window, const Record &record, const QList<ControlField> &controls);
