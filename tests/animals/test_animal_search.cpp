@@ -8,6 +8,7 @@
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -41,11 +42,6 @@ Record fullAnimal(const QString &tag)
     return r;
 }
 
-void doubleClick(ListWindow *window, int row)
-{
-    LineListView *list = window->lstRecords;
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
-}
 
 // A stand-in for the animal card: every control the tag "cani" writes, and the photo slot.
 class FakeAnimalCard : public QWidget {
@@ -102,6 +98,7 @@ TEST_F(AnimalSearch, TheTenCriteriaSearchTheirFields)
     };
     TfrmTrovaCani probe;
     EXPECT_EQ(probe.windowTitle(), " Trova animali in archivio");
+    EXPECT_EQ(probe.setup().printTitle, "Riepilogo animali in archivio");
     for (int i = 0; i < 10; ++i) {
         const Criterion &c = criteria[i];
         SCOPED_TRACE(c.edit);
@@ -186,7 +183,7 @@ TEST_F(AnimalSearch, EachOfTwoEqualLinesLoadsItsOwnAnimalIntoTheCard)
         QTest::mouseClick(search->btnCerca, Qt::LeftButton);
         ASSERT_EQ(search->lstRecords->count(), 3);
         ASSERT_EQ(search->lstRecords->line(0), search->lstRecords->line(1));
-        doubleClick(search, row);
+        DoubleClickLine(search, row);
         EXPECT_FALSE(search->isVisible());
     };
     QStringList loaded;
@@ -262,7 +259,7 @@ TEST_F(AnimalSearch, EachTagWritesItsOwnControlsAndNothingElse)
         auto *search = qobject_cast<TfrmTrovaCani *>(w);
         QTest::mouseClick(search->btnCerca, Qt::LeftButton);
         ASSERT_EQ(search->lstRecords->count(), 1);
-        doubleClick(search, 0);
+        DoubleClickLine(search, 0);
         EXPECT_FALSE(search->isVisible());
     };
     OpenAnimalSearch(&owner, "scadenzario");

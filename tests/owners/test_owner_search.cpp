@@ -12,6 +12,7 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -53,11 +54,6 @@ Record fullOwner(const QString &tag, const QString &flag = QStringLiteral("No"))
 }
 
 
-void doubleClick(ListWindow *window, int row)
-{
-    LineListView *list = window->lstRecords;
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
-}
 
 // The owner card as the hand-backs find it, over its own program folder.
 class OwnerWindows : public ::testing::Test {
@@ -222,7 +218,7 @@ TEST_F(OwnerWindows, TrovaOnTheCardLoadsTheOwnerOfTheClickedLine)
         ASSERT_EQ(search->lstRecords->line(1), OwnerListLine(first));
         if (meanwhile)
             meanwhile(search);
-        doubleClick(search, row);
+        DoubleClickLine(search, row);
         EXPECT_FALSE(search->isVisible());
     };
 
@@ -372,7 +368,7 @@ TEST_F(OwnerWindows, AnUnknownTagClosesTheSearchAndWritesNothing)
     search.lblMemory->setText("consenso_privacy");
     search.show();
     QTest::mouseClick(search.btnCerca, Qt::LeftButton);
-    doubleClick(&search, 0);
+    DoubleClickLine(&search, 0);
     EXPECT_FALSE(search.isVisible());
     EXPECT_EQ(cardState(), before);
     EXPECT_TRUE(sp.calls.empty());
@@ -439,7 +435,7 @@ TEST_F(OwnerWindows, RecontactListShowsTheFlaggedOwnersAndLoadsTheOneListed)
         EXPECT_EQ(list->focusWidget()->objectName(), "txtTrova");
         EXPECT_EQ(list->lstRecords->lines(), (QStringList{RecontactListLine(flaggedB), RecontactListLine(first)}));
         EXPECT_EQ(list->lstRecords->selectedRow(), -1);
-        doubleClick(list, 1);
+        DoubleClickLine(list, 1);
     };
     QTest::mouseClick(card->cmdRicontatta, Qt::LeftButton);
 
