@@ -7,13 +7,10 @@
 #include "common/Rtf.h"
 #include "common/Text.h"
 #include "common/ui/ActionPanel.h"
-#include "common/ui/Look.h"
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
 
 #include <QLabel>
-#include <QPushButton>
-#include <QShowEvent>
 
 TfrmCreaRTF *frmCreaRTF = nullptr;
 
@@ -126,53 +123,32 @@ WholeFileExportResult WriteAnimalRtf(const QWidget *card)
         RtfExportMessage());
 }
 
-TfrmCreaRTF::TfrmCreaRTF(QWidget *parent) : QDialog(parent)
+TfrmCreaRTF::TfrmCreaRTF(QWidget *parent)
+    : ActionDialog(
+          parent, QStringLiteral("frmCreaRTF"), QStringLiteral(" Esporta scheda corrente in RTF"),
+          QSize(WindowWidth, WindowHeight),
+          {
+              .headingPicture = &AnimalPictures::RtfHeading,
+              .heading = QStringLiteral("Esporta scheda in formato RTF"),
+              .explanation = QString::fromUtf8("Fare clic sul pulsante in calce per esportare la scheda in un "
+                                               "documento RTF."),
+              .actionPicture = &AnimalPictures::EditDocument,
+              .actionText = QString::fromUtf8("Il testo del documento potrà quindi essere personalizzato prima di "
+                                              "procedere alla stampa su carta."),
+              .actionButton = QStringLiteral("Esporta e stampa"),
+          })
 {
-    setObjectName(QStringLiteral("frmCreaRTF"));
-    setWindowTitle(QStringLiteral(" Esporta scheda corrente in RTF"));
-    MakeFixedWindow(this, WindowWidth, WindowHeight);
-    setStyleSheet(QStringLiteral("QDialog#frmCreaRTF { background: %1; }").arg(Look::Css(Look::CardPanel)));
-
-    const ActionPanelButtons buttons = MakeActionPanel(
-        this, QSize(WindowWidth, WindowHeight),
-        {
-            .headingPicture = &AnimalPictures::RtfHeading,
-            .heading = QStringLiteral("Esporta scheda in formato RTF"),
-            .explanation = QString::fromUtf8("Fare clic sul pulsante in calce per esportare la scheda in un "
-                                             "documento RTF."),
-            .actionPicture = &AnimalPictures::EditDocument,
-            .actionText = QString::fromUtf8("Il testo del documento potrà quindi essere personalizzato prima di "
-                                            "procedere alla stampa su carta."),
-            .actionButton = QStringLiteral("Esporta e stampa"),
-        });
-    btnAnnulla = buttons.cancel;
-    btnStampa = buttons.action;
-
     lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
     lblMemory->setTextFormat(Qt::PlainText);
     lblMemory->hide();
-
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCreaRTF::btnAnnullaClick);
-    connect(btnStampa, &QPushButton::clicked, this, &TfrmCreaRTF::btnStampaClick);
 }
-
-void TfrmCreaRTF::setCard(QWidget *card) { card_ = card; }
-
-void TfrmCreaRTF::showEvent(QShowEvent *e)
-{
-    QDialog::showEvent(e);
-    if (!e->spontaneous())
-        CenterWindow(this, parentWidget());
-}
-
-void TfrmCreaRTF::btnAnnullaClick() { reject(); }
 
 void TfrmCreaRTF::btnStampaClick()
 {
     // Any other tag: the command does nothing and the window stays open.
     if (TrimText(lblMemory->text()) != ContextTag)
         return;
-    WriteAnimalRtf(card_);
+    WriteAnimalRtf(source());
     // The window closes whatever the user answered and whether or not the writing failed.
     accept();
 }
@@ -180,7 +156,7 @@ void TfrmCreaRTF::btnStampaClick()
 void OpenAnimalRtf(QWidget *card)
 {
     OpenModal<TfrmCreaRTF>(card, [card](TfrmCreaRTF &w) {
-        w.setCard(card);
+        w.setSource(card);
         w.lblMemory->setText(ContextTag);
     });
 }

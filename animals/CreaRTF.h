@@ -1,36 +1,23 @@
 #pragma once
 #include "common/WholeFileExport.h"
+#include "common/ui/ActionPanel.h"
 
-#include <QDialog>
 #include <QString>
 
 class QLabel;
-class QPushButton;
 
 // The window that writes the animal on the card as the document "Scheda_Animale.rtf" in the
 // program folder, for the user to edit and print with a word processor. It acts only when its
 // context tag `lblMemory` holds "cani".
-class TfrmCreaRTF : public QDialog {
+class TfrmCreaRTF : public ActionDialog {
     Q_OBJECT
 public:
     explicit TfrmCreaRTF(QWidget *parent = nullptr);
 
-    // The card whose values are written; set by the opener before the window is shown.
-    void setCard(QWidget *card);
-
     QLabel *lblMemory;
-    QPushButton *btnAnnulla;
-    QPushButton *btnStampa;
 
 public slots:
-    void btnAnnullaClick();
-    void btnStampaClick();
-
-protected:
-    void showEvent(QShowEvent *e) override; // FormShow
-
-private:
-    QWidget *card_ = nullptr;
+    void btnStampaClick() override;
 };
 
 extern TfrmCreaRTF *frmCreaRTF;

@@ -9,13 +9,11 @@
 #include "common/report/ReportTemplate.h"
 #include "common/ui/ActionPanel.h"
 #include "common/ui/CommandPictures.h"
-#include "common/ui/Look.h"
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ReportOutput.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QShowEvent>
 
 TfrmStampaCane *frmStampaCane = nullptr;
@@ -136,52 +134,37 @@ public:
 
 } // namespace
 
-TfrmStampaCane::TfrmStampaCane(QWidget *parent) : QDialog(parent)
+TfrmStampaCane::TfrmStampaCane(QWidget *parent)
+    : ActionDialog(
+          parent, QStringLiteral("frmStampaCane"), QStringLiteral(" Stampa scheda"), QSize(WindowWidth, WindowHeight),
+          {
+              .headingPicture = &AnimalPictures::PrintoutHeading,
+              .heading = QStringLiteral("Stampa scheda"),
+              .explanation = QString::fromUtf8("Questa operazione provvederà a stampare la scheda corrente su carta "
+                                               "con i dati immessi dall'utente."),
+              .actionPicture = [](QSize size) { return CommandPicture(QStringLiteral("Stampa"), size); },
+              .actionText = QString::fromUtf8("Premere il pulsante Stampa per dare avvio alla stampa oppure "
+                                              "premere Annulla per annullare l'operazione."),
+              .actionButton = QStringLiteral("Stampa"),
+          })
 {
-    setObjectName(QStringLiteral("frmStampaCane"));
-    setWindowTitle(QStringLiteral(" Stampa scheda"));
     ApplyFormatSettings();
-    MakeFixedWindow(this, WindowWidth, WindowHeight);
-    setStyleSheet(QStringLiteral("QDialog#frmStampaCane { background: %1; }").arg(Look::Css(Look::CardPanel)));
-
-    const ActionPanelButtons buttons = MakeActionPanel(
-        this, QSize(WindowWidth, WindowHeight),
-        {
-            .headingPicture = &AnimalPictures::PrintoutHeading,
-            .heading = QStringLiteral("Stampa scheda"),
-            .explanation = QString::fromUtf8("Questa operazione provvederà a stampare la scheda corrente su carta "
-                                             "con i dati immessi dall'utente."),
-            .actionPicture = [](QSize size) { return CommandPicture(QStringLiteral("Stampa"), size); },
-            .actionText = QString::fromUtf8("Premere il pulsante Stampa per dare avvio alla stampa oppure premere "
-                                            "Annulla per annullare l'operazione."),
-            .actionButton = QStringLiteral("Stampa"),
-        });
-    btnAnnulla = buttons.cancel;
-    btnStampa = buttons.action;
-
     imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
     imgLogo->hide();
     imgTemp = MakeNamed<QLabel>(this, QStringLiteral("imgTemp"));
     imgTemp->hide();
-
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmStampaCane::btnAnnullaClick);
-    connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaCane::btnStampaClick);
 }
-
-void TfrmStampaCane::setCard(QWidget *card) { card_ = card; }
 
 void TfrmStampaCane::showEvent(QShowEvent *e)
 {
-    QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    CenterWindow(this, parentWidget());
-    takePhoto();
+    ActionDialog::showEvent(e);
+    if (!e->spontaneous())
+        takePhoto();
 }
 
 void TfrmStampaCane::takePhoto()
 {
-    const QPixmap photo = AnimalPictures::CardPhoto(card_);
+    const QPixmap photo = AnimalPictures::CardPhoto(source());
     if (!photo.isNull()) {
         imgLogo->setPixmap(photo);
         return;
@@ -198,15 +181,13 @@ PreparedReport TfrmStampaCane::PrepareReport() const
     report.find<ReportPicture>(QStringLiteral("imgLogo")).picture = imgLogo->pixmap().toImage();
     for (const char *edit : PrintedEdits) {
         const QString name = QString::fromLatin1(edit);
-        report.find<ReportText>(name).setText(NamedControlText(card_, name));
+        report.find<ReportText>(name).setText(NamedControlText(source(), name));
     }
     report.find<ReportText>(QStringLiteral("txtCalce"))
         .setText(QStringLiteral("Stampa eseguita in data ") + FormatDate(Today()) + QStringLiteral(" alle ore ") +
                  FormatTime(TimeOfDay()));
     return report.prepare();
 }
-
-void TfrmStampaCane::btnAnnullaClick() { reject(); }
 
 void TfrmStampaCane::btnStampaClick()
 {
@@ -220,5 +201,5 @@ void TfrmStampaCane::btnStampaClick()
 
 void OpenAnimalPrintout(QWidget *card)
 {
-    OpenModal<TfrmStampaCane>(card, [card](TfrmStampaCane &w) { w.setCard(card); });
+    OpenModal<TfrmStampaCane>(card, [card](TfrmStampaCane &w) { w.setSource(card); });
 }

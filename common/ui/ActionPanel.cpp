@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -30,11 +31,18 @@ QLabel *makeText(QWidget *parent, const QString &name, const QString &text, cons
 
 } // namespace
 
-ActionPanelButtons MakeActionPanel(QWidget *window, QSize clientSize, const ActionPanelSetup &setup)
+ActionDialog::ActionDialog(QWidget *parent, const QString &name, const QString &caption, QSize clientSize,
+                           const ActionPanelSetup &setup)
+    : QDialog(parent)
 {
+    setObjectName(name);
+    setWindowTitle(caption);
+    MakeFixedWindow(this, clientSize.width(), clientSize.height());
+    setStyleSheet(QStringLiteral("QDialog#%1 { background: %2; }").arg(name, Look::Css(Look::CardPanel)));
+
     const int panelWidth = clientSize.width() - 2 * Margin;
     const int buttonsTop = clientSize.height() - Margin - ButtonHeight;
-    QFrame *panel = MakeRoundedPanel(window, QStringLiteral("panBianco"), Qt::white);
+    QFrame *panel = MakeRoundedPanel(this, QStringLiteral("panBianco"), Qt::white);
     panel->setGeometry(Margin, Margin, panelWidth, buttonsTop - 2 * Margin);
 
     const int textLeft = Inner + PictureSide + Inner;
@@ -58,11 +66,21 @@ ActionPanelButtons MakeActionPanel(QWidget *window, QSize clientSize, const Acti
              QRect(textLeft, actionTop, textWidth, panel->height() - actionTop - Inner), Look::TahomaPixels(12),
              Qt::black);
 
-    auto *action = MakeNamed<QPushButton>(window, QStringLiteral("btnStampa"), setup.actionButton);
-    action->setGeometry(clientSize.width() - Margin - ButtonWidth, buttonsTop, ButtonWidth, ButtonHeight);
-    auto *cancel = MakeNamed<QPushButton>(window, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    cancel->setGeometry(action->x() - 8 - ButtonWidth, buttonsTop, ButtonWidth, ButtonHeight);
-    MakeEnterButtons({cancel, action});
-    QWidget::setTabOrder(cancel, action);
-    return {cancel, action};
+    btnStampa = MakeNamed<QPushButton>(this, QStringLiteral("btnStampa"), setup.actionButton);
+    btnStampa->setGeometry(clientSize.width() - Margin - ButtonWidth, buttonsTop, ButtonWidth, ButtonHeight);
+    btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
+    btnAnnulla->setGeometry(btnStampa->x() - 8 - ButtonWidth, buttonsTop, ButtonWidth, ButtonHeight);
+    MakeEnterButtons({btnAnnulla, btnStampa});
+    setTabOrder(btnAnnulla, btnStampa);
+    connect(btnAnnulla, &QPushButton::clicked, this, &ActionDialog::btnAnnullaClick);
+    connect(btnStampa, &QPushButton::clicked, this, &ActionDialog::btnStampaClick);
+}
+
+void ActionDialog::btnAnnullaClick() { reject(); }
+
+void ActionDialog::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (!e->spontaneous())
+        CenterWindow(this, parentWidget());
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "common/ui/CardPanel.h"
 
+#include <QDialog>
 #include <QString>
 
 class QPushButton;
@@ -18,11 +19,29 @@ struct ActionPanelSetup {
     QString actionButton;          // the command's button, named btnStampa
 };
 
-struct ActionPanelButtons {
-    QPushButton *cancel;  // btnAnnulla
-    QPushButton *action;  // btnStampa
-};
+// A fixed dialog with that face, which runs its command for the window that opened it (its
+// source, a card whose controls it reads): centred on the source when shown, closed by "Annulla".
+// The pictures are drawn when the window is first shown.
+class ActionDialog : public QDialog {
+    Q_OBJECT
+public:
+    ActionDialog(QWidget *parent, const QString &name, const QString &caption, QSize clientSize,
+                 const ActionPanelSetup &setup);
 
-// Builds the panel and the buttons into a fixed window of the given client size; the pictures are
-// drawn when the window is first shown.
-ActionPanelButtons MakeActionPanel(QWidget *window, QSize clientSize, const ActionPanelSetup &setup);
+    // The window the command reads; set by the opener before the dialog is shown.
+    void setSource(QWidget *source) { source_ = source; }
+    QWidget *source() const { return source_; }
+
+    QPushButton *btnAnnulla;
+    QPushButton *btnStampa;
+
+public slots:
+    void btnAnnullaClick();
+    virtual void btnStampaClick() = 0;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    QWidget *source_ = nullptr;
+};

@@ -306,7 +306,7 @@ protected:
     std::unique_ptr<TfrmStampaCane> shownPrintout()
     {
         auto w = std::make_unique<TfrmStampaCane>(&card);
-        w->setCard(&card);
+        w->setSource(&card);
         w->show();
         return w;
     }
