@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "animals/Cani.h"
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
 #include "common/ui/Widgets.h"
@@ -67,7 +68,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     const std::vector<QWidget *> expected{
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
-        frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
+        frmTrovaClienti, frmExpClienti, frmRicontatta, frmCani, frmTrovaCani, frmExpCani, frmCostiCane,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;
