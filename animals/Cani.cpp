@@ -194,20 +194,22 @@ void TfrmCani::buildLayout()
     // The fields: the head, then the three sections with edits; the fourth is entered at its button.
     using C = EditRules::Case;
     const Qt::Alignment centred = Qt::AlignCenter;
-    const int half = (PhotoLeft - 3 * 12) / 2;        // two columns beside the photo
-    const int wide = (InnerWidth - 3 * 12) / 2;       // two columns across the section
-    const int x2 = 12 + half + 12, w2 = 12 + wide + 12;
-    const int full = InnerWidth - 24;
+    // A caption may run 40 pixels past its edit: the last edit of a row leaves that room.
+    const int half = (PhotoLeft - 64) / 2;  // two columns beside the photo
+    const int x2 = 12 + half + 12;
+    const int wide = 450;                    // two columns across the section
+    const int w2 = InnerWidth - 40 - wide;
+    const int full = InnerWidth - 52;
     FieldTable(
         HeadGrid,
         {
             {head,
              {
-                 {&txtNome, "Nome", "Nome:", 12, 0, 300},
-                 {&txtSesso, "Sesso", "Sesso:", 320, 0, 60, {.typing = C::UpperTrim}, nullptr, centred},
-                 {&txtDataNasc, "DataNasc", "Data nascita:", 388, 0, 140, {.typing = C::UpperTrim}},
-                 {&txtGruppo, "Gruppo", "Specie:", 536, 0, 212},
-                 {&txtRazza, "Razza", "Razza:", 756, 0, 212},
+                 {&txtNome, "Nome", "Nome:", 12, 0, 290},
+                 {&txtSesso, "Sesso", "Sesso:", 310, 0, 60, {.typing = C::UpperTrim}, nullptr, centred},
+                 {&txtDataNasc, "DataNasc", "Data nascita:", 378, 0, 130, {.typing = C::UpperTrim}},
+                 {&txtGruppo, "Gruppo", "Specie:", 516, 0, 210},
+                 {&txtRazza, "Razza", "Razza:", 734, 0, 206},
              }},
             {panPsicosomatica,
              {
@@ -240,7 +242,7 @@ void TfrmCani::buildLayout()
                  {&txtComuneRes, "ComuneRes", "Comune di residenza:", 716, 0, 222},
                  {&txtInizioProp, "InizioProp", "Data inizio proprietà:", 12, 1, 150},
                  {&txtAllevatore, "Allevatore", "Allevatore:", 170, 1, 394},
-                 {&txtPassaggi, "Passaggi", "Passaggi di proprietà:", 572, 1, 394},
+                 {&txtPassaggi, "Passaggi", "Passaggi di proprietà:", 572, 1, 368},
                  {&txtPadre, "Padre", "Padre:", 12, 2, wide},
                  {&txtNonniPat, "NonniPat", "Nonni paterni:", 12, 3, wide},
                  {&txtBisnonniPat, "BisnonniPat", "Bisnonni paterni:", 12, 4, wide},
@@ -492,6 +494,7 @@ void TfrmCani::FormCreate()
     });
 
     navigator_->attach(card);
+    showPlaceholder(PhotoSource::Missing);
     RegisterAttachmentTarget(QStringLiteral("cani"), [] { return AttachmentLabelsOf(frmCani); });
     RegisterOwnerTarget(QStringLiteral("cani"), []() -> QWidget * { return frmCani; });
     RegisterAnimalTarget(QStringLiteral("cani"), []() -> QWidget * { return frmCani; });
