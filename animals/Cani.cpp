@@ -4,8 +4,11 @@
 #include "animals/AnimalHelp.h"
 #include "animals/AnimalRecord.h"
 #include "animals/CostiCane.h"
+#include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
+#include "animals/StampaCane.h"
 #include "animals/TrovaCani.h"
+#include "animals/Zoom.h"
 #include "common/Dates.h"
 #include "common/Errors.h"
 #include "common/Files.h"
@@ -565,8 +568,8 @@ void TfrmCani::cmdTrovaClick() { OpenAnimalSearch(this, QStringLiteral("cani"));
 
 void TfrmCani::cmdFileClick() { OpenAttachFiles(this, QStringLiteral("cani"), AttachmentLabelsOf(this)); }
 
-void TfrmCani::cmdAnteprimaClick() {}
-void TfrmCani::cmdStampaClick() {}
+void TfrmCani::cmdAnteprimaClick() { OpenAnimalRtf(this); }
+void TfrmCani::cmdStampaClick() { OpenAnimalPrintout(this); }
 
 void TfrmCani::cmdEsportaClick() { OpenModal<TfrmExpCani>(this); }
 
@@ -686,7 +689,7 @@ void TfrmCani::btnSalvaFotoClick()
 
 void TfrmCani::btnCancFotoClick() { showPlaceholder(PhotoSource::Changed); }
 
-void TfrmCani::btnZoomFotoClick() {}
+void TfrmCani::btnZoomFotoClick() { OpenPhotoZoom(this); }
 
 // --- documents and costs ---
 

@@ -1,7 +1,10 @@
 #include "shell/Startup.h"
 
 #include "animals/Cani.h"
+#include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
+#include "animals/StampaCane.h"
+#include "animals/Zoom.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
 #include "owners/Carta.h"
@@ -62,8 +65,11 @@ const StartupWindow StartupTable[] = {
     Window<frmExpClienti>(),     // 14 owner export
     Window<frmRicontatta>(),     // 15 owners to recontact
     Window<frmCani>(),           // 16 animal card
+    Window<frmZoom>(),           // 17 photo zoom
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
+    Window<frmStampaCane>(),     // 20 animal printout
+    Window<frmCreaRTF>(),        // 21 animal RTF document
     Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering

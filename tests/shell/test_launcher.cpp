@@ -1,7 +1,10 @@
 #include "ShellFixture.h"
 
 #include "animals/Cani.h"
+#include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
+#include "animals/StampaCane.h"
+#include "animals/Zoom.h"
 #include "animals/TrovaCani.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
@@ -68,7 +71,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     const std::vector<QWidget *> expected{
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
-        frmTrovaClienti, frmExpClienti, frmRicontatta, frmCani, frmTrovaCani, frmExpCani, frmCostiCane,
+        frmTrovaClienti, frmExpClienti, frmRicontatta, frmCani, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
+        frmCreaRTF, frmCostiCane,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;

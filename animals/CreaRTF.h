@@ -1,0 +1,50 @@
+#pragma once
+#include "common/WholeFileExport.h"
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+// The window that writes the animal on the card as the document "Scheda_Animale.rtf" in the
+// program folder, for the user to edit and print with a word processor. It acts only when its
+// context tag `lblMemory` holds "cani".
+class TfrmCreaRTF : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmCreaRTF(QWidget *parent = nullptr);
+
+    // The card whose values are written; set by the opener before the window is shown.
+    void setCard(QWidget *card);
+
+    QLabel *lblMemory;
+    QPushButton *btnAnnulla;
+    QPushButton *btnStampa;
+
+public slots:
+    void btnAnnullaClick();
+    void btnStampaClick();
+
+protected:
+    void showEvent(QShowEvent *e) override; // FormShow
+
+private:
+    QWidget *card_ = nullptr;
+};
+
+extern TfrmCreaRTF *frmCreaRTF;
+
+// The file the document is written to, in the program folder.
+QString AnimalRtfFileName();
+
+// The document of the card's 54 edits, read by name, before its conversion to Windows-1252: one
+// line, each value trimmed and escaped. A missing edit gives an empty value.
+QString AnimalRtfText(const QWidget *card);
+
+// Asks, writes the document whole (a failure leaves an earlier document whole and shows the
+// message), then offers to open it.
+WholeFileExportResult WriteAnimalRtf(const QWidget *card);
+
+// Opens the RTF window for the card with the tag "cani", modally, and destroys it when it closes.
+void OpenAnimalRtf(QWidget *card);

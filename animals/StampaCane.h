@@ -1,0 +1,46 @@
+#pragma once
+#include "common/report/PreparedReport.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The animal's printout: one A4 page with the animal's name, its photo and 23 of its values, taken
+// from the card's edits as they stand, saved or not. It reads the card's controls by name: the
+// edits `txtNome`, `txtSesso`, ... and the picture of the label `imgFoto`.
+class TfrmStampaCane : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmStampaCane(QWidget *parent = nullptr);
+
+    // The card whose values are printed; set by the opener before the window is shown.
+    void setCard(QWidget *card);
+
+    // Receives the card's photo when the window is shown, or the fallback picture of imgTemp.
+    QLabel *imgLogo;
+    QLabel *imgTemp;
+    QPushButton *btnAnnulla;
+    QPushButton *btnStampa;
+
+    // The page as it would print now: the card's values trimmed, the photo held by imgLogo and the
+    // footer with today's date and the time.
+    PreparedReport PrepareReport() const;
+
+public slots:
+    void btnAnnullaClick();
+    void btnStampaClick();
+
+protected:
+    void showEvent(QShowEvent *e) override; // FormShow
+
+private:
+    // Takes the card's photo into imgLogo, or the fallback picture when the card has none.
+    void takePhoto();
+    QWidget *card_ = nullptr;
+};
+
+extern TfrmStampaCane *frmStampaCane;
+
+// Opens the printout window for the card, modally, and destroys it when it closes.
+void OpenAnimalPrintout(QWidget *card);
