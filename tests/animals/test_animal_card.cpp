@@ -653,6 +653,34 @@ TEST_F(AnimalCard, TheAnimalSearchLoadsTheChosenAnimalWithItsPhoto)
     EXPECT_EQ(visibleSection(), "panSanitaria");
 }
 
+TEST_F(AnimalCard, PrintRtfAndZoomOpenTheirWindowsOverTheCard)
+{
+    const struct {
+        ClickLabel *command;
+        const char *window;
+    } cases[] = {
+        {card->cmdStampa, "TfrmStampaCane"},
+        {card->cmdAnteprima, "TfrmCreaRTF"},
+        {card->btnZoomFoto, "TfrmZoom"},
+        {card->cmdEsporta, "TfrmExpCani"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.window);
+        QString shown, tag;
+        sp.onModal = [&](QWidget *w) {
+            shown = QString::fromLatin1(w->metaObject()->className());
+            EXPECT_EQ(w->parentWidget(), card.get());
+            if (auto *memory = w->findChild<QLabel *>("lblMemory"))
+                tag = memory->text();
+        };
+        click(c.command);
+        EXPECT_EQ(shown, c.window);
+        if (shown == "TfrmCreaRTF") {
+            EXPECT_EQ(tag, "cani");
+        }
+    }
+}
+
 // --- the window ---
 
 TEST_F(AnimalCard, HelpHasTheTitleAndFourteenParagraphs)
