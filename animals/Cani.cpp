@@ -239,10 +239,10 @@ void TfrmCani::buildLayout()
              }},
             {panAlbero,
              {
-                 {&txtProprietario, "Proprietario", "Proprietario attuale:", 12, 0, 290},
-                 {&txtRecapito, "Recapito", "Telefono preferenziale:", 310, 0, 190},
-                 {&txtCodFisc, "CodFisc", "Codice fiscale:", 508, 0, 170, {.typing = C::UpperTrim}},
-                 {&txtComuneRes, "ComuneRes", "Comune di residenza:", 716, 0, 222},
+                 {&txtProprietario, "Proprietario", "Proprietario attuale:", 12, 0, 250},
+                 {&txtRecapito, "Recapito", "Telefono preferenziale:", 270, 0, 170},
+                 {&txtCodFisc, "CodFisc", "Codice fiscale:", 448, 0, 220, {.typing = C::UpperTrim}},
+                 {&txtComuneRes, "ComuneRes", "Comune di residenza:", 704, 0, 222},
                  {&txtInizioProp, "InizioProp", "Data inizio proprietà:", 12, 1, 150},
                  {&txtAllevatore, "Allevatore", "Allevatore:", 170, 1, 394},
                  {&txtPassaggi, "Passaggi", "Passaggi di proprietà:", 572, 1, 368},
@@ -292,10 +292,10 @@ void TfrmCani::buildLayout()
                         {
                             {&btnCodFisc, "btnCodFisc", "Controlla il codice fiscale.",
                              std::bind_front(&TfrmCani::btnCodFiscClick, this),
-                             [](QSize size) { return CheckPicture(size); }, QRect(682, smallTop, Small, Small)},
+                             [](QSize size) { return CheckPicture(size); }, QRect(672, smallTop, Small, Small)},
                             {&btnCarta, "btnCarta", "Importa i dati dall'archivio anagrafico dei proprietari.",
                              std::bind_front(&TfrmCani::btnCartaClick, this), ImportPicture,
-                             QRect(942, smallTop, Small, Small)},
+                             QRect(930, smallTop, Small, Small)},
                         },
                         status);
 
@@ -416,7 +416,7 @@ void TfrmCani::buildSections(QFrame *panel, StatusLine *status)
             {&btnSalvaFoto, "btnSalvaFoto", "Salva la foto su disco.", std::bind_front(&TfrmCani::btnSalvaFotoClick, this),
              word("Salva foto"), photoCommand(1)},
             {&btnCancFoto, "btnCancFoto", "Cancella la foto.", std::bind_front(&TfrmCani::btnCancFotoClick, this),
-             word("Cancella"), photoCommand(2)},
+             word("Cancella foto"), photoCommand(2)},
             {&btnZoomFoto, "btnZoomFoto", "Visualizza la foto nelle sue dimensioni reali.",
              std::bind_front(&TfrmCani::btnZoomFotoClick, this), word("Zoom"), photoCommand(3)},
         },

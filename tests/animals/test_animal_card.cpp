@@ -381,6 +381,22 @@ TEST_F(AnimalCard, EnterWalksTheHeadIntoTheSectionShownAndItsLastEditBackToTheNa
     EXPECT_EQ(sp.messages(), QStringList{FolderRefused});
 }
 
+TEST_F(AnimalCard, TabGoesFromTheHeadThroughTheEnabledSectionButtonsIntoTheSectionShown)
+{
+    card->btnSanitariaClick();
+    card->txtRazza->setFocus();
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << focused();
+    }
+    EXPECT_EQ(order, (QStringList{"btnPsicosomatica", "btnAlbero", "btnDocumenti", "txtVaccinazioni",
+                                  "txtSverminazioni"}));
+    card->btnDocumentiClick();
+    QTest::keyClick(card->btnCartella, Qt::Key_Tab);
+    EXPECT_EQ(focused(), "btnCosti");
+}
+
 TEST_F(AnimalCard, TheFocusedEditTurnsYellowAndTheOthersRestInAliceBlue)
 {
     const auto fill = [](QLineEdit *e) { return e->grab().toImage().pixelColor(e->width() - 4, e->height() / 2); };
