@@ -514,6 +514,14 @@ TEST_F(AnimalCard, SaveAsAddsTheExtensionAndAFailureKeepsThePicture)
     EXPECT_EQ(sp.callsOf("save").front().text, "Selezionare la cartella in cui si desidera salvare il file Jpeg.");
     EXPECT_TRUE(isJpeg(readBytes(sp.file("copia.jpg"))));
     EXPECT_TRUE(sp.messages().isEmpty());
+    // The name completed with its extension names a file already there: it is replaced only on Yes.
+    sp.clear();
+    writeBytes(sp.file("copia.jpg"), "earlier");
+    sp.fileNames = {sp.file("copia")};
+    sp.yesNoAnswers = {false};
+    click(card->btnSalvaFoto);
+    EXPECT_EQ(sp.callsOf("question").size(), 1u);
+    EXPECT_EQ(readBytes(sp.file("copia.jpg")), QByteArray("earlier"));
 
     // A folder that does not exist, and a name whose extension names no picture format.
     for (const QString &target : {sp.file("manca/foto.jpg"), sp.file("foto.xyz")}) {
