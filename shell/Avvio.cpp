@@ -5,6 +5,7 @@
 #include "common/OpenURL.h"
 #include "common/Platform.h"
 #include "common/ui/Widgets.h"
+#include "animals/Cani.h"
 #include "owners/Clienti.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
@@ -136,7 +137,11 @@ void TfrmAvvio::imgProprietariClick()
     frmClienti->show();
     hide();
 }
-void TfrmAvvio::imgAnimaliClick() {}
+void TfrmAvvio::imgAnimaliClick()
+{
+    frmCani->show();
+    hide();
+}
 void TfrmAvvio::imgCertificatiClick() {}
 void TfrmAvvio::imgAppuntamentiClick() {}
 void TfrmAvvio::imgTariffarioClick() {}

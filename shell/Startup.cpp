@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "animals/Cani.h"
 #include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
 #include "animals/StampaCane.h"
@@ -63,6 +64,7 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaClienti>(),   // 13 owner search
     Window<frmExpClienti>(),     // 14 owner export
     Window<frmRicontatta>(),     // 15 owners to recontact
+    Window<frmCani>(),           // 16 animal card
     Window<frmZoom>(),           // 17 photo zoom
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export

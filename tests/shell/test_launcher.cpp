@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "animals/Cani.h"
 #include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
 #include "animals/StampaCane.h"
@@ -70,7 +71,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     const std::vector<QWidget *> expected{
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
-        frmTrovaClienti, frmExpClienti, frmRicontatta, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
+        frmTrovaClienti, frmExpClienti, frmRicontatta, frmCani, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
         frmCreaRTF, frmCostiCane,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
