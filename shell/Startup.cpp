@@ -3,6 +3,8 @@
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Sanitario.h"
+#include "certificates/MenuCertificati.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -63,6 +65,8 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmMenuCertificati>(),       // 53 certificates menu
+    Window<frmCertificato_Sanitario>(), // 54 health certificate card
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmPrivacy>(),        // 77 privacy-notice document

@@ -2,6 +2,8 @@
 
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Sanitario.h"
+#include "certificates/MenuCertificati.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -68,6 +70,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
+        frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;
