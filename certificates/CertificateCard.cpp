@@ -41,12 +41,13 @@ namespace {
 
 // The card fits the launcher's design area (1016 x 713).
 constexpr int PanelWidth = 1008;
-constexpr int PanelHeight = 680;
 constexpr int Margin = 8;
 constexpr int BandWidth = PanelWidth - 2 * Margin;
 constexpr int BandGap = 6;
-constexpr int BarHeight = 56;
-constexpr int Tile = 64;
+constexpr int BarHeight = 72;
+constexpr int StatusHeight = 28;
+constexpr int Tile = 64;  // command tiles, the glyph above the word
+constexpr int TileHeight = 58;
 constexpr int TilePitch = 68;
 constexpr int Button = 26;  // the picture commands beside an edit
 
@@ -110,7 +111,11 @@ QLineEdit *CertificateCard::edit(const QString &field) const { return byField_.v
 
 void CertificateCard::buildLayout()
 {
-    QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, PanelHeight));
+    // The panel is as tall as the bands of the type.
+    int height = Margin + BarHeight + BandGap + StatusHeight + Margin;
+    for (const CertificateBand &b : type_.bands)
+        height += b.height + BandGap;
+    QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, height));
     const RecordLayout &layout = *type_.layout;
     edits_.assign(size_t(layout.fieldCount()), nullptr);
 
@@ -187,12 +192,13 @@ void CertificateCard::buildLayout()
         byField_.insert(layout.name(i), edits_[size_t(i)]);
 
     panInfo = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    panInfo->setGeometry(Margin, top, BandWidth, RecordNavigator::Arrow - 12);
+    panInfo->setGeometry(Margin, top, BandWidth, StatusHeight);
 
     const auto run = [this](void (CertificateCard::*handler)()) { return std::bind_front(handler, this); };
-    const int barTop = (BarHeight - RecordNavigator::Arrow) / 2;
+    const int barTop = (BarHeight - TileHeight) / 2;
+    const int navigatorTop = (BarHeight - RecordNavigator::Arrow) / 2;
     const CommandStripSetup strip{.orientation = Qt::Horizontal, .origin = QPoint(8, barTop),
-                                  .tile = QSize(Tile, RecordNavigator::Arrow), .pitch = TilePitch};
+                                  .tile = QSize(Tile, TileHeight), .pitch = TilePitch};
     MakeCommandStrip(bar, strip,
                      {
                          {&cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per l'inserimento di una nuova scheda.",
@@ -212,7 +218,7 @@ void CertificateCard::buildLayout()
                      },
                      panInfo);
     const int navigatorLeft = 8 + 6 * TilePitch;
-    navigator_ = new RecordNavigator(bar, QPoint(navigatorLeft, barTop), panInfo);
+    navigator_ = new RecordNavigator(bar, QPoint(navigatorLeft, navigatorTop), panInfo);
     lblPosizione = navigator_->position();
     MakeCommandStrip(bar,
                      {.orientation = Qt::Horizontal,
