@@ -6,6 +6,7 @@
 #include "common/ui/SearchWindow.h"
 
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -89,6 +90,7 @@ struct CertificatePrintObject {
     ReportVAlign vAlign = ReportVAlign::Center;
     bool wordWrap = false;
     std::optional<QColor> fill{};
+    QImage (*picture)() = nullptr;  // a picture's image, drawn when the page is prepared
 };
 
 // The search window of a type: its caption, criteria, list line and printout title.
@@ -107,6 +109,8 @@ struct CertificateExport {
     QString fileName;
     QString sheetName;
     std::vector<ExportColumn> columns{};
+    QString helpTitle;
+    QString helpData;  // what the help says is exported ("i dati dei certificati sanitari ...")
 };
 
 // Everything one certificate type says of itself. The card, search, export and printout windows
