@@ -3,6 +3,8 @@
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -65,6 +67,8 @@ const StartupWindow StartupTable[] = {
     Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
+    Window<frmTrovaCertificati_Sanitari>(), // 57 health certificate search
+    Window<frmExpCertificati_Sanitari>(),   // 58 health certificate export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

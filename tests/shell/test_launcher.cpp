@@ -2,6 +2,8 @@
 
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -68,7 +70,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
-        frmCalendario, frmNumerazioneDoc,
+        frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)
