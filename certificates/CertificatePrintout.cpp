@@ -36,9 +36,9 @@ QPainterPath snake(double centre, double top, double bottom, double amplitude, d
     constexpr int Steps = 120;
     for (int i = 0; i <= Steps; ++i) {
         const double y = bottom - (bottom - top) * i / Steps;
-        // Narrow at the tail, wide near the head, two and a half turns in all.
+        // Narrow at the tail, wide near the head, which ends beside the top of the staff.
         const double width = amplitude * (0.35 + 0.65 * i / Steps);
-        const double x = centre + width * std::sin(phase + 5 * M_PI * i / Steps);
+        const double x = centre + width * std::sin(phase + 4.5 * M_PI * i / Steps);
         if (i == 0)
             path.moveTo(x, y);
         else
