@@ -61,6 +61,46 @@ QPainterPath wing(double centre, double base, int side)
     return path;
 }
 
+// The emblem: a black caduceus over a light-blue cross.
+QImage drawEmblem()
+{
+    QImage image(320, 324, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The light-blue cross with rounded ends.
+    const QColor blue(120, 180, 230);
+    p.setPen(QPen(QColor(70, 130, 190), 4));
+    p.setBrush(blue);
+    QPainterPath cross;
+    cross.setFillRule(Qt::WindingFill);
+    cross.addRoundedRect(QRectF(112, 12, 96, 300), 10, 10);
+    cross.addRoundedRect(QRectF(10, 114, 300, 96), 10, 10);
+    p.drawPath(cross.simplified());
+
+    // The caduceus: a staff with a knob, two wings and two snakes.
+    const double centre = 160;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(centre - 6, 58, 12, 250), 5, 5);
+    p.drawEllipse(QPointF(centre, 50), 14, 14);
+    p.drawPath(wing(centre, 74, -1));
+    p.drawPath(wing(centre, 74, 1));
+
+    QPen body(Qt::black, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(body);
+    p.drawPath(snake(centre, 112, 296, 34, 0));
+    p.drawPath(snake(centre, 112, 296, 34, M_PI));
+    // The heads, facing each other under the wings.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(centre - 30, 104), 12, 8);
+    p.drawEllipse(QPointF(centre + 30, 104), 12, 8);
+    return image;
+}
+
 void addObject(ReportTemplate &report, const CertificatePrintObject &o, const QWidget *card)
 {
     const QString name = QString::fromLatin1(o.name);
@@ -123,41 +163,9 @@ const std::vector<CertificatePrintObject> &CertificatePageFrame()
 
 QImage CertificateEmblemPicture()
 {
-    QImage image(320, 324, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-
-    // The light-blue cross with rounded ends.
-    const QColor blue(120, 180, 230);
-    p.setPen(QPen(QColor(70, 130, 190), 4));
-    p.setBrush(blue);
-    QPainterPath cross;
-    cross.setFillRule(Qt::WindingFill);
-    cross.addRoundedRect(QRectF(112, 12, 96, 300), 10, 10);
-    cross.addRoundedRect(QRectF(10, 114, 300, 96), 10, 10);
-    p.drawPath(cross.simplified());
-
-    // The caduceus: a staff with a knob, two wings and two snakes.
-    const double centre = 160;
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawRoundedRect(QRectF(centre - 6, 58, 12, 250), 5, 5);
-    p.drawEllipse(QPointF(centre, 50), 14, 14);
-    p.drawPath(wing(centre, 74, -1));
-    p.drawPath(wing(centre, 74, 1));
-
-    QPen body(Qt::black, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(body);
-    p.drawPath(snake(centre, 112, 296, 34, 0));
-    p.drawPath(snake(centre, 112, 296, 34, M_PI));
-    // The heads, facing each other under the wings.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(centre - 30, 104), 12, 8);
-    p.drawEllipse(QPointF(centre + 30, 104), 12, 8);
-    return image;
+    // Drawn once; the page shares the one image.
+    static const QImage emblem = drawEmblem();
+    return emblem;
 }
 
 QString ComposeCertificateText(const QString &text, const std::function<QString(const QString &)> &editText)
