@@ -75,6 +75,11 @@ void CertificateHandBack(const CertificateType &type, const QString &windowTag, 
     QWidget *card = certificateTargets().find(type.contextTag);
     if (!card)
         return;
+    // A card with the record mechanics shows the certificate as its navigation would.
+    if (auto *records = card->findChild<RecordCard *>(QString(), Qt::FindDirectChildrenOnly)) {
+        records->showRecord(record, number);
+        return;
+    }
     WriteFieldsToControls(card, record, cardControls(type));
     if (auto *position = card->findChild<QWidget *>(QStringLiteral("lblPosizione")))
         SetControlText(position, QString::number(number));

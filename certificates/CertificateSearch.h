@@ -17,7 +17,8 @@ void RegisterCertificateTarget(const QString &tag, std::function<QWidget *()> fi
 // `CertificateHandBack`: writes a certificate chosen in a search into the card of its type, when
 // the search window's tag (trimmed) is exactly the type's context tag: every field trimmed, in
 // record order, into the card's edit of that field, then the record's number into lblPosizione.
-// Any other tag, or a card that is not registered or does not exist, writes nothing.
+// A card with a RecordCard shows it through that, exactly as its navigation would. Any other tag,
+// or a card that is not registered or does not exist, writes nothing.
 void CertificateHandBack(const CertificateType &type, const QString &windowTag, const Record &record, int number);
 
 // How a card opens the search window of its type: owned by the card, with the card's context tag,

@@ -4,6 +4,7 @@
 #include "certificates/CertificateSearch.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/LineList.h"
+#include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ListClicks.h"
@@ -292,4 +293,27 @@ TEST_F(CertificateSearchTest, AnotherTagOrAMissingCardTakesNothing)
     target = nullptr;
     CertificateHandBack(type, type.contextTag, stored, 4);  // no card: nothing happens
     EXPECT_TRUE(sp.calls.empty());
+}
+
+TEST_F(CertificateSearchTest, ACardWithRecordMechanicsShowsTheCertificateAsItsNavigationWould)
+{
+    const CertificateType &type = HealthCertificateType();
+    QWidget card;
+    for (const QString &field : type.layout->names())
+        MakeNamed<QLineEdit>(&card, "txt" + field);
+    auto *position = MakeNamed<QLabel>(&card, "lblPosizione");
+    QList<int> shown;
+    RecordCard records(&card, RecordCardSetup{.archiveFile = [&] { return type.archiveName; },
+                                              .layout = type.layout,
+                                              .afterShow = [&](int number) { shown << number; }});
+    target = &card;
+    RegisterCertificateTarget(type.contextTag, [] { return target; });
+
+    const Record stored = fullCertificate(type, "9");
+    CertificateHandBack(type, type.contextTag, stored, 12);
+
+    EXPECT_EQ(shown, QList<int>{12});
+    EXPECT_EQ(position->text(), "12");
+    for (const QString &field : type.layout->names())
+        EXPECT_EQ(card.findChild<QLineEdit *>("txt" + field)->text(), stored.text(field)) << field.toStdString();
 }
