@@ -2,8 +2,11 @@
 
 #include "animals/AnimalHandBack.h"
 #include "animals/TrovaCani.h"
+#include "certificates/CertificateExport.h"
 #include "certificates/CertificateHelp.h"
+#include "certificates/CertificatePrintout.h"
 #include "certificates/CertificateRecord.h"
+#include "certificates/CertificateSearch.h"
 #include "certificates/CertificatePictures.h"
 #include "common/Dates.h"
 #include "common/Guard.h"
@@ -344,6 +347,7 @@ void CertificateCard::FormCreate()
     });
     RegisterOwnerTarget(type_.contextTag, [self]() -> QWidget * { return self.data(); });
     RegisterAnimalTarget(type_.contextTag, [self]() -> QWidget * { return self.data(); });
+    RegisterCertificateTarget(type_.contextTag, [self]() -> QWidget * { return self.data(); });
 }
 
 void CertificateCard::today(const char *field) { edit(QString::fromLatin1(field))->setText(FormatDate(Today())); }
@@ -392,29 +396,10 @@ void CertificateCard::cmdIndietroClick() { card->Previous(); }
 void CertificateCard::cmdAvantiClick() { card->Next(); }
 void CertificateCard::cmdUltimoClick() { card->Last(); }
 
-void CertificateCard::cmdTrovaClick()
-{
-    if (type_.openSearch)
-        type_.openSearch(this);
-}
-
-void CertificateCard::cmdEsportaClick()
-{
-    if (type_.openExport)
-        type_.openExport(this);
-}
-
-void CertificateCard::cmdAnteprimaClick()
-{
-    if (type_.preview)
-        type_.preview(this);
-}
-
-void CertificateCard::cmdStampaClick()
-{
-    if (type_.print)
-        type_.print(this);
-}
+void CertificateCard::cmdTrovaClick() { OpenCertificateSearch(this, type_); }
+void CertificateCard::cmdEsportaClick() { OpenCertificateExport(this, type_); }
+void CertificateCard::cmdAnteprimaClick() { PreviewCertificate(this, type_); }
+void CertificateCard::cmdStampaClick() { PrintCertificate(this, type_); }
 
 void CertificateCard::cmdNumerazioneClick() { OpenNumberingDialog(this, type_.contextTag); }
 

@@ -6,12 +6,12 @@
 #include "common/ui/SearchWindow.h"
 
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -90,6 +90,7 @@ struct CertificatePrintObject {
     ReportVAlign vAlign = ReportVAlign::Center;
     bool wordWrap = false;
     std::optional<QColor> fill{};
+    QImage (*picture)() = nullptr;  // a picture's image, drawn when the page is prepared
 };
 
 // The search window of a type: its caption, criteria, list line and printout title.
@@ -99,6 +100,7 @@ struct CertificateSearch {
     std::array<CriterionSetup, 10> criteria{};
     ListLineRecipe listLine{};
     QString printTitle;
+    void (*open)(QWidget *card) = nullptr;  // makes the type's window with the card as owner and shows it
 };
 
 // The export window of a type: its file, worksheet and columns.
@@ -108,6 +110,9 @@ struct CertificateExport {
     QString fileName;
     QString sheetName;
     std::vector<ExportColumn> columns{};
+    QString helpTitle;
+    QString helpData;  // what the help says is exported ("i dati dei certificati sanitari ...")
+    void (*open)(QWidget *card) = nullptr;  // makes the type's window with the card as owner and shows it
 };
 
 // Everything one certificate type says of itself. The card, search, export and printout windows
@@ -133,12 +138,6 @@ struct CertificateType {
     CertificateExport exportWindow{};
     QString printName;                   // the report template's name
     std::vector<CertificatePrintObject> printout{};
-    // What the card's search, export, preview and print commands run, given the card; a type
-    // without one does nothing on that command.
-    std::function<void(QWidget *card)> openSearch{};
-    std::function<void(QWidget *card)> openExport{};
-    std::function<void(QWidget *card)> preview{};
-    std::function<void(QWidget *card)> print{};
 
     // The tag of the date picker: the context tag + "_data".
     QString dateTag() const { return contextTag + QStringLiteral("_data"); }

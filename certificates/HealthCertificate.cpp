@@ -1,4 +1,7 @@
+#include "certificates/CertificatePrintout.h"
 #include "certificates/CertificateRecord.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "certificates/CertificateType.h"
 
 namespace {
@@ -91,7 +94,10 @@ const CertificateType &HealthCertificateType()
         .dateMessage = QString::fromUtf8("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare il "
                                          "certificato è necessario indicare una data valida nel formato gg/mm/anno."),
         .clearFocus = "Proprietario",
+        .search = HealthCertificateSearch(),
+        .exportWindow = HealthCertificateExport(),
         .printName = QStringLiteral("Certificato Sanitario"),
+        .printout = HealthCertificatePrintout(),
     };
     return type;
 }

@@ -4,7 +4,9 @@
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -69,6 +71,8 @@ const StartupWindow StartupTable[] = {
     Window<frmCertificato_Sanitario>(), // 54 health certificate card
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
+    Window<frmTrovaCertificati_Sanitari>(), // 57 health certificate search
+    Window<frmExpCertificati_Sanitari>(),   // 58 health certificate export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

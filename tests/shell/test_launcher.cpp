@@ -3,7 +3,9 @@
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -71,7 +73,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
         frmMenuCertificati, frmCertificato_Sanitario,
-        frmCalendario, frmNumerazioneDoc,
+        frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)
