@@ -243,34 +243,28 @@ void CertificateCard::buildLayout()
                      panInfo);
 
     // The picture commands at the right of their edits.
+    const PictureMaker arrow = [](QSize size) { return ImportArrowPicture(size); };
+    const PictureMaker check = [](QSize size) { return CheckPicture(size); };
     for (const Extra &x : commandsBeside) {
         const QRect place(x.edit->x + x.edit->width + 4, x.edit->row * Grid.rowPitch + Grid.editTop, Button, Button);
+        PictureCommand command;
         switch (x.edit->command) {
         case CertificateEditCommand::ImportOwner:
-            MakePictureCommands(x.band,
-                                {{&impProprietario, "impProprietario",
-                                  "Importa i dati dall'archivio anagrafico dei proprietari.",
-                                  run(&CertificateCard::impProprietarioClick),
-                                  [](QSize size) { return ImportArrowPicture(size); }, place}},
-                                panInfo);
+            command = {&impProprietario, "impProprietario", "Importa i dati dall'archivio anagrafico dei proprietari.",
+                       run(&CertificateCard::impProprietarioClick), arrow, place};
             break;
         case CertificateEditCommand::ImportAnimal:
-            MakePictureCommands(x.band,
-                                {{&impNomeAni, "impNomeAni", "Importa i dati dall'archivio anagrafico degli animali.",
-                                  run(&CertificateCard::impNomeAniClick),
-                                  [](QSize size) { return ImportArrowPicture(size); }, place}},
-                                panInfo);
+            command = {&impNomeAni, "impNomeAni", "Importa i dati dall'archivio anagrafico degli animali.",
+                       run(&CertificateCard::impNomeAniClick), arrow, place};
             break;
         case CertificateEditCommand::CheckTaxCode:
-            MakePictureCommands(x.band,
-                                {{&btnCodFisc, "btnCodFisc", "Controlla il codice fiscale.",
-                                  run(&CertificateCard::btnCodFiscClick),
-                                  [](QSize size) { return CheckPicture(size); }, place}},
-                                panInfo);
+            command = {&btnCodFisc, "btnCodFisc", "Controlla il codice fiscale.", run(&CertificateCard::btnCodFiscClick),
+                       check, place};
             break;
         case CertificateEditCommand::None:
-            break;
+            continue;
         }
+        MakePictureCommands(x.band, {command}, panInfo);
     }
 
     panInfo->clearOverBackground(this);
@@ -280,25 +274,23 @@ void CertificateCard::FormCreate()
 {
     ApplyFormatSettings();
 
-    // The date is typed by no one: the picker fills it, Backspace and Delete empty it. This filter
-    // comes after the Enter chain's, so Enter opens the picker there too.
+    const auto field = [this](const char *name) -> QWidget * { return edit(QString::fromLatin1(name)); };
+    QList<std::pair<QString, QString>> renamed;
     for (const CertificateBand &b : type_.bands)
-        for (const CertificateEdit &e : b.edits)
+        for (const CertificateEdit &e : b.edits) {
+            if (e.control)
+                renamed.append({QString::fromLatin1(e.field), QString::fromLatin1(e.control)});
+            // The date is typed by no one: the picker fills it, Backspace and Delete empty it. This
+            // filter comes after the Enter chain's, so Enter opens the picker there too.
             if (e.input == CertificateInput::Date) {
                 QLineEdit *date = edit(QString::fromLatin1(e.field));
                 date->setReadOnly(true);
                 date->installEventFilter(this);
             }
-
-    const auto field = [this](const char *name) -> QWidget * { return edit(QString::fromLatin1(name)); };
+        }
     QList<RequiredField> required;
     for (const RequiredPhrase &r : type_.required)
         required.append({field(r.field), r.phrase});
-    QList<std::pair<QString, QString>> renamed;
-    for (const CertificateBand &b : type_.bands)
-        for (const CertificateEdit &e : b.edits)
-            if (e.control)
-                renamed.append({QString::fromLatin1(e.field), QString::fromLatin1(e.control)});
     QList<QWidget *> issuer;
     QList<SettingsBinding::Entry> header;
     for (const HeaderKey &k : type_.headerKeys) {
