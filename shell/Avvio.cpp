@@ -6,6 +6,7 @@
 #include "common/Platform.h"
 #include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
+#include "certificates/MenuCertificati.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
 #include "shell/HelpTexts.h"
@@ -137,7 +138,11 @@ void TfrmAvvio::imgProprietariClick()
     hide();
 }
 void TfrmAvvio::imgAnimaliClick() {}
-void TfrmAvvio::imgCertificatiClick() {}
+void TfrmAvvio::imgCertificatiClick()
+{
+    frmMenuCertificati->show();
+    hide();
+}
 void TfrmAvvio::imgAppuntamentiClick() {}
 void TfrmAvvio::imgTariffarioClick() {}
 void TfrmAvvio::imgFattureClick() {}

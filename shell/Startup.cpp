@@ -3,7 +3,9 @@
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Sanitario.h"
 #include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/MenuCertificati.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -65,6 +67,8 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmMenuCertificati>(),       // 53 certificates menu
+    Window<frmCertificato_Sanitario>(), // 54 health certificate card
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmTrovaCertificati_Sanitari>(), // 57 health certificate search

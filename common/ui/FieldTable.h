@@ -34,6 +34,7 @@ struct FieldSpec {
     const QStringList *codes = nullptr;  // the codes a code box offers
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     int rows = 1;            // rows a multi-line edit spans
+    const char *controlName = nullptr;  // the control's name where it is not the prefix + the field
 };
 
 // The grid the fields of a card stand on.
@@ -43,6 +44,9 @@ struct FieldGrid {
     int editTop;        // control top within a row
     int editHeight;
     QFont editFont;
+    // How the focused field shows: a yellow rectangle behind it `effF`, or (false) the edit itself
+    // turns yellow inside a sky-blue border, white at rest.
+    bool highlightBehind = true;
 };
 
 // The fields of one section panel, in screen order.

@@ -140,6 +140,14 @@ private:
 
 } // namespace
 
+void RecolourOnFocus(QWidget *edit)
+{
+    const QString cls = QString::fromLatin1(edit->metaObject()->className());
+    edit->setStyleSheet(QStringLiteral("%1 { background: white; border: 1px solid #87ceeb; }"
+                                       " %1:focus { background: yellow; }")
+                            .arg(cls));
+}
+
 HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name)
 {
     auto *rect = new HighlightRect(edit->parentWidget());

@@ -2,7 +2,9 @@
 
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Sanitario.h"
 #include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/MenuCertificati.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
@@ -70,6 +72,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
+        frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmPrivacy};
     std::vector<QWidget *> order;
