@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -100,7 +101,6 @@ struct CertificateSearch {
     std::array<CriterionSetup, 10> criteria{};
     ListLineRecipe listLine{};
     QString printTitle;
-    void (*open)(QWidget *card) = nullptr;  // makes the type's window with the card as owner and shows it
 };
 
 // The export window of a type: its file, worksheet and columns.
@@ -112,7 +112,6 @@ struct CertificateExport {
     std::vector<ExportColumn> columns{};
     QString helpTitle;
     QString helpData;  // what the help says is exported ("i dati dei certificati sanitari ...")
-    void (*open)(QWidget *card) = nullptr;  // makes the type's window with the card as owner and shows it
 };
 
 // Everything one certificate type says of itself. The card, search, export and printout windows
@@ -138,6 +137,12 @@ struct CertificateType {
     CertificateExport exportWindow{};
     QString printName;                   // the report template's name
     std::vector<CertificatePrintObject> printout{};
+    // What the card's search, export, preview and print commands run, given the card; a type
+    // without one does nothing on that command.
+    std::function<void(QWidget *card)> openSearch{};
+    std::function<void(QWidget *card)> openExport{};
+    std::function<void(QWidget *card)> preview{};
+    std::function<void(QWidget *card)> print{};
 
     // The tag of the date picker: the context tag + "_data".
     QString dateTag() const { return contextTag + QStringLiteral("_data"); }
