@@ -7,6 +7,7 @@
 #include "common/ui/Widgets.h"
 #include "animals/Cani.h"
 #include "owners/Clienti.h"
+#include "certificates/MenuCertificati.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
 #include "shell/HelpTexts.h"
@@ -142,7 +143,11 @@ void TfrmAvvio::imgAnimaliClick()
     frmCani->show();
     hide();
 }
-void TfrmAvvio::imgCertificatiClick() {}
+void TfrmAvvio::imgCertificatiClick()
+{
+    frmMenuCertificati->show();
+    hide();
+}
 void TfrmAvvio::imgAppuntamentiClick() {}
 void TfrmAvvio::imgTariffarioClick() {}
 void TfrmAvvio::imgFattureClick() {}

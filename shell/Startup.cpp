@@ -7,6 +7,10 @@
 #include "animals/Zoom.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -71,8 +75,12 @@ const StartupWindow StartupTable[] = {
     Window<frmStampaCane>(),     // 20 animal printout
     Window<frmCreaRTF>(),        // 21 animal RTF document
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmMenuCertificati>(),       // 53 certificates menu
+    Window<frmCertificato_Sanitario>(), // 54 health certificate card
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
+    Window<frmTrovaCertificati_Sanitari>(), // 57 health certificate search
+    Window<frmExpCertificati_Sanitari>(),   // 58 health certificate export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

@@ -68,6 +68,7 @@ struct Maker {
     const FieldSpec &fieldRow;
     QWidget *panel;
     QString name = QString::fromLatin1(fieldRow.name);
+    QString controlName = fieldRow.controlName ? QString::fromLatin1(fieldRow.controlName) : QString();
 
     QRect place(int height) const
     {
@@ -81,7 +82,8 @@ struct Maker {
     template <typename T, typename... Args>
     T *control(const char *prefix, int height, Args &&...args) const
     {
-        auto *w = MakeNamed<T>(panel, QString::fromLatin1(prefix) + name, std::forward<Args>(args)...);
+        auto *w = MakeNamed<T>(panel, controlName.isEmpty() ? QString::fromLatin1(prefix) + name : controlName,
+                               std::forward<Args>(args)...);
         w->setFont(grid.editFont);
         w->setGeometry(place(height));
         // Moving the mouse over a field leaves the status text as it is.
@@ -139,7 +141,7 @@ FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &section
             // Every field but a check box stands on its highlight.
             if (!qobject_cast<QCheckBox *>(w)) {
                 if (behaviour.highlight == FieldBehaviour::Highlight::Background)
-                    AttachBackgroundHighlight(w);
+                    AttachBackgroundHighlight(w, behaviour.rest);
                 else
                     AttachFieldHighlight(w, QStringLiteral("eff") + make.name);
             }

@@ -1,6 +1,8 @@
 #pragma once
 #include "common/ui/EditRules.h"
+#include "common/ui/Look.h"
 
+#include <QColor>
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -34,6 +36,7 @@ struct FieldSpec {
     const QStringList *codes = nullptr;  // the codes a code box offers
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     int rows = 1;            // rows a multi-line edit spans
+    const char *controlName = nullptr;  // the control's name where it is not the prefix + the field
 };
 
 // The grid the fields of a card stand on.
@@ -56,7 +59,7 @@ struct FieldSection {
 struct FieldBehaviour {
     enum class Highlight {
         Rectangle,   // a yellow rectangle behind the focused field
-        Background,  // the field's own background: AliceBlue at rest, yellow with the focus, SkyBlue frame
+        Background,  // the field's own background: `rest` at rest, yellow with the focus, SkyBlue frame
     };
     enum class Chain {
         Loop,              // Enter walks every section in table order, the last field back to the first
@@ -66,6 +69,7 @@ struct FieldBehaviour {
     };
     Highlight highlight = Highlight::Rectangle;
     Chain chain = Chain::Loop;
+    QColor rest = Look::AliceBlue;  // with Background: the fill at rest
 };
 
 // Makes a card's fields from one table: for each field its caption, its control (written into the

@@ -47,6 +47,7 @@ struct RecordCardSetup {
     std::function<QString()> archiveFile{};  // names the archive when a command runs (a name or a path)
     const RecordLayout *layout = nullptr;    // lives as long as the card
     QList<RequiredField> required{};         // checked in this order by Save
+    QList<std::pair<QString, QString>> renamed{};  // (field, control) where the control is not prefix + field
     QList<QWidget *> keptByNew{};            // bound controls New leaves as they are
     std::optional<DocumentNumbering> numbering{};
     QList<QWidget *> resetOnDuplicate{};     // emptied by Duplicate

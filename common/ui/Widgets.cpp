@@ -163,11 +163,11 @@ HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name)
     return rect;
 }
 
-void AttachBackgroundHighlight(QWidget *edit)
+void AttachBackgroundHighlight(QWidget *edit, const QColor &rest)
 {
-    const auto colour = [edit](bool focused) {
+    const auto colour = [edit, rest](bool focused) {
         edit->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid %2;")
-                                .arg(Look::Css(focused ? Look::FocusYellow : Look::AliceBlue), Look::Css(Look::SkyBlue)));
+                                .arg(Look::Css(focused ? Look::FocusYellow : rest), Look::Css(Look::SkyBlue)));
     };
     new FocusWatch(edit, colour);
     colour(edit->hasFocus());

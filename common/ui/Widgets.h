@@ -46,9 +46,9 @@ protected:
 // hidden until the edit takes the focus. Set the edit's geometry first.
 HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name);
 
-// The other form of the highlight: the edit's own background, AliceBlue at rest and yellow while
-// it has the focus, always inside a 1-pixel SkyBlue frame.
-void AttachBackgroundHighlight(QWidget *edit);
+// The other form of the highlight: the edit's own background, `rest` at rest
+// and yellow while it has the focus, always inside a 1-pixel SkyBlue frame.
+void AttachBackgroundHighlight(QWidget *edit, const QColor &rest);
 
 // Enter in one field moves the focus to the next; the last leads back to the first.
 void EnterFocusChain(const QList<QWidget *> &chain);

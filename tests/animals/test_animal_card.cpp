@@ -754,7 +754,7 @@ TEST_F(AnimalCard, EveryControlOfEverySectionIsWithinTheDesignAreaWithoutScrolli
     for (QPushButton *section : {card->btnAlbero, card->btnSanitaria, card->btnDocumenti, card->btnPsicosomatica}) {
         SCOPED_TRACE(section->objectName().toStdString());
         section->click();
-        ExpectWithinDesignArea(card.get());
+        ExpectWithinTheDesignArea(card.get());
     }
 }
 

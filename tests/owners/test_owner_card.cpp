@@ -635,7 +635,7 @@ namespace {
 // The launcher's design area: a maximised window on a 1024 x 768 screen under a title bar.
 TEST_F(OwnerCard, EveryControlIsWithinTheDesignAreaWithoutScrolling)
 {
-    ExpectWithinDesignArea(card.get());
+    ExpectWithinTheDesignArea(card.get());
 }
 
 } // namespace

@@ -6,6 +6,10 @@
 #include "animals/StampaCane.h"
 #include "animals/Zoom.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -73,7 +77,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmCani, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
         frmCreaRTF, frmCostiCane,
-        frmCalendario, frmNumerazioneDoc,
+        frmMenuCertificati, frmCertificato_Sanitario,
+        frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)

@@ -6,13 +6,19 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-// Every visible named control of `window`, sized to the design area, lies within it, and the
-// card panel needs no scrolling.
-inline void ExpectWithinDesignArea(QWidget *window)
+// Shows the window at the design area's size, as a maximised window on the smallest screen.
+inline void ShowInTheDesignArea(QWidget *window)
 {
     window->setWindowState(Qt::WindowNoState);
     window->resize(1016, 713);
     QCoreApplication::processEvents();
+}
+
+// Every named visible control lies within the window at the design area's size, and the card's
+// panel needs no scrolling there.
+inline void ExpectWithinTheDesignArea(QWidget *window)
+{
+    ShowInTheDesignArea(window);
     const QRect area = window->rect();
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == "scrScheda"
@@ -21,7 +27,7 @@ inline void ExpectWithinDesignArea(QWidget *window)
         const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
         EXPECT_TRUE(area.contains(r)) << w->objectName().toStdString();
     }
-    auto *scroll = window->findChild<QScrollArea *>(QStringLiteral("scrScheda"));
+    auto *scroll = window->findChild<QScrollArea *>("scrScheda");
     ASSERT_NE(scroll, nullptr);
     EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
     EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
