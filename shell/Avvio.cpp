@@ -6,6 +6,7 @@
 #include "common/Platform.h"
 #include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
+#include "pricelist/Servizi.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
 #include "shell/HelpTexts.h"
@@ -139,7 +140,11 @@ void TfrmAvvio::imgProprietariClick()
 void TfrmAvvio::imgAnimaliClick() {}
 void TfrmAvvio::imgCertificatiClick() {}
 void TfrmAvvio::imgAppuntamentiClick() {}
-void TfrmAvvio::imgTariffarioClick() {}
+void TfrmAvvio::imgTariffarioClick()
+{
+    frmServizi->show();
+    hide();
+}
 void TfrmAvvio::imgFattureClick() {}
 
 void TfrmAvvio::imgInfoClick()

@@ -10,6 +10,9 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/Giacenza.h"
+#include "pricelist/Servizi.h"
+#include "pricelist/StampaServizi.h"
 #include "dialogs/AllegaCartella.h"
 #include "shell/Avvio.h"
 #include "dialogs/Calendario.h"
@@ -63,6 +66,9 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmServizi>(),        // 32 price-list card
+    Window<frmGiacenza>(),       // 33 stock update
+    Window<frmStampaServizi>(),  // 37 price-list card printout
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmPrivacy>(),        // 77 privacy-notice document

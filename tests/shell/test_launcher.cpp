@@ -10,6 +10,9 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/Giacenza.h"
+#include "pricelist/Servizi.h"
+#include "pricelist/StampaServizi.h"
 #include "dialogs/AllegaCartella.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
@@ -68,6 +71,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
+        frmServizi, frmGiacenza, frmStampaServizi,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;
