@@ -41,22 +41,8 @@ const struct {
     {"colOrdine", "Ordine", "Modalit\u00e0 ordine merce", 300, true, "Modalit\u00e0 ordine merce", 300},
 };
 
-QByteArray headerRow()
-{
-    QByteArray row = "<tr>";
-    for (const auto &c : Columns)
-        row += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.exportWidth) + '>' +
-               QString::fromUtf8(c.exportTitle).toLatin1() + "</td>";
-    return row + "</tr>";
-}
-
-QByteArray bodyRow(const QByteArrayList &cells)
-{
-    QByteArray row = "<tr>";
-    for (const QByteArray &cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
-    return row + "</tr>";
-}
+QByteArray headerRow() { return ExcelHeaderRow(Columns); }
+QByteArray bodyRow(const QByteArrayList &cells) { return ExcelBodyRow(cells); }
 
 const QByteArray SheetName = "Tariffario Prodotti e Servizi";
 
