@@ -19,6 +19,10 @@ inline QByteArray ExcelPrologue(const QByteArray &name)
            "</head><body><table x:str>";
 }
 
+// The openings of a body cell, left- and right-aligned, marked as text.
+inline constexpr char ExcelLeftCell[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+inline constexpr char ExcelRightCell[] = "<td style=\"text-align: right;\" sdnum=\"1040;0;@\">";
+
 // What closes the table and the file.
 inline constexpr char ExcelEpilogue[] = "</table></body></html>";
 
@@ -39,6 +43,6 @@ inline QByteArray ExcelBodyRow(const QByteArrayList &cells)
 {
     QByteArray row = "<tr>";
     for (const QByteArray &cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
+        row += ExcelLeftCell + cell + "</td>";
     return row + "</tr>";
 }
