@@ -32,8 +32,8 @@ inline Record FullPriceItem(const QString &tag)
 // attached files and their descriptions.
 inline QString PriceCardControl(const QString &field)
 {
-    const bool attachment = field.startsWith(QLatin1String("File")) || field.startsWith(QLatin1String("Desc"));
-    return (attachment ? QStringLiteral("lbl") : QStringLiteral("txt")) + field;
+    static const QStringList labels{"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"};
+    return (labels.contains(field) ? QStringLiteral("lbl") : QStringLiteral("txt")) + field;
 }
 
 // A stand-in for the price-list card: every control that the tag "servizi" writes.
