@@ -8,6 +8,7 @@
 #include "animals/Cani.h"
 #include "owners/Clienti.h"
 #include "certificates/MenuCertificati.h"
+#include "pricelist/Servizi.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
 #include "shell/HelpTexts.h"
@@ -149,7 +150,11 @@ void TfrmAvvio::imgCertificatiClick()
     hide();
 }
 void TfrmAvvio::imgAppuntamentiClick() {}
-void TfrmAvvio::imgTariffarioClick() {}
+void TfrmAvvio::imgTariffarioClick()
+{
+    frmServizi->show();
+    hide();
+}
 void TfrmAvvio::imgFattureClick() {}
 
 void TfrmAvvio::imgInfoClick()

@@ -54,13 +54,8 @@ const struct {
     {"colNote", "Note", "Note", 350, false, "Note", 350},
 };
 
-QByteArray headerRow()
-{
-    QByteArray row = "<tr>";
-    for (const auto &c : Columns)
-        row += ExcelHeaderCell(c.exportTitle, c.exportWidth);
-    return row + "</tr>";
-}
+QByteArray headerRow() { return ExcelHeaderRow(Columns); }
+QByteArray bodyRow(const QByteArrayList &cells) { return ExcelBodyRow(cells); }
 
 class AnimalExport : public ::testing::Test {
 protected:

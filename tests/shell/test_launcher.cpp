@@ -18,6 +18,12 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/ExpServizi.h"
+#include "pricelist/Giacenza.h"
+#include "pricelist/Servizi.h"
+#include "pricelist/Sottoscorta.h"
+#include "pricelist/StampaServizi.h"
+#include "pricelist/TrovaServizi.h"
 #include "dialogs/AllegaCartella.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
@@ -77,6 +83,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmCani, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
         frmCreaRTF, frmCostiCane,
+        frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmPrivacy};

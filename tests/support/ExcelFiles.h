@@ -19,6 +19,10 @@ inline QByteArray ExcelPrologue(const QByteArray &name)
            "</head><body><table x:str>";
 }
 
+// The openings of a body cell, left- and right-aligned, marked as text.
+inline constexpr char ExcelLeftCell[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+inline constexpr char ExcelRightCell[] = "<td style=\"text-align: right;\" sdnum=\"1040;0;@\">";
+
 // What closes the table and the file.
 inline constexpr char ExcelEpilogue[] = "</table></body></html>";
 
@@ -29,11 +33,21 @@ inline QByteArray ExcelHeaderCell(const char *title, int width)
            QString::fromUtf8(title).toLatin1() + "</td>";
 }
 
-// A table row of plain left-aligned cells, as they stand in the file.
+// The bold header row of a worksheet: one cell per column, each with its `exportTitle` and `exportWidth`.
+template <typename Columns>
+QByteArray ExcelHeaderRow(const Columns &columns)
+{
+    QByteArray row = "<tr>";
+    for (const auto &c : columns)
+        row += ExcelHeaderCell(c.exportTitle, c.exportWidth);
+    return row + "</tr>";
+}
+
+// A body row of left-aligned cells, each as written to the file.
 inline QByteArray ExcelBodyRow(const QByteArrayList &cells)
 {
     QByteArray row = "<tr>";
     for (const QByteArray &cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
+        row += ExcelLeftCell + cell + "</td>";
     return row + "</tr>";
 }
