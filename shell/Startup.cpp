@@ -3,6 +3,7 @@
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "appointments/Scadenzario.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -63,6 +64,7 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmScadenzario>(),    // 23 appointment card
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmPrivacy>(),        // 77 privacy-notice document
