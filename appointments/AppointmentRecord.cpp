@@ -2,6 +2,7 @@
 
 #include "common/ArchiveSearch.h"
 #include "common/Dates.h"
+#include "common/Decimal.h"
 #include "common/Text.h"
 
 #include <QDir>
@@ -139,4 +140,14 @@ ImminentCount CountImminent(const QString &archive, const QDate &today)
             ++count.imminent;
     });
     return count;
+}
+
+std::optional<QString> AppointmentAmountText(const QString &text)
+{
+    if (TrimText(text).isEmpty())
+        return QStringLiteral("0,00");
+    const std::optional<Decimal> value = Decimal::parse(text);
+    if (!value)
+        return std::nullopt;
+    return FormatAmountText(value->toGeneralText());
 }

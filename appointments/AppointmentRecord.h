@@ -61,3 +61,9 @@ struct ImminentCount {
 // Reads the archive (created empty when missing) and counts its imminent records; throws IoError
 // when the archive cannot be opened or read.
 ImminentCount CountImminent(const QString &archive, const QDate &today);
+
+// The amount of an entry in its stored form: read with the decimal comma (four decimals at most,
+// rounded), written back in the general number form and brought to at least two decimals
+// ("12" -> "12,00", "0,123456" -> "0,1235", "007" -> "7,00"); an empty text is "0,00". Empty
+// when the text is not a number.
+std::optional<QString> AppointmentAmountText(const QString &text);

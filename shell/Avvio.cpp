@@ -5,6 +5,7 @@
 #include "common/OpenURL.h"
 #include "common/Platform.h"
 #include "common/ui/Widgets.h"
+#include "appointments/Scadenzario.h"
 #include "owners/Clienti.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
@@ -138,7 +139,11 @@ void TfrmAvvio::imgProprietariClick()
 }
 void TfrmAvvio::imgAnimaliClick() {}
 void TfrmAvvio::imgCertificatiClick() {}
-void TfrmAvvio::imgAppuntamentiClick() {}
+void TfrmAvvio::imgAppuntamentiClick()
+{
+    frmScadenzario->show();
+    hide();
+}
 void TfrmAvvio::imgTariffarioClick() {}
 void TfrmAvvio::imgFattureClick() {}
 

@@ -3,6 +3,7 @@
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "appointments/Scadenzario.h"
 #include "appointments/Confermati.h"
 #include "appointments/DaConfermare.h"
 #include "appointments/ExpGiornaliere.h"
@@ -71,6 +72,7 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmScadenzario>(),    // 23 appointment card
     Window<frmExpImminenti>(),   // 24 imminent entries
     Window<frmExpGiornaliere>(), // 25 entries of the day
     Window<frmExpMensili>(),     // 26 entries of the month

@@ -34,6 +34,7 @@ struct FieldSpec {
     const QStringList *codes = nullptr;  // the codes a code box offers
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     int rows = 1;            // rows a multi-line edit spans
+    bool listOnly = false;   // a combo box that takes the values of `codes` only (MakeListOnlyCombo)
 };
 
 // The grid the fields of a card stand on.

@@ -10,6 +10,7 @@
 #include "appointments/ExpScadenzario.h"
 #include "appointments/NonConfermati.h"
 #include "appointments/TrovaScadenzario.h"
+#include "appointments/Scadenzario.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -75,7 +76,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     const std::vector<QWidget *> expected{
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
-        frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
+        frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane, frmScadenzario,
         frmExpImminenti, frmExpGiornaliere, frmExpMensili, frmExpScadenzario, frmConfermati, frmNonConfermati,
         frmTrovaScadenzario, frmDaConfermare,
         frmCalendario, frmNumerazioneDoc,
