@@ -4,6 +4,14 @@
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
 #include "appointments/Scadenzario.h"
+#include "appointments/Confermati.h"
+#include "appointments/DaConfermare.h"
+#include "appointments/ExpGiornaliere.h"
+#include "appointments/ExpImminenti.h"
+#include "appointments/ExpMensili.h"
+#include "appointments/ExpScadenzario.h"
+#include "appointments/NonConfermati.h"
+#include "appointments/TrovaScadenzario.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -65,6 +73,14 @@ const StartupWindow StartupTable[] = {
     Window<frmExpCani>(),        // 19 animal export
     Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmScadenzario>(),    // 23 appointment card
+    Window<frmExpImminenti>(),   // 24 imminent entries
+    Window<frmExpGiornaliere>(), // 25 entries of the day
+    Window<frmExpMensili>(),     // 26 entries of the month
+    Window<frmExpScadenzario>(), // 27 export of the year's appointments
+    Window<frmConfermati>(),     // 28 unpaid entries
+    Window<frmNonConfermati>(),  // 29 paid entries
+    Window<frmTrovaScadenzario>(), // 30 appointment search
+    Window<frmDaConfermare>(),   // 31 appointments to confirm
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmPrivacy>(),        // 77 privacy-notice document

@@ -2,6 +2,14 @@
 
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
+#include "appointments/Confermati.h"
+#include "appointments/DaConfermare.h"
+#include "appointments/ExpGiornaliere.h"
+#include "appointments/ExpImminenti.h"
+#include "appointments/ExpMensili.h"
+#include "appointments/ExpScadenzario.h"
+#include "appointments/NonConfermati.h"
+#include "appointments/TrovaScadenzario.h"
 #include "appointments/Scadenzario.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
@@ -69,6 +77,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane, frmScadenzario,
+        frmExpImminenti, frmExpGiornaliere, frmExpMensili, frmExpScadenzario, frmConfermati, frmNonConfermati,
+        frmTrovaScadenzario, frmDaConfermare,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;

@@ -1,0 +1,81 @@
+#include "appointments/AppointmentViews.h"
+
+#include "appointments/AppointmentRecord.h"
+#include "common/Cp1252.h"
+#include "common/Record.h"
+#include "common/Text.h"
+#include "dialogs/Guida.h"
+
+QByteArray AppointmentSortKey(const Record &appointment)
+{
+    static const RecordLayout &layout = AppointmentRecordLayout();
+    static const int data = layout.indexOf(QStringLiteral("Data"));
+    static const int day = layout.indexOf(QStringLiteral("Giorno"));
+    static const int hour = layout.indexOf(QStringLiteral("OreApp"));
+    static const int minute = layout.indexOf(QStringLiteral("MinutiApp"));
+    return ToCp1252(MidChars(appointment.text(data), 4, 2) + appointment.text(day) + appointment.text(hour) +
+                    appointment.text(minute));
+}
+
+ExcelExportDefinition AppointmentGridExport(AppointmentGridSetup setup)
+{
+    ExcelExportDefinition d;
+    d.objectName = setup.objectName;
+    d.caption = setup.caption;
+    d.fileName = setup.fileName;
+    d.sheetName = setup.sheetName;
+    d.layout = &AppointmentRecordLayout();
+    d.columns = {
+        {"colData", "Data scadenza", 150, true, "Data", "Data scadenza", 150},
+        {"colOraApp", "Ora appuntamento", 150, true, "Ora", "Ora appuntamento", 150},
+        {"colProprietario", "Proprietario", 250, true, "Proprietario", "Proprietario", 250},
+        {"colCodFisc", "Codice fiscale", 180, true, "CodFisc", "Codice fiscale", 200},
+        {"colRecapito", "Telefono preferenziale", 250, true, "Recapito", "Telefono preferenziale", 250},
+        {"colNome", "Nome animale", 250, true, "Nome", "Nome animale", 250},
+        {"colDataNasc", "Data nascita", 180, true, "DataNasc", "Data nascita", 200},
+        {"colRazza", "Razza", 250, true, "Razza", "Razza", 250},
+        {"colMantello", "Colore mantello", 250, true, "Mantello", "Colore mantello", 250},
+        {"colMicrochip", "Codice microchip", 200, true, "Microchip", "Codice microchip", 250},
+        {"colSegni", "Segni particolari", 250, true, "Segni", "Segni particolari", 300},
+        {"colPersona", "Persona da incontrare", 250, true, "Persona", "Persona da incontrare", 250},
+        {"colDettagli", "Causale scadenza", 300, true, "Dettagli", "Causale scadenza", 300},
+        {"colOfficina", "Modalit\u00e0 di pagamento", 300, false, "Officina", "Modalit\u00e0 di pagamento", 300},
+        {"colCosto", "Importo in euro", 180, false, "Costo", "Importo in euro", 200},
+        {"colContatto", "Estremi ricevuta", 250, false, "Contatto", "Estremi ricevuta", 250},
+        {"colDaConfermare", "Appuntamento da confermare", 200, false, "DaConfermare", "Appuntamento da confermare",
+         250},
+        {"colEffettuata", "Pagamento effettuato", 200, false, "Effettuata", "Pagamento effettuato", 250},
+        {"colNote", "Note", 300, true, "Note", "Note", 300},
+    };
+    if (setup.selected) {
+        d.columns.push_back({"colCodice", "Codice univoco", 150, false, nullptr, "Codice univoco", 150, false,
+                             AppointmentSortKey});
+        d.selected = std::move(setup.selected);
+        d.sortColumn = QStringLiteral("colCodice");
+    }
+    d.helpTitle = setup.helpTitle;
+    d.helpText = setup.helpText;
+    d.showHelp = ShowHelp;
+    return d;
+}
+
+QString AppointmentViewsHelpTitle() { return QStringLiteral("Visualizzazione scadenze e appuntamenti."); }
+
+QStringList AppointmentViewsHelpParagraphs()
+{
+    return {
+        QStringLiteral("L'elenco delle scadenze imminenti si apre con il comando OK della finestra delle scadenze e "
+                       "degli appuntamenti, che \u00e8 attivo soltanto quando in archivio ci sono scadenze "
+                       "imminenti per l'anno in corso."),
+        QStringLiteral("Una scadenza \u00e8 imminente a partire dal giorno indicato dai giorni di preavviso della "
+                       "sua scheda fino al giorno stesso della scadenza: per questo l'elenco pu\u00f2 mostrare "
+                       "anche scadenze non ancora vicine, se il loro preavviso \u00e8 lungo."),
+        QStringLiteral("I due comandi sotto il calendario mostrano le scadenze e gli appuntamenti del giorno oppure "
+                       "del mese scelto nel calendario."),
+        QStringLiteral("Le voci sono elencate in ordine di data e di ora, qualunque sia l'ordine in cui le schede "
+                       "sono state inserite in archivio; la colonna N. indica la posizione di ciascuna voce "
+                       "nell'archivio tra quelle elencate."),
+        QStringLiteral("L'elenco pu\u00f2 essere esportato in un foglio di lavoro di Microsoft Excel facendo clic "
+                       "sulla relativa icona."),
+    };
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include "common/ui/ListWindow.h"
+
+// The open year's entries whose payment has been made; a double-click loads the entry into the appointment card.
+class TfrmNonConfermati : public ListWindow {
+    Q_OBJECT
+public:
+    explicit TfrmNonConfermati(QWidget *parent = nullptr);
+};
+
+extern TfrmNonConfermati *frmNonConfermati;
