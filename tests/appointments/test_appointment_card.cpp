@@ -21,6 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -505,6 +507,43 @@ TEST_F(AppointmentCard, ClosingShowsTheStartPanelAgain)
     EXPECT_EQ(card->txtAnno->text(), "2026");
     EXPECT_EQ(card->windowTitle(), " Tavoren - Scadenze e Appuntamenti");
     EXPECT_EQ(card->calAppuntamenti->selectedDate(), QDate(2026, 12, 10));
+}
+
+// The launcher's design area: a maximised window on a 1024 x 768 screen under a title bar. Both
+// panels fit it without scrolling, and no control of the card lies under another one.
+TEST_F(AppointmentCard, BothPanelsFitTheDesignAreaWithNothingCovered)
+{
+    card->setWindowState(Qt::WindowNoState);
+    card->resize(1016, 713);
+    QCoreApplication::processEvents();
+    const auto placed = [&](QWidget *w) { return QRect(w->mapTo(card.get(), QPoint(0, 0)), w->size()); };
+    for (bool cardShown : {false, true}) {
+        if (cardShown)
+            openYear("2024");
+        QCoreApplication::processEvents();
+        QList<QWidget *> controls;
+        for (QWidget *w : card->findChildren<QWidget *>()) {
+            if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == "scrScheda" ||
+                w->objectName() == "hostScheda")
+                continue;
+            EXPECT_TRUE(card->rect().contains(placed(w))) << w->objectName().toStdString();
+            const QString n = w->objectName();
+            if ((n.startsWith("cmd") || n.startsWith("btn") || n.startsWith("txt") || n.startsWith("chk") || n.startsWith("shp") || n.startsWith("img") ||
+                 n == "lblPosizione" || n == "panInfo") && w->parentWidget()->objectName() != w->objectName())
+                controls << w;
+        }
+        for (int i = 0; i < controls.size(); ++i)
+            for (int j = i + 1; j < controls.size(); ++j) {
+                if (controls[i]->isAncestorOf(controls[j]) || controls[j]->isAncestorOf(controls[i]))
+                    continue;
+                EXPECT_FALSE(placed(controls[i]).intersects(placed(controls[j])))
+                    << controls[i]->objectName().toStdString() << " " << controls[j]->objectName().toStdString();
+            }
+        auto *scroll = card->findChild<QScrollArea *>("scrScheda");
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+    }
 }
 
 // The reminder reads the archive of the current year, whatever year the card opens.
