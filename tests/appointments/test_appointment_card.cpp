@@ -10,6 +10,7 @@
 #include "tests/support/CardTexts.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/ShownHelp.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -507,6 +508,71 @@ TEST_F(AppointmentCard, ClosingShowsTheStartPanelAgain)
     EXPECT_EQ(card->txtAnno->text(), "2026");
     EXPECT_EQ(card->windowTitle(), " Tavoren - Scadenze e Appuntamenti");
     EXPECT_EQ(card->calAppuntamenti->selectedDate(), QDate(2026, 12, 10));
+}
+
+TEST_F(AppointmentCard, HelpOfTheStartPanelAndOfTheCardIsOneTopicOfNineParagraphs)
+{
+    const ShownHelp fromStart = ClickForHelp(sp, card->imgGuida);
+    openYear("2024");
+    const ShownHelp fromCard = ClickForHelp(sp, card->cmdGuida);
+    for (const ShownHelp &help : {fromStart, fromCard}) {
+        ASSERT_TRUE(help.shown);
+        EXPECT_EQ(help.owner, card.get());
+        EXPECT_EQ(help.title, "Applicazione Scadenze e Appuntamenti.");
+        const QStringList paragraphs = help.paragraphs();
+        ASSERT_EQ(paragraphs.size(), 9) << help.text.toStdString();
+        for (const QString &p : paragraphs)
+            EXPECT_FALSE(p.trimmed().isEmpty());
+    }
+    EXPECT_EQ(fromStart.text, fromCard.text);
+}
+
+TEST_F(AppointmentCard, CommandsOpenTheirWindowsOnTheOpenYearAndTheCalendarDate)
+{
+    // The views of the start panel: the month view reads the archive of the calendar's year.
+    card->calAppuntamenti->setSelectedDate(QDate(2025, 3, 9));
+    const struct {
+        ClickLabel *TfrmScadenzario::*command;
+        const char *window;
+    } views[] = {
+        {&TfrmScadenzario::btnGiorno, "TfrmExpGiornaliere"},
+        {&TfrmScadenzario::btnMese, "TfrmExpMensili"},
+    };
+    for (const auto &v : views) {
+        sp.clear();
+        click((*card).*(v.command));
+        ASSERT_EQ(sp.callsOf("modal").size(), 1u);
+        EXPECT_EQ(sp.callsOf("modal").front().text, v.window);
+    }
+    EXPECT_TRUE(QFile::exists(sp.file("2025.sca")));
+    EXPECT_EQ(card->calAppuntamenti->selectedDate(), QDate(2025, 3, 9));
+
+    // OK is enabled only with imminent entries; then it opens the imminent view.
+    card->btnOK->setEnabled(true);
+    sp.clear();
+    QTest::mouseClick(card->btnOK, Qt::LeftButton);
+    ASSERT_EQ(sp.callsOf("modal").size(), 1u);
+    EXPECT_EQ(sp.callsOf("modal").front().text, "TfrmExpImminenti");
+
+    // The card's own commands work on the year it opened.
+    openYear("2024");
+    const struct {
+        ClickLabel *TfrmScadenzario::*command;
+        const char *window;
+    } commands[] = {
+        {&TfrmScadenzario::cmdTrova, "TfrmTrovaScadenzario"},
+        {&TfrmScadenzario::cmdDaConfermare, "TfrmDaConfermare"},
+        {&TfrmScadenzario::cmdDaEffettuare, "TfrmConfermati"},
+        {&TfrmScadenzario::cmdEffettuate, "TfrmNonConfermati"},
+        {&TfrmScadenzario::cmdEsporta, "TfrmExpScadenzario"},
+    };
+    for (const auto &c : commands) {
+        sp.clear();
+        click((*card).*(c.command));
+        ASSERT_EQ(sp.callsOf("modal").size(), 1u) << c.window;
+        EXPECT_EQ(sp.callsOf("modal").front().text, c.window);
+    }
+    EXPECT_TRUE(QFile::exists(sp.file("2024.sca")));
 }
 
 // The launcher's design area: a maximised window on a 1024 x 768 screen under a title bar. Both
