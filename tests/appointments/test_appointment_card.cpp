@@ -7,6 +7,8 @@
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
 #include "common/ui/SearchWindow.h"
+#include "shell/Avvio.h"
+#include "shell/Startup.h"
 #include "tests/support/CardTexts.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -677,6 +679,30 @@ TEST_F(AppointmentCard, MissingArchiveOfTheYearIsCreatedEmptyAndOKDisabled)
     EXPECT_FALSE(card->imgPresenti->isVisible());
     EXPECT_FALSE(card->btnOK->isEnabled());
     EXPECT_TRUE(sp.callsOf("sound").empty());
+}
+
+TEST(AppointmentCardLauncher, LauncherShowsTheStartPanelAndClosingReturnsToIt)
+{
+    ScriptedPlatform sp;
+    writeBytes(sp.file("2026.sca"), ArchiveBytes({entry("12/12/2026", "4")}));
+    CreateStartupWindows();
+    frmAvvio->show();
+    QTest::mouseClick(frmAvvio->imgAppuntamenti, Qt::LeftButton);
+    ASSERT_TRUE(frmScadenzario->isVisible());
+    EXPECT_FALSE(frmAvvio->isVisible());
+    EXPECT_TRUE(frmScadenzario->panAvvio->isVisible());
+    EXPECT_TRUE(frmScadenzario->imgPresenti->isVisible());
+    EXPECT_EQ(sp.callsOf("sound").size(), 1u);
+
+    QTest::mouseClick(frmScadenzario->imgEsci, Qt::LeftButton);
+    EXPECT_FALSE(frmScadenzario->isVisible());
+    EXPECT_TRUE(frmAvvio->isVisible());
+    EXPECT_EQ(sp.callsOf("stopsound").size(), 1u);
+
+    // Each showing checks and plays again.
+    QTest::mouseClick(frmAvvio->btnAppuntamenti, Qt::LeftButton);
+    EXPECT_EQ(sp.callsOf("sound").size(), 2u);
+    DestroyStartupWindows();
 }
 
 } // namespace
