@@ -52,13 +52,9 @@ TfrmScadenzario *frmScadenzario = nullptr;
 
 namespace {
 
-// Both panels fit the launcher's design area (1016 x 713).
-constexpr int PanelWidth = 1008;
-constexpr int PanelHeight = 680;
-constexpr int Margin = 8;
-constexpr int SectionWidth = 834;
-constexpr int SectionGap = 6;
-constexpr int L = 72;  // fields start right of the section picture
+// Both panels have the size of the cards' panel.
+using namespace CardFrame;
+constexpr int L = FieldLeft;
 
 const FieldGrid Grid{.rowPitch = 56, .captionTop = 2, .editTop = 22, .editHeight = 28,
                      .editFont = Look::Verdana(12, true)};
@@ -241,21 +237,13 @@ void TfrmScadenzario::buildStartPanel(QFrame *panel)
 void TfrmScadenzario::buildCard(QFrame *panel)
 {
     // Three sections: date, time and notice; owner and animal; the entry itself.
-    const int heights[3] = {104, 4 * Grid.rowPitch + 4, 4 * Grid.rowPitch + 4};
-    const SectionGlyph glyphs[3] = {SectionGlyph::Notes, SectionGlyph::Person, SectionGlyph::Payment};
-    QFrame *s[3];
-    int top = Margin;
-    for (int i = 0; i < 3; ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        s[i] = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
-        s[i]->setGeometry(Margin, top, SectionWidth, heights[i]);
-        const int side = std::min(56, heights[i] - 16);
-        MakeDrawnPicture(s[i], QStringLiteral("imgSezione") + n,
-                         QRect(8 + (56 - side) / 2, (heights[i] - side) / 2, side, side),
-                         [glyph = glyphs[i]](QSize size) { return SectionPicture(glyph, size); });
-        top += heights[i] + SectionGap;
-    }
-    const int footTop = top - SectionGap + Margin;
+    int bottom = 0;
+    const QList<QFrame *> s = MakeCardSections(panel,
+                                               {{SectionGlyph::Notes, 104},
+                                                {SectionGlyph::Person, 4 * Grid.rowPitch + 4},
+                                                {SectionGlyph::Payment, 4 * Grid.rowPitch + 4}},
+                                               &bottom);
+    const int footTop = bottom + Margin;
 
     auto *status = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     panInfo = status;
@@ -344,12 +332,9 @@ void TfrmScadenzario::buildCard(QFrame *panel)
                           QRect(L + 512, Grid.editTop, 28, 28)}},
                         status);
 
-    QFrame *column = MakeRoundedPanel(panel, QStringLiteral("shpComandi"), Look::Pale);
-    const int columnHeight = PanelHeight - 2 * Margin;
-    column->setGeometry(Margin + SectionWidth + Margin, Margin, PanelWidth - SectionWidth - 3 * Margin, columnHeight);
     const auto run = [this](void (TfrmScadenzario::*handler)()) { return std::bind_front(handler, this); };
-    const QList<ClickLabel *> commands = MakeCommandStrip(
-        column, {.orientation = Qt::Vertical, .origin = QPoint(8, 8), .tile = QSize(column->width() - 16, 38), .pitch = 43},
+    MakeCommandColumn(
+        panel, QRect(Margin + SectionWidth + Margin, Margin, PanelWidth - SectionWidth - 3 * Margin, PanelHeight - 2 * Margin),
         {
             {&cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.",
              run(&TfrmScadenzario::cmdNuovoClick)},
@@ -377,7 +362,6 @@ void TfrmScadenzario::buildCard(QFrame *panel)
             {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", run(&TfrmScadenzario::cmdEsciClick)},
         },
         status);
-    PlaceColumnDecoration(column, columnHeight, commands);
 
     status->clearOverBackground(this);
 }

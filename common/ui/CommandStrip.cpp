@@ -2,8 +2,11 @@
 
 #include "common/ui/CardPanel.h"
 #include "common/ui/CommandPictures.h"
+#include "common/ui/Look.h"
 #include "common/ui/StatusLine.h"
 #include "common/ui/Widgets.h"
+
+#include <QFrame>
 
 #include <algorithm>
 
@@ -42,11 +45,20 @@ QList<ClickLabel *> MakeCommandStrip(QWidget *parent, const CommandStripSetup &s
     return MakePictureCommands(parent, placed, status);
 }
 
-void PlaceColumnDecoration(QWidget *column, int height, const QList<ClickLabel *> &commands)
+QList<ClickLabel *> MakeCommandColumn(QWidget *panel, const QRect &place, const QList<StripCommand> &commands,
+                                      StatusLine *status)
 {
-    const int below = commands.isEmpty() ? 0 : commands.last()->geometry().bottom() + 1;
+    QFrame *column = MakeRoundedPanel(panel, QStringLiteral("shpComandi"), Look::Pale);
+    column->setGeometry(place);
+    const QList<ClickLabel *> made = MakeCommandStrip(
+        column,
+        {.orientation = Qt::Vertical, .origin = QPoint(8, 8), .tile = QSize(column->width() - 16, 38), .pitch = 43},
+        commands, status);
+    const int height = place.height();
+    const int below = made.isEmpty() ? 0 : made.last()->geometry().bottom() + 1;
     const int side = std::min(column->width() - 16, height - below - 16);
     MakeDrawnPicture(column, QStringLiteral("imgDecorazione"),
                      QRect((column->width() - side) / 2, below + (height - below - side) / 2, side, side),
                      [](QSize size) { return DecorationPicture(size); });
+    return made;
 }
