@@ -2,6 +2,7 @@
 
 #include "common/ui/Look.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -68,7 +69,11 @@ QPixmap AppointmentBandPicture(const QString &text, const QColor &fill, QSize si
     g.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 10, 10);
     QFont f = Look::Verdana();
     f.setBold(true);
-    f.setPixelSize(std::max(10, std::min({size.height() / 3, size.width() / 14, 22})));
+    // The largest size up to 22 px at which the text stands on one line; wrapped below 11 px.
+    int pixels = std::min(size.height() / 3, 22);
+    f.setPixelSize(pixels);
+    while (pixels > 11 && QFontMetrics(f).horizontalAdvance(text) > size.width() - 24)
+        f.setPixelSize(--pixels);
     g.setFont(f);
     g.setPen(Qt::white);
     g.drawText(QRectF(10, 4, size.width() - 20, size.height() - 8), Qt::AlignCenter | Qt::TextWordWrap, text);
