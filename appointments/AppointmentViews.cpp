@@ -58,24 +58,3 @@ ExcelExportDefinition AppointmentGridExport(AppointmentGridSetup setup)
     d.showHelp = ShowHelp;
     return d;
 }
-
-QString AppointmentViewsHelpTitle() { return QStringLiteral("Visualizzazione scadenze e appuntamenti."); }
-
-QStringList AppointmentViewsHelpParagraphs()
-{
-    return {
-        QStringLiteral("L'elenco delle scadenze imminenti si apre con il comando OK della finestra delle scadenze e "
-                       "degli appuntamenti, che \u00e8 attivo soltanto quando in archivio ci sono scadenze "
-                       "imminenti per l'anno in corso."),
-        QStringLiteral("Una scadenza \u00e8 imminente a partire dal giorno indicato dai giorni di preavviso della "
-                       "sua scheda fino al giorno stesso della scadenza: per questo l'elenco pu\u00f2 mostrare "
-                       "anche scadenze non ancora vicine, se il loro preavviso \u00e8 lungo."),
-        QStringLiteral("I due comandi sotto il calendario mostrano le scadenze e gli appuntamenti del giorno oppure "
-                       "del mese scelto nel calendario."),
-        QStringLiteral("Le voci sono elencate in ordine di data e di ora, qualunque sia l'ordine in cui le schede "
-                       "sono state inserite in archivio; la colonna N. indica la posizione di ciascuna voce "
-                       "nell'archivio tra quelle elencate."),
-        QStringLiteral("L'elenco pu\u00f2 essere esportato in un foglio di lavoro di Microsoft Excel facendo clic "
-                       "sulla relativa icona."),
-    };
-}

@@ -1,5 +1,6 @@
 #include "appointments/ExpImminenti.h"
 
+#include "appointments/AppointmentHelp.h"
 #include "appointments/AppointmentRecord.h"
 #include "appointments/AppointmentViews.h"
 #include "common/Platform.h"

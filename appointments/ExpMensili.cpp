@@ -1,6 +1,7 @@
 #include "appointments/ExpMensili.h"
 
 #include "appointments/AppointmentHandBack.h"
+#include "appointments/AppointmentHelp.h"
 #include "appointments/AppointmentRecord.h"
 #include "appointments/AppointmentViews.h"
 #include "common/Dates.h"

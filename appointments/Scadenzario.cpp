@@ -2,10 +2,19 @@
 
 #include "animals/AnimalHandBack.h"
 #include "animals/TrovaCani.h"
+#include "appointments/AppointmentHandBack.h"
 #include "appointments/AppointmentHelp.h"
 #include "appointments/AppointmentPictures.h"
 #include "appointments/AppointmentPrint.h"
 #include "appointments/AppointmentRecord.h"
+#include "appointments/Confermati.h"
+#include "appointments/DaConfermare.h"
+#include "appointments/ExpGiornaliere.h"
+#include "appointments/ExpImminenti.h"
+#include "appointments/ExpMensili.h"
+#include "appointments/ExpScadenzario.h"
+#include "appointments/NonConfermati.h"
+#include "appointments/TrovaScadenzario.h"
 #include "common/Dates.h"
 #include "common/Guard.h"
 #include "common/Platform.h"
@@ -574,11 +583,11 @@ void TfrmScadenzario::cmdEsciClick() { close(); }
 void TfrmScadenzario::btnCodFiscClick() { OpenTaxCodeCheck(this, txtCodFisc->text()); }
 
 // The search, the lists, the export and the views are windows of their own.
-void TfrmScadenzario::cmdTrovaClick() {}
-void TfrmScadenzario::cmdEsportaClick() {}
-void TfrmScadenzario::cmdDaConfermareClick() {}
-void TfrmScadenzario::cmdDaEffettuareClick() {}
-void TfrmScadenzario::cmdEffettuateClick() {}
-void TfrmScadenzario::btnOKClick() {}
-void TfrmScadenzario::btnGiornoClick() {}
-void TfrmScadenzario::btnMeseClick() {}
+void TfrmScadenzario::cmdTrovaClick() { OpenAppointmentSearch(this, AppointmentCardTag); }
+void TfrmScadenzario::cmdEsportaClick() { OpenModal<TfrmExpScadenzario>(this); }
+void TfrmScadenzario::cmdDaConfermareClick() { OpenModal<TfrmDaConfermare>(this); }
+void TfrmScadenzario::cmdDaEffettuareClick() { OpenModal<TfrmConfermati>(this); }
+void TfrmScadenzario::cmdEffettuateClick() { OpenModal<TfrmNonConfermati>(this); }
+void TfrmScadenzario::btnOKClick() { OpenModal<TfrmExpImminenti>(this); }
+void TfrmScadenzario::btnGiornoClick() { OpenModal<TfrmExpGiornaliere>(this); }
+void TfrmScadenzario::btnMeseClick() { OpenModal<TfrmExpMensili>(this); }

@@ -10,6 +10,7 @@
 #include "tests/appointments/AppointmentFixture.h"
 #include "tests/support/ExcelFiles.h"
 #include "tests/support/ShownHelp.h"
+#include "common/ui/Widgets.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
@@ -300,4 +301,51 @@ TEST_F(AppointmentViews, HelpOfTheViewsAndOfTheExport)
     help = ClickForHelp(sp, year->cmdGuida);
     EXPECT_EQ(help.title, "Esportazione archivio Scadenze e appuntamenti in Microsoft Excel.");
     EXPECT_EQ(help.paragraphs().size(), 3) << help.text.toStdString();
+}
+
+TEST_F(AppointmentViews, TheCardsCommandsOpenTheViewsOnTheCalendarsDate)
+{
+    // An entry of today (10/12/2026) makes the start panel's OK command available.
+    writeYear({entry("10/12/2026", "10:00", "Oggi"), entry("03/12/2026", "09:00", "Inizio mese")});
+    card->hide();
+    card->show();
+    ASSERT_TRUE(card->btnOK->isEnabled());
+    card->calAppuntamenti->setSelectedDate(QDate(2026, 12, 3));
+
+    const struct {
+        QWidget *command;
+        const char *window;
+        QStringList rows;
+    } commands[] = {
+        {card->btnOK, "TfrmExpImminenti", {"1 10:00"}},
+        {card->btnGiorno, "TfrmExpGiornaliere", {"1 09:00"}},
+        {card->btnMese, "TfrmExpMensili", {"2 09:00", "1 10:00"}},
+    };
+    for (const auto &c : commands) {
+        SCOPED_TRACE(c.window);
+        bool opened = false;
+        sp.onModal = [&](QWidget *w) {
+            opened = true;
+            auto *view = qobject_cast<ExcelExportWindow *>(w);
+            ASSERT_NE(view, nullptr);
+            EXPECT_STREQ(view->metaObject()->className(), c.window);
+            EXPECT_EQ(view->parentWidget(), card.get());
+            EXPECT_EQ(numbersAndTimes(*view), c.rows);
+        };
+        QTest::mouseClick(c.command, Qt::LeftButton);
+        EXPECT_TRUE(opened);
+    }
+
+    // The year's export from the record panel, on the year open there.
+    card->txtAnno->setText("2026");
+    QTest::mouseClick(card->btnApri, Qt::LeftButton);
+    bool opened = false;
+    sp.onModal = [&](QWidget *w) {
+        opened = true;
+        auto *view = qobject_cast<TfrmExpScadenzario *>(w);
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(numbersAndTimes(*view), (QStringList{"1 10:00", "2 09:00"}));
+    };
+    QTest::mouseClick(card->cmdEsporta, Qt::LeftButton);
+    EXPECT_TRUE(opened);
 }
