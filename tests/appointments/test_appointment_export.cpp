@@ -55,16 +55,7 @@ QByteArray headerRow(int columns)
 {
     QByteArray row = "<tr>";
     for (int i = 0; i < columns; ++i)
-        row += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(Columns[i].exportWidth) +
-               '>' + QString::fromUtf8(Columns[i].exportTitle).toLatin1() + "</td>";
-    return row + "</tr>";
-}
-
-QByteArray bodyRow(const QByteArrayList &cells)
-{
-    QByteArray row = "<tr>";
-    for (const QByteArray &cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
+        row += ExcelHeaderCell(Columns[i].exportTitle, Columns[i].exportWidth);
     return row + "</tr>";
 }
 
@@ -148,7 +139,7 @@ TEST_F(AppointmentViews, FourGridsWithTheirColumnsFilesAndSheets)
         EXPECT_EQ(window->rowCount(), 10);
         QByteArray rows;
         for (int r = 0; r < 10; ++r)
-            rows += bodyRow(QByteArrayList(w.columns));
+            rows += ExcelBodyRow(QByteArrayList(w.columns));
         EXPECT_EQ(exportNow(*window), ExcelPrologue(w.sheet) + headerRow(w.columns) + rows + ExcelEpilogue);
         sp.clear();
     }
@@ -176,8 +167,8 @@ TEST_F(AppointmentViews, TheDayViewListsItsDayInTimeOrderAndExportsIt)
     second[2] = "Rossi &amp; figli";
     second[17] = "S\xec";
     second << "05121630";
-    EXPECT_EQ(exportNow(*view), ExcelPrologue("Scadenze del giorno") + headerRow(20) + bodyRow(first) +
-                                     bodyRow(second) + ExcelEpilogue);
+    EXPECT_EQ(exportNow(*view), ExcelPrologue("Scadenze del giorno") + headerRow(20) + ExcelBodyRow(first) +
+                                     ExcelBodyRow(second) + ExcelEpilogue);
     EXPECT_EQ(sp.callsOf("question").size(), 2u);
 
     // The 1st of a month lists only its own date; a day of a year never opened creates its
@@ -275,8 +266,8 @@ TEST_F(AppointmentViews, TheYearsExportWritesEveryRecordInFileOrder)
     QByteArrayList cells = exportedCells(full);
     cells[16] = "S\xec";
     cells[18] = "Prezzo in \x80 &lt;scontato&gt;";
-    EXPECT_EQ(exportNow(*grid), ExcelPrologue("Scadenze e appuntamenti") + headerRow(19) + bodyRow(cells) +
-                                    bodyRow(exportedCells(second)) + bodyRow(exportedCells(third)) + ExcelEpilogue);
+    EXPECT_EQ(exportNow(*grid), ExcelPrologue("Scadenze e appuntamenti") + headerRow(19) + ExcelBodyRow(cells) +
+                                    ExcelBodyRow(exportedCells(second)) + ExcelBodyRow(exportedCells(third)) + ExcelEpilogue);
 
     // A folder in place of the archive: the archive message, and no file is written.
     sp.clear();
