@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 const RecordLayout &AppointmentRecordLayout()
 {
     static const RecordLayout layout{
@@ -101,16 +103,56 @@ std::optional<int> readWholeNumber(const QString &text)
 
 } // namespace
 
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+int digitsValue(QByteArrayView b, qsizetype from, qsizetype count)
+{
+    int n = 0;
+    for (qsizetype i = from; i < from + count; ++i)
+        n = n * 10 + (b[i] - '0');
+    return n;
+}
+
+// The date as Save writes it, "dd/mm/yyyy", read straight from the bytes: the reminder reads every
+// record of the year at each showing. Empty when the bytes have another form.
+std::optional<std::optional<QDate>> savedFormDate(QByteArrayView b)
+{
+    if (b.size() != 10 || b[2] != '/' || b[5] != '/')
+        return std::nullopt;
+    for (qsizetype i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (!isDigit(b[i]))
+            return std::nullopt;
+    const int day = digitsValue(b, 0, 2), month = digitsValue(b, 3, 2), year = digitsValue(b, 6, 4);
+    if (year < 1 || !QDate::isValid(year, month, day))
+        return std::optional<QDate>();
+    return std::optional<QDate>(QDate(year, month, day));
+}
+
+} // namespace
+
 std::optional<AppointmentNotice> ReadAppointmentNotice(const Record &appointment)
 {
     const NoticeFields &f = noticeFields();
-    const QString data = appointment.text(f.data);
-    // The year must be written in full: a short or missing year would depend on today.
-    if (TrimText(data.section(u'/', 2, 2)).size() != 4)
-        return std::nullopt;
-    const std::optional<QDate> date = ParseDateText(data, 2000);
+    const RecordLayout &layout = appointment.layout();
+    const char *bytes = appointment.bytes().constData();
+
+    std::optional<QDate> date;
+    if (const auto saved = savedFormDate(TrimmedFieldBytes(bytes + layout.offset(f.data), layout.capacity(f.data)))) {
+        date = *saved;
+    } else {
+        const QString data = appointment.text(f.data);
+        // The year must be written in full: a short or missing year would depend on today.
+        if (TrimText(data.section(u'/', 2, 2)).size() != 4)
+            return std::nullopt;
+        date = ParseDateText(data, 2000);
+    }
     if (!date)
         return std::nullopt;
+
+    const QByteArrayView avviso = TrimmedFieldBytes(bytes + layout.offset(f.avviso), layout.capacity(f.avviso));
+    if (!avviso.isEmpty() && std::all_of(avviso.begin(), avviso.end(), isDigit))
+        return AppointmentNotice{*date, digitsValue(avviso, 0, avviso.size())};
     const std::optional<int> days = readWholeNumber(appointment.text(f.avviso));
     if (!days)
         return std::nullopt;

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class Record;
 
@@ -26,3 +27,7 @@ struct AppointmentGridSetup {
 // The export definition of the appointment grid: "N.", the nineteen field columns, and for a
 // selecting view the key column by which the grid is sorted.
 ExcelExportDefinition AppointmentGridExport(AppointmentGridSetup setup);
+
+// The help shared by the imminent, day and month views.
+QString AppointmentViewsHelpTitle();
+QStringList AppointmentViewsHelpParagraphs();

@@ -1,7 +1,6 @@
 #include "appointments/ExpGiornaliere.h"
 
 #include "appointments/AppointmentHandBack.h"
-#include "appointments/AppointmentHelp.h"
 #include "appointments/AppointmentRecord.h"
 #include "appointments/AppointmentViews.h"
 #include "common/Dates.h"

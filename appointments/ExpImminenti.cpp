@@ -1,6 +1,5 @@
 #include "appointments/ExpImminenti.h"
 
-#include "appointments/AppointmentHelp.h"
 #include "appointments/AppointmentRecord.h"
 #include "appointments/AppointmentViews.h"
 #include "common/Platform.h"

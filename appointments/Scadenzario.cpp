@@ -375,12 +375,7 @@ void TfrmScadenzario::buildCard(QFrame *panel)
             {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", run(&TfrmScadenzario::cmdEsciClick)},
         },
         status);
-    const int below = commands.last()->geometry().bottom() + 1;
-    const int decoration = std::min(column->width() - 16, columnHeight - below - 16);
-    MakeDrawnPicture(column, QStringLiteral("imgDecorazione"),
-                     QRect((column->width() - decoration) / 2, below + (columnHeight - below - decoration) / 2,
-                           decoration, decoration),
-                     [](QSize size) { return DecorationPicture(size); });
+    PlaceColumnDecoration(column, columnHeight, commands);
 
     status->clearOverBackground(this);
 }
@@ -582,12 +577,13 @@ void TfrmScadenzario::cmdEsciClick() { close(); }
 
 void TfrmScadenzario::btnCodFiscClick() { OpenTaxCodeCheck(this, txtCodFisc->text()); }
 
-// The search, the lists, the export and the views are windows of their own.
 void TfrmScadenzario::cmdTrovaClick() { OpenAppointmentSearch(this, AppointmentCardTag); }
 void TfrmScadenzario::cmdEsportaClick() { OpenModal<TfrmExpScadenzario>(this); }
 void TfrmScadenzario::cmdDaConfermareClick() { OpenModal<TfrmDaConfermare>(this); }
 void TfrmScadenzario::cmdDaEffettuareClick() { OpenModal<TfrmConfermati>(this); }
 void TfrmScadenzario::cmdEffettuateClick() { OpenModal<TfrmNonConfermati>(this); }
+
+// The views read the calendar's date and the current year themselves.
 void TfrmScadenzario::btnOKClick() { OpenModal<TfrmExpImminenti>(this); }
 void TfrmScadenzario::btnGiornoClick() { OpenModal<TfrmExpGiornaliere>(this); }
 void TfrmScadenzario::btnMeseClick() { OpenModal<TfrmExpMensili>(this); }

@@ -219,12 +219,7 @@ void TfrmClienti::buildLayout()
             {&cmdEsci, "cmdEsci", "Esci", "Esci dalla schermata di lavoro corrente.", run(&TfrmClienti::cmdEsciClick)},
         },
         status);
-    const int below = commands.last()->geometry().bottom() + 1;
-    const int decoration = std::min(column->width() - 16, columnHeight - below - 16);
-    MakeDrawnPicture(column, QStringLiteral("imgDecorazione"),
-                     QRect((column->width() - decoration) / 2, below + (columnHeight - below - decoration) / 2,
-                           decoration, decoration),
-                     [](QSize size) { return DecorationPicture(size); });
+    PlaceColumnDecoration(column, columnHeight, commands);
 
     status->clearOverBackground(this);
 }

@@ -1,8 +1,11 @@
 #include "common/ui/CommandStrip.h"
 
+#include "common/ui/CardPanel.h"
 #include "common/ui/CommandPictures.h"
 #include "common/ui/StatusLine.h"
 #include "common/ui/Widgets.h"
+
+#include <algorithm>
 
 QList<ClickLabel *> MakePictureCommands(QWidget *parent, const QList<PictureCommand> &commands,
                                         StatusLine *status)
@@ -37,4 +40,13 @@ QList<ClickLabel *> MakeCommandStrip(QWidget *parent, const CommandStripSetup &s
         at += step;
     }
     return MakePictureCommands(parent, placed, status);
+}
+
+void PlaceColumnDecoration(QWidget *column, int height, const QList<ClickLabel *> &commands)
+{
+    const int below = commands.isEmpty() ? 0 : commands.last()->geometry().bottom() + 1;
+    const int side = std::min(column->width() - 16, height - below - 16);
+    MakeDrawnPicture(column, QStringLiteral("imgDecorazione"),
+                     QRect((column->width() - side) / 2, below + (height - below - side) / 2, side, side),
+                     [](QSize size) { return DecorationPicture(size); });
 }

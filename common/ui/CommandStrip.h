@@ -45,3 +45,7 @@ struct StripCommand {
 };
 QList<ClickLabel *> MakeCommandStrip(QWidget *parent, const CommandStripSetup &setup,
                                      const QList<StripCommand> &commands, StatusLine *status);
+
+// The card's decoration `imgDecorazione`, centred in the space a command column of `height`
+// leaves under its last command.
+void PlaceColumnDecoration(QWidget *column, int height, const QList<ClickLabel *> &commands);
