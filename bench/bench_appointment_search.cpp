@@ -30,14 +30,17 @@ QString archivePath() { return benchPlatform->programFolder() + QStringLiteral("
 // with a fixed seed, every other field filled too; then opens the year in the card.
 void writeArchive()
 {
-    static const QStringList reasons = QStringLiteral(
-        "Vaccinazione_annuale Richiamo_antirabbica Controllo_post-operatorio Visita_dermatologica "
-        "Pagamento_fattura Ecografia Esami_del_sangue Toelettatura Microchip Sterilizzazione").split(' ');
-    static const QStringList owners = QStringLiteral(
-        "Rossi Russo Ferrari Esposito Bianchi Romano Colombo Ricci Marino Greco Bruno Gallo Conti Costa "
-        "Giordano Rizzo Lombardi Moretti Barbieri Fontana").split(' ');
-    static const QStringList names = QStringLiteral(
-        "Fido Birba Luna Rex Micia Argo Nuvola Pallino Zara Tobia Briciola Leo Milo Kira Athos").split(' ');
+    static const QStringList reasons =
+        QStringLiteral("Vaccinazione_annuale Richiamo_antirabbica Controllo_post-operatorio Visita_dermatologica "
+                       "Pagamento_fattura Ecografia Esami_del_sangue Toelettatura Microchip Sterilizzazione")
+            .split(' ');
+    static const QStringList owners =
+        QStringLiteral("Rossi Russo Ferrari Esposito Bianchi Romano Colombo Ricci Marino Greco Bruno Gallo Conti Costa "
+                       "Giordano Rizzo Lombardi Moretti Barbieri Fontana")
+            .split(' ');
+    static const QStringList names =
+        QStringLiteral("Fido Birba Luna Rex Micia Argo Nuvola Pallino Zara Tobia Briciola Leo Milo Kira Athos")
+            .split(' ');
 
     std::mt19937 random(20261211);
     auto pick = [&random](const QStringList &list) { return list[int(random() % list.size())]; };
@@ -55,7 +58,9 @@ void writeArchive()
         r.setText("Giorno", QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
         r.setText("Mese", QString::fromLatin1(MonthNames()[size_t(month)].name));
         r.setText("Anno", QStringLiteral("2026"));
-        r.setText("Data", QStringLiteral("%1/%2/2026").arg(day, 2, 10, QLatin1Char('0')).arg(month + 1, 2, 10, QLatin1Char('0')));
+        r.setText(
+            "Data",
+            QStringLiteral("%1/%2/2026").arg(day, 2, 10, QLatin1Char('0')).arg(month + 1, 2, 10, QLatin1Char('0')));
         r.setText("OreApp", hour);
         r.setText("MinutiApp", minute);
         r.setText("Ora", hour + ':' + minute);

@@ -63,9 +63,9 @@ QByteArray headerRow(int columns)
 QByteArrayList exportedCells(const Record &r)
 {
     QByteArrayList cells;
-    for (const char *field : {"Data", "Ora", "Proprietario", "CodFisc", "Recapito", "Nome", "DataNasc", "Razza",
-                              "Mantello", "Microchip", "Segni", "Persona", "Dettagli", "Officina", "Costo",
-                              "Contatto", "DaConfermare", "Effettuata", "Note"})
+    for (const char *field :
+         {"Data", "Ora", "Proprietario", "CodFisc", "Recapito", "Nome", "DataNasc", "Razza", "Mantello", "Microchip",
+          "Segni", "Persona", "Dettagli", "Officina", "Costo", "Contatto", "DaConfermare", "Effettuata", "Note"})
         cells << r.text(field).toLatin1();
     return cells;
 }
@@ -168,7 +168,7 @@ TEST_F(AppointmentViews, TheDayViewListsItsDayInTimeOrderAndExportsIt)
     second[17] = "S\xec";
     second << "05121630";
     EXPECT_EQ(exportNow(*view), ExcelPrologue("Scadenze del giorno") + headerRow(20) + ExcelBodyRow(first) +
-                                     ExcelBodyRow(second) + ExcelEpilogue);
+                                    ExcelBodyRow(second) + ExcelEpilogue);
     EXPECT_EQ(sp.callsOf("question").size(), 2u);
 
     // The 1st of a month lists only its own date; a day of a year never opened creates its
@@ -192,7 +192,7 @@ TEST_F(AppointmentViews, TheImminentViewFollowsEachEntrysNoticeAndSkipsDamagedOn
                entry("", "09:00", "Senza data", {{"Avviso", "9"}}), march20});
     const struct {
         QDate today;
-        QStringList rows;  // "N." and time, in time order
+        QStringList rows; // "N." and time, in time order
     } cases[] = {
         {QDate(2026, 2, 26), {}},
         {QDate(2026, 2, 27), {"1 11:00"}},
@@ -249,7 +249,8 @@ TEST_F(AppointmentViews, TheSortMovesWholeRowsAndIgnoresLetterCase)
 
     // The key orders month, day, hour and minute.
     EXPECT_EQ(AppointmentSortKey(entry("09/03/2026", "14:05", "x")), "03091405");
-    EXPECT_LT(AppointmentSortKey(entry("31/01/2026", "23:59", "x")), AppointmentSortKey(entry("01/02/2026", "00:00", "x")));
+    EXPECT_LT(AppointmentSortKey(entry("31/01/2026", "23:59", "x")),
+              AppointmentSortKey(entry("01/02/2026", "00:00", "x")));
 }
 
 TEST_F(AppointmentViews, TheYearsExportWritesEveryRecordInFileOrder)
@@ -267,7 +268,8 @@ TEST_F(AppointmentViews, TheYearsExportWritesEveryRecordInFileOrder)
     cells[16] = "S\xec";
     cells[18] = "Prezzo in \x80 &lt;scontato&gt;";
     EXPECT_EQ(exportNow(*grid), ExcelPrologue("Scadenze e appuntamenti") + headerRow(19) + ExcelBodyRow(cells) +
-                                    ExcelBodyRow(exportedCells(second)) + ExcelBodyRow(exportedCells(third)) + ExcelEpilogue);
+                                    ExcelBodyRow(exportedCells(second)) + ExcelBodyRow(exportedCells(third)) +
+                                    ExcelEpilogue);
 
     // A folder in place of the archive: the archive message, and no file is written.
     sp.clear();

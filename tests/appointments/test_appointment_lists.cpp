@@ -93,10 +93,14 @@ TEST_F(AppointmentLists, ADoubleClickLoadsTheListedEntryIntoTheCard)
     // Entry 4 has the line of entry 1 but is paid; in the unpaid list the line stands for entry 1.
     // Entry 1 is an entry that the card can save again, with a text of its own everywhere else.
     Record first = fullEntry("1");
-    for (const auto &[field, value] : std::map<QString, QString>{{"Giorno", "12"}, {"Mese", "Maggio"},
-                                                                 {"Anno", "2026"}, {"Data", "12/05/2026"},
-                                                                 {"OreApp", "09"}, {"MinutiApp", "05"},
-                                                                 {"Ora", "09:05"}, {"Avviso", "3"},
+    for (const auto &[field, value] : std::map<QString, QString>{{"Giorno", "12"},
+                                                                 {"Mese", "Maggio"},
+                                                                 {"Anno", "2026"},
+                                                                 {"Data", "12/05/2026"},
+                                                                 {"OreApp", "09"},
+                                                                 {"MinutiApp", "05"},
+                                                                 {"Ora", "09:05"},
+                                                                 {"Avviso", "3"},
                                                                  {"Costo", "25,00"}})
         first.setText(field, value);
     first.setText("DaConfermare", Si);
@@ -112,8 +116,7 @@ TEST_F(AppointmentLists, ADoubleClickLoadsTheListedEntryIntoTheCard)
 
     TfrmConfermati unpaid(card.get());
     unpaid.show();
-    ASSERT_EQ(unpaid.lstRecords->lines(),
-              (QStringList{AppointmentListLine(first), AppointmentListLine(entries[2])}));
+    ASSERT_EQ(unpaid.lstRecords->lines(), (QStringList{AppointmentListLine(first), AppointmentListLine(entries[2])}));
     DoubleClickLine(&unpaid, 0);
     EXPECT_FALSE(unpaid.isVisible());
     EXPECT_EQ(shown("Posizione"), "1");
@@ -125,7 +128,8 @@ TEST_F(AppointmentLists, ADoubleClickLoadsTheListedEntryIntoTheCard)
     // Save on the card then overwrites the entry loaded, and nothing else.
     card->txtNote->setText("Rivista");
     QTest::mouseClick(card->cmdSalva, Qt::LeftButton);
-    EXPECT_EQ(sp.messages(), QStringList{"Le modifiche apportate alla scheda corrente sono state salvate in archivio."});
+    EXPECT_EQ(sp.messages(),
+              QStringList{"Le modifiche apportate alla scheda corrente sono state salvate in archivio."});
     sp.clear();
     const QByteArray saved = readBytes(sp.file("2026.sca"));
     ASSERT_EQ(saved.size(), 4 * AppointmentRecordLayout().recordSize());
@@ -172,7 +176,7 @@ TEST_F(AppointmentLists, FindNextAndDamagedOrUnreadableArchives)
     // A record with lengths past its fields among good ones, and a broken tail: the good ones are
     // listed, find-next walks them, and the file is never written.
     QByteArray bad = flagged("Danneggiata", Si, Si).bytes();
-    bad[722] = char(0xff);  // Dettagli: length 255 in a field of 250
+    bad[722] = char(0xff); // Dettagli: length 255 in a field of 250
     const QByteArray file = ArchiveBytes({flagged("Vaccino Fido", Si, "No")}) + bad +
                             ArchiveBytes({flagged("Vaccino Argo", Si, "No")}) + QByteArray(300, 'z');
     writeBytes(sp.file("2026.sca"), file);

@@ -78,8 +78,10 @@ TEST_F(AppointmentSearch, EachCriterionSearchesItsField)
 TEST_F(AppointmentSearch, CriteriaTogetherAndNoneAtAll)
 {
     const Record may12a = entry("12/05/2026", "09:00", "Vaccino", {{"Proprietario", "Rossi Mario"}, {"Nome", "Fido"}});
-    const Record may12b = entry("12/05/2026", "11:30", "Controllo", {{"Proprietario", "Bianchi Ugo"}, {"Nome", "Fido"}});
-    const Record june = entry("01/06/2026", "09:00", "Antiparassitario", {{"Proprietario", "Rossi Mario"}, {"Nome", "Argo"}});
+    const Record may12b =
+        entry("12/05/2026", "11:30", "Controllo", {{"Proprietario", "Bianchi Ugo"}, {"Nome", "Fido"}});
+    const Record june =
+        entry("01/06/2026", "09:00", "Antiparassitario", {{"Proprietario", "Rossi Mario"}, {"Nome", "Argo"}});
     const Record mayRossi = entry("20/05/2026", "16:00", "Richiamo", {{"Proprietario", "ROSSI Lia"}, {"Nome", "fido"}});
     writeYear({may12a, may12b, june, mayRossi});
 
@@ -106,16 +108,16 @@ TEST_F(AppointmentSearch, TheLineCutsAndPadsItsColumns)
          "Vaccino" + QString(23, ' ') + "  Data: 12/05/2026  Ora: 09:05  Prop. Rossi" + QString(21, ' ') +
              "  Animale: Fido" + QString(22, ' ') + euro + "25,00"},
         {QString(29, 'r') + "XYZ", QString(25, 'p') + "QR", QString(26, 'a') + "B", "1.234.567,8900",
-         QString(29, 'r') + "X  Data: 12/05/2026  Ora: 09:05  Prop. " + QString(25, 'p') + "Q  Animale: " +
-             QString(26, 'a') + euro + "1.234.567,8900"},
+         QString(29, 'r') + "X  Data: 12/05/2026  Ora: 09:05  Prop. " + QString(25, 'p') +
+             "Q  Animale: " + QString(26, 'a') + euro + "1.234.567,8900"},
         {"", "", "", "",
-         QString(30, ' ') + "  Data: 12/05/2026  Ora: 09:05  Prop. " + QString(26, ' ') + "  Animale: " +
-             QString(26, ' ') + euro},
+         QString(30, ' ') + "  Data: 12/05/2026  Ora: 09:05  Prop. " + QString(26, ' ') +
+             "  Animale: " + QString(26, ' ') + euro},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.reason.toStdString());
-        const Record r = entry("12/05/2026", "09:05", c.reason,
-                               {{"Proprietario", c.owner}, {"Nome", c.animal}, {"Costo", c.cost}});
+        const Record r =
+            entry("12/05/2026", "09:05", c.reason, {{"Proprietario", c.owner}, {"Nome", c.animal}, {"Costo", c.cost}});
         EXPECT_EQ(AppointmentListLine(r), c.line);
         EXPECT_EQ(AppointmentListLine(r).indexOf(euro), 131);
     }
