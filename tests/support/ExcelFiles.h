@@ -22,14 +22,14 @@ inline QByteArray ExcelPrologue(const QByteArray &name)
 // What closes the table and the file.
 inline constexpr char ExcelEpilogue[] = "</table></body></html>";
 
-// The bold header cell of a column with its width.
-inline QByteArray ExcelHeaderCell(const char *titleUtf8, int width)
+// One bold header cell of an exported column: its title (UTF-8, written in Windows-1252) and width.
+inline QByteArray ExcelHeaderCell(const char *title, int width)
 {
     return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + '>' +
-           QString::fromUtf8(titleUtf8).toLatin1() + "</td>";
+           QString::fromUtf8(title).toLatin1() + "</td>";
 }
 
-// A body row of left-aligned cells, each given in Windows-1252.
+// A table row of plain left-aligned cells, as they stand in the file.
 inline QByteArray ExcelBodyRow(const QByteArrayList &cells)
 {
     QByteArray row = "<tr>";
