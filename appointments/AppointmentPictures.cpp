@@ -68,7 +68,7 @@ QPixmap AppointmentBandPicture(const QString &text, const QColor &fill, QSize si
     g.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 10, 10);
     QFont f = Look::Verdana();
     f.setBold(true);
-    f.setPixelSize(std::max(10, std::min(size.height() / 3, 22)));
+    f.setPixelSize(std::max(10, std::min({size.height() / 3, size.width() / 14, 22})));
     g.setFont(f);
     g.setPen(Qt::white);
     g.drawText(QRectF(10, 4, size.width() - 20, size.height() - 8), Qt::AlignCenter | Qt::TextWordWrap, text);

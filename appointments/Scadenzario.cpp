@@ -60,7 +60,7 @@ constexpr int SectionWidth = 834;
 constexpr int SectionGap = 6;
 constexpr int L = 72;  // fields start right of the section picture
 
-const FieldGrid Grid{.rowPitch = 52, .captionTop = 2, .editTop = 22, .editHeight = 28,
+const FieldGrid Grid{.rowPitch = 56, .captionTop = 2, .editTop = 22, .editHeight = 28,
                      .editFont = Look::Verdana(12, true)};
 
 QStringList twoDigitNumbers(int from, int to)
@@ -241,7 +241,7 @@ void TfrmScadenzario::buildStartPanel(QFrame *panel)
 void TfrmScadenzario::buildCard(QFrame *panel)
 {
     // Three sections: date, time and notice; owner and animal; the entry itself.
-    const int heights[3] = {96, 4 * Grid.rowPitch + 4, 4 * Grid.rowPitch + 4};
+    const int heights[3] = {104, 4 * Grid.rowPitch + 4, 4 * Grid.rowPitch + 4};
     const SectionGlyph glyphs[3] = {SectionGlyph::Notes, SectionGlyph::Person, SectionGlyph::Payment};
     QFrame *s[3];
     int top = Margin;
@@ -259,17 +259,18 @@ void TfrmScadenzario::buildCard(QFrame *panel)
 
     auto *status = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     panInfo = status;
-    const int navigatorLeft = PanelWidth - Margin - RecordNavigator::Width;
+    // The footer runs under the sections, beside the command column.
+    const int navigatorLeft = Margin + SectionWidth - RecordNavigator::Width;
     status->setGeometry(Margin, footTop, navigatorLeft - 12 - Margin, RecordNavigator::Arrow);
     navigator_ = new RecordNavigator(panel, QPoint(navigatorLeft, footTop), status);
     lblPosizione = navigator_->position();
 
     // The date and time groups of the first section, and the days of notice beside them.
-    QWidget *date = groupArea(s[0], QStringLiteral("grpData"), QStringLiteral(" Data scadenza: "), QRect(L, 6, 330, 84));
+    QWidget *date = groupArea(s[0], QStringLiteral("grpData"), QStringLiteral(" Data scadenza: "), QRect(L, 8, 330, 88));
     QWidget *time = groupArea(s[0], QStringLiteral("grpOra"), QStringLiteral(" Ora appuntamento: "),
-                              QRect(L + 340, 6, 170, 84));
+                              QRect(L + 340, 8, 170, 88));
     QWidget *notice = MakeNamed<QWidget>(s[0], QStringLiteral("panAvviso"));
-    notice->setGeometry(L + 524, 20, SectionWidth - L - 530, 70);
+    notice->setGeometry(L + 522, 22, SectionWidth - L - 530, 74);
 
     lblAnno = makeText(date, QStringLiteral("lblAnno"), QStringLiteral("ANNO"), QRect(236, 10, 90, 44),
                        Look::VerdanaPixels(26, true), Look::Crimson);
@@ -282,7 +283,8 @@ void TfrmScadenzario::buildCard(QFrame *panel)
     makeText(time, QStringLiteral("lblDuePunti"), QStringLiteral(":"), QRect(73, Grid.editTop, 12, Grid.editHeight),
              Look::VerdanaPixels(18, true));
     makeText(notice, QStringLiteral("lblGiorniPrima"), QStringLiteral("giorni prima della scadenza."),
-             QRect(64, Grid.editTop, 220, Grid.editHeight), Look::TahomaPixels(13, true));
+             QRect(64, Grid.editTop - 6, 160, 40), Look::TahomaPixels(13, true))
+        ->setWordWrap(true);
 
     const Qt::Alignment centred = Qt::AlignCenter;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;

@@ -7,9 +7,12 @@
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
 #include "common/ui/SearchWindow.h"
+#include "shell/Avvio.h"
+#include "shell/Startup.h"
 #include "tests/support/CardTexts.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/ShownHelp.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -21,6 +24,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -507,6 +512,108 @@ TEST_F(AppointmentCard, ClosingShowsTheStartPanelAgain)
     EXPECT_EQ(card->calAppuntamenti->selectedDate(), QDate(2026, 12, 10));
 }
 
+TEST_F(AppointmentCard, HelpOfTheStartPanelAndOfTheCardIsOneTopicOfNineParagraphs)
+{
+    const ShownHelp fromStart = ClickForHelp(sp, card->imgGuida);
+    openYear("2024");
+    const ShownHelp fromCard = ClickForHelp(sp, card->cmdGuida);
+    for (const ShownHelp &help : {fromStart, fromCard}) {
+        ASSERT_TRUE(help.shown);
+        EXPECT_EQ(help.owner, card.get());
+        EXPECT_EQ(help.title, "Applicazione Scadenze e Appuntamenti.");
+        const QStringList paragraphs = help.paragraphs();
+        ASSERT_EQ(paragraphs.size(), 9) << help.text.toStdString();
+        for (const QString &p : paragraphs)
+            EXPECT_FALSE(p.trimmed().isEmpty());
+    }
+    EXPECT_EQ(fromStart.text, fromCard.text);
+}
+
+TEST_F(AppointmentCard, CommandsOpenTheirWindowsOnTheOpenYearAndTheCalendarDate)
+{
+    // The views of the start panel: the month view reads the archive of the calendar's year.
+    card->calAppuntamenti->setSelectedDate(QDate(2025, 3, 9));
+    const struct {
+        ClickLabel *TfrmScadenzario::*command;
+        const char *window;
+    } views[] = {
+        {&TfrmScadenzario::btnGiorno, "TfrmExpGiornaliere"},
+        {&TfrmScadenzario::btnMese, "TfrmExpMensili"},
+    };
+    for (const auto &v : views) {
+        sp.clear();
+        click((*card).*(v.command));
+        ASSERT_EQ(sp.callsOf("modal").size(), 1u);
+        EXPECT_EQ(sp.callsOf("modal").front().text, v.window);
+    }
+    EXPECT_TRUE(QFile::exists(sp.file("2025.sca")));
+    EXPECT_EQ(card->calAppuntamenti->selectedDate(), QDate(2025, 3, 9));
+
+    // OK is enabled only with imminent entries; then it opens the imminent view.
+    card->btnOK->setEnabled(true);
+    sp.clear();
+    QTest::mouseClick(card->btnOK, Qt::LeftButton);
+    ASSERT_EQ(sp.callsOf("modal").size(), 1u);
+    EXPECT_EQ(sp.callsOf("modal").front().text, "TfrmExpImminenti");
+
+    // The card's own commands work on the year it opened.
+    openYear("2024");
+    const struct {
+        ClickLabel *TfrmScadenzario::*command;
+        const char *window;
+    } commands[] = {
+        {&TfrmScadenzario::cmdTrova, "TfrmTrovaScadenzario"},
+        {&TfrmScadenzario::cmdDaConfermare, "TfrmDaConfermare"},
+        {&TfrmScadenzario::cmdDaEffettuare, "TfrmConfermati"},
+        {&TfrmScadenzario::cmdEffettuate, "TfrmNonConfermati"},
+        {&TfrmScadenzario::cmdEsporta, "TfrmExpScadenzario"},
+    };
+    for (const auto &c : commands) {
+        sp.clear();
+        click((*card).*(c.command));
+        ASSERT_EQ(sp.callsOf("modal").size(), 1u) << c.window;
+        EXPECT_EQ(sp.callsOf("modal").front().text, c.window);
+    }
+    EXPECT_TRUE(QFile::exists(sp.file("2024.sca")));
+}
+
+// The launcher's design area: a maximised window on a 1024 x 768 screen under a title bar. Both
+// panels fit it without scrolling, and no control of the card lies under another one.
+TEST_F(AppointmentCard, BothPanelsFitTheDesignAreaWithNothingCovered)
+{
+    card->setWindowState(Qt::WindowNoState);
+    card->resize(1016, 713);
+    QCoreApplication::processEvents();
+    const auto placed = [&](QWidget *w) { return QRect(w->mapTo(card.get(), QPoint(0, 0)), w->size()); };
+    for (bool cardShown : {false, true}) {
+        if (cardShown)
+            openYear("2024");
+        QCoreApplication::processEvents();
+        QList<QWidget *> controls;
+        for (QWidget *w : card->findChildren<QWidget *>()) {
+            if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == "scrScheda" ||
+                w->objectName() == "hostScheda")
+                continue;
+            EXPECT_TRUE(card->rect().contains(placed(w))) << w->objectName().toStdString();
+            const QString n = w->objectName();
+            if ((n.startsWith("cmd") || n.startsWith("btn") || n.startsWith("txt") || n.startsWith("chk") || n.startsWith("shp") || n.startsWith("img") ||
+                 n == "lblPosizione" || n == "panInfo") && w->parentWidget()->objectName() != w->objectName())
+                controls << w;
+        }
+        for (int i = 0; i < controls.size(); ++i)
+            for (int j = i + 1; j < controls.size(); ++j) {
+                if (controls[i]->isAncestorOf(controls[j]) || controls[j]->isAncestorOf(controls[i]))
+                    continue;
+                EXPECT_FALSE(placed(controls[i]).intersects(placed(controls[j])))
+                    << controls[i]->objectName().toStdString() << " " << controls[j]->objectName().toStdString();
+            }
+        auto *scroll = card->findChild<QScrollArea *>("scrScheda");
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+    }
+}
+
 // The reminder reads the archive of the current year, whatever year the card opens.
 class AppointmentReminder : public AppointmentCard {
 protected:
@@ -572,6 +679,30 @@ TEST_F(AppointmentCard, MissingArchiveOfTheYearIsCreatedEmptyAndOKDisabled)
     EXPECT_FALSE(card->imgPresenti->isVisible());
     EXPECT_FALSE(card->btnOK->isEnabled());
     EXPECT_TRUE(sp.callsOf("sound").empty());
+}
+
+TEST(AppointmentCardLauncher, LauncherShowsTheStartPanelAndClosingReturnsToIt)
+{
+    ScriptedPlatform sp;
+    writeBytes(sp.file("2026.sca"), ArchiveBytes({entry("12/12/2026", "4")}));
+    CreateStartupWindows();
+    frmAvvio->show();
+    QTest::mouseClick(frmAvvio->imgAppuntamenti, Qt::LeftButton);
+    ASSERT_TRUE(frmScadenzario->isVisible());
+    EXPECT_FALSE(frmAvvio->isVisible());
+    EXPECT_TRUE(frmScadenzario->panAvvio->isVisible());
+    EXPECT_TRUE(frmScadenzario->imgPresenti->isVisible());
+    EXPECT_EQ(sp.callsOf("sound").size(), 1u);
+
+    QTest::mouseClick(frmScadenzario->imgEsci, Qt::LeftButton);
+    EXPECT_FALSE(frmScadenzario->isVisible());
+    EXPECT_TRUE(frmAvvio->isVisible());
+    EXPECT_EQ(sp.callsOf("stopsound").size(), 1u);
+
+    // Each showing checks and plays again.
+    QTest::mouseClick(frmAvvio->btnAppuntamenti, Qt::LeftButton);
+    EXPECT_EQ(sp.callsOf("sound").size(), 2u);
+    DestroyStartupWindows();
 }
 
 } // namespace
