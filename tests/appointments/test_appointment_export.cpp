@@ -174,7 +174,9 @@ TEST_F(AppointmentViews, TheDayViewListsItsDayInTimeOrderAndExportsIt)
     // The 1st of a month lists only its own date; a day of a year never opened creates its
     // archive, empty, and keeps the design rows.
     card->calAppuntamenti->setSelectedDate(QDate(2026, 12, 1));
-    EXPECT_EQ(open<TfrmExpGiornaliere>()->rowCount(), 0) << "entries exist, none of that day";
+    const auto none = open<TfrmExpGiornaliere>();
+    EXPECT_EQ(none->rowCount(), 0) << "entries exist, none of that day";
+    EXPECT_EQ(exportNow(*none), ExcelPrologue("Scadenze del giorno") + headerRow(20) + ExcelEpilogue);
     card->calAppuntamenti->setSelectedDate(QDate(2031, 2, 3));
     EXPECT_EQ(open<TfrmExpGiornaliere>()->rowCount(), 10);
     EXPECT_TRUE(QFile::exists(sp.file("2031.sca")));
