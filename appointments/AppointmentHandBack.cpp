@@ -1,40 +1,44 @@
 #include "appointments/AppointmentHandBack.h"
 
 #include "appointments/AppointmentRecord.h"
+#include "appointments/Scadenzario.h"
 #include "common/ArchiveSearch.h"
 #include "common/Platform.h"
 #include "common/Text.h"
 #include "common/ui/RecordCard.h"
 
-#include <QAbstractButton>
 #include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
-#include <QList>
-#include <QWidget>
 #include <utility>
+#include <vector>
 
 namespace {
 
-std::function<QWidget *()> &cardFinder()
+// Each field of the record with the card's control that shows it, in the order written; the
+// controls are the card's own, never a same-named one of a window opened over it.
+std::vector<std::pair<QWidget *, int>> cardControls(const TfrmScadenzario &card)
 {
-    static std::function<QWidget *()> find;
-    return find;
-}
-
-// The fields the card shows, each in its control, in the order written.
-const QList<ControlField> &cardControls()
-{
-    static const QList<ControlField> controls = [] {
-        QList<ControlField> c = {{"txtGiorno", "Giorno"}, {"txtMese", "Mese"},           {"lblAnno", "Anno"},
-                                 {"lblData", "Data"},     {"txtOreApp", "OreApp"},       {"txtMinutiApp", "MinutiApp"},
-                                 {"lblOra", "Ora"}};
-        for (const char *field : {"Avviso", "Proprietario", "CodFisc", "Recapito", "Nome", "DataNasc", "Razza",
-                                  "Mantello", "Microchip", "Segni", "Persona", "Dettagli", "Officina", "Costo",
-                                  "Contatto", "Note"})
-            c.append({QStringLiteral("txt") + QLatin1String(field), QLatin1String(field)});
-        return c;
-    }();
-    return controls;
+    const std::pair<QWidget *, const char *> controls[] = {
+        {card.txtGiorno, "Giorno"},     {card.txtMese, "Mese"},
+        {card.lblAnno, "Anno"},         {card.lblData, "Data"},
+        {card.txtOreApp, "OreApp"},     {card.txtMinutiApp, "MinutiApp"},
+        {card.lblOra, "Ora"},           {card.txtAvviso, "Avviso"},
+        {card.txtProprietario, "Proprietario"}, {card.txtCodFisc, "CodFisc"},
+        {card.txtRecapito, "Recapito"}, {card.txtNome, "Nome"},
+        {card.txtDataNasc, "DataNasc"}, {card.txtRazza, "Razza"},
+        {card.txtMantello, "Mantello"}, {card.txtMicrochip, "Microchip"},
+        {card.txtSegni, "Segni"},       {card.txtPersona, "Persona"},
+        {card.txtDettagli, "Dettagli"}, {card.txtOfficina, "Officina"},
+        {card.txtCosto, "Costo"},       {card.txtContatto, "Contatto"},
+        {card.txtNote, "Note"},
+    };
+    std::vector<std::pair<QWidget *, int>> out;
+    for (const auto &[control, field] : controls)
+        out.emplace_back(control, AppointmentRecordLayout().indexOf(QLatin1String(field)));
+    return out;
 }
 
 } // namespace
@@ -50,35 +54,21 @@ QString AppointmentListLine(const Record &appointment)
     return line(appointment);
 }
 
-void RegisterAppointmentCard(std::function<QWidget *()> findCard) { cardFinder() = std::move(findCard); }
-
-QWidget *AppointmentCard() { return cardFinder() ? cardFinder()() : nullptr; }
-
-QString OpenYearArchive()
-{
-    QWidget *card = AppointmentCard();
-    const auto *file = card ? card->findChild<QLabel *>(QStringLiteral("lblFile")) : nullptr;
-    return file ? TrimText(file->text()) : QString();
-}
+QString OpenYearArchive() { return frmScadenzario ? TrimText(frmScadenzario->lblFile->text()) : QString(); }
 
 QDate AppointmentCalendarDate()
 {
-    QWidget *card = AppointmentCard();
-    const auto *calendar = card ? card->findChild<QCalendarWidget *>(QStringLiteral("calAppuntamenti")) : nullptr;
-    return calendar ? calendar->selectedDate() : Today();
+    return frmScadenzario ? frmScadenzario->calAppuntamenti->selectedDate() : Today();
 }
 
 void AppointmentHandBack(const QString &tag, const Record &appointment, int number)
 {
-    if (TrimText(tag) != AppointmentCardTag)
+    TfrmScadenzario *card = frmScadenzario;
+    if (TrimText(tag) != AppointmentCardTag || !card)
         return;
-    QWidget *card = AppointmentCard();
-    if (!card)
-        return;
-    WriteFieldsToControls(card, appointment, cardControls());
-    for (const char *flag : {"DaConfermare", "Effettuata"})
-        if (auto *box = card->findChild<QAbstractButton *>(QStringLiteral("chk") + QLatin1String(flag)))
-            box->setChecked(LoadYesNoFlag(appointment.text(QLatin1String(flag)), box->isChecked()));
-    if (auto *position = card->findChild<QWidget *>(QStringLiteral("lblPosizione")))
-        SetControlText(position, QString::number(number));
+    for (const auto &[control, field] : cardControls(*card))
+        SetControlText(control, appointment.text(field));
+    for (QCheckBox *box : {card->chkDaConfermare, card->chkEffettuata})
+        box->setChecked(LoadYesNoFlag(appointment.text(box->objectName().mid(3)), box->isChecked()));
+    card->lblPosizione->setText(QString::number(number));
 }

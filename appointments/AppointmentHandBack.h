@@ -3,7 +3,6 @@
 
 #include <QDate>
 #include <QString>
-#include <functional>
 
 class QWidget;
 
@@ -18,13 +17,8 @@ QString AppointmentListLine(const Record &appointment);
 // `AppointmentHandBack`: loads an appointment chosen in a list into the appointment card when the
 // tag (trimmed, compared exactly) is "Scadenzario": every field trimmed into its control, the two
 // flags by `YesNoFlag`, and the record number into lblPosizione. Nothing else of the card changes.
-// Another tag, or no card, writes nothing.
+// Another tag, or no card (the card's global still null), writes nothing.
 void AppointmentHandBack(const QString &tag, const Record &appointment, int number);
-
-// The appointment card registers a function that finds its single instance (nullptr while there is
-// none); the windows of the open year read it and the hand-back writes into it.
-void RegisterAppointmentCard(std::function<QWidget *()> findCard);
-QWidget *AppointmentCard();
 
 // The archive of the year open in the card: its hidden label lblFile, trimmed; empty without a card.
 QString OpenYearArchive();

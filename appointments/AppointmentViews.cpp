@@ -64,18 +64,22 @@ QString AppointmentViewsHelpTitle() { return QStringLiteral("Visualizzazione sca
 QStringList AppointmentViewsHelpParagraphs()
 {
     return {
-        QStringLiteral("L'elenco delle scadenze imminenti si apre con il comando OK della finestra delle scadenze e "
-                       "degli appuntamenti, che \u00e8 attivo soltanto quando in archivio ci sono scadenze "
-                       "imminenti per l'anno in corso."),
-        QStringLiteral("Una scadenza \u00e8 imminente a partire dal giorno indicato dai giorni di preavviso della "
-                       "sua scheda fino al giorno stesso della scadenza: per questo l'elenco pu\u00f2 mostrare "
-                       "anche scadenze non ancora vicine, se il loro preavviso \u00e8 lungo."),
-        QStringLiteral("I due comandi sotto il calendario mostrano le scadenze e gli appuntamenti del giorno oppure "
-                       "del mese scelto nel calendario."),
-        QStringLiteral("Le voci sono elencate in ordine di data e di ora, qualunque sia l'ordine in cui le schede "
-                       "sono state inserite in archivio; la colonna N. indica la posizione di ciascuna voce "
-                       "nell'archivio tra quelle elencate."),
-        QStringLiteral("L'elenco pu\u00f2 essere esportato in un foglio di lavoro di Microsoft Excel facendo clic "
-                       "sulla relativa icona."),
+        QStringLiteral("L'elenco delle scadenze imminenti si apre con il pulsante OK della pagina iniziale "
+                       "dell'applicazione Scadenze e Appuntamenti. Il pulsante è attivo soltanto quando "
+                       "nell'archivio dell'anno in corso ci sono scadenze imminenti, segnalate anche dall'immagine "
+                       "rossa \"Ci sono scadenze\" e da un avviso sonoro."),
+        QStringLiteral("Una scadenza compare fra quelle imminenti a partire dal numero di giorni di preavviso "
+                       "indicato nella sua scheda e fino al giorno stesso della scadenza. Per questo l'elenco può "
+                       "mostrare anche scadenze ancora lontane, se per esse è stato chiesto un preavviso lungo."),
+        QStringLiteral("Sotto il calendario della pagina iniziale si trovano due pulsanti: Scadenze del giorno "
+                       "mostra tutte le voci della data selezionata sul calendario, Scadenze del mese tutte quelle "
+                       "del mese a cui la data appartiene. Per cambiare giorno o mese basta selezionare un'altra "
+                       "data prima di premere il pulsante."),
+        QStringLiteral("In ogni elenco le voci sono ordinate per data e per ora, dalla più vicina alla più lontana, "
+                       "qualunque sia l'ordine in cui sono state registrate in archivio. La colonna N. indica la "
+                       "posizione di ciascuna voce nell'ordine di registrazione."),
+        QStringLiteral("L'elenco visualizzato può essere esportato in un foglio di lavoro di Microsoft Excel con "
+                       "l'apposita icona: il file viene scritto nella cartella del programma e può essere aperto "
+                       "subito rispondendo di sì alla domanda che segue."),
     };
 }

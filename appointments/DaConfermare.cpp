@@ -5,7 +5,8 @@
 TfrmDaConfermare *frmDaConfermare = nullptr;
 
 TfrmDaConfermare::TfrmDaConfermare(QWidget *parent)
-    : ListWindow(AppointmentFlagList(QStringLiteral(" Riepilogo appuntamenti da confermare"), "DaConfermare", true), parent)
+    : ListWindow(AppointmentFlagList(QStringLiteral(" Riepilogo appuntamenti da confermare"), "DaConfermare", true),
+                 parent)
 {
     setObjectName(QStringLiteral("frmDaConfermare"));
 }

@@ -397,7 +397,6 @@ void TfrmScadenzario::FormCreate()
     });
     navigator_->attach(card);
     RegisterAnimalTarget(QStringLiteral("scadenzario"), [] { return frmScadenzario; });
-    RegisterAppointmentCard([] { return frmScadenzario; });
 }
 
 void TfrmScadenzario::showEvent(QShowEvent *e)

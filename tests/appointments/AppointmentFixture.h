@@ -1,9 +1,9 @@
 #pragma once
 // What the tests of the appointment search, lists and views share: records made from a few
-// fields, a year archive in the test's program folder, and a stand-in for the appointment card
-// with the controls that these windows read and write.
+// fields, a year archive in the test's program folder, and the appointment card with a year open.
 #include "appointments/AppointmentHandBack.h"
 #include "appointments/AppointmentRecord.h"
+#include "appointments/Scadenzario.h"
 #include "common/Record.h"
 #include "common/ui/Widgets.h"
 #include "tests/support/FileBytes.h"
@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <map>
@@ -62,79 +64,57 @@ inline Record fullEntry(const QString &tag)
     return r;
 }
 
-// A stand-in for the appointment card: the year's archive in lblFile, the calendar, and every
-// control that the hand-back writes.
-class FakeAppointmentCard : public QWidget {
-public:
-    FakeAppointmentCard()
-    {
-        lblFile = MakeNamed<QLabel>(this, "lblFile");
-        calAppuntamenti = MakeNamed<QCalendarWidget>(this, "calAppuntamenti");
-        for (const char *combo : {"txtGiorno", "txtMese", "txtOreApp", "txtMinutiApp"})
-            MakeNamed<QComboBox>(this, combo)->setEditable(true);
-        for (const char *label : {"lblAnno", "lblData", "lblOra", "lblPosizione"})
-            MakeNamed<QLabel>(this, label);
-        for (const QString &field : AppointmentRecordLayout().names())
-            if (!findChild<QWidget *>("txt" + field) && !findChild<QWidget *>("lbl" + field) &&
-                field != "DaConfermare" && field != "Effettuata")
-                MakeNamed<QLineEdit>(this, "txt" + field);
-        chkDaConfermare = MakeNamed<QCheckBox>(this, "chkDaConfermare");
-        chkEffettuata = MakeNamed<QCheckBox>(this, "chkEffettuata");
-        setWindowTitle(" Tavoren - Scadenze e appuntamenti anno 2026");
+// The text of every named control of a window (not of the windows opened over it), by name.
+inline std::map<QString, QString> ControlTexts(const QWidget *window)
+{
+    std::map<QString, QString> s;
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->window() != window || w->objectName().isEmpty())
+            continue;
+        if (auto *e = qobject_cast<const QLineEdit *>(w))
+            s[w->objectName()] = e->text();
+        else if (auto *c = qobject_cast<const QComboBox *>(w))
+            s[w->objectName()] = c->currentText();
+        else if (auto *l = qobject_cast<const QLabel *>(w))
+            s[w->objectName()] = l->text();
+        else if (auto *b = qobject_cast<const QCheckBox *>(w))
+            s[w->objectName()] = b->isChecked() ? "checked" : "clear";
     }
+    s["caption"] = window->windowTitle();
+    return s;
+}
 
-    // The text of every control, by name.
-    std::map<QString, QString> state() const
-    {
-        std::map<QString, QString> s;
-        for (const QWidget *w : findChildren<QWidget *>()) {
-            if (w->window() != this)
-                continue;  // a window opened over the card
-            if (auto *e = qobject_cast<const QLineEdit *>(w); e && !qobject_cast<QComboBox *>(w->parentWidget()))
-                s[w->objectName()] = e->text();
-            else if (auto *c = qobject_cast<const QComboBox *>(w))
-                s[w->objectName()] = c->currentText();
-            else if (auto *l = qobject_cast<const QLabel *>(w); l && !l->objectName().isEmpty())
-                s[w->objectName()] = l->text();
-            else if (auto *b = qobject_cast<const QCheckBox *>(w))
-                s[w->objectName()] = b->isChecked() ? "checked" : "clear";
-        }
-        s["caption"] = windowTitle();
-        return s;
-    }
-    // The value of the control that shows `field`.
-    QString shown(const QString &field) const
-    {
-        const std::map<QString, QString> s = state();
-        for (const char *prefix : {"txt", "lbl", "chk"})
-            if (auto it = s.find(prefix + field); it != s.end())
-                return it->second;
-        return "(none)";
-    }
-
-    QLabel *lblFile;
-    QCalendarWidget *calAppuntamenti;
-    QCheckBox *chkDaConfermare;
-    QCheckBox *chkEffettuata;
-};
-
-// Each test: a program folder, the stand-in card registered, and the year 2026 open in it.
+// Each test: a program folder, and the appointment card shown with the year 2026 open.
 class AppointmentWindows : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        card = std::make_unique<FakeAppointmentCard>();
-        card->lblFile->setText("  " + sp.file("2026.sca") + " ");
-        card->calAppuntamenti->setSelectedDate(sp.todayValue);
-        RegisterAppointmentCard([this]() -> QWidget * { return card.get(); });
+        card = std::make_unique<TfrmScadenzario>();
+        frmScadenzario = card.get();
+        card->show();
+        ASSERT_TRUE(WaitActive(card.get()));
+        card->txtAnno->setText("2026");
+        QTest::mouseClick(card->btnApri, Qt::LeftButton);
+        ASSERT_EQ(card->lblFile->text(), sp.file("2026.sca"));
+        sp.clear();
     }
-    void TearDown() override { RegisterAppointmentCard(nullptr); }
+    void TearDown() override { frmScadenzario = nullptr; }
 
     void writeYear(const std::vector<Record> &records, const QString &year = "2026")
     {
         writeBytes(sp.file(year + ".sca"), ArchiveBytes(records));
     }
+    std::map<QString, QString> cardState() const { return ControlTexts(card.get()); }
+    // What the card shows of a field.
+    QString shown(const QString &field) const
+    {
+        // The year, date, time and position live in labels (txtAnno is the year box of the start panel).
+        const bool label = QStringList{"Anno", "Data", "Ora", "Posizione"}.contains(field);
+        const std::map<QString, QString> s = cardState();
+        const auto it = s.find((label ? "lbl" : "txt") + field);
+        return it != s.end() ? it->second : "(none)";
+    }
 
     ScriptedPlatform sp;
-    std::unique_ptr<FakeAppointmentCard> card;
+    std::unique_ptr<TfrmScadenzario> card;
 };

@@ -10,6 +10,7 @@
 #include "tests/appointments/AppointmentFixture.h"
 #include "tests/support/ExcelFiles.h"
 #include "tests/support/ShownHelp.h"
+#include "common/ui/Widgets.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
@@ -54,16 +55,7 @@ QByteArray headerRow(int columns)
 {
     QByteArray row = "<tr>";
     for (int i = 0; i < columns; ++i)
-        row += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(Columns[i].exportWidth) +
-               '>' + QString::fromUtf8(Columns[i].exportTitle).toLatin1() + "</td>";
-    return row + "</tr>";
-}
-
-QByteArray bodyRow(const QByteArrayList &cells)
-{
-    QByteArray row = "<tr>";
-    for (const QByteArray &cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
+        row += ExcelHeaderCell(Columns[i].exportTitle, Columns[i].exportWidth);
     return row + "</tr>";
 }
 
@@ -71,9 +63,9 @@ QByteArray bodyRow(const QByteArrayList &cells)
 QByteArrayList exportedCells(const Record &r)
 {
     QByteArrayList cells;
-    for (const char *field : {"Data", "Ora", "Proprietario", "CodFisc", "Recapito", "Nome", "DataNasc", "Razza",
-                              "Mantello", "Microchip", "Segni", "Persona", "Dettagli", "Officina", "Costo",
-                              "Contatto", "DaConfermare", "Effettuata", "Note"})
+    for (const char *field :
+         {"Data", "Ora", "Proprietario", "CodFisc", "Recapito", "Nome", "DataNasc", "Razza", "Mantello", "Microchip",
+          "Segni", "Persona", "Dettagli", "Officina", "Costo", "Contatto", "DaConfermare", "Effettuata", "Note"})
         cells << r.text(field).toLatin1();
     return cells;
 }
@@ -147,7 +139,7 @@ TEST_F(AppointmentViews, FourGridsWithTheirColumnsFilesAndSheets)
         EXPECT_EQ(window->rowCount(), 10);
         QByteArray rows;
         for (int r = 0; r < 10; ++r)
-            rows += bodyRow(QByteArrayList(w.columns));
+            rows += ExcelBodyRow(QByteArrayList(w.columns));
         EXPECT_EQ(exportNow(*window), ExcelPrologue(w.sheet) + headerRow(w.columns) + rows + ExcelEpilogue);
         sp.clear();
     }
@@ -175,14 +167,16 @@ TEST_F(AppointmentViews, TheDayViewListsItsDayInTimeOrderAndExportsIt)
     second[2] = "Rossi &amp; figli";
     second[17] = "S\xec";
     second << "05121630";
-    EXPECT_EQ(exportNow(*view), ExcelPrologue("Scadenze del giorno") + headerRow(20) + bodyRow(first) +
-                                     bodyRow(second) + ExcelEpilogue);
+    EXPECT_EQ(exportNow(*view), ExcelPrologue("Scadenze del giorno") + headerRow(20) + ExcelBodyRow(first) +
+                                    ExcelBodyRow(second) + ExcelEpilogue);
     EXPECT_EQ(sp.callsOf("question").size(), 2u);
 
     // The 1st of a month lists only its own date; a day of a year never opened creates its
     // archive, empty, and keeps the design rows.
     card->calAppuntamenti->setSelectedDate(QDate(2026, 12, 1));
-    EXPECT_EQ(open<TfrmExpGiornaliere>()->rowCount(), 0) << "entries exist, none of that day";
+    const auto none = open<TfrmExpGiornaliere>();
+    EXPECT_EQ(none->rowCount(), 0) << "entries exist, none of that day";
+    EXPECT_EQ(exportNow(*none), ExcelPrologue("Scadenze del giorno") + headerRow(20) + ExcelEpilogue);
     card->calAppuntamenti->setSelectedDate(QDate(2031, 2, 3));
     EXPECT_EQ(open<TfrmExpGiornaliere>()->rowCount(), 10);
     EXPECT_TRUE(QFile::exists(sp.file("2031.sca")));
@@ -200,7 +194,7 @@ TEST_F(AppointmentViews, TheImminentViewFollowsEachEntrysNoticeAndSkipsDamagedOn
                entry("", "09:00", "Senza data", {{"Avviso", "9"}}), march20});
     const struct {
         QDate today;
-        QStringList rows;  // "N." and time, in time order
+        QStringList rows; // "N." and time, in time order
     } cases[] = {
         {QDate(2026, 2, 26), {}},
         {QDate(2026, 2, 27), {"1 11:00"}},
@@ -257,7 +251,8 @@ TEST_F(AppointmentViews, TheSortMovesWholeRowsAndIgnoresLetterCase)
 
     // The key orders month, day, hour and minute.
     EXPECT_EQ(AppointmentSortKey(entry("09/03/2026", "14:05", "x")), "03091405");
-    EXPECT_LT(AppointmentSortKey(entry("31/01/2026", "23:59", "x")), AppointmentSortKey(entry("01/02/2026", "00:00", "x")));
+    EXPECT_LT(AppointmentSortKey(entry("31/01/2026", "23:59", "x")),
+              AppointmentSortKey(entry("01/02/2026", "00:00", "x")));
 }
 
 TEST_F(AppointmentViews, TheYearsExportWritesEveryRecordInFileOrder)
@@ -274,8 +269,9 @@ TEST_F(AppointmentViews, TheYearsExportWritesEveryRecordInFileOrder)
     QByteArrayList cells = exportedCells(full);
     cells[16] = "S\xec";
     cells[18] = "Prezzo in \x80 &lt;scontato&gt;";
-    EXPECT_EQ(exportNow(*grid), ExcelPrologue("Scadenze e appuntamenti") + headerRow(19) + bodyRow(cells) +
-                                    bodyRow(exportedCells(second)) + bodyRow(exportedCells(third)) + ExcelEpilogue);
+    EXPECT_EQ(exportNow(*grid), ExcelPrologue("Scadenze e appuntamenti") + headerRow(19) + ExcelBodyRow(cells) +
+                                    ExcelBodyRow(exportedCells(second)) + ExcelBodyRow(exportedCells(third)) +
+                                    ExcelEpilogue);
 
     // A folder in place of the archive: the archive message, and no file is written.
     sp.clear();
@@ -300,4 +296,51 @@ TEST_F(AppointmentViews, HelpOfTheViewsAndOfTheExport)
     help = ClickForHelp(sp, year->cmdGuida);
     EXPECT_EQ(help.title, "Esportazione archivio Scadenze e appuntamenti in Microsoft Excel.");
     EXPECT_EQ(help.paragraphs().size(), 3) << help.text.toStdString();
+}
+
+TEST_F(AppointmentViews, TheCardsCommandsOpenTheViewsOnTheCalendarsDate)
+{
+    // An entry of today (10/12/2026) makes the start panel's OK command available.
+    writeYear({entry("10/12/2026", "10:00", "Oggi"), entry("03/12/2026", "09:00", "Inizio mese")});
+    card->hide();
+    card->show();
+    ASSERT_TRUE(card->btnOK->isEnabled());
+    card->calAppuntamenti->setSelectedDate(QDate(2026, 12, 3));
+
+    const struct {
+        QWidget *command;
+        const char *window;
+        QStringList rows;
+    } commands[] = {
+        {card->btnOK, "TfrmExpImminenti", {"1 10:00"}},
+        {card->btnGiorno, "TfrmExpGiornaliere", {"1 09:00"}},
+        {card->btnMese, "TfrmExpMensili", {"2 09:00", "1 10:00"}},
+    };
+    for (const auto &c : commands) {
+        SCOPED_TRACE(c.window);
+        bool opened = false;
+        sp.onModal = [&](QWidget *w) {
+            opened = true;
+            auto *view = qobject_cast<ExcelExportWindow *>(w);
+            ASSERT_NE(view, nullptr);
+            EXPECT_STREQ(view->metaObject()->className(), c.window);
+            EXPECT_EQ(view->parentWidget(), card.get());
+            EXPECT_EQ(numbersAndTimes(*view), c.rows);
+        };
+        QTest::mouseClick(c.command, Qt::LeftButton);
+        EXPECT_TRUE(opened);
+    }
+
+    // The year's export from the record panel, on the year open there.
+    card->txtAnno->setText("2026");
+    QTest::mouseClick(card->btnApri, Qt::LeftButton);
+    bool opened = false;
+    sp.onModal = [&](QWidget *w) {
+        opened = true;
+        auto *view = qobject_cast<TfrmExpScadenzario *>(w);
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(numbersAndTimes(*view), (QStringList{"1 10:00", "2 09:00"}));
+    };
+    QTest::mouseClick(card->cmdEsporta, Qt::LeftButton);
+    EXPECT_TRUE(opened);
 }

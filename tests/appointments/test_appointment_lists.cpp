@@ -4,6 +4,7 @@
 #include "appointments/Confermati.h"
 #include "appointments/DaConfermare.h"
 #include "appointments/NonConfermati.h"
+#include "common/ui/Widgets.h"
 #include "common/ui/LineList.h"
 #include "tests/appointments/AppointmentFixture.h"
 #include "tests/support/ListClicks.h"
@@ -19,18 +20,15 @@ namespace {
 
 using AppointmentLists = AppointmentWindows;
 
-// Each list window made with the card as owner, with what it says of itself.
+// Each list window with the card's command that opens it and its caption.
 const struct {
     const char *name;
-    std::function<ListWindow *(QWidget *)> make;
+    ClickLabel *TfrmScadenzario::*command;
     const char *caption;
 } Lists[] = {
-    {"TfrmDaConfermare", [](QWidget *card) -> ListWindow * { return new TfrmDaConfermare(card); },
-     " Riepilogo appuntamenti da confermare"},
-    {"TfrmConfermati", [](QWidget *card) -> ListWindow * { return new TfrmConfermati(card); },
-     " Riepilogo pagamenti da effettuare"},
-    {"TfrmNonConfermati", [](QWidget *card) -> ListWindow * { return new TfrmNonConfermati(card); },
-     " Riepilogo pagamenti effettuati"},
+    {"TfrmDaConfermare", &TfrmScadenzario::cmdDaConfermare, " Riepilogo appuntamenti da confermare"},
+    {"TfrmConfermati", &TfrmScadenzario::cmdDaEffettuare, " Riepilogo pagamenti da effettuare"},
+    {"TfrmNonConfermati", &TfrmScadenzario::cmdEffettuate, " Riepilogo pagamenti effettuati"},
 };
 
 Record flagged(const QString &reason, const QString &toConfirm, const QString &paid)
@@ -73,6 +71,8 @@ TEST_F(AppointmentLists, EachListShowsTheEntriesOfItsFlag)
             shown = true;
             auto *window = qobject_cast<ListWindow *>(w);
             ASSERT_NE(window, nullptr);
+            EXPECT_STREQ(window->metaObject()->className(), Lists[list].name);
+            EXPECT_EQ(window->parentWidget(), card.get());
             EXPECT_EQ(window->windowTitle(), Lists[list].caption);
             EXPECT_EQ(window->setup().printTitle, QString(Lists[list].caption).mid(1));
             EXPECT_EQ(window->size(), QSize(862, 560));
@@ -82,7 +82,7 @@ TEST_F(AppointmentLists, EachListShowsTheEntriesOfItsFlag)
             EXPECT_EQ(window->lstRecords->lines(), expected);
             QTest::mouseClick(window->btnChiudi, Qt::LeftButton);
         };
-        ShowModal(std::unique_ptr<ListWindow>(Lists[list].make(card.get())).get());
+        QTest::mouseClick(card.get()->*Lists[list].command, Qt::LeftButton);
         EXPECT_TRUE(shown);
     }
     EXPECT_TRUE(sp.messages().isEmpty());
@@ -91,7 +91,18 @@ TEST_F(AppointmentLists, EachListShowsTheEntriesOfItsFlag)
 TEST_F(AppointmentLists, ADoubleClickLoadsTheListedEntryIntoTheCard)
 {
     // Entry 4 has the line of entry 1 but is paid; in the unpaid list the line stands for entry 1.
+    // Entry 1 is an entry that the card can save again, with a text of its own everywhere else.
     Record first = fullEntry("1");
+    for (const auto &[field, value] : std::map<QString, QString>{{"Giorno", "12"},
+                                                                 {"Mese", "Maggio"},
+                                                                 {"Anno", "2026"},
+                                                                 {"Data", "12/05/2026"},
+                                                                 {"OreApp", "09"},
+                                                                 {"MinutiApp", "05"},
+                                                                 {"Ora", "09:05"},
+                                                                 {"Avviso", "3"},
+                                                                 {"Costo", "25,00"}})
+        first.setText(field, value);
     first.setText("DaConfermare", Si);
     first.setText("Effettuata", "No");
     Record fourth = fullEntry("4");
@@ -105,34 +116,46 @@ TEST_F(AppointmentLists, ADoubleClickLoadsTheListedEntryIntoTheCard)
 
     TfrmConfermati unpaid(card.get());
     unpaid.show();
-    ASSERT_EQ(unpaid.lstRecords->lines(),
-              (QStringList{AppointmentListLine(first), AppointmentListLine(entries[2])}));
+    ASSERT_EQ(unpaid.lstRecords->lines(), (QStringList{AppointmentListLine(first), AppointmentListLine(entries[2])}));
     DoubleClickLine(&unpaid, 0);
     EXPECT_FALSE(unpaid.isVisible());
-    EXPECT_EQ(card->shown("Posizione"), "1");
-    EXPECT_EQ(card->shown("Note"), first.text("Note"));
-    EXPECT_EQ(card->shown("Giorno"), first.text("Giorno"));
+    EXPECT_EQ(shown("Posizione"), "1");
+    EXPECT_EQ(shown("Note"), first.text("Note"));
+    EXPECT_EQ(shown("Giorno"), first.text("Giorno"));
     EXPECT_TRUE(card->chkDaConfermare->isChecked());
     EXPECT_FALSE(card->chkEffettuata->isChecked());
+
+    // Save on the card then overwrites the entry loaded, and nothing else.
+    card->txtNote->setText("Rivista");
+    QTest::mouseClick(card->cmdSalva, Qt::LeftButton);
+    EXPECT_EQ(sp.messages(),
+              QStringList{"Le modifiche apportate alla scheda corrente sono state salvate in archivio."});
+    sp.clear();
+    const QByteArray saved = readBytes(sp.file("2026.sca"));
+    ASSERT_EQ(saved.size(), 4 * AppointmentRecordLayout().recordSize());
+    const Record rewritten(AppointmentRecordLayout(), saved.left(AppointmentRecordLayout().recordSize()));
+    EXPECT_EQ(rewritten.text("Note"), "Rivista");
+    EXPECT_EQ(rewritten.text("Dettagli"), first.text("Dettagli"));
+    EXPECT_EQ(saved.mid(AppointmentRecordLayout().recordSize()), ArchiveBytes({entries[1], entries[2], fourth}));
 
     // In the paid list the same line stands for entry 4.
     TfrmNonConfermati paid(card.get());
     paid.show();
     ASSERT_EQ(paid.lstRecords->count(), 2);
     DoubleClickLine(&paid, 1);
-    EXPECT_EQ(card->shown("Posizione"), "4");
-    EXPECT_EQ(card->shown("Note"), fourth.text("Note"));
+    EXPECT_EQ(shown("Posizione"), "4");
+    EXPECT_EQ(shown("Note"), fourth.text("Note"));
     EXPECT_FALSE(card->chkDaConfermare->isChecked());
     EXPECT_TRUE(card->chkEffettuata->isChecked());
     EXPECT_TRUE(sp.messages().isEmpty());
 
     // Without a line selected, a double-click writes nothing and closes the list.
-    const auto before = card->state();
+    const auto before = cardState();
     TfrmDaConfermare toConfirm(card.get());
     toConfirm.show();
     toConfirm.lstRecordsDblClick();
     EXPECT_FALSE(toConfirm.isVisible());
-    EXPECT_EQ(card->state(), before);
+    EXPECT_EQ(cardState(), before);
 }
 
 TEST_F(AppointmentLists, FindNextAndDamagedOrUnreadableArchives)
@@ -153,7 +176,7 @@ TEST_F(AppointmentLists, FindNextAndDamagedOrUnreadableArchives)
     // A record with lengths past its fields among good ones, and a broken tail: the good ones are
     // listed, find-next walks them, and the file is never written.
     QByteArray bad = flagged("Danneggiata", Si, Si).bytes();
-    bad[722] = char(0xff);  // Dettagli: length 255 in a field of 250
+    bad[722] = char(0xff); // Dettagli: length 255 in a field of 250
     const QByteArray file = ArchiveBytes({flagged("Vaccino Fido", Si, "No")}) + bad +
                             ArchiveBytes({flagged("Vaccino Argo", Si, "No")}) + QByteArray(300, 'z');
     writeBytes(sp.file("2026.sca"), file);

@@ -78,8 +78,10 @@ TEST_F(AppointmentSearch, EachCriterionSearchesItsField)
 TEST_F(AppointmentSearch, CriteriaTogetherAndNoneAtAll)
 {
     const Record may12a = entry("12/05/2026", "09:00", "Vaccino", {{"Proprietario", "Rossi Mario"}, {"Nome", "Fido"}});
-    const Record may12b = entry("12/05/2026", "11:30", "Controllo", {{"Proprietario", "Bianchi Ugo"}, {"Nome", "Fido"}});
-    const Record june = entry("01/06/2026", "09:00", "Antiparassitario", {{"Proprietario", "Rossi Mario"}, {"Nome", "Argo"}});
+    const Record may12b =
+        entry("12/05/2026", "11:30", "Controllo", {{"Proprietario", "Bianchi Ugo"}, {"Nome", "Fido"}});
+    const Record june =
+        entry("01/06/2026", "09:00", "Antiparassitario", {{"Proprietario", "Rossi Mario"}, {"Nome", "Argo"}});
     const Record mayRossi = entry("20/05/2026", "16:00", "Richiamo", {{"Proprietario", "ROSSI Lia"}, {"Nome", "fido"}});
     writeYear({may12a, may12b, june, mayRossi});
 
@@ -106,16 +108,16 @@ TEST_F(AppointmentSearch, TheLineCutsAndPadsItsColumns)
          "Vaccino" + QString(23, ' ') + "  Data: 12/05/2026  Ora: 09:05  Prop. Rossi" + QString(21, ' ') +
              "  Animale: Fido" + QString(22, ' ') + euro + "25,00"},
         {QString(29, 'r') + "XYZ", QString(25, 'p') + "QR", QString(26, 'a') + "B", "1.234.567,8900",
-         QString(29, 'r') + "X  Data: 12/05/2026  Ora: 09:05  Prop. " + QString(25, 'p') + "Q  Animale: " +
-             QString(26, 'a') + euro + "1.234.567,8900"},
+         QString(29, 'r') + "X  Data: 12/05/2026  Ora: 09:05  Prop. " + QString(25, 'p') +
+             "Q  Animale: " + QString(26, 'a') + euro + "1.234.567,8900"},
         {"", "", "", "",
-         QString(30, ' ') + "  Data: 12/05/2026  Ora: 09:05  Prop. " + QString(26, ' ') + "  Animale: " +
-             QString(26, ' ') + euro},
+         QString(30, ' ') + "  Data: 12/05/2026  Ora: 09:05  Prop. " + QString(26, ' ') +
+             "  Animale: " + QString(26, ' ') + euro},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.reason.toStdString());
-        const Record r = entry("12/05/2026", "09:05", c.reason,
-                               {{"Proprietario", c.owner}, {"Nome", c.animal}, {"Costo", c.cost}});
+        const Record r =
+            entry("12/05/2026", "09:05", c.reason, {{"Proprietario", c.owner}, {"Nome", c.animal}, {"Costo", c.cost}});
         EXPECT_EQ(AppointmentListLine(r), c.line);
         EXPECT_EQ(AppointmentListLine(r).indexOf(euro), 131);
     }
@@ -138,10 +140,10 @@ TEST_F(AppointmentSearch, TheClickedLineLoadsItsEntryIntoTheCard)
     QStringList loaded;
     for (int row = 0; row < 2; ++row) {
         SCOPED_TRACE(row);
-        const std::map<QString, QString> before = card->state();
-        QPointer<QWidget> shown;
+        const std::map<QString, QString> before = cardState();
+        QPointer<QWidget> opened;
         sp.onModal = [&](QWidget *w) {
-            shown = w;
+            opened = w;
             auto *search = qobject_cast<TfrmTrovaScadenzario *>(w);
             ASSERT_NE(search, nullptr);
             EXPECT_EQ(search->parentWidget(), card.get());
@@ -154,22 +156,22 @@ TEST_F(AppointmentSearch, TheClickedLineLoadsItsEntryIntoTheCard)
             DoubleClickLine(search, row);
             EXPECT_FALSE(search->isVisible());
         };
-        OpenAppointmentSearch(card.get(), AppointmentCardTag);
-        EXPECT_TRUE(shown.isNull()) << "the search is destroyed when it closes";
+        QTest::mouseClick(card->cmdTrova, Qt::LeftButton);
+        EXPECT_TRUE(opened.isNull()) << "the search is destroyed when it closes";
 
-        const int number = card->shown("Posizione").toInt();
+        const int number = shown("Posizione").toInt();
         ASSERT_TRUE(number == 1 || number == 3);
         loaded << QString::number(number);
         const Record &r = entries[size_t(number - 1)];
         for (const QString &field : AppointmentRecordLayout().names()) {
             if (field != "DaConfermare" && field != "Effettuata") {
-                EXPECT_EQ(card->shown(field), r.text(field)) << field.toStdString();
+                EXPECT_EQ(shown(field), r.text(field)) << field.toStdString();
             }
         }
         EXPECT_EQ(card->chkDaConfermare->isChecked(), number == 1);
         EXPECT_EQ(card->chkEffettuata->isChecked(), number == 3);
         // Nothing else of the card changes.
-        std::map<QString, QString> after = card->state();
+        std::map<QString, QString> after = cardState();
         EXPECT_EQ(after["caption"], before.at("caption"));
         EXPECT_EQ(after["lblFile"], before.at("lblFile"));
     }
@@ -185,7 +187,7 @@ TEST_F(AppointmentSearch, OnlyTheCardsTagWritesAndFlagsKeepOddValues)
     odd.setText("Effettuata", "");
     writeYear({odd});
     card->chkDaConfermare->setChecked(true);
-    const std::map<QString, QString> before = card->state();
+    const std::map<QString, QString> before = cardState();
 
     // Another tag, or closing with "Chiudi", leaves the card as it was.
     for (const QString tag : {"scadenzario", "Scadenzari", ""}) {
@@ -195,7 +197,7 @@ TEST_F(AppointmentSearch, OnlyTheCardsTagWritesAndFlagsKeepOddValues)
         QTest::mouseClick(search.btnCerca, Qt::LeftButton);
         DoubleClickLine(&search, 0);
         EXPECT_FALSE(search.isVisible());
-        EXPECT_EQ(card->state(), before) << tag.toStdString();
+        EXPECT_EQ(cardState(), before) << tag.toStdString();
     }
     {
         TfrmTrovaScadenzario search(card.get());
@@ -203,7 +205,7 @@ TEST_F(AppointmentSearch, OnlyTheCardsTagWritesAndFlagsKeepOddValues)
         search.show();
         QTest::mouseClick(search.btnAnnulla, Qt::LeftButton);
         EXPECT_FALSE(search.isVisible());
-        EXPECT_EQ(card->state(), before);
+        EXPECT_EQ(cardState(), before);
     }
 
     // The card's tag, with blanks around it: the entry is loaded, but "Si" and an empty flag
@@ -213,15 +215,15 @@ TEST_F(AppointmentSearch, OnlyTheCardsTagWritesAndFlagsKeepOddValues)
     search.show();
     QTest::mouseClick(search.btnCerca, Qt::LeftButton);
     DoubleClickLine(&search, 0);
-    EXPECT_EQ(card->shown("Dettagli"), "Vaccino");
-    EXPECT_EQ(card->shown("Posizione"), "1");
+    EXPECT_EQ(shown("Dettagli"), "Vaccino");
+    EXPECT_EQ(shown("Posizione"), "1");
     EXPECT_TRUE(card->chkDaConfermare->isChecked());
     EXPECT_FALSE(card->chkEffettuata->isChecked());
 
     // No card: nothing is written anywhere, and the window still closes.
-    RegisterAppointmentCard([]() -> QWidget * { return nullptr; });
+    frmScadenzario = nullptr;
     AppointmentHandBack("Scadenzario", fullEntry("x"), 1);
-    EXPECT_EQ(card->shown("Dettagli"), "Vaccino");
+    EXPECT_EQ(shown("Dettagli"), "Vaccino");
     EXPECT_TRUE(sp.messages().isEmpty());
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The fixed parts of an exported worksheet file, for tests that compare a whole file.
 #include <QByteArray>
+#include <QByteArrayList>
+#include <QString>
 
 // The Office worksheet header up to the opening of the table, for the sheet `name` (Windows-1252).
 inline QByteArray ExcelPrologue(const QByteArray &name)
@@ -19,3 +21,19 @@ inline QByteArray ExcelPrologue(const QByteArray &name)
 
 // What closes the table and the file.
 inline constexpr char ExcelEpilogue[] = "</table></body></html>";
+
+// One bold header cell of an exported column: its title (UTF-8, written in Windows-1252) and width.
+inline QByteArray ExcelHeaderCell(const char *title, int width)
+{
+    return "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + '>' +
+           QString::fromUtf8(title).toLatin1() + "</td>";
+}
+
+// A table row of plain left-aligned cells, as they stand in the file.
+inline QByteArray ExcelBodyRow(const QByteArrayList &cells)
+{
+    QByteArray row = "<tr>";
+    for (const QByteArray &cell : cells)
+        row += "<td style=\"text-align: left;\">" + cell + "</td>";
+    return row + "</tr>";
+}
