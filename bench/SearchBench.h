@@ -41,8 +41,10 @@ inline QStringList ArchiveListLines(const QString &path, const RecordLayout &lay
 }
 
 // The main of a search benchmark: the offscreen application over a temporary program folder
-// (`platform` set while the benchmarks run), the archive written once, then the benchmarks.
-inline int SearchBenchMain(int argc, char **argv, SearchBenchPlatform *&platform, const std::function<void()> &writeArchive)
+// (`platform` set while the benchmarks run), the archive written once, then the benchmarks, then
+// `finish` while the application still lives.
+inline int SearchBenchMain(int argc, char **argv, SearchBenchPlatform *&platform, const std::function<void()> &writeArchive,
+                           const std::function<void()> &finish = {})
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -56,6 +58,8 @@ inline int SearchBenchMain(int argc, char **argv, SearchBenchPlatform *&platform
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (finish)
+        finish();
     installPlatform(nullptr);
     platform = nullptr;
     return 0;

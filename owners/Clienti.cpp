@@ -42,13 +42,8 @@ TfrmClienti *frmClienti = nullptr;
 
 namespace {
 
-// The card fits the launcher's design area (1016 x 713, a maximised window on a 1024 x 768 screen).
-constexpr int PanelWidth = 1008;
-constexpr int PanelHeight = 680;
-constexpr int Margin = 8;
-constexpr int SectionWidth = 834;
-constexpr int SectionGap = 6;
-constexpr int L = 72;            // fields start right of the section picture
+using namespace CardFrame;
+constexpr int L = FieldLeft;
 constexpr int Button = 28;       // the small checking and e-mail buttons
 
 const FieldGrid Grid{.rowPitch = 52, .captionTop = 2, .editTop = 22, .editHeight = 28,
@@ -73,24 +68,15 @@ void TfrmClienti::buildLayout()
     QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, PanelHeight));
 
     // Five sections, one under the other, each with its picture at the left.
-    const struct {
-        SectionGlyph glyph;
-        int rows;
-    } sectionSpecs[5] = {{SectionGlyph::Person, 3}, {SectionGlyph::Phone, 2}, {SectionGlyph::Payment, 2},
-                         {SectionGlyph::Identity, 2}, {SectionGlyph::Notes, 2}};
-    QFrame *s[5];
-    int top = Margin;
-    for (int i = 0; i < 5; ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        const int h = sectionHeight(sectionSpecs[i].rows);
-        s[i] = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
-        s[i]->setGeometry(Margin, top, SectionWidth, h);
-        const int side = std::min(56, h - 16);
-        MakeDrawnPicture(s[i], QStringLiteral("imgSezione") + n, QRect(8 + (56 - side) / 2, (h - side) / 2, side, side),
-                         [glyph = sectionSpecs[i].glyph](QSize size) { return SectionPicture(glyph, size); });
-        top += h + SectionGap;
-    }
-    const int footTop = top - SectionGap + Margin;
+    int bottom = 0;
+    const QList<QFrame *> s = MakeCardSections(panel,
+                                               {{SectionGlyph::Person, sectionHeight(3)},
+                                                {SectionGlyph::Phone, sectionHeight(2)},
+                                                {SectionGlyph::Payment, sectionHeight(2)},
+                                                {SectionGlyph::Identity, sectionHeight(2)},
+                                                {SectionGlyph::Notes, sectionHeight(2)}},
+                                               &bottom);
+    const int footTop = bottom + Margin;
 
     auto *status = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     const int navigatorLeft = PanelWidth - Margin - RecordNavigator::Width;
@@ -188,12 +174,9 @@ void TfrmClienti::buildLayout()
         }
 
     // The command column on the right, with the decoration under it.
-    QFrame *column = MakeRoundedPanel(panel, QStringLiteral("shpComandi"), Look::Pale);
-    const int columnHeight = footTop - 2 * Margin;
-    column->setGeometry(Margin + SectionWidth + Margin, Margin, PanelWidth - SectionWidth - 3 * Margin, columnHeight);
     const auto run = [this](void (TfrmClienti::*handler)()) { return std::bind_front(handler, this); };
-    const QList<ClickLabel *> commands = MakeCommandStrip(
-        column, {.orientation = Qt::Vertical, .origin = QPoint(8, 8), .tile = QSize(column->width() - 16, 38), .pitch = 43},
+    MakeCommandColumn(
+        panel, QRect(Margin + SectionWidth + Margin, Margin, PanelWidth - SectionWidth - 3 * Margin, footTop - 2 * Margin),
         {
             {&cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda.",
              run(&TfrmClienti::cmdNuovoClick)},
@@ -215,12 +198,6 @@ void TfrmClienti::buildLayout()
             {&cmdEsci, "cmdEsci", "Esci", "Esci dalla schermata di lavoro corrente.", run(&TfrmClienti::cmdEsciClick)},
         },
         status);
-    const int below = commands.last()->geometry().bottom() + 1;
-    const int decoration = std::min(column->width() - 16, columnHeight - below - 16);
-    MakeDrawnPicture(column, QStringLiteral("imgDecorazione"),
-                     QRect((column->width() - decoration) / 2, below + (columnHeight - below - decoration) / 2,
-                           decoration, decoration),
-                     [](QSize size) { return DecorationPicture(size); });
 
     status->clearOverBackground(this);
 }

@@ -16,8 +16,6 @@
 namespace {
 
 const QString PdfName = QStringLiteral("Proprietario.pdf");
-// The maker as the card printout names it, the PDF's author and creator.
-const QString PrintoutMaker = QStringLiteral("Orsanti");
 
 QString t(const QWidget *control) { return TrimText(ControlText(control)); }
 
@@ -58,7 +56,7 @@ QList<CardLine> OwnerCardLines(const TfrmClienti &c)
 
 PreparedReport PrepareOwnerCard(const TfrmClienti &card)
 {
-    CardReportTemplate report(PrintoutMaker, PrintoutMaker);
+    CardReportTemplate report(CardReportMaker, CardReportMaker);
     return report.fill(OwnerCardTitle(), OwnerCardLines(card));
 }
 

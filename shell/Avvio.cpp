@@ -6,6 +6,7 @@
 #include "common/Platform.h"
 #include "common/ui/Widgets.h"
 #include "animals/Cani.h"
+#include "appointments/Scadenzario.h"
 #include "owners/Clienti.h"
 #include "certificates/MenuCertificati.h"
 #include "pricelist/Servizi.h"
@@ -149,7 +150,11 @@ void TfrmAvvio::imgCertificatiClick()
     frmMenuCertificati->show();
     hide();
 }
-void TfrmAvvio::imgAppuntamentiClick() {}
+void TfrmAvvio::imgAppuntamentiClick()
+{
+    frmScadenzario->show();
+    hide();
+}
 void TfrmAvvio::imgTariffarioClick()
 {
     frmServizi->show();

@@ -7,6 +7,15 @@
 #include "animals/Zoom.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "appointments/Scadenzario.h"
+#include "appointments/Confermati.h"
+#include "appointments/DaConfermare.h"
+#include "appointments/ExpGiornaliere.h"
+#include "appointments/ExpImminenti.h"
+#include "appointments/ExpMensili.h"
+#include "appointments/ExpScadenzario.h"
+#include "appointments/NonConfermati.h"
+#include "appointments/TrovaScadenzario.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
@@ -81,6 +90,15 @@ const StartupWindow StartupTable[] = {
     Window<frmStampaCane>(),     // 20 animal printout
     Window<frmCreaRTF>(),        // 21 animal RTF document
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmScadenzario>(),    // 23 appointment card
+    Window<frmExpImminenti>(),   // 24 imminent entries
+    Window<frmExpGiornaliere>(), // 25 entries of the day
+    Window<frmExpMensili>(),     // 26 entries of the month
+    Window<frmExpScadenzario>(), // 27 export of the year's appointments
+    Window<frmConfermati>(),     // 28 unpaid entries
+    Window<frmNonConfermati>(),  // 29 paid entries
+    Window<frmTrovaScadenzario>(), // 30 appointment search
+    Window<frmDaConfermare>(),   // 31 appointments to confirm
     Window<frmServizi>(),        // 32 price-list card
     Window<frmGiacenza>(),       // 33 stock update
     Window<frmSottoscorta>(),    // 34 low-stock list

@@ -3,6 +3,9 @@
 
 #include <QList>
 
+// The maker named as author and creator of the card printouts.
+inline const QString CardReportMaker = QStringLiteral("Orsanti");
+
 // One line of a card printout: the caption and the value beside it.
 struct CardLine {
     QString caption;

@@ -1,5 +1,6 @@
 #include "common/ui/CardPanel.h"
 
+#include "common/ui/CommandPictures.h"
 #include "common/ui/Look.h"
 #include "common/ui/Widgets.h"
 
@@ -7,6 +8,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
+
+#include <algorithm>
 
 QFrame *MakeRoundedPanel(QWidget *parent, const QString &name, const QColor &fill, int radius)
 {
@@ -85,4 +88,25 @@ QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, c
     l->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(Look::Navy)));
     l->setGeometry(place);
     return l;
+}
+
+QList<QFrame *> MakeCardSections(QWidget *panel, const QList<CardSection> &sections, int *bottom)
+{
+    using namespace CardFrame;
+    QList<QFrame *> made;
+    int top = Margin;
+    for (int i = 0; i < sections.size(); ++i) {
+        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+        const int h = sections[i].height;
+        QFrame *s = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
+        s->setGeometry(Margin, top, SectionWidth, h);
+        const int side = std::min(56, h - 16);
+        MakeDrawnPicture(s, QStringLiteral("imgSezione") + n, QRect(8 + (56 - side) / 2, (h - side) / 2, side, side),
+                         [glyph = sections[i].glyph](QSize size) { return SectionPicture(glyph, size); });
+        made << s;
+        top += h + SectionGap;
+    }
+    if (bottom)
+        *bottom = top - SectionGap;
+    return made;
 }

@@ -6,7 +6,11 @@
 #include <QSize>
 #include <QString>
 
+#include <QList>
+
 #include <functional>
+
+enum class SectionGlyph;
 
 class QLabel;
 
@@ -35,3 +39,23 @@ void DrawPictureOnFirstShow(QLabel *target, PictureMaker draw);
 
 // The caption above a field: Tahoma 12 px in navy, shown as plain text.
 QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, const QRect &place);
+
+// The frame of the cards with their sections at the left and the command column at the right,
+// within the launcher's design area (1016 x 713, a maximised window on a 1024 x 768 screen).
+namespace CardFrame {
+inline constexpr int PanelWidth = 1008;
+inline constexpr int PanelHeight = 680;
+inline constexpr int Margin = 8;
+inline constexpr int SectionWidth = 834;
+inline constexpr int SectionGap = 6;
+inline constexpr int FieldLeft = 72;  // fields start right of the section picture
+}  // namespace CardFrame
+
+// One section of such a card: its picture and its height.
+struct CardSection {
+    SectionGlyph glyph;
+    int height;
+};
+// The sections `shpSezione01`.. one under the other from the panel's top margin, each with its
+// picture `imgSezione01`.. at the left; `bottom` receives the y under the last one.
+QList<QFrame *> MakeCardSections(QWidget *panel, const QList<CardSection> &sections, int *bottom = nullptr);

@@ -10,5 +10,12 @@ class QComboBox;
 // reach an editable combo box, not its line edit, so the box itself is watched.
 void MakeCodeCombo(QComboBox *box, const QStringList &codes, int maxLength);
 
+// An editable combo box that takes only the values of its list, chosen from the drop-down: Left and
+// Right move the cursor, Backspace and Delete empty the whole text, every other typed key is
+// swallowed (Enter, Tab and the keys that open the list still do their work). Each time the box is
+// about to take the focus its list selection is dropped (its text stays); when the focus leaves, a
+// trimmed text that is not exactly one of the items (letter case included) is emptied.
+void MakeListOnlyCombo(QComboBox *box, const QStringList &items, int maxLength);
+
 // Drops the list selection of an editable combo box, keeping the text it shows.
 void DropComboSelection(QComboBox *box);

@@ -1,8 +1,14 @@
 #include "common/ui/CommandStrip.h"
 
+#include "common/ui/CardPanel.h"
 #include "common/ui/CommandPictures.h"
+#include "common/ui/Look.h"
 #include "common/ui/StatusLine.h"
 #include "common/ui/Widgets.h"
+
+#include <QFrame>
+
+#include <algorithm>
 
 QList<ClickLabel *> MakePictureCommands(QWidget *parent, const QList<PictureCommand> &commands,
                                         StatusLine *status)
@@ -37,4 +43,22 @@ QList<ClickLabel *> MakeCommandStrip(QWidget *parent, const CommandStripSetup &s
         at += step;
     }
     return MakePictureCommands(parent, placed, status);
+}
+
+QList<ClickLabel *> MakeCommandColumn(QWidget *panel, const QRect &place, const QList<StripCommand> &commands,
+                                      StatusLine *status)
+{
+    QFrame *column = MakeRoundedPanel(panel, QStringLiteral("shpComandi"), Look::Pale);
+    column->setGeometry(place);
+    const QList<ClickLabel *> made = MakeCommandStrip(
+        column,
+        {.orientation = Qt::Vertical, .origin = QPoint(8, 8), .tile = QSize(column->width() - 16, 38), .pitch = 43},
+        commands, status);
+    const int height = place.height();
+    const int below = made.isEmpty() ? 0 : made.last()->geometry().bottom() + 1;
+    const int side = std::min(column->width() - 16, height - below - 16);
+    MakeDrawnPicture(column, QStringLiteral("imgDecorazione"),
+                     QRect((column->width() - side) / 2, below + (height - below - side) / 2, side, side),
+                     [](QSize size) { return DecorationPicture(size); });
+    return made;
 }

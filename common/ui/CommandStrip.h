@@ -45,3 +45,9 @@ struct StripCommand {
 };
 QList<ClickLabel *> MakeCommandStrip(QWidget *parent, const CommandStripSetup &setup,
                                      const QList<StripCommand> &commands, StatusLine *status);
+
+// The command column of a record card: the rounded panel `shpComandi` at `place` in `panel`, the
+// commands one under the other, and the card's decoration `imgDecorazione` centred in the space
+// left under them.
+QList<ClickLabel *> MakeCommandColumn(QWidget *panel, const QRect &place, const QList<StripCommand> &commands,
+                                      StatusLine *status);

@@ -36,6 +36,8 @@ constexpr int GridWidth = 821;
 constexpr int GridHeight = 409;
 constexpr int RowHeight = 21;
 constexpr int DesignRows = 10;
+// The most bytes a computed cell keeps.
+constexpr qsizetype ComputedCellLimit = 255;
 
 // The export window's own colours; the rest of its palette is the suite's.
 const QColor WindowGrey(0xee, 0xed, 0xed);
@@ -213,6 +215,8 @@ ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *
     for (const ExportColumn &c : definition_.columns) {
         std::vector<int> indices;
         // The longest text the column can take: its fields whole and a blank between two.
+        if (c.computed)
+            maxRowText_ += ComputedCellLimit;
         if (c.fields && definition_.layout) {
             for (const QString &field : QString::fromLatin1(c.fields).split(u' ', Qt::SkipEmptyParts)) {
                 const int i = definition_.layout->indexOf(field);
@@ -244,6 +248,8 @@ void ExcelExportWindow::setRowCount(int rows) { model_->setRows(rows); }
 QString ExcelExportWindow::cell(int row, int column) const { return model_->text(row, column); }
 void ExcelExportWindow::setCell(int row, int column, const QString &text) { model_->setText(row, column, text); }
 
+void ExcelExportWindow::SortGridByColumn(int column) { model_->sortByColumn(column); }
+
 void ExcelExportWindow::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
@@ -262,14 +268,25 @@ void ExcelExportWindow::FormShow()
 void ExcelExportWindow::fillFromArchive()
 {
     ExportGridRows rows(columnCount());
-    RunGuarded(
+    bool anyRecord = false;
+    const bool filled = RunGuarded(
         [&] {
             ScanArchive(definition_.archiveName, *definition_.layout, [&](const Record &record, int number) {
+                anyRecord = true;
+                if (definition_.selected && !definition_.selected(record))
+                    return;
+                // A selecting window numbers its rows in the order found.
+                const int shown = definition_.selected ? rows.size() + 1 : number;
                 rows.beginRow(maxRowText_);
                 char digits[16];
-                rows.add(QByteArrayView(digits, std::to_chars(digits, digits + sizeof digits, number).ptr - digits));
-                for (const std::vector<int> &fields : sources_) {
+                rows.add(QByteArrayView(digits, std::to_chars(digits, digits + sizeof digits, shown).ptr - digits));
+                for (size_t c = 0; c < sources_.size(); ++c) {
+                    const std::vector<int> &fields = sources_[c];
                     rows.open();
+                    if (const auto &computed = definition_.columns[c].computed) {
+                        const QByteArray cell = computed(record);
+                        rows.append(QByteArrayView(cell).first(std::min(ComputedCellLimit, cell.size())));
+                    }
                     for (size_t f = 0; f < fields.size(); ++f) {
                         if (f > 0)
                             rows.append(' ');
@@ -284,9 +301,11 @@ void ExcelExportWindow::fillFromArchive()
             unreadable_ = true;
             ShowPlainBox(ArchiveAccessMessage());
         });
-    // An empty archive keeps the ten empty design rows; after a failure the rows read stay.
-    if (rows.size() > 0)
+    // An empty archive keeps the ten empty design rows; after a failure the rows read stay, unsorted.
+    if (rows.size() > 0 || anyRecord)
         model_->fill(std::move(rows));
+    if (filled && !definition_.sortColumn.isEmpty())
+        SortGridByColumn(columnIndex(definition_.sortColumn));
 }
 
 ExcelSheet ExcelExportWindow::sheet() const

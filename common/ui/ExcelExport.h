@@ -1,9 +1,11 @@
 #pragma once
 #include "common/ExcelHtml.h"
 
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class ClickLabel;
@@ -11,6 +13,7 @@ class ExportGridModel;
 class QFrame;
 class QLabel;
 class QTableView;
+class Record;
 class RecordLayout;
 
 // One column of an export window's grid after "N.", and the cell it becomes in the file.
@@ -24,6 +27,8 @@ struct ExportColumn {
     const char *exportTitle;  // the header cell written to the file
     int exportWidth;          // that cell's width
     bool alignRight = false;  // body cells right-aligned instead of left-aligned
+    // With no fields: the cell made from the record, in Windows-1252 (at most 255 bytes are kept).
+    std::function<QByteArray(const Record &)> computed = {};
 };
 
 // The help command's way to the help window, which lives with the windows: ShowHelp.
@@ -38,6 +43,12 @@ struct ExcelExportDefinition {
     QString archiveName;   // the archive shown; empty where the window fills its rows by code
     const RecordLayout *layout = nullptr;
     std::vector<ExportColumn> columns;  // in grid order; every one is exported
+    // The records shown; none: every record. A window that selects numbers its rows 1, 2, 3 ... in
+    // the order found, not by record number, and an archive whose records are all left out shows
+    // no row at all (an empty archive keeps the empty design rows).
+    std::function<bool(const Record &)> selected = {};
+    // The column (a grid name) by which the filled grid is sorted (SortGridByColumn); none: file order.
+    QString sortColumn = {};
     QString helpTitle;
     QString helpText;
     ExportHelpFunction showHelp = nullptr;
@@ -77,6 +88,9 @@ public:
     void setRowCount(int rows);
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
+    // Moves whole rows into the ascending order of one column's texts, letters A-Z compared
+    // without regard to case; rows with equal texts keep their order. Nothing is renumbered.
+    void SortGridByColumn(int column);
 
     // The worksheet the grid is written to: its name and the exported columns.
     ExcelSheet sheet() const;

@@ -2,6 +2,7 @@
 
 #include "common/LargeBlock.h"
 #include "common/Cp1252.h"
+#include "common/Text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -99,6 +100,23 @@ void ExportGridModel::setRows(int rows)
     }
 }
 
+void ExportGridModel::sortByColumn(int column)
+{
+    const int count = rows_.size();
+    std::vector<QString> keys;
+    keys.reserve(size_t(count));
+    for (int r = 0; r < count; ++r)
+        keys.push_back(text(r, column));
+    std::vector<int> order(static_cast<size_t>(count));
+    for (int r = 0; r < count; ++r)
+        order[size_t(r)] = r;
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](int a, int b) { return CompareTextFolded(keys[size_t(a)], keys[size_t(b)]) < 0; });
+    beginResetModel();
+    rows_.reorder(order);
+    endResetModel();
+}
+
 void ExportGridModel::fill(ExportGridRows rows)
 {
     beginResetModel();
@@ -174,6 +192,15 @@ void ExportGridRows::replaceWithLast(int row)
 {
     rows_[size_t(row)] = rows_.back();
     rows_.pop_back();
+}
+
+void ExportGridRows::reorder(const std::vector<int> &order)
+{
+    std::vector<Row> moved;
+    moved.reserve(order.size());
+    for (int from : order)
+        moved.push_back(rows_[size_t(from)]);
+    rows_ = std::move(moved);
 }
 
 QByteArrayView ExportGridRows::bytes(int row, int column) const

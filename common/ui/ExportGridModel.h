@@ -41,6 +41,8 @@ public:
     void resize(int rows);
     // Makes a row the last one stored, which replaces it.
     void replaceWithLast(int row);
+    // Puts the rows in a new order: row r becomes the row that was at order[r].
+    void reorder(const std::vector<int> &order);
 
     bool isUtf8(int row) const { return rows_[size_t(row)].utf8; }
     QByteArrayView bytes(int row, int column) const;
@@ -87,6 +89,8 @@ public:
     void setText(int row, int column, const QString &value);
     // New rows have empty cells; rows past the count are dropped.
     void setRows(int rows);
+    // Whole rows in the ascending order of one column, A-Z folded; equal texts keep their order.
+    void sortByColumn(int column);
 
     // Replaces every row by the rows given, and tells the view once.
     void fill(ExportGridRows rows);

@@ -119,7 +119,11 @@ FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &section
                 make.caption();
                 auto *c = make.control<QComboBox>("txt", grid.editHeight);
                 // The code box brings its own typing and focus rules.
-                MakeCodeCombo(c, fieldRow.codes ? *fieldRow.codes : QStringList(), rules.maxLength);
+                const QStringList codes = fieldRow.codes ? *fieldRow.codes : QStringList();
+                if (fieldRow.listOnly)
+                    MakeListOnlyCombo(c, codes, rules.maxLength);
+                else
+                    MakeCodeCombo(c, codes, rules.maxLength);
                 c->lineEdit()->setFont(grid.editFont);
                 c->lineEdit()->setAttribute(Qt::WA_NoMousePropagation);
                 w = **box = c;

@@ -37,6 +37,7 @@ struct FieldSpec {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     int rows = 1;            // rows a multi-line edit spans
     const char *controlName = nullptr;  // the control's name where it is not the prefix + the field
+    bool listOnly = false;   // a combo box that takes the values of `codes` only (MakeListOnlyCombo)
 };
 
 // The grid the fields of a card stand on.

@@ -12,6 +12,7 @@
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMediaDevices>
+#include <QFileInfo>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -143,7 +144,8 @@ void QtPlatform::openDocument(const QString &target)
 
 void QtPlatform::playSound(const QString &file)
 {
-    if (QMediaDevices::audioOutputs().isEmpty())
+    // Nothing to play on a machine without audio output, nor from a file that is not there.
+    if (QMediaDevices::audioOutputs().isEmpty() || !QFileInfo::exists(file))
         return;
     if (!player) {
         player = new QMediaPlayer(qApp);

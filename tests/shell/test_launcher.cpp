@@ -6,6 +6,15 @@
 #include "animals/StampaCane.h"
 #include "animals/Zoom.h"
 #include "animals/TrovaCani.h"
+#include "appointments/Confermati.h"
+#include "appointments/DaConfermare.h"
+#include "appointments/ExpGiornaliere.h"
+#include "appointments/ExpImminenti.h"
+#include "appointments/ExpMensili.h"
+#include "appointments/ExpScadenzario.h"
+#include "appointments/NonConfermati.h"
+#include "appointments/TrovaScadenzario.h"
+#include "appointments/Scadenzario.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
@@ -82,7 +91,9 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmCani, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
-        frmCreaRTF, frmCostiCane,
+        frmCreaRTF, frmCostiCane, frmScadenzario,
+        frmExpImminenti, frmExpGiornaliere, frmExpMensili, frmExpScadenzario, frmConfermati, frmNonConfermati,
+        frmTrovaScadenzario, frmDaConfermare,
         frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,

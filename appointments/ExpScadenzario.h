@@ -1,0 +1,15 @@
+#pragma once
+#include "common/ui/ExcelExport.h"
+
+// Every entry of the year open in the appointment card, in file order, exported to
+// "Scadenze_e_Appuntamenti.xls".
+class TfrmExpScadenzario : public ExcelExportWindow {
+    Q_OBJECT
+public:
+    explicit TfrmExpScadenzario(QWidget *owner = nullptr);
+
+public slots:
+    void FormShow() override;
+};
+
+extern TfrmExpScadenzario *frmExpScadenzario;
