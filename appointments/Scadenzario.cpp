@@ -280,13 +280,13 @@ void TfrmScadenzario::buildCard(QFrame *panel)
                {
                    {date,
                     {
-                        {&txtGiorno, "Giorno", "Giorno:", 8, 0, 66, {}, &dayItems(), centred, 1, true},
-                        {&txtMese, "Mese", "Mese:", 82, 0, 146, {}, &monthItems(), centred, 1, true},
+                        {&txtGiorno, "Giorno", "Giorno:", 8, 0, 66, {}, &dayItems(), centred, 1, nullptr, true},
+                        {&txtMese, "Mese", "Mese:", 82, 0, 146, {}, &monthItems(), centred, 1, nullptr, true},
                     }},
                    {time,
                     {
-                        {&txtOreApp, "OreApp", "Ore:", 8, 0, 62, {}, &hourItems(), centred, 1, true},
-                        {&txtMinutiApp, "MinutiApp", "Minuti:", 88, 0, 62, {}, &minuteItems(), centred, 1, true},
+                        {&txtOreApp, "OreApp", "Ore:", 8, 0, 62, {}, &hourItems(), centred, 1, nullptr, true},
+                        {&txtMinutiApp, "MinutiApp", "Minuti:", 88, 0, 62, {}, &minuteItems(), centred, 1, nullptr, true},
                     }},
                    {notice,
                     {

@@ -55,7 +55,6 @@ const struct {
 };
 
 QByteArray headerRow() { return ExcelHeaderRow(Columns); }
-QByteArray bodyRow(const QByteArrayList &cells) { return ExcelBodyRow(cells); }
 
 class AnimalExport : public ::testing::Test {
 protected:
