@@ -42,7 +42,7 @@ const QString ZeroQuantity = QStringLiteral("0");
 // The card fits the launcher's design area (1016 x 713, a maximised window on a 1024 x 768 screen).
 constexpr int PanelWidth = 1008;
 constexpr int Margin = 8;
-constexpr int BarHeight = 56;
+constexpr int BarHeight = 76;
 constexpr int SectionWidth = PanelWidth - 2 * Margin;
 constexpr int SectionGap = 6;
 constexpr int L = 72;       // fields start right of the section picture
@@ -194,7 +194,7 @@ void TfrmServizi::buildLayout()
 
     // The bar: New, Duplicate, Save, Find, attach, print; the arrows; export, low stock, help, exit.
     const auto run = [this](void (TfrmServizi::*handler)()) { return std::bind_front(handler, this); };
-    const QSize tile(64, 40);
+    const QSize tile(64, 64);
     const int pitch = 68;
     const int tileTop = (BarHeight - tile.height()) / 2;
     MakeCommandStrip(bar, {.orientation = Qt::Horizontal, .origin = QPoint(8, tileTop), .tile = tile, .pitch = pitch},
@@ -207,7 +207,7 @@ void TfrmServizi::buildLayout()
                          {&cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.",
                           run(&TfrmServizi::cmdSalvaClick)},
                          {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", run(&TfrmServizi::cmdTrovaClick)},
-                         {&cmdFile, "cmdFile", "Allega", "Allega file alla scheda corrente.",
+                         {&cmdFile, "cmdFile", "Allega file", "Allega file alla scheda corrente.",
                           run(&TfrmServizi::cmdFileClick)},
                          {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
                           run(&TfrmServizi::cmdStampaClick)},
@@ -219,9 +219,9 @@ void TfrmServizi::buildLayout()
     const int restLeft = navigatorLeft + RecordNavigator::Width + 12;
     MakeCommandStrip(bar, {.orientation = Qt::Horizontal, .origin = QPoint(restLeft, tileTop), .tile = tile, .pitch = pitch},
                      {
-                         {&cmdEsporta, "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
+                         {&cmdEsporta, "cmdEsporta", "Esporta archivio", "Esporta le schede in archivio in un file di Microsoft Excel.",
                           run(&TfrmServizi::cmdEsportaClick)},
-                         {&cmdSottoscorta, "cmdSottoscorta", "S", "Visualizza l'elenco dei prodotti in esaurimento.",
+                         {&cmdSottoscorta, "cmdSottoscorta", "Sottoscorta", "Visualizza l'elenco dei prodotti in esaurimento.",
                           run(&TfrmServizi::cmdSottoscortaClick)},
                          {&cmdGuida, "cmdGuida", "Guida", "Visualizza la guida in linea.", run(&TfrmServizi::cmdGuidaClick)},
                          {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.",
