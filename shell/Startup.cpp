@@ -10,9 +10,12 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/ExpServizi.h"
 #include "pricelist/Giacenza.h"
 #include "pricelist/Servizi.h"
+#include "pricelist/Sottoscorta.h"
 #include "pricelist/StampaServizi.h"
+#include "pricelist/TrovaServizi.h"
 #include "dialogs/AllegaCartella.h"
 #include "shell/Avvio.h"
 #include "dialogs/Calendario.h"
@@ -68,6 +71,9 @@ const StartupWindow StartupTable[] = {
     Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmServizi>(),        // 32 price-list card
     Window<frmGiacenza>(),       // 33 stock update
+    Window<frmSottoscorta>(),    // 34 low-stock list
+    Window<frmExpServizi>(),     // 35 price-list export
+    Window<frmTrovaServizi>(),   // 36 price-list search
     Window<frmStampaServizi>(),  // 37 price-list card printout
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering

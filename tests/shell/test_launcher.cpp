@@ -10,9 +10,12 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/ExpServizi.h"
 #include "pricelist/Giacenza.h"
 #include "pricelist/Servizi.h"
+#include "pricelist/Sottoscorta.h"
 #include "pricelist/StampaServizi.h"
+#include "pricelist/TrovaServizi.h"
 #include "dialogs/AllegaCartella.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
@@ -72,7 +75,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
-        frmServizi, frmGiacenza, frmStampaServizi,
+        frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
         frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;
