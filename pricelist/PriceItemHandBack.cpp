@@ -27,7 +27,9 @@ const QList<ControlField> &cardControls()
     static const QList<ControlField> controls = [] {
         QList<ControlField> list;
         for (const QString &name : PriceListItemRecordLayout().names()) {
-            const bool attachment = name.startsWith(QLatin1String("File")) || name.startsWith(QLatin1String("Desc"));
+            // "File01".."File03" and "Desc01".."Desc03"; "Descrizione" is an edit.
+            const bool attachment = name.size() == 6 && (name.startsWith(QLatin1String("File")) ||
+                                                         name.startsWith(QLatin1String("Desc")));
             list.append({(attachment ? QStringLiteral("lbl") : QStringLiteral("txt")) + name, name});
         }
         return list;

@@ -32,7 +32,9 @@ inline Record FullPriceItem(const QString &tag)
 // attached files and their descriptions.
 inline QString PriceCardControl(const QString &field)
 {
-    const bool attachment = field.startsWith(QLatin1String("File")) || field.startsWith(QLatin1String("Desc"));
+    // "File01".."File03" and "Desc01".."Desc03"; "Descrizione" is an edit.
+    const bool attachment = field.size() == 6 && (field.startsWith(QLatin1String("File")) ||
+                                                  field.startsWith(QLatin1String("Desc")));
     return (attachment ? QStringLiteral("lbl") : QStringLiteral("txt")) + field;
 }
 
