@@ -16,10 +16,14 @@
 #include "dialogs/AllegaCartella.h"
 #include "dialogs/Guida.h"
 #include "dialogs/ReturnToLauncher.h"
+#include "pricelist/ExpServizi.h"
 #include "pricelist/Giacenza.h"
+#include "pricelist/PriceItemHandBack.h"
 #include "pricelist/PriceListHelp.h"
 #include "pricelist/PriceListRecord.h"
+#include "pricelist/Sottoscorta.h"
 #include "pricelist/StampaServizi.h"
+#include "pricelist/TrovaServizi.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -35,7 +39,6 @@ TfrmServizi *frmServizi = nullptr;
 
 namespace {
 
-const QString AttachmentTag = QStringLiteral("servizi");
 const QString ZeroAmount = QStringLiteral("0,00");
 const QString ZeroQuantity = QStringLiteral("0");
 
@@ -260,7 +263,8 @@ void TfrmServizi::FormCreate()
     });
 
     navigator_->attach(card);
-    RegisterAttachmentTarget(AttachmentTag, [] { return AttachmentLabelsOf(frmServizi); });
+    RegisterAttachmentTarget(PriceListCardTag, [] { return AttachmentLabelsOf(frmServizi); });
+    RegisterPriceItemTarget(PriceListCardTag, []() -> QWidget * { return frmServizi; });
 }
 
 bool TfrmServizi::normaliseNumbers()
@@ -340,12 +344,11 @@ void TfrmServizi::cmdIndietroClick() { card->Previous(); }
 void TfrmServizi::cmdAvantiClick() { card->Next(); }
 void TfrmServizi::cmdUltimoClick() { card->Last(); }
 
-// The search, the low-stock list and the export are their own windows, connected here as they are built.
-void TfrmServizi::cmdTrovaClick() {}
-void TfrmServizi::cmdSottoscortaClick() {}
-void TfrmServizi::cmdEsportaClick() {}
+void TfrmServizi::cmdTrovaClick() { OpenPriceListSearch(this, PriceListCardTag); }
+void TfrmServizi::cmdSottoscortaClick() { OpenLowStockList(this); }
+void TfrmServizi::cmdEsportaClick() { OpenPriceListExport(this); }
 
-void TfrmServizi::cmdFileClick() { OpenAttachFiles(this, AttachmentTag, AttachmentLabelsOf(this)); }
+void TfrmServizi::cmdFileClick() { OpenAttachFiles(this, PriceListCardTag, AttachmentLabelsOf(this)); }
 
 void TfrmServizi::cmdStampaClick()
 {

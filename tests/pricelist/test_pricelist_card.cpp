@@ -4,9 +4,13 @@
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
 #include "dialogs/AllegaCartella.h"
+#include "pricelist/ExpServizi.h"
 #include "pricelist/Giacenza.h"
+#include "pricelist/PriceItemHandBack.h"
 #include "pricelist/PriceListRecord.h"
 #include "pricelist/Servizi.h"
+#include "pricelist/Sottoscorta.h"
+#include "pricelist/TrovaServizi.h"
 #include "tests/support/CardTexts.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -349,6 +353,51 @@ TEST_F(PriceCard, DuplicateDropsTheAttachmentsAndSaveAppendsACopy)
     EXPECT_EQ(copy.text("Descrizione"), "Visita");
     EXPECT_EQ(copy.text("File01"), "");
     EXPECT_EQ(copy.text("Desc01"), "");
+}
+
+TEST_F(PriceCard, FindLowStockAndExportOpenTheirWindowsOwnedByTheCard)
+{
+    QStringList opened;
+    sp.onModal = [&](QWidget *w) {
+        EXPECT_EQ(w->parentWidget(), card.get());
+        if (auto *search = qobject_cast<TfrmTrovaServizi *>(w))
+            opened << "search:" + search->lblMemory->text();
+        else if (qobject_cast<TfrmSottoscorta *>(w))
+            opened << "low stock";
+        else if (qobject_cast<TfrmExpServizi *>(w))
+            opened << "export";
+        w->close();
+    };
+    click(card->cmdTrova);
+    click(card->cmdSottoscorta);
+    click(card->cmdEsporta);
+    EXPECT_EQ(opened, (QStringList{"search:servizi", "low stock", "export"}));
+}
+
+TEST_F(PriceCard, APickedArticleIsOnScreenAndSaveOverwritesIt)
+{
+    std::vector<Record> records{article("Articolo 1"), article("Articolo 2", {{"Giacenza", "5"}, {"Costo", "2,00"},
+                                                                             {"Valore", "10,00"}, {"File01", "a.pdf"}}),
+                                article("Articolo 3")};
+    writeArchive(ArchiveBytes(records));
+    frmServizi = card.get();
+    PriceItemHandBack("servizi", records[1], 2);
+    frmServizi = nullptr;
+    EXPECT_EQ(card->lblPosizione->text(), "2");
+    EXPECT_EQ(card->txtDescrizione->text(), "Articolo 2");
+    EXPECT_EQ(card->lblFile[0]->text(), "a.pdf");
+
+    type(card->txtGiacenza, "6");
+    click(card->cmdSalva);
+    EXPECT_EQ(sp.messages(), QStringList{CardOverwritten});
+    const QByteArray after = stored();
+    ASSERT_EQ(after.size(), 3 * 3136);
+    const Record saved = storedRecord(after, 2);
+    EXPECT_EQ(saved.text("Giacenza"), "6");
+    EXPECT_EQ(saved.text("Valore"), "12,00");
+    EXPECT_EQ(saved.text("File01"), "a.pdf");
+    EXPECT_EQ(storedRecord(after, 1).bytes(), records[0].bytes());
+    EXPECT_EQ(storedRecord(after, 3).bytes(), records[2].bytes());
 }
 
 TEST_F(PriceCard, StockButtonsOpenTheDialogAndOnlyApplyWritesTheStock)
