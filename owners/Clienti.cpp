@@ -82,19 +82,11 @@ void TfrmClienti::buildLayout()
         int rows;
     } sectionSpecs[5] = {{SectionGlyph::Person, 3}, {SectionGlyph::Phone, 2}, {SectionGlyph::Payment, 2},
                          {SectionGlyph::Identity, 2}, {SectionGlyph::Notes, 2}};
-    QFrame *s[5];
-    int top = Margin;
-    for (int i = 0; i < 5; ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        const int h = sectionHeight(sectionSpecs[i].rows);
-        s[i] = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
-        s[i]->setGeometry(Margin, top, SectionWidth, h);
-        const int side = std::min(56, h - 16);
-        MakeDrawnPicture(s[i], QStringLiteral("imgSezione") + n, QRect(8 + (56 - side) / 2, (h - side) / 2, side, side),
-                         [glyph = sectionSpecs[i].glyph](QSize size) { return SectionPicture(glyph, size); });
-        top += h + SectionGap;
-    }
-    const int footTop = top - SectionGap + Margin;
+    QList<CardSection> sections;
+    for (const auto &spec : sectionSpecs)
+        sections.append({sectionHeight(spec.rows), [glyph = spec.glyph](QSize size) { return SectionPicture(glyph, size); }});
+    const QList<QFrame *> s = MakeCardSections(panel, QPoint(Margin, Margin), SectionWidth, SectionGap, sections);
+    const int footTop = s.last()->geometry().bottom() + 1 + Margin;
 
     auto *status = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     const int navigatorLeft = PanelWidth - Margin - RecordNavigator::Width;
@@ -183,13 +175,7 @@ void TfrmClienti::buildLayout()
                         status);
 
     // Attachments: values without an edit of their own.
-    lblFile = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblFile"));
-    lblDesc = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblDesc"));
-    for (const auto &labels : {lblFile, lblDesc})
-        for (QLabel *l : labels) {
-            l->setTextFormat(Qt::PlainText);
-            l->hide();
-        }
+    MakeAttachmentLabels(panel, lblFile, lblDesc);
 
     // The command column on the right, with the decoration under it.
     QFrame *column = MakeRoundedPanel(panel, QStringLiteral("shpComandi"), Look::Pale);

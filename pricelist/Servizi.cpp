@@ -112,18 +112,10 @@ void TfrmServizi::buildLayout()
 
     // Three sections, one under the other, each with its picture at the left.
     const SectionGlyph glyphs[3] = {SectionGlyph::Payment, SectionGlyph::Person, SectionGlyph::Notes};
-    QFrame *s[3];
-    int top = sectionsTop;
-    for (int i = 0; i < 3; ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        const int h = heights[i];
-        s[i] = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
-        s[i]->setGeometry(Margin, top, SectionWidth, h);
-        const int side = std::min(56, h - 16);
-        MakeDrawnPicture(s[i], QStringLiteral("imgSezione") + n, QRect(8 + (56 - side) / 2, (h - side) / 2, side, side),
-                         [glyph = glyphs[i]](QSize size) { return SectionPicture(glyph, size); });
-        top += h + SectionGap;
-    }
+    QList<CardSection> sections;
+    for (int i = 0; i < 3; ++i)
+        sections.append({heights[i], [glyph = glyphs[i]](QSize size) { return SectionPicture(glyph, size); }});
+    const QList<QFrame *> s = MakeCardSections(panel, QPoint(Margin, sectionsTop), SectionWidth, SectionGap, sections);
     auto *heading = MakeCaption(s[2], QStringLiteral("lblMagazzino"),
                                 QStringLiteral("INFORMAZIONI SU PRODOTTO IN MAGAZZINO"), QRect(L, 6, 600, 18));
     heading->setFont(Look::Verdana(10, true));
@@ -187,13 +179,7 @@ void TfrmServizi::buildLayout()
     connect(btnValore, &QPushButton::clicked, this, &TfrmServizi::btnValoreClick);
 
     // Attachments: values without an edit of their own.
-    lblFile = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblFile"));
-    lblDesc = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblDesc"));
-    for (const auto &labels : {lblFile, lblDesc})
-        for (QLabel *l : labels) {
-            l->setTextFormat(Qt::PlainText);
-            l->hide();
-        }
+    MakeAttachmentLabels(panel, lblFile, lblDesc);
 
     // The bar: New, Duplicate, Save, Find, attach, print; the arrows; export, low stock, help, exit.
     const auto run = [this](void (TfrmServizi::*handler)()) { return std::bind_front(handler, this); };

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QScrollArea>
 
+#include <algorithm>
+
 QFrame *MakeRoundedPanel(QWidget *parent, const QString &name, const QColor &fill, int radius)
 {
     auto *f = MakeNamed<QFrame>(parent, name);
@@ -66,6 +68,24 @@ QLabel *MakeDrawnPicture(QWidget *parent, const QString &name, const QRect &plac
     l->setMouseTracking(true);
     DrawPictureOnFirstShow(l, std::move(draw));
     return l;
+}
+
+QList<QFrame *> MakeCardSections(QWidget *panel, QPoint topLeft, int width, int gap, const QList<CardSection> &sections)
+{
+    QList<QFrame *> made;
+    int top = topLeft.y();
+    for (const CardSection &section : sections) {
+        const QString n = QStringLiteral("%1").arg(made.size() + 1, 2, 10, QLatin1Char('0'));
+        const int h = section.height;
+        QFrame *frame = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
+        frame->setGeometry(topLeft.x(), top, width, h);
+        const int side = std::min(56, h - 16);
+        MakeDrawnPicture(frame, QStringLiteral("imgSezione") + n, QRect(8 + (56 - side) / 2, (h - side) / 2, side, side),
+                         section.picture);
+        made.append(frame);
+        top += h + gap;
+    }
+    return made;
 }
 
 QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, const QRect &place)

@@ -1,7 +1,9 @@
 #pragma once
 #include <QColor>
+#include <QList>
 #include <QFrame>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -28,6 +30,16 @@ QLabel *MakeDrawnPicture(QWidget *parent, const QString &name, const QRect &plac
 
 // Runs `draw` on `target` when the window that holds it is first shown.
 void DrawPictureOnFirstShow(QLabel *target, PictureMaker draw);
+
+// One white section of a card: its height and the picture at its left.
+struct CardSection {
+    int height;
+    PictureMaker picture;
+};
+// The sections "shpSezione01".. of a card, one under the other from `topLeft` with `gap` between
+// them, each `width` wide with its picture "imgSezione01".. (at most 56 square) centred in a
+// 72-wide strip at its left.
+QList<QFrame *> MakeCardSections(QWidget *panel, QPoint topLeft, int width, int gap, const QList<CardSection> &sections);
 
 // The caption above a field: Tahoma 12 px in navy, shown as plain text.
 QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, const QRect &place);

@@ -11,6 +11,7 @@
 #include "pricelist/Servizi.h"
 #include "pricelist/Sottoscorta.h"
 #include "pricelist/TrovaServizi.h"
+#include "tests/support/CardControls.h"
 #include "tests/support/CardTexts.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -30,14 +31,6 @@
 #include <memory>
 
 namespace {
-
-template <typename T>
-T *Named(const QWidget *window, const char *name)
-{
-    T *control = window->findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
 
 Record article(const QString &description, const std::map<QString, QString> &fields = {})
 {
@@ -91,10 +84,7 @@ protected:
     }
     void click(ClickLabel *command) { QTest::mouseClick(command, Qt::LeftButton); }
     void click(const char *arrow) { click(Named<ClickLabel>(card.get(), arrow)); }
-    QString focused() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
+    QString focused() const { return FocusedName(); }
     // Fills the card as a user would, leaving the number edits through the focus.
     void fillNewCard()
     {
