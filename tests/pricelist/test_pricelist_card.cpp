@@ -218,6 +218,16 @@ TEST_F(PriceCard, SaveRefusesWhatItCannotStore)
     EXPECT_EQ(focused(), "txtPrezzo");
     EXPECT_EQ(card->txtPrezzo->text(), "1,2,3");
     EXPECT_EQ(card->txtValore->text(), "0,00");
+
+    // A stock that is no number (only a damaged record can bring one) fails like the archive would.
+    sp.clear();
+    card->txtPrezzo->setText("10,00");
+    card->txtSottoscorta->setText("tre");
+    card->cmdSalvaClick();
+    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_EQ(sp.callsOf("warning").size(), 1u);
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(card->txtSottoscorta->text(), "tre");
 }
 
 TEST_F(PriceCard, LeavingANumberEditBringsItToItsForm)
