@@ -26,6 +26,7 @@
 #include "pricelist/TrovaServizi.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -308,7 +309,7 @@ void TfrmServizi::closeEvent(QCloseEvent *e)
 
 bool TfrmServizi::eventFilter(QObject *watched, QEvent *e)
 {
-    if (e->type() == QEvent::FocusOut) {
+    if (e->type() == QEvent::FocusOut && LeavesWithinWindow(static_cast<QFocusEvent *>(e))) {
         // Leaving an amount leaves two to four decimals, leaving a quantity a whole number; a text
         // that is not a number becomes zero.
         if (watched == txtPrezzo || watched == txtCosto || watched == txtValore) {

@@ -2,6 +2,7 @@
 #include "common/ui/Look.h"
 
 #include <QDialog>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -303,3 +304,8 @@ void MakeEnterButtons(const QList<QPushButton *> &buttons)
 }
 
 void EnterMovesTo(QLineEdit *edit, QPushButton *button) { new EnterMoves(edit, button); }
+
+bool LeavesWithinWindow(const QFocusEvent *e)
+{
+    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
+}

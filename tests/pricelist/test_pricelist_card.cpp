@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -246,6 +247,11 @@ TEST_F(PriceCard, LeavingANumberEditBringsItToItsForm)
         card->txtNote->setFocus();
         EXPECT_EQ(c.edit->text(), QString::fromUtf8(c.shown)) << c.edit->objectName().toStdString() << " " << c.typed;
     }
+    // A message box or another window taking the focus is no leaving of the edit: the text stays as typed.
+    type(card->txtPrezzo, "1,2,3");
+    QFocusEvent windowLeft(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(card->txtPrezzo, &windowLeft);
+    EXPECT_EQ(card->txtPrezzo->text(), "1,2,3");
     // The quantity edits take digits only.
     type(card->txtGiacenza, "-1,5a2");
     EXPECT_EQ(card->txtGiacenza->text(), "152");

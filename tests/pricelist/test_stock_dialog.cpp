@@ -1,6 +1,8 @@
 #include "tests/support/QStringPrinter.h"
 #include "pricelist/Giacenza.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,6 +111,12 @@ TEST_F(StockDialog, KeysAndExitRule)
     type(dialog->txtGiacenza, "007");
     dialog->txtAggiunta->setFocus();
     EXPECT_EQ(dialog->txtGiacenza->text(), "7");
+
+    // Another window taking the focus runs no exit rule.
+    type(dialog->txtAggiunta, "0012");
+    QFocusEvent windowLeft(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(dialog->txtAggiunta, &windowLeft);
+    EXPECT_EQ(dialog->txtAggiunta->text(), "0012");
 
     // A key in an edit holding more than 15 characters empties that edit only.
     dialog->txtGiacenza->setFocus();
