@@ -1,6 +1,7 @@
 #include "animals/AnimalRecord.h"
 
 #include "common/ArchiveSearch.h"
+#include "common/Text.h"
 
 const RecordLayout &AnimalRecordLayout()
 {
@@ -32,4 +33,15 @@ QString AnimalListLine(const Record &animal)
                                                         {"  Prop. ", "Proprietario", 30},
                                                         {"  Tel. ", "Recapito", 0}});
     return line(animal);
+}
+
+std::optional<int> SavedAnimalNumber(const QString &position, int recordCount)
+{
+    const QString digits = TrimText(position);
+    if (digits.isEmpty() || digits.size() > 9 || !IsDigitsOnly(digits))
+        return std::nullopt;
+    const int number = digits.toInt();
+    if (number < 1 || number > recordCount)
+        return std::nullopt;
+    return number;
 }

@@ -1,5 +1,7 @@
 #include "animals/CostiCane.h"
 
+#include "animals/AnimalRecord.h"
+
 #include "common/Archive.h"
 #include "common/ArchiveSearch.h"
 #include "common/Dates.h"
@@ -87,12 +89,10 @@ QString CostListLine(const Record &entry)
 
 std::optional<QString> CostFileName(const QString &position, int recordCount)
 {
-    const QString digits = TrimText(position);
-    bool ok = false;
-    const int number = digits.toInt(&ok);
-    if (!ok || number < 1 || number > recordCount)
+    const std::optional<int> number = SavedAnimalNumber(position, recordCount);
+    if (!number)
         return std::nullopt;
-    return QStringLiteral("Costi_Animale_") + QString::number(number) + QStringLiteral(".pro");
+    return QStringLiteral("Costi_Animale_") + QString::number(*number) + QStringLiteral(".pro");
 }
 
 TfrmCostiCane::TfrmCostiCane(QWidget *parent) : ListWindow(costSetup(this), parent), lblFile(nullptr)

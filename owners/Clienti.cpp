@@ -63,13 +63,9 @@ PictureMaker check() { return [](QSize size) { return CheckPicture(size); }; }
 
 TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmClienti"));
-    setWindowTitle(QStringLiteral(" Tavoren - Anagrafica Proprietari"));
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
-    setMouseTracking(true);
+    PrepareCardWindow(this, QStringLiteral("frmClienti"), QStringLiteral(" Tavoren - Anagrafica Proprietari"));
     buildLayout();
     FormCreate();
-    setWindowState(Qt::WindowMaximized);
 }
 
 void TfrmClienti::buildLayout()

@@ -21,15 +21,14 @@ TagTargets<QWidget *> &priceItemTargets()
 }
 
 // The price-list card takes every field: the fifteen edits as "txt" + name, the attached files
-// and their descriptions in hidden labels.
+// File01..File03 and their descriptions Desc01..Desc03 in hidden labels ("Descrizione" is an edit).
 const QList<ControlField> &cardControls()
 {
     static const QList<ControlField> controls = [] {
         QList<ControlField> list;
         for (const QString &name : PriceListItemRecordLayout().names()) {
-            // "File01".."File03" and "Desc01".."Desc03"; "Descrizione" is an edit.
-            const bool attachment = name.size() == 6 && (name.startsWith(QLatin1String("File")) ||
-                                                         name.startsWith(QLatin1String("Desc")));
+            const bool attachment =
+                name.size() == 6 && (name.startsWith(QLatin1String("File")) || name.startsWith(QLatin1String("Desc")));
             list.append({(attachment ? QStringLiteral("lbl") : QStringLiteral("txt")) + name, name});
         }
         return list;

@@ -40,14 +40,10 @@ SearchWindowSetup priceListSearchSetup(TfrmTrovaServizi *window)
 TfrmTrovaServizi::TfrmTrovaServizi(QWidget *parent) : SearchWindow(priceListSearchSetup(this), parent)
 {
     setObjectName(QStringLiteral("frmTrovaServizi"));
-    QLineEdit **edits[] = {&txtDescrizione, &txtTipologia, &txtTempi,       &txtSupplementi, &txtPersonale,
-                           &txtNote,        &txtMarca,     &txtCollocazione, &txtFornitore,   &txtOrdine};
-    HighlightRect **highlights[] = {&effDescrizione, &effTipologia, &effTempi,       &effSupplementi, &effPersonale,
-                                    &effNote,        &effMarca,     &effCollocazione, &effFornitore,   &effOrdine};
-    for (int i = 0; i < CriterionCount; ++i) {
-        *edits[i] = criterion(i);
-        *highlights[i] = highlight(i);
-    }
+    exposeCriteria({&txtDescrizione, &txtTipologia, &txtTempi, &txtSupplementi, &txtPersonale, &txtNote, &txtMarca,
+                    &txtCollocazione, &txtFornitore, &txtOrdine},
+                   {&effDescrizione, &effTipologia, &effTempi, &effSupplementi, &effPersonale, &effNote, &effMarca,
+                    &effCollocazione, &effFornitore, &effOrdine});
 }
 
 void OpenPriceListSearch(QWidget *caller, const QString &tag)

@@ -5,7 +5,9 @@
 #include "common/OpenURL.h"
 #include "common/Platform.h"
 #include "common/ui/Widgets.h"
+#include "animals/Cani.h"
 #include "owners/Clienti.h"
+#include "certificates/MenuCertificati.h"
 #include "pricelist/Servizi.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
@@ -137,8 +139,16 @@ void TfrmAvvio::imgProprietariClick()
     frmClienti->show();
     hide();
 }
-void TfrmAvvio::imgAnimaliClick() {}
-void TfrmAvvio::imgCertificatiClick() {}
+void TfrmAvvio::imgAnimaliClick()
+{
+    frmCani->show();
+    hide();
+}
+void TfrmAvvio::imgCertificatiClick()
+{
+    frmMenuCertificati->show();
+    hide();
+}
 void TfrmAvvio::imgAppuntamentiClick() {}
 void TfrmAvvio::imgTariffarioClick()
 {

@@ -1,8 +1,16 @@
 #include "shell/Startup.h"
 
+#include "animals/Cani.h"
+#include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
+#include "animals/StampaCane.h"
+#include "animals/Zoom.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -66,8 +74,12 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaClienti>(),   // 13 owner search
     Window<frmExpClienti>(),     // 14 owner export
     Window<frmRicontatta>(),     // 15 owners to recontact
+    Window<frmCani>(),           // 16 animal card
+    Window<frmZoom>(),           // 17 photo zoom
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
+    Window<frmStampaCane>(),     // 20 animal printout
+    Window<frmCreaRTF>(),        // 21 animal RTF document
     Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmServizi>(),        // 32 price-list card
     Window<frmGiacenza>(),       // 33 stock update
@@ -75,8 +87,12 @@ const StartupWindow StartupTable[] = {
     Window<frmExpServizi>(),     // 35 price-list export
     Window<frmTrovaServizi>(),   // 36 price-list search
     Window<frmStampaServizi>(),  // 37 price-list card printout
+    Window<frmMenuCertificati>(),       // 53 certificates menu
+    Window<frmCertificato_Sanitario>(), // 54 health certificate card
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
+    Window<frmTrovaCertificati_Sanitari>(), // 57 health certificate search
+    Window<frmExpCertificati_Sanitari>(),   // 58 health certificate export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

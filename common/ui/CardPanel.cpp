@@ -20,6 +20,15 @@ QFrame *MakeRoundedPanel(QWidget *parent, const QString &name, const QColor &fil
     return f;
 }
 
+void PrepareCardWindow(QWidget *window, const QString &name, const QString &caption)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    SetGradientBackground(window, Look::WindowTop, Qt::white);
+    window->setMouseTracking(true);
+    window->setWindowState(Qt::WindowMaximized);
+}
+
 QFrame *PlaceCardPanel(QWidget *window, QSize size)
 {
     // The window's own background shows through the scroll area.

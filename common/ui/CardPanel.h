@@ -21,6 +21,10 @@ using PictureMaker = std::function<QPixmap(QSize)>;
 // status text when the card has one.
 QFrame *MakeRoundedPanel(QWidget *parent, const QString &name, const QColor &fill, int radius = 8);
 
+// A main card window: its name and caption, the blue-to-white gradient behind the card, hints
+// that follow the mouse, and opened maximised.
+void PrepareCardWindow(QWidget *window, const QString &name, const QString &caption);
+
 // The card's panel `panScheda` of the given size, centred in the window's client area. Where the
 // client area is smaller the panel keeps its size and the window scrolls to show the rest.
 QFrame *PlaceCardPanel(QWidget *window, QSize size);

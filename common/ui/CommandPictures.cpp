@@ -299,6 +299,69 @@ void glyphExit(QPainter &p, const QColor &c)
     p.drawLine(QPointF(88, 50), QPointF(72, 66));
 }
 
+// A picture frame with hills and a sun, and a round badge at its lower right for the action.
+void glyphPicture(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c, 6));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(6, 14, 70, 56));
+    QPainterPath hills;
+    hills.moveTo(12, 64);
+    hills.lineTo(32, 40);
+    hills.lineTo(46, 54);
+    hills.lineTo(56, 46);
+    hills.lineTo(70, 64);
+    hills.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawPath(hills);
+    p.drawEllipse(QPointF(58, 28), 6, 6);
+    p.drawEllipse(QPointF(74, 74), 22, 22);
+    p.setPen(stroke(TileBottom, 7));
+}
+
+void glyphLoadPhoto(QPainter &p, const QColor &c)
+{
+    glyphPicture(p, c);
+    p.drawLine(QPointF(74, 63), QPointF(74, 85));
+    p.drawLine(QPointF(63, 74), QPointF(85, 74));
+}
+
+void glyphSavePhoto(QPainter &p, const QColor &c)
+{
+    glyphPicture(p, c);
+    p.drawLine(QPointF(74, 62), QPointF(74, 84));
+    p.drawLine(QPointF(74, 84), QPointF(65, 75));
+    p.drawLine(QPointF(74, 84), QPointF(83, 75));
+}
+
+void glyphClearPhoto(QPainter &p, const QColor &c)
+{
+    glyphPicture(p, c);
+    p.drawLine(QPointF(66, 66), QPointF(82, 82));
+    p.drawLine(QPointF(82, 66), QPointF(66, 82));
+}
+
+void glyphZoom(QPainter &p, const QColor &c)
+{
+    glyphFind(p, c);
+    p.setPen(stroke(c, 7));
+    p.drawLine(QPointF(42, 30), QPointF(42, 54));
+    p.drawLine(QPointF(30, 42), QPointF(54, 42));
+}
+
+// A written page: the document a card is exported to.
+void glyphDocument(QPainter &p, const QColor &c)
+{
+    p.setPen(stroke(c));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(pageOutline(18, 6, 64, 88));
+    p.setPen(stroke(c, 6));
+    for (qreal y : {44.0, 58.0, 72.0})
+        p.drawLine(QPointF(30, y), QPointF(70, y));
+    p.drawLine(QPointF(30, 30), QPointF(50, 30));
+}
+
 void glyphInitial(QPainter &p, const QColor &c, const QString &word)
 {
     p.setPen(Qt::NoPen);
@@ -338,6 +401,16 @@ void drawCommandGlyph(QPainter &p, const QString &word, const QRectF &r)
         glyphHelp(p, c);
     else if (w == QLatin1String("Esci"))
         glyphExit(p, c);
+    else if (w == QLatin1String("RTF"))
+        glyphDocument(p, c);
+    else if (w == QLatin1String("Carica foto"))
+        glyphLoadPhoto(p, c);
+    else if (w == QLatin1String("Salva foto"))
+        glyphSavePhoto(p, c);
+    else if (w == QLatin1String("Cancella foto"))
+        glyphClearPhoto(p, c);
+    else if (w == QLatin1String("Zoom"))
+        glyphZoom(p, c);
     else
         glyphInitial(p, c, w);
 }

@@ -8,7 +8,8 @@
 
 // A command tile: the glyph at the left and the word beside it (on a tall tile, the glyph above
 // the word). Known words: "Nuovo", "Duplica", "Allega file", "Salva", "Trova", "Anteprima",
-// "Stampa", "Crea PDF", "Da ricontattare", "Esporta archivio", "Guida", "Esci"; any other word
+// "Stampa", "Crea PDF", "Da ricontattare", "Esporta archivio", "Guida", "Esci", "RTF", "Carica foto",
+// "Salva foto", "Cancella foto", "Zoom"; any other word
 // gets a round badge with its initial.
 QPixmap CommandPicture(const QString &word, QSize size);
 

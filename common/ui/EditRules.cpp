@@ -11,17 +11,19 @@
 
 namespace {
 
-// A character that the digit rule lets in: a digit, and the comma where the rules allow it.
-bool allowedChar(QChar c, bool commaToo)
+// A character that the digit rule lets in: a digit, and the comma or the letters A-Z and a-z
+// where the rules allow them.
+bool allowedChar(QChar c, const EditRules &rules)
 {
-    return (c >= '0' && c <= '9') || (commaToo && c == ',');
+    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return (c >= '0' && c <= '9') || (rules.commaToo && c == ',') || (rules.lettersToo && letter);
 }
 
-int countNonDigits(const QString &s, bool commaToo)
+int countNonDigits(const QString &s, const EditRules &rules)
 {
     int n = 0;
     for (QChar c : s)
-        if (!allowedChar(c, commaToo))
+        if (!allowedChar(c, rules))
             ++n;
     return n;
 }
@@ -72,7 +74,7 @@ public:
             if (key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right)
                 return false;
             QString t = k->text();
-            bool digit = t.size() == 1 && allowedChar(t[0], rules.commaToo);
+            bool digit = t.size() == 1 && allowedChar(t[0], rules);
             return !digit;  // every other key is swallowed
         }
         if (e->type() == QEvent::KeyRelease && rules.upperOnKeyRelease) {
@@ -121,10 +123,10 @@ private:
             ++back;
         QString inserted = blankControls(t.mid(front, t.size() - front - back));
         QString kept = previous.left(front) + previous.right(back);
-        if (rules.digitsOnly && countNonDigits(t, rules.commaToo) > countNonDigits(previous, rules.commaToo)) {
+        if (rules.digitsOnly && countNonDigits(t, rules) > countNonDigits(previous, rules)) {
             QString digits;
             for (QChar c : inserted)
-                if (allowedChar(c, rules.commaToo))
+                if (allowedChar(c, rules))
                     digits += c;
             inserted = digits;
         }
@@ -197,6 +199,11 @@ void DigitOnlyKeyFilter(QLineEdit *edit)
 void AmountKeyFilter(QLineEdit *edit, int maxLength)
 {
     ApplyEditRules(edit, {.maxLength = maxLength, .digitsOnly = true, .commaToo = true});
+}
+
+void AlphanumericKeyFilter(QLineEdit *edit, int maxLength)
+{
+    ApplyEditRules(edit, {.maxLength = maxLength, .digitsOnly = true, .lettersToo = true});
 }
 
 void UpperCaseWhileTyping(QLineEdit *edit, bool trim)

@@ -21,6 +21,7 @@ struct EditRules {
     bool upperOnKeyRelease = false;  // upper-cased (not trimmed) at every key release, arrows included
     bool reapplyOnExit = false;      // the typing rule runs again when the focus leaves
     bool commaToo = false;           // with digitsOnly: the comma passes as well (amounts)
+    bool lettersToo = false;         // with digitsOnly: the letters A-Z and a-z pass as well (codes)
 };
 
 // Installs the rules on an edit (a combo box's line edit too). Calling it again replaces them.
@@ -30,6 +31,8 @@ void ApplyEditRules(QLineEdit *edit, const EditRules &rules);
 void DigitOnlyKeyFilter(QLineEdit *edit);
 // Digits and the comma only: `AmountKeyFilter`.
 void AmountKeyFilter(QLineEdit *edit, int maxLength = -1);
+// Letters A-Z, a-z and digits only, the others swallowed: `AlphanumericKeyFilter`.
+void AlphanumericKeyFilter(QLineEdit *edit, int maxLength = -1);
 // The upper-case rule alone: `UpperCaseWhileTyping`, trimmed unless told otherwise.
 void UpperCaseWhileTyping(QLineEdit *edit, bool trim = true);
 

@@ -68,6 +68,7 @@ struct Maker {
     const FieldSpec &fieldRow;
     QWidget *panel;
     QString name = QString::fromLatin1(fieldRow.name);
+    QString controlName = fieldRow.controlName ? QString::fromLatin1(fieldRow.controlName) : QString();
 
     QRect place(int height) const
     {
@@ -81,7 +82,8 @@ struct Maker {
     template <typename T, typename... Args>
     T *control(const char *prefix, int height, Args &&...args) const
     {
-        auto *w = MakeNamed<T>(panel, QString::fromLatin1(prefix) + name, std::forward<Args>(args)...);
+        auto *w = MakeNamed<T>(panel, controlName.isEmpty() ? QString::fromLatin1(prefix) + name : controlName,
+                               std::forward<Args>(args)...);
         w->setFont(grid.editFont);
         w->setGeometry(place(height));
         // Moving the mouse over a field leaves the status text as it is.
@@ -93,10 +95,13 @@ struct Maker {
 
 } // namespace
 
-FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &sections, const RecordLayout *layout)
+FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &sections, const RecordLayout *layout,
+                       FieldBehaviour behaviour)
 {
     QList<QWidget *> chain;
+    QList<QList<QWidget *>> sectionChains;  // the walked fields of each section
     for (const FieldSection &section : sections) {
+        sectionChains.append(QList<QWidget *>());
         for (const FieldSpec &fieldRow : section.fields) {
             const Maker make{grid, fieldRow, section.panel};
             EditRules rules = fieldRow.rules;
@@ -134,14 +139,51 @@ FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &section
                 walked = false;  // Enter starts a new line there
             }
             // Every field but a check box stands on its highlight.
-            if (!qobject_cast<QCheckBox *>(w))
-                AttachFieldHighlight(w, QStringLiteral("eff") + make.name);
-            if (walked)
+            if (!qobject_cast<QCheckBox *>(w)) {
+                if (behaviour.highlight == FieldBehaviour::Highlight::Background)
+                    AttachBackgroundHighlight(w, behaviour.rest);
+                else
+                    AttachFieldHighlight(w, QStringLiteral("eff") + make.name);
+            }
+            if (walked) {
                 chain << w;
+                sectionChains.last() << w;
+            }
             if (!controls_.empty())
                 QWidget::setTabOrder(controls_.back(), w);
             controls_.push_back(w);
         }
     }
-    EnterFocusChain(chain);
+    if (behaviour.chain == FieldBehaviour::Chain::Loop || sections.isEmpty()) {
+        EnterFocusChain(chain);
+        return;
+    }
+    // The head, then whichever section is shown, then back to the head.
+    const QList<QWidget *> &head = sectionChains.first();
+    if (head.isEmpty())
+        return;
+    struct Entry {
+        QWidget *panel;
+        QWidget *first;
+    };
+    QList<Entry> entries;
+    for (int s = 1; s < sections.size(); ++s) {
+        QWidget *first = sections[s].enterFirst ? sections[s].enterFirst
+                                                : (sectionChains[s].isEmpty() ? nullptr : sectionChains[s].first());
+        if (first)
+            entries.append(Entry{sections[s].panel, first});
+        const QList<QWidget *> &fields = sectionChains[s];
+        for (int i = 0; i < fields.size(); ++i) {
+            QWidget *to = i + 1 < fields.size() ? fields[i + 1] : head.first();
+            EnterMovesFocus(fields[i], [to] { return to; });
+        }
+    }
+    for (int i = 0; i + 1 < head.size(); ++i)
+        EnterMovesFocus(head[i], [to = head[i + 1]] { return to; });
+    EnterMovesFocus(head.last(), [entries]() -> QWidget * {
+        for (const Entry &e : entries)
+            if (!e.panel->isHidden())
+                return e.first;
+        return nullptr;
+    });
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include "common/ui/EditRules.h"
+#include "common/ui/Look.h"
 
+#include <QColor>
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -34,6 +36,7 @@ struct FieldSpec {
     const QStringList *codes = nullptr;  // the codes a code box offers
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     int rows = 1;            // rows a multi-line edit spans
+    const char *controlName = nullptr;  // the control's name where it is not the prefix + the field
 };
 
 // The grid the fields of a card stand on.
@@ -49,15 +52,34 @@ struct FieldGrid {
 struct FieldSection {
     QWidget *panel;
     QList<FieldSpec> fields;
+    QWidget *enterFirst = nullptr;  // where Enter from the head enters the section; none: its first field
+};
+
+// How a card's fields behave beyond their typing rules.
+struct FieldBehaviour {
+    enum class Highlight {
+        Rectangle,   // a yellow rectangle behind the focused field
+        Background,  // the field's own background: `rest` at rest, yellow with the focus, SkyBlue frame
+    };
+    enum class Chain {
+        Loop,              // Enter walks every section in table order, the last field back to the first
+        HeadThenSection,   // the first section is a head always shown, the others are shown one at a
+                           // time: the head's last field leads into the section shown, and each
+                           // section's last field back to the head's first
+    };
+    Highlight highlight = Highlight::Rectangle;
+    Chain chain = Chain::Loop;
+    QColor rest = Look::AliceBlue;  // with Background: the fill at rest
 };
 
 // Makes a card's fields from one table: for each field its caption, its control (written into the
-// window's member), its yellow focus highlight and its typing rules (the capacity taken from the
-// record layout); the tab order follows the table, and Enter walks the edits and code boxes in table
-// order, the last leading back to the first.
+// window's member), its focus highlight and its typing rules (the capacity taken from the record
+// layout); the tab order follows the table, and Enter walks the edits and code boxes in table order
+// (see FieldBehaviour for the two forms of the highlight and of the Enter chain).
 class FieldTable {
 public:
-    FieldTable(const FieldGrid &grid, const QList<FieldSection> &sections, const RecordLayout *layout = nullptr);
+    FieldTable(const FieldGrid &grid, const QList<FieldSection> &sections, const RecordLayout *layout = nullptr,
+               FieldBehaviour behaviour = {});
 
     // The controls in table order.
     const std::vector<QWidget *> &controls() const { return controls_; }

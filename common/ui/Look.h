@@ -30,6 +30,9 @@ inline const QColor TileBottom(0x27, 0x66, 0xa8);  // command tiles, bottom of t
 inline const QColor Green(0x2e, 0x9e, 0x4f);       // confirming commands
 inline const QColor DarkGreen(0x1f, 0x7a, 0x3a);   // their edge
 inline const QColor Highlight(255, 255, 0);         // the rectangle behind the focused edit
+inline const QColor AliceBlue(240, 248, 255);       // an edit's own background at rest
+inline const QColor FocusYellow(255, 255, 0);       // an edit's own background while it has the focus
+inline const QColor SkyBlue(135, 206, 235);         // the frame of an edit coloured on its own background
 inline const QColor LinkBlue(0, 0, 139);            // text links
 inline const QColor LinkPressed(255, 165, 0);       // a text link while the mouse button is down on it
 inline const QColor SlateGrey(112, 128, 144);       // the title bands of the printed lists

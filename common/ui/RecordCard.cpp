@@ -15,6 +15,7 @@
 #include <QTextEdit>
 
 #include <QHash>
+#include <span>
 #include <limits>
 #include <stdexcept>
 
@@ -52,6 +53,12 @@ bool readWholeNumber(const QString &text, qint64 &value)
 }
 
 } // namespace
+
+QString NamedControlText(const QWidget *window, const QString &name)
+{
+    const QWidget *control = window ? window->findChild<QWidget *>(name) : nullptr;
+    return control ? TrimText(ControlText(control)) : QString();
+}
 
 QString ControlText(const QWidget *w)
 {
@@ -118,7 +125,17 @@ RecordCard::RecordCard(QWidget *window, RecordCardSetup setup)
     for (int i = 0; i < layout.fieldCount(); ++i) {
         const QString name = layout.name(i);
         QList<QWidget *> found;
-        for (const Prefix &prefix : Prefixes) {
+        QString renamed;
+        for (const auto &[field, control] : setup_.renamed)
+            if (field == name)
+                renamed = control;
+        if (!renamed.isEmpty()) {
+            found = byName.value(renamed);
+            for (QWidget *w : found)
+                if (!holdsText(w) && !isFlag(w))
+                    wiringFault(QStringLiteral("control %1 cannot hold field %2").arg(w->objectName(), name));
+        }
+        for (const Prefix &prefix : renamed.isEmpty() ? std::span<const Prefix>(Prefixes) : std::span<const Prefix>()) {
             for (QWidget *w : byName.value(QLatin1String(prefix.text) + name)) {
                 if (prefix.flag ? !isFlag(w) : !holdsText(w))
                     wiringFault(QStringLiteral("control %1 cannot hold field %2").arg(w->objectName(), name));

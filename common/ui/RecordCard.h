@@ -47,6 +47,7 @@ struct RecordCardSetup {
     std::function<QString()> archiveFile{};  // names the archive when a command runs (a name or a path)
     const RecordLayout *layout = nullptr;    // lives as long as the card
     QList<RequiredField> required{};         // checked in this order by Save
+    QList<std::pair<QString, QString>> renamed{};  // (field, control) where the control is not prefix + field
     QList<QWidget *> keptByNew{};            // bound controls New leaves as they are
     std::optional<DocumentNumbering> numbering{};
     QList<QWidget *> resetOnDuplicate{};     // emptied by Duplicate
@@ -115,6 +116,8 @@ private:
 // Text of an edit, combo box, multi-line text or label; check state of a box as "Sì"/"No" aside.
 QString ControlText(const QWidget *w);
 void SetControlText(QWidget *w, const QString &text);
+// The trimmed text of the control of `window` named `name`; empty when the window has none.
+QString NamedControlText(const QWidget *window, const QString &name);
 
 // A control of a window, by name, and the record field it receives.
 using ControlField = std::pair<QString, QString>;

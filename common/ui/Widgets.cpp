@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <utility>
+
 #ifdef TAVOREN_HAVE_XCB
 #include <QGuiApplication>
 #include <cstdlib>
@@ -66,37 +68,45 @@ void HighlightRect::paintEvent(QPaintEvent *)
 
 namespace {
 
-class FocusToggle : public QObject {
+// Tells its function when the watched control gains (true) or loses (false) the focus.
+class FocusWatch : public QObject {
 public:
-    FocusToggle(QWidget *edit, QWidget *rect) : QObject(edit), rect(rect) { edit->installEventFilter(this); }
+    FocusWatch(QWidget *control, std::function<void(bool)> changed) : QObject(control), changed(std::move(changed))
+    {
+        control->installEventFilter(this);
+    }
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::FocusIn)
-            rect->show();
+            changed(true);
         else if (e->type() == QEvent::FocusOut)
-            rect->hide();
+            changed(false);
         return false;
     }
 
 private:
-    QWidget *rect;
+    std::function<void(bool)> changed;
 };
 
 class EnterMover : public QObject {
 public:
-    EnterMover(QWidget *from, QWidget *to) : QObject(from), to(to) { from->installEventFilter(this); }
+    EnterMover(QWidget *from, std::function<QWidget *()> next) : QObject(from), next(std::move(next))
+    {
+        from->installEventFilter(this);
+    }
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::KeyPress) {
             int key = static_cast<QKeyEvent *>(e)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                to->setFocus(Qt::OtherFocusReason);
+                if (QWidget *to = next())
+                    to->setFocus(Qt::OtherFocusReason);
         }
         return false;
     }
 
 private:
-    QWidget *to;
+    std::function<QWidget *()> next;
 };
 
 bool isEnter(QEvent *e)
@@ -148,17 +158,29 @@ HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name)
     rect->setGeometry(edit->geometry().adjusted(-4, -4, 4, 4));
     rect->stackUnder(edit);
     rect->hide();
-    new FocusToggle(edit, rect);
+    new FocusWatch(edit, [rect](bool focused) { rect->setVisible(focused); });
     if (edit->hasFocus())
         rect->show();
     return rect;
 }
 
+void AttachBackgroundHighlight(QWidget *edit, const QColor &rest)
+{
+    const auto colour = [edit, rest](bool focused) {
+        edit->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid %2;")
+                                .arg(Look::Css(focused ? Look::FocusYellow : rest), Look::Css(Look::SkyBlue)));
+    };
+    new FocusWatch(edit, colour);
+    colour(edit->hasFocus());
+}
+
 void EnterFocusChain(const QList<QWidget *> &chain)
 {
     for (int i = 0; i < chain.size(); ++i)
-        new EnterMover(chain[i], chain[(i + 1) % chain.size()]);
+        new EnterMover(chain[i], [to = chain[(i + 1) % chain.size()]] { return to; });
 }
+
+void EnterMovesFocus(QWidget *from, std::function<QWidget *()> next) { new EnterMover(from, std::move(next)); }
 
 void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom)
 {

@@ -52,8 +52,15 @@ HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name);
 // run only on the former, so a message about a field leaves the field's text as typed.
 bool LeavesWithinWindow(const QFocusEvent *e);
 
+// The other form of the highlight: the edit's own background, `rest` at rest
+// and yellow while it has the focus, always inside a 1-pixel SkyBlue frame.
+void AttachBackgroundHighlight(QWidget *edit, const QColor &rest);
+
 // Enter in one field moves the focus to the next; the last leads back to the first.
 void EnterFocusChain(const QList<QWidget *> &chain);
+// Enter (with or without Shift, Ctrl or Alt) in `from` moves the focus to the control `next`
+// names at the moment of the key press, when it names one.
+void EnterMovesFocus(QWidget *from, std::function<QWidget *()> next);
 
 // Buttons of a dialog: Enter on a focused one presses it, and no button is pressed by Enter
 // elsewhere in the window.

@@ -54,22 +54,8 @@ const struct {
     {"colNote", "Note", "Note", 350, false, "Note", 350},
 };
 
-QByteArray headerRow()
-{
-    QByteArray row = "<tr>";
-    for (const auto &c : Columns)
-        row += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.exportWidth) + '>' +
-               QString::fromUtf8(c.exportTitle).toLatin1() + "</td>";
-    return row + "</tr>";
-}
-
-QByteArray bodyRow(const QByteArrayList &cells)
-{
-    QByteArray row = "<tr>";
-    for (const QByteArray &cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
-    return row + "</tr>";
-}
+QByteArray headerRow() { return ExcelHeaderRow(Columns); }
+QByteArray bodyRow(const QByteArrayList &cells) { return ExcelBodyRow(cells); }
 
 class AnimalExport : public ::testing::Test {
 protected:
@@ -142,7 +128,8 @@ TEST_F(AnimalExport, FileOfTwoAnimals)
     secondCells[16] = "Verdi Anna";
 
     const QByteArray expected =
-        ExcelPrologue("Riepilogo Animali") + headerRow() + bodyRow(firstCells) + bodyRow(secondCells) + ExcelEpilogue;
+        ExcelPrologue("Riepilogo Animali") + headerRow() + ExcelBodyRow(firstCells) + ExcelBodyRow(secondCells) +
+        ExcelEpilogue;
     EXPECT_EQ(exportNow(), expected);
     ASSERT_EQ(sp.callsOf("question").size(), 2u);
     EXPECT_TRUE(sp.callsOf("document").empty());
@@ -155,7 +142,7 @@ TEST_F(AnimalExport, EmptyArchiveGivesTenEmptyRows)
     EXPECT_EQ(window->cell(0, 0), "");
     QByteArray rows;
     for (int r = 0; r < 10; ++r)
-        rows += bodyRow(QByteArrayList(25));
+        rows += ExcelBodyRow(QByteArrayList(25));
     EXPECT_EQ(exportNow(), ExcelPrologue("Riepilogo Animali") + headerRow() + rows + ExcelEpilogue);
 }
 

@@ -11,6 +11,7 @@
 #include "dialogs/PartitaIVA.h"
 #include "shell/Startup.h"
 #include "tests/support/CardControls.h"
+#include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -626,20 +627,7 @@ namespace {
 // The launcher's design area: a maximised window on a 1024 x 768 screen under a title bar.
 TEST_F(OwnerCard, EveryControlIsWithinTheDesignAreaWithoutScrolling)
 {
-    card->setWindowState(Qt::WindowNoState);
-    card->resize(1016, 713);
-    QCoreApplication::processEvents();
-    const QRect area = card->rect();
-    for (QWidget *w : card->findChildren<QWidget *>()) {
-        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == "scrScheda"
-            || w->objectName() == "hostScheda")
-            continue;
-        const QRect r(w->mapTo(card.get(), QPoint(0, 0)), w->size());
-        EXPECT_TRUE(area.contains(r)) << w->objectName().toStdString();
-    }
-    auto *scroll = Named<QScrollArea>(card.get(), "scrScheda");
-    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
-    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+    ExpectWithinTheDesignArea(card.get());
 }
 
 } // namespace

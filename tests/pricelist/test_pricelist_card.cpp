@@ -13,6 +13,7 @@
 #include "pricelist/TrovaServizi.h"
 #include "tests/support/CardControls.h"
 #include "tests/support/CardTexts.h"
+#include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/ShownHelp.h"
@@ -23,8 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -463,9 +462,7 @@ TEST_F(PriceCard, HelpAndHints)
     ASSERT_EQ(help.paragraphs().size(), 5) << help.text.toStdString();
     EXPECT_TRUE(help.paragraphs()[3].endsWith("con la lettera \"S\"."));
 
-    card->setWindowState(Qt::WindowNoState);
-    card->resize(1016, 713);
-    QCoreApplication::processEvents();
+    ShowInTheDesignArea(card.get());
     QLabel *status = Named<QLabel>(card.get(), "panInfo");
     const struct {
         QWidget *control;
@@ -483,22 +480,6 @@ TEST_F(PriceCard, HelpAndHints)
     }
 }
 
-TEST_F(PriceCard, EveryControlIsWithinTheDesignAreaWithoutScrolling)
-{
-    card->setWindowState(Qt::WindowNoState);
-    card->resize(1016, 713);
-    QCoreApplication::processEvents();
-    const QRect area = card->rect();
-    for (QWidget *w : card->findChildren<QWidget *>()) {
-        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == "scrScheda" ||
-            w->objectName() == "hostScheda")
-            continue;
-        const QRect r(w->mapTo(card.get(), QPoint(0, 0)), w->size());
-        EXPECT_TRUE(area.contains(r)) << w->objectName().toStdString();
-    }
-    auto *scroll = Named<QScrollArea>(card.get(), "scrScheda");
-    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
-    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
-}
+TEST_F(PriceCard, EveryControlIsWithinTheDesignAreaWithoutScrolling) { ExpectWithinTheDesignArea(card.get()); }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The price-list export: its grid and the bytes of "Magazzino.xls".
 #include "tests/support/QStringPrinter.h"
 #include "pricelist/ExpServizi.h"
+#include "tests/support/CalcSheet.h"
 #include "tests/support/ExcelFiles.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/PriceListFixture.h"
@@ -41,22 +42,8 @@ const struct {
     {"colOrdine", "Ordine", "Modalit\u00e0 ordine merce", 300, true, "Modalit\u00e0 ordine merce", 300},
 };
 
-QByteArray headerRow()
-{
-    QByteArray row = "<tr>";
-    for (const auto &c : Columns)
-        row += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.exportWidth) + '>' +
-               QString::fromUtf8(c.exportTitle).toLatin1() + "</td>";
-    return row + "</tr>";
-}
-
-QByteArray bodyRow(const QByteArrayList &cells)
-{
-    QByteArray row = "<tr>";
-    for (const QByteArray &cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
-    return row + "</tr>";
-}
+QByteArray headerRow() { return ExcelHeaderRow(Columns); }
+QByteArray bodyRow(const QByteArrayList &cells) { return ExcelBodyRow(cells); }
 
 const QByteArray SheetName = "Tariffario Prodotti e Servizi";
 
@@ -155,6 +142,41 @@ TEST_F(PriceListExport, EmptyArchiveGivesTenEmptyRowsAndNoKeepsAnEarlierFile)
     QTest::mouseClick(window->cmdEsporta, Qt::LeftButton);
     EXPECT_EQ(readBytes(sp.file("Magazzino.xls")), "earlier");
     EXPECT_EQ(sp.callsOf("question").size(), 1u);
+}
+
+TEST_F(PriceListExport, CalcShowsEveryCellAsTyped)
+{
+    if (!CalcInstalled())
+        GTEST_SKIP() << "LibreOffice Calc is not installed";
+    // Texts that a spreadsheet would otherwise read as a formula, a number, a date or a percentage.
+    const Record tricky = PriceItem({{"Descrizione", "Crocchette <gatto> & cane"},
+                                     {"Prezzo", "12,50"},
+                                     {"Tipologia", "1/2"},
+                                     {"Tempi", "=1+1"},
+                                     {"Supplementi", "007"},
+                                     {"Personale", "3E5"},
+                                     {"Note", QString::fromUtf8("prezzo in \u20ac \"scontato\"")},
+                                     {"Marca", QString::fromUtf8("Modalit\u00e0")},
+                                     {"Collocazione", "  scaffale 3  "},
+                                     {"Giacenza", "-3"},
+                                     {"Costo", "0,335"},
+                                     {"Valore", "1.234,5"},
+                                     {"Fornitore", "12.50"},
+                                     {"Ordine", "10%"}});
+    writeBytes(sp.file(PriceListArchiveName), ArchiveBytes({tricky}));
+    open();
+    exportNow();
+
+    const QList<QStringList> cells = CalcCells(sp.file("Magazzino.xls"));
+    ASSERT_EQ(cells.size(), 2);
+    QStringList titles;
+    QStringList typed;
+    for (const auto &c : Columns) {
+        titles << QString::fromUtf8(c.exportTitle);
+        typed << tricky.text(c.field).trimmed();
+    }
+    EXPECT_EQ(cells[0], titles);
+    EXPECT_EQ(cells[1], typed);
 }
 
 TEST_F(PriceListExport, HelpShowsItsTitleAndThreeParagraphs)

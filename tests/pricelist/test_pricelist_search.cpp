@@ -3,6 +3,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "common/ui/LineList.h"
 #include "pricelist/PriceItemHandBack.h"
+#include "pricelist/Servizi.h"
 #include "pricelist/TrovaServizi.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ListClicks.h"
@@ -159,6 +160,32 @@ TEST_F(PriceListSearch, ServiziLoadsTheWholeArticleIntoTheCardAndLeavesTheArchiv
     EXPECT_EQ(card.lblPosizione->text(), "2") << "the card's next Save overwrites the article";
     EXPECT_EQ(readBytes(archive()), before);
     EXPECT_TRUE(sp.messages().isEmpty());
+}
+
+TEST_F(PriceListSearch, ThePriceListCardTakesThePickAndItsSaveOverwritesTheArticle)
+{
+    const Record drops = PriceItem({{"Descrizione", "Collirio"}, {"Prezzo", "8,90"},   {"Giacenza", "4"},
+                                    {"Sottoscorta", "2"},        {"Costo", "3,00"},    {"Valore", "12,00"},
+                                    {"Supplementi", "COL-1"},    {"File01", "foto.jpg"}, {"Desc01", "Confezione"}});
+    const Record visit = PriceItem({{"Descrizione", "Visita"}, {"Prezzo", "40,00"}, {"Giacenza", "0"},
+                                    {"Sottoscorta", "0"},      {"Costo", "0,00"},   {"Valore", "0,00"}});
+    writeArchive({visit, drops, visit});
+    const QByteArray before = readBytes(archive());
+
+    TfrmServizi card;
+    card.show();
+    ASSERT_TRUE(WaitActive(&card));
+    cardTarget = &card;
+    RegisterPriceItemTarget("servizi", [] { return cardTarget; });
+    pick(&card, "servizi", drops);
+    for (const QString &name : PriceListItemRecordLayout().names())
+        EXPECT_EQ(ControlText(card.findChild<QWidget *>(PriceCardControl(name))), drops.text(name)) << name.toStdString();
+    EXPECT_EQ(card.lblPosizione->text(), "2");
+
+    sp.clear();
+    QTest::mouseClick(card.cmdSalva, Qt::LeftButton);
+    EXPECT_EQ(sp.messages(), QStringList{"Le modifiche apportate alla scheda corrente sono state salvate in archivio."});
+    EXPECT_EQ(readBytes(archive()), before) << "the article is written over itself, nothing is appended";
 }
 
 TEST_F(PriceListSearch, AnInvoiceLineGetsCodeDescriptionAndPriceOnly)

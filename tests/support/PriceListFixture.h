@@ -32,10 +32,8 @@ inline Record FullPriceItem(const QString &tag)
 // attached files and their descriptions.
 inline QString PriceCardControl(const QString &field)
 {
-    // "File01".."File03" and "Desc01".."Desc03"; "Descrizione" is an edit.
-    const bool attachment = field.size() == 6 && (field.startsWith(QLatin1String("File")) ||
-                                                  field.startsWith(QLatin1String("Desc")));
-    return (attachment ? QStringLiteral("lbl") : QStringLiteral("txt")) + field;
+    static const QStringList labels{"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"};
+    return (labels.contains(field) ? QStringLiteral("lbl") : QStringLiteral("txt")) + field;
 }
 
 // A stand-in for the price-list card: every control that the tag "servizi" writes.

@@ -43,6 +43,14 @@ EditRules digits()
     return r;
 }
 
+EditRules alphanumeric()
+{
+    EditRules r;
+    r.digitsOnly = true;
+    r.lettersToo = true;
+    return r;
+}
+
 EditRules upperTrim()
 {
     EditRules r;
@@ -68,6 +76,7 @@ TEST(EditRules, PastedOrDroppedControlCharactersBecomeBlanks)
         {"inside a text", {}, "AB", 1, "\n", "A B"},
         {"the limit counts the blank", limited(8), "", 0, "Rossi\r\nMario", "Rossi Ma"},
         {"digits only drops them", digits(), "", 0, "12\n34\t", "1234"},
+        {"letters and digits drop the rest", alphanumeric(), "", 0, QString::fromUtf8("rs-s.m à1\n"), "rssm1"},
         {"trimmed rules trim them", upperTrim(), "", 0, "\trossi\r\n", "ROSSI"},
     };
     for (const Case &c : cases) {

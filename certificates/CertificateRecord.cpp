@@ -1,0 +1,40 @@
+#include "certificates/CertificateRecord.h"
+
+#include "dialogs/NumerazioneDoc.h"
+
+const RecordLayout &CertificateBaseLayout()
+{
+    static const RecordLayout layout{
+        {"Studio", 250},      {"IntRigo02", 250},    {"IntRigo03", 250},  {"IntRigo04", 250},
+        {"Num", 30},          {"Data", 10},          {"Luogo", 50},       {"Veterinario", 50},
+        {"Proprietario", 50}, {"Sesso", 1},          {"DataNasc", 30},    {"CodFisc", 16},
+        {"ComuneNasc", 50},   {"IndirizzoRes", 50},  {"CapRes", 5},       {"ComuneRes", 50},
+        {"ProvRes", 2},       {"Recapito", 50},      {"NomeAni", 50},     {"SessoAni", 1},
+        {"DataNascAni", 10},  {"Specie", 50},        {"Razza", 50},       {"Taglia", 50},
+        {"Pelo", 50},         {"Mantello", 50},      {"Microchip", 50},   {"Tatuaggio", 250},
+        {"Segni", 250},
+    };
+    return layout;
+}
+
+const RecordLayout &HealthCertificateLayout() { return CertificateBaseLayout(); }
+
+const QList<CertificateArchive> &CertificateArchives()
+{
+    // The numbering sections are the numbering dialog's, looked up by the same tag.
+    static const QList<CertificateArchive> archives = [] {
+        QList<CertificateArchive> list{
+            {QStringLiteral("certificato_sanitario"), HealthCertificateArchiveName, 2334, {}},
+            {QStringLiteral("certificato_vaccinazione"), VaccinationCertificateArchiveName, 2458, {}},
+            {QStringLiteral("certificato_movimento"), MovementCertificateArchiveName, 1512, {}},
+            {QStringLiteral("certificato_malattia"), SicknessCertificateArchiveName, 6099, {}},
+            {QStringLiteral("certificato_decesso"), DeathCertificateArchiveName, 2602, {}},
+            {QStringLiteral("autorizzazione_eutanasia"), EuthanasiaAuthorizationArchiveName, 2585, {}},
+            {QStringLiteral("consenso_intervento"), SurgeryConsentArchiveName, 2836, {}},
+        };
+        for (CertificateArchive &a : list)
+            a.numberingSection = NumberingStartByTag(a.contextTag);
+        return list;
+    }();
+    return archives;
+}

@@ -1,0 +1,221 @@
+// The certificate export windows: the grid read from the archive and the file written from it.
+#include "tests/support/QStringPrinter.h"
+#include "certificates/CertificateExport.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "common/Record.h"
+#include "common/ui/Widgets.h"
+#include "tests/support/ExcelFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScriptedPlatform.h"
+#include "tests/support/ShownHelp.h"
+
+#include <QAbstractItemModel>
+#include <QFile>
+#include <QPointer>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Column {
+    const char *column;
+    const char *field;
+    int width;
+    const char *title;
+    int exportWidth;
+};
+
+// An export window of one type: its window, file, sheet, help and columns after "N.".
+struct ExportCase {
+    const CertificateType &(*type)();
+    const char *windowClass;
+    const char *caption;
+    const char *file;
+    const char *sheet;
+    const char *helpTitle;
+    const char *helpWord;  // what the first help paragraph names
+    std::vector<Column> columns;
+    std::vector<const char *> readOnly;
+};
+
+const std::vector<ExportCase> &cases()
+{
+    static const std::vector<ExportCase> all = {
+        {HealthCertificateType,
+         "TfrmExpCertificati_Sanitari",
+         " Esporta archivio certificati sanitari in Microsoft Excel",
+         "Certificati_Sanitari.xls",
+         "Certificati Sanitari",
+         "Esportazione archivio certificati sanitari in Microsoft Excel.",
+         "certificati sanitari",
+         {
+             {"colNumTest", "Num", 180, "Certificato n.", 200},
+             {"colData", "Data", 150, "Data emissione", 200},
+             {"colLuogo", "Luogo", 250, "Luogo", 250},
+             {"colVeterinario", "Veterinario", 250, "Veterinario", 250},
+             {"colProprietario", "Proprietario", 250, "Proprietario dell'animale", 250},
+             {"colSesso", "Sesso", 80, "Sesso", 100},
+             {"colDataNasc", "DataNasc", 180, "Data di nascita", 180},
+             {"colCodFisc", "CodFisc", 180, "Codice fiscale", 200},
+             {"colComuneNasc", "ComuneNasc", 250, "Comune di nascita", 250},
+             {"colIndirizzoRes", "IndirizzoRes", 250, "Indirizzo e numero civico", 300},
+             {"colCap", "CapRes", 150, "CAP", 200},
+             {"colComuneRes", "ComuneRes", 250, "Comune di residenza", 250},
+             {"colProvRes", "ProvRes", 150, "Prov.", 200},
+             {"colRecapito", "Recapito", 250, "Tel. preferenziale", 250},
+             {"colNomeAni", "NomeAni", 250, "Nome dell'animale", 250},
+             {"colSessoAni", "SessoAni", 80, "Sesso", 100},
+             {"colDataNascAni", "DataNascAni", 150, "Data di nascita", 200},
+             {"colSpecie", "Specie", 250, "Specie", 250},
+             {"colRazza", "Razza", 250, "Razza", 250},
+             {"colTaglia", "Taglia", 200, "Taglia", 250},
+             {"colPelo", "Pelo", 200, "Pelo", 250},
+             {"colMantello", "Mantello", 200, "Colore mantello", 250},
+             {"colMicrochip", "Microchip", 200, "Codice microchip", 250},
+             {"colTatuaggio", "Tatuaggio", 250, "Tatuaggio", 250},
+             {"colSegni", "Segni", 300, "Segni particolari", 300},
+         },
+         {"colNumTest", "colData"}},
+    };
+    return all;
+}
+
+QByteArray headerRow(const ExportCase &c)
+{
+    QByteArray row = "<tr>";
+    for (const Column &col : c.columns)
+        row += ExcelHeaderCell(col.title, col.exportWidth);
+    return row + "</tr>";
+}
+
+class CertificateExportTest : public ::testing::Test {
+protected:
+    void open(const ExportCase &c)
+    {
+        window = std::make_unique<CertificateExportWindow>(c.type(), nullptr);
+        window->show();
+        ASSERT_TRUE(WaitActive(window.get()));
+    }
+    QByteArray exportNow(const ExportCase &c)
+    {
+        sp.yesNoAnswers = {true, false};
+        QTest::mouseClick(window->cmdEsporta, Qt::LeftButton);
+        return readBytes(sp.file(c.file));
+    }
+
+    ScriptedPlatform sp;
+    std::unique_ptr<CertificateExportWindow> window;
+};
+
+} // namespace
+
+TEST_F(CertificateExportTest, GridColumnsTitlesAndWidthsInTheirOrder)
+{
+    for (const ExportCase &c : cases()) {
+        SCOPED_TRACE(c.windowClass);
+        open(c);
+        EXPECT_EQ(window->windowTitle(), c.caption);
+        const QAbstractItemModel *model = window->grdRecords->model();
+        ASSERT_EQ(window->columnCount(), int(c.columns.size()) + 1);
+        EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "N.");
+        for (size_t i = 0; i < c.columns.size(); ++i) {
+            const Column &col = c.columns[i];
+            SCOPED_TRACE(col.column);
+            const int at = int(i) + 1;
+            EXPECT_EQ(window->columnIndex(col.column), at);
+            EXPECT_EQ(model->headerData(at, Qt::Horizontal).toString(), QString::fromUtf8(col.title));
+            EXPECT_EQ(window->grdRecords->columnWidth(at), col.width);
+            const bool readOnly = std::count_if(c.readOnly.begin(), c.readOnly.end(),
+                                                [&](const char *name) { return QByteArray(name) == col.column; });
+            EXPECT_EQ(bool(model->flags(model->index(0, at)) & Qt::ItemIsEditable), !readOnly);
+        }
+        EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
+    }
+}
+
+TEST_F(CertificateExportTest, FileOfTwoCertificatesHoldsTheirFieldsTrimmedInColumnOrder)
+{
+    for (const ExportCase &c : cases()) {
+        SCOPED_TRACE(c.windowClass);
+        const CertificateType &type = c.type();
+        // Every field of the first holds its own name, so a column reading the wrong field, or the
+        // practice header reaching the file, shows.
+        Record first(*type.layout);
+        for (int i = 0; i < type.layout->fieldCount(); ++i)
+            first.setText(i, type.layout->name(i).left(type.layout->capacity(i)));
+        first.setText("Proprietario", QString::fromUtf8("  Rossi & Figli <srl>  "));
+        first.setText("Segni", QString::fromUtf8("macchia \"a stella\" sul petto, è bianca"));
+        Record second(*type.layout);
+        second.setText("Num", "2");
+        second.setText("NomeAni", " Fido ");
+        writeBytes(sp.file(type.archiveName), ArchiveBytes({first, second}));
+        open(c);
+        ASSERT_EQ(window->rowCount(), 2);
+        EXPECT_EQ(window->cell(0, 0), "1");
+        EXPECT_EQ(window->cell(1, 0), "2");
+
+        QByteArrayList firstCells, secondCells;
+        for (const Column &col : c.columns) {
+            QByteArray stored = first.text(col.field).toUtf8();
+            if (QByteArray(col.field) == "Proprietario")
+                stored = "Rossi &amp; Figli &lt;srl&gt;";
+            if (QByteArray(col.field) == "Segni")
+                stored = "macchia &quot;a stella&quot; sul petto, \xe8 bianca";
+            firstCells << stored;
+            secondCells << second.text(col.field).toLatin1();
+        }
+        const QByteArray expected = ExcelPrologue(c.sheet) + headerRow(c) + ExcelBodyRow(firstCells) +
+                                    ExcelBodyRow(secondCells) + ExcelEpilogue;
+        EXPECT_EQ(exportNow(c).toStdString(), expected.toStdString());
+        for (const char *header : {"Studio", "IntRigo02", "IntRigo03", "IntRigo04"})
+            EXPECT_FALSE(expected.contains(QByteArray(">") + header + "<")) << header;
+        ASSERT_EQ(sp.callsOf("question").size(), 2u);
+        EXPECT_TRUE(sp.callsOf("document").empty());
+        sp.clear();
+    }
+}
+
+TEST_F(CertificateExportTest, AMissingArchiveIsCreatedAndGivesTenEmptyRows)
+{
+    for (const ExportCase &c : cases()) {
+        SCOPED_TRACE(c.windowClass);
+        QFile::remove(sp.file(c.type().archiveName));
+        open(c);
+        EXPECT_TRUE(QFile::exists(sp.file(c.type().archiveName)));
+        EXPECT_EQ(window->rowCount(), 10);
+        QByteArray rows;
+        for (int r = 0; r < 10; ++r)
+            rows += ExcelBodyRow(QByteArrayList(qsizetype(c.columns.size())));
+        EXPECT_EQ(exportNow(c), ExcelPrologue(c.sheet) + headerRow(c) + rows + ExcelEpilogue);
+    }
+}
+
+TEST_F(CertificateExportTest, TheCardOpensItsOwnWindowAndHelpNamesTheDocuments)
+{
+    for (const ExportCase &c : cases()) {
+        SCOPED_TRACE(c.windowClass);
+        QWidget card;
+        QPointer<QWidget> shown;
+        sp.onModal = [&](QWidget *w) {
+            shown = w;
+            EXPECT_STREQ(w->metaObject()->className(), c.windowClass);
+            EXPECT_EQ(w->parentWidget(), &card);
+        };
+        c.type().openExport(&card);
+        sp.onModal = nullptr;
+        EXPECT_EQ(sp.callsOf("modal").size(), 1u);
+        EXPECT_TRUE(shown.isNull()) << "the card destroys the window";
+
+        open(c);
+        const ShownHelp help = ClickForHelp(sp, window->cmdGuida);
+        ASSERT_TRUE(help.shown);
+        EXPECT_EQ(help.title, c.helpTitle);
+        const QStringList paragraphs = help.paragraphs();
+        ASSERT_EQ(paragraphs.size(), 3) << help.text.toStdString();
+        EXPECT_TRUE(paragraphs[0].contains(c.helpWord));
+        sp.clear();
+    }
+}

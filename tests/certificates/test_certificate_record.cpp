@@ -1,0 +1,91 @@
+#include "certificates/CertificateRecord.h"
+#include "certificates/CertificateType.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CertificateRecord, BaseFieldsAtTheirOffsets)
+{
+    const RecordLayout &layout = CertificateBaseLayout();
+    EXPECT_EQ(layout.recordSize(), 2334);
+    ASSERT_EQ(layout.fieldCount(), 29);
+    EXPECT_EQ(&HealthCertificateLayout(), &layout);
+    // Around the short fields, where a wrong capacity shifts everything after it.
+    const struct {
+        const char *field;
+        int offset;
+        int capacity;
+    } cases[] = {
+        {"Studio", 0, 250},       {"IntRigo04", 753, 250},   {"Num", 1004, 30},       {"Data", 1035, 10},
+        {"Luogo", 1046, 50},      {"Veterinario", 1097, 50}, {"Sesso", 1199, 1},      {"DataNasc", 1201, 30},
+        {"CodFisc", 1232, 16},    {"ComuneNasc", 1249, 50},  {"IndirizzoRes", 1300, 50}, {"CapRes", 1351, 5},
+        {"ComuneRes", 1357, 50},  {"ProvRes", 1408, 2},      {"Recapito", 1411, 50},  {"NomeAni", 1462, 50},
+        {"SessoAni", 1513, 1},    {"DataNascAni", 1515, 10}, {"Specie", 1526, 50},    {"Microchip", 1781, 50},
+        {"Tatuaggio", 1832, 250}, {"Segni", 2083, 250},
+    };
+    for (const auto &c : cases) {
+        const int i = layout.indexOf(QString::fromLatin1(c.field));
+        ASSERT_GE(i, 0) << c.field;
+        EXPECT_EQ(layout.offset(i), c.offset) << c.field;
+        EXPECT_EQ(layout.capacity(i), c.capacity) << c.field;
+    }
+}
+
+TEST(CertificateRecord, FieldsAreStoredTrimmedCutAndInWindows1252)
+{
+    Record r(HealthCertificateLayout());
+    r.setText("ProvRes", YesNoFlag(true));
+    r.setText("CapRes", "  20121999 ");
+    r.setText("Segni", "  macchia bianca  sul petto ");
+    const QByteArray &b = r.bytes();
+    EXPECT_EQ(b.mid(1408, 3), QByteArray::fromHex("0253EC"));
+    EXPECT_EQ(b.mid(1351, 6), QByteArray("\x05" "20121"));
+    EXPECT_EQ(r.text("Segni"), "macchia bianca  sul petto");
+}
+
+TEST(CertificateRecord, SevenArchivesWithTheirNumberingSections)
+{
+    const struct {
+        const char *tag;
+        const char *archive;
+        int size;
+        const char *section;
+    } cases[] = {
+        {"certificato_sanitario", "Certificati_Sanitari.pro", 2334, "Numerazione Certificati Sanitari"},
+        {"certificato_vaccinazione", "Certificati_Vaccinazione.pro", 2458, "Numerazione Certificati Vaccinazione"},
+        {"certificato_movimento", "Certificati_Movimento.pro", 1512, "Numerazione Certificati Movimento"},
+        {"certificato_malattia", "Certificati_Malattia.pro", 6099, "Numerazione Certificati Malattia"},
+        {"certificato_decesso", "Certificati_Decesso.pro", 2602, "Numerazione Certificati Decesso"},
+        {"autorizzazione_eutanasia", "Autorizzazioni_Eutanasia.pro", 2585, "Numerazione Autorizzazioni Eutanasia"},
+        {"consenso_intervento", "Consensi_Interventi.pro", 2836, "Numerazione Consensi Interventi"},
+    };
+    const QList<CertificateArchive> &archives = CertificateArchives();
+    ASSERT_EQ(archives.size(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(archives[i].contextTag, cases[i].tag);
+        EXPECT_EQ(archives[i].archiveName, cases[i].archive);
+        EXPECT_EQ(archives[i].recordSize, cases[i].size);
+        EXPECT_EQ(archives[i].numberingSection, cases[i].section);
+    }
+}
+
+TEST(CertificateType, HealthDeclarationCoversEveryFieldOnce)
+{
+    const CertificateType &t = HealthCertificateType();
+    EXPECT_EQ(t.dateTag(), "certificato_sanitario_data");
+    EXPECT_EQ(t.numberingSection, CertificateArchives().front().numberingSection);
+    // Every field of the record has exactly one edit, in record order, which is also the Enter chain.
+    QStringList fields;
+    QStringList edits;
+    for (const CertificateBand &band : t.bands)
+        for (const CertificateEdit &e : band.edits) {
+            fields << QString::fromLatin1(e.field);
+            edits << CertificateEditName(e);
+        }
+    EXPECT_EQ(fields, t.layout->names());
+    EXPECT_TRUE(edits.contains("txtindirizzoRes"));
+    EXPECT_FALSE(edits.contains("txtIndirizzoRes"));
+}
+
+} // namespace
