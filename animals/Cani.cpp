@@ -300,13 +300,7 @@ void TfrmCani::buildLayout()
                         status);
 
     // Attachments: values without an edit of their own.
-    lblFile = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblFile"));
-    lblDesc = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblDesc"));
-    for (const auto &labels : {lblFile, lblDesc})
-        for (QLabel *l : labels) {
-            l->setTextFormat(Qt::PlainText);
-            l->hide();
-        }
+    MakeAttachmentLabels(panel, lblFile, lblDesc);
 
     status->clearOverBackground(this);
 }

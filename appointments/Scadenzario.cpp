@@ -237,13 +237,11 @@ void TfrmScadenzario::buildStartPanel(QFrame *panel)
 void TfrmScadenzario::buildCard(QFrame *panel)
 {
     // Three sections: date, time and notice; owner and animal; the entry itself.
-    int bottom = 0;
-    const QList<QFrame *> s = MakeCardSections(panel,
-                                               {{SectionGlyph::Notes, 104},
-                                                {SectionGlyph::Person, 4 * Grid.rowPitch + 4},
-                                                {SectionGlyph::Payment, 4 * Grid.rowPitch + 4}},
-                                               &bottom);
-    const int footTop = bottom + Margin;
+    const QList<QFrame *> s = MakeCardSections(panel, QPoint(Margin, Margin), SectionWidth, SectionGap,
+                                               {GlyphSection(SectionGlyph::Notes, 104),
+                                                GlyphSection(SectionGlyph::Person, 4 * Grid.rowPitch + 4),
+                                                GlyphSection(SectionGlyph::Payment, 4 * Grid.rowPitch + 4)});
+    const int footTop = s.last()->geometry().bottom() + 1 + Margin;
 
     auto *status = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     panInfo = status;

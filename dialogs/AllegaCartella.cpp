@@ -55,6 +55,17 @@ QString attachmentFolder() { return ResolveInFolder(ProgramFolder(), AttachmentF
 
 } // namespace
 
+void MakeAttachmentLabels(QWidget *parent, std::array<QLabel *, 3> &files, std::array<QLabel *, 3> &descriptions)
+{
+    files = MakeNamedArray<QLabel, 3>(parent, QStringLiteral("lblFile"));
+    descriptions = MakeNamedArray<QLabel, 3>(parent, QStringLiteral("lblDesc"));
+    for (const auto &labels : {files, descriptions})
+        for (QLabel *l : labels) {
+            l->setTextFormat(Qt::PlainText);
+            l->hide();
+        }
+}
+
 QString AttachmentFileName(const QString &text)
 {
     QString name = TrimText(text);

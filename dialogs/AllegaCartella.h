@@ -27,6 +27,10 @@ AttachmentLabels AttachmentLabelsOf(Card *card)
     return {card->lblFile, card->lblDesc};
 }
 
+// Makes a card's six hidden attachment labels "lblFile01".."lblFile03" and "lblDesc01"..
+// "lblDesc03" (plain text, never shown) into its arrays.
+void MakeAttachmentLabels(QWidget *parent, std::array<QLabel *, 3> &files, std::array<QLabel *, 3> &descriptions);
+
 // The attach-files dialog: copies up to three files into "Documenti_Allegati" and hands their
 // names and descriptions back to the card that the tag names.
 class TfrmAllegaCartella : public QDialog {

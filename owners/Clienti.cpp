@@ -68,15 +68,13 @@ void TfrmClienti::buildLayout()
     QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, PanelHeight));
 
     // Five sections, one under the other, each with its picture at the left.
-    int bottom = 0;
-    const QList<QFrame *> s = MakeCardSections(panel,
-                                               {{SectionGlyph::Person, sectionHeight(3)},
-                                                {SectionGlyph::Phone, sectionHeight(2)},
-                                                {SectionGlyph::Payment, sectionHeight(2)},
-                                                {SectionGlyph::Identity, sectionHeight(2)},
-                                                {SectionGlyph::Notes, sectionHeight(2)}},
-                                               &bottom);
-    const int footTop = bottom + Margin;
+    const QList<QFrame *> s = MakeCardSections(panel, QPoint(Margin, Margin), SectionWidth, SectionGap,
+                                               {GlyphSection(SectionGlyph::Person, sectionHeight(3)),
+                                                GlyphSection(SectionGlyph::Phone, sectionHeight(2)),
+                                                GlyphSection(SectionGlyph::Payment, sectionHeight(2)),
+                                                GlyphSection(SectionGlyph::Identity, sectionHeight(2)),
+                                                GlyphSection(SectionGlyph::Notes, sectionHeight(2))});
+    const int footTop = s.last()->geometry().bottom() + 1 + Margin;
 
     auto *status = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     const int navigatorLeft = PanelWidth - Margin - RecordNavigator::Width;
@@ -165,13 +163,7 @@ void TfrmClienti::buildLayout()
                         status);
 
     // Attachments: values without an edit of their own.
-    lblFile = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblFile"));
-    lblDesc = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblDesc"));
-    for (const auto &labels : {lblFile, lblDesc})
-        for (QLabel *l : labels) {
-            l->setTextFormat(Qt::PlainText);
-            l->hide();
-        }
+    MakeAttachmentLabels(panel, lblFile, lblDesc);
 
     // The command column on the right, with the decoration under it.
     const auto run = [this](void (TfrmClienti::*handler)()) { return std::bind_front(handler, this); };

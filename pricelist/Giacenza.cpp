@@ -6,6 +6,7 @@
 #include "common/ui/Widgets.h"
 #include "pricelist/PriceListRecord.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,7 +106,7 @@ bool TfrmGiacenza::eventFilter(QObject *watched, QEvent *e)
     if (watched != txtGiacenza && watched != txtAggiunta)
         return QDialog::eventFilter(watched, e);
     auto *edit = static_cast<QLineEdit *>(watched);
-    if (e->type() == QEvent::FocusOut) {
+    if (e->type() == QEvent::FocusOut && LeavesWithinWindow(static_cast<QFocusEvent *>(e))) {
         // Leaving an edit leaves a whole number; a text that is not a number becomes 0.
         edit->setText(WholeQuantityText(edit->text()).value_or(Zero));
     } else if (e->type() == QEvent::KeyPress) {

@@ -16,12 +16,17 @@
 #include "dialogs/AllegaCartella.h"
 #include "dialogs/Guida.h"
 #include "dialogs/ReturnToLauncher.h"
+#include "pricelist/ExpServizi.h"
 #include "pricelist/Giacenza.h"
+#include "pricelist/PriceItemHandBack.h"
 #include "pricelist/PriceListHelp.h"
 #include "pricelist/PriceListRecord.h"
+#include "pricelist/Sottoscorta.h"
 #include "pricelist/StampaServizi.h"
+#include "pricelist/TrovaServizi.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,14 +40,13 @@ TfrmServizi *frmServizi = nullptr;
 
 namespace {
 
-const QString AttachmentTag = QStringLiteral("servizi");
 const QString ZeroAmount = QStringLiteral("0,00");
 const QString ZeroQuantity = QStringLiteral("0");
 
 // The card fits the launcher's design area (1016 x 713, a maximised window on a 1024 x 768 screen).
 constexpr int PanelWidth = 1008;
 constexpr int Margin = 8;
-constexpr int BarHeight = 56;
+constexpr int BarHeight = 76;
 constexpr int SectionWidth = PanelWidth - 2 * Margin;
 constexpr int SectionGap = 6;
 constexpr int L = 72;       // fields start right of the section picture
@@ -109,18 +113,10 @@ void TfrmServizi::buildLayout()
 
     // Three sections, one under the other, each with its picture at the left.
     const SectionGlyph glyphs[3] = {SectionGlyph::Payment, SectionGlyph::Person, SectionGlyph::Notes};
-    QFrame *s[3];
-    int top = sectionsTop;
-    for (int i = 0; i < 3; ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        const int h = heights[i];
-        s[i] = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
-        s[i]->setGeometry(Margin, top, SectionWidth, h);
-        const int side = std::min(56, h - 16);
-        MakeDrawnPicture(s[i], QStringLiteral("imgSezione") + n, QRect(8 + (56 - side) / 2, (h - side) / 2, side, side),
-                         [glyph = glyphs[i]](QSize size) { return SectionPicture(glyph, size); });
-        top += h + SectionGap;
-    }
+    QList<CardSection> sections;
+    for (int i = 0; i < 3; ++i)
+        sections.append({heights[i], [glyph = glyphs[i]](QSize size) { return SectionPicture(glyph, size); }});
+    const QList<QFrame *> s = MakeCardSections(panel, QPoint(Margin, sectionsTop), SectionWidth, SectionGap, sections);
     auto *heading = MakeCaption(s[2], QStringLiteral("lblMagazzino"),
                                 QStringLiteral("INFORMAZIONI SU PRODOTTO IN MAGAZZINO"), QRect(L, 6, 600, 18));
     heading->setFont(Look::Verdana(10, true));
@@ -184,17 +180,11 @@ void TfrmServizi::buildLayout()
     connect(btnValore, &QPushButton::clicked, this, &TfrmServizi::btnValoreClick);
 
     // Attachments: values without an edit of their own.
-    lblFile = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblFile"));
-    lblDesc = MakeNamedArray<QLabel, 3>(panel, QStringLiteral("lblDesc"));
-    for (const auto &labels : {lblFile, lblDesc})
-        for (QLabel *l : labels) {
-            l->setTextFormat(Qt::PlainText);
-            l->hide();
-        }
+    MakeAttachmentLabels(panel, lblFile, lblDesc);
 
     // The bar: New, Duplicate, Save, Find, attach, print; the arrows; export, low stock, help, exit.
     const auto run = [this](void (TfrmServizi::*handler)()) { return std::bind_front(handler, this); };
-    const QSize tile(64, 40);
+    const QSize tile(64, 64);
     const int pitch = 68;
     const int tileTop = (BarHeight - tile.height()) / 2;
     MakeCommandStrip(bar, {.orientation = Qt::Horizontal, .origin = QPoint(8, tileTop), .tile = tile, .pitch = pitch},
@@ -207,7 +197,7 @@ void TfrmServizi::buildLayout()
                          {&cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.",
                           run(&TfrmServizi::cmdSalvaClick)},
                          {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", run(&TfrmServizi::cmdTrovaClick)},
-                         {&cmdFile, "cmdFile", "Allega", "Allega file alla scheda corrente.",
+                         {&cmdFile, "cmdFile", "Allega file", "Allega file alla scheda corrente.",
                           run(&TfrmServizi::cmdFileClick)},
                          {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
                           run(&TfrmServizi::cmdStampaClick)},
@@ -219,9 +209,9 @@ void TfrmServizi::buildLayout()
     const int restLeft = navigatorLeft + RecordNavigator::Width + 12;
     MakeCommandStrip(bar, {.orientation = Qt::Horizontal, .origin = QPoint(restLeft, tileTop), .tile = tile, .pitch = pitch},
                      {
-                         {&cmdEsporta, "cmdEsporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
+                         {&cmdEsporta, "cmdEsporta", "Esporta archivio", "Esporta le schede in archivio in un file di Microsoft Excel.",
                           run(&TfrmServizi::cmdEsportaClick)},
-                         {&cmdSottoscorta, "cmdSottoscorta", "S", "Visualizza l'elenco dei prodotti in esaurimento.",
+                         {&cmdSottoscorta, "cmdSottoscorta", "Sottoscorta", "Visualizza l'elenco dei prodotti in esaurimento.",
                           run(&TfrmServizi::cmdSottoscortaClick)},
                          {&cmdGuida, "cmdGuida", "Guida", "Visualizza la guida in linea.", run(&TfrmServizi::cmdGuidaClick)},
                          {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.",
@@ -260,7 +250,8 @@ void TfrmServizi::FormCreate()
     });
 
     navigator_->attach(card);
-    RegisterAttachmentTarget(AttachmentTag, [] { return AttachmentLabelsOf(frmServizi); });
+    RegisterAttachmentTarget(PriceListCardTag, [] { return AttachmentLabelsOf(frmServizi); });
+    RegisterPriceItemTarget(PriceListCardTag, []() -> QWidget * { return frmServizi; });
 }
 
 bool TfrmServizi::normaliseNumbers()
@@ -318,7 +309,7 @@ void TfrmServizi::closeEvent(QCloseEvent *e)
 
 bool TfrmServizi::eventFilter(QObject *watched, QEvent *e)
 {
-    if (e->type() == QEvent::FocusOut) {
+    if (e->type() == QEvent::FocusOut && LeavesWithinWindow(static_cast<QFocusEvent *>(e))) {
         // Leaving an amount leaves two to four decimals, leaving a quantity a whole number; a text
         // that is not a number becomes zero.
         if (watched == txtPrezzo || watched == txtCosto || watched == txtValore) {
@@ -340,12 +331,11 @@ void TfrmServizi::cmdIndietroClick() { card->Previous(); }
 void TfrmServizi::cmdAvantiClick() { card->Next(); }
 void TfrmServizi::cmdUltimoClick() { card->Last(); }
 
-// The search, the low-stock list and the export are their own windows, connected here as they are built.
-void TfrmServizi::cmdTrovaClick() {}
-void TfrmServizi::cmdSottoscortaClick() {}
-void TfrmServizi::cmdEsportaClick() {}
+void TfrmServizi::cmdTrovaClick() { OpenPriceListSearch(this, PriceListCardTag); }
+void TfrmServizi::cmdSottoscortaClick() { OpenLowStockList(this); }
+void TfrmServizi::cmdEsportaClick() { OpenPriceListExport(this); }
 
-void TfrmServizi::cmdFileClick() { OpenAttachFiles(this, AttachmentTag, AttachmentLabelsOf(this)); }
+void TfrmServizi::cmdFileClick() { OpenAttachFiles(this, PriceListCardTag, AttachmentLabelsOf(this)); }
 
 void TfrmServizi::cmdStampaClick()
 {

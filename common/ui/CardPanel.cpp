@@ -80,6 +80,24 @@ QLabel *MakeDrawnPicture(QWidget *parent, const QString &name, const QRect &plac
     return l;
 }
 
+QList<QFrame *> MakeCardSections(QWidget *panel, QPoint topLeft, int width, int gap, const QList<CardSection> &sections)
+{
+    QList<QFrame *> made;
+    int top = topLeft.y();
+    for (const CardSection &section : sections) {
+        const QString n = QStringLiteral("%1").arg(made.size() + 1, 2, 10, QLatin1Char('0'));
+        const int h = section.height;
+        QFrame *frame = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
+        frame->setGeometry(topLeft.x(), top, width, h);
+        const int side = std::min(56, h - 16);
+        MakeDrawnPicture(frame, QStringLiteral("imgSezione") + n, QRect(8 + (56 - side) / 2, (h - side) / 2, side, side),
+                         section.picture);
+        made.append(frame);
+        top += h + gap;
+    }
+    return made;
+}
+
 QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, const QRect &place)
 {
     auto *l = MakeNamed<QLabel>(parent, name, text);
@@ -90,23 +108,7 @@ QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, c
     return l;
 }
 
-QList<QFrame *> MakeCardSections(QWidget *panel, const QList<CardSection> &sections, int *bottom)
+CardSection GlyphSection(SectionGlyph glyph, int height)
 {
-    using namespace CardFrame;
-    QList<QFrame *> made;
-    int top = Margin;
-    for (int i = 0; i < sections.size(); ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        const int h = sections[i].height;
-        QFrame *s = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
-        s->setGeometry(Margin, top, SectionWidth, h);
-        const int side = std::min(56, h - 16);
-        MakeDrawnPicture(s, QStringLiteral("imgSezione") + n, QRect(8 + (56 - side) / 2, (h - side) / 2, side, side),
-                         [glyph = sections[i].glyph](QSize size) { return SectionPicture(glyph, size); });
-        made << s;
-        top += h + SectionGap;
-    }
-    if (bottom)
-        *bottom = top - SectionGap;
-    return made;
+    return {height, [glyph](QSize size) { return SectionPicture(glyph, size); }};
 }

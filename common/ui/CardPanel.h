@@ -1,12 +1,12 @@
 #pragma once
 #include <QColor>
+#include <QList>
 #include <QFrame>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
-
-#include <QList>
 
 #include <functional>
 
@@ -37,6 +37,16 @@ QLabel *MakeDrawnPicture(QWidget *parent, const QString &name, const QRect &plac
 // Runs `draw` on `target` when the window that holds it is first shown.
 void DrawPictureOnFirstShow(QLabel *target, PictureMaker draw);
 
+// One white section of a card: its height and the picture at its left.
+struct CardSection {
+    int height;
+    PictureMaker picture;
+};
+// The sections "shpSezione01".. of a card, one under the other from `topLeft` with `gap` between
+// them, each `width` wide with its picture "imgSezione01".. (at most 56 square) centred in a
+// 72-wide strip at its left.
+QList<QFrame *> MakeCardSections(QWidget *panel, QPoint topLeft, int width, int gap, const QList<CardSection> &sections);
+
 // The caption above a field: Tahoma 12 px in navy, shown as plain text.
 QLabel *MakeCaption(QWidget *parent, const QString &name, const QString &text, const QRect &place);
 
@@ -51,11 +61,5 @@ inline constexpr int SectionGap = 6;
 inline constexpr int FieldLeft = 72;  // fields start right of the section picture
 }  // namespace CardFrame
 
-// One section of such a card: its picture and its height.
-struct CardSection {
-    SectionGlyph glyph;
-    int height;
-};
-// The sections `shpSezione01`.. one under the other from the panel's top margin, each with its
-// picture `imgSezione01`.. at the left; `bottom` receives the y under the last one.
-QList<QFrame *> MakeCardSections(QWidget *panel, const QList<CardSection> &sections, int *bottom = nullptr);
+// A section of the given height with one of the drawn section pictures.
+CardSection GlyphSection(SectionGlyph glyph, int height);

@@ -2,6 +2,7 @@
 #include "common/ui/Look.h"
 
 #include <QDialog>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -325,3 +326,8 @@ void MakeEnterButtons(const QList<QPushButton *> &buttons)
 }
 
 void EnterMovesTo(QLineEdit *edit, QPushButton *button) { new EnterMoves(edit, button); }
+
+bool LeavesWithinWindow(const QFocusEvent *e)
+{
+    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
+}

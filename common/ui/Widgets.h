@@ -4,6 +4,7 @@
 #include <QList>
 #include <QWidget>
 
+class QFocusEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -45,6 +46,11 @@ protected:
 // Creates the highlight named `name` behind `edit` (its bounds grown by 4 on every side),
 // hidden until the edit takes the focus. Set the edit's geometry first.
 HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name);
+
+// Whether a focus loss is the user leaving the control for another of the same window, as opposed
+// to the window losing the focus (a message box or another window opening, a popup): exit rules
+// run only on the former, so a message about a field leaves the field's text as typed.
+bool LeavesWithinWindow(const QFocusEvent *e);
 
 // The other form of the highlight: the edit's own background, `rest` at rest
 // and yellow while it has the focus, always inside a 1-pixel SkyBlue frame.

@@ -10,6 +10,7 @@
 #include "dialogs/Guida.h"
 #include "dialogs/PartitaIVA.h"
 #include "shell/Startup.h"
+#include "tests/support/CardControls.h"
 #include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -31,15 +32,6 @@
 // Failures print texts as texts.
 
 namespace {
-
-// A control of the card by its name; decoration and the record arrows have no member of their own.
-template <typename T>
-T *Named(const QWidget *window, const char *name)
-{
-    T *control = window->findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
 
 const QString Inserted = QString::fromUtf8("La scheda corrente è stata inserita in archivio.");
 const QString Overwritten =
@@ -105,7 +97,7 @@ protected:
         QTest::mouseMove(card->windowHandle(), w->mapTo(card.get(), at));
     }
     QLabel *panInfo() const { return Named<QLabel>(card.get(), "panInfo"); }
-    QString focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QString focused() const { return FocusedName(); }
 
     ScriptedPlatform sp;
     std::unique_ptr<TfrmClienti> card;

@@ -4,21 +4,26 @@
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
 #include "dialogs/AllegaCartella.h"
+#include "pricelist/ExpServizi.h"
 #include "pricelist/Giacenza.h"
+#include "pricelist/PriceItemHandBack.h"
 #include "pricelist/PriceListRecord.h"
 #include "pricelist/Servizi.h"
+#include "pricelist/Sottoscorta.h"
+#include "pricelist/TrovaServizi.h"
+#include "tests/support/CardControls.h"
 #include "tests/support/CardTexts.h"
+#include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/ShownHelp.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -26,14 +31,6 @@
 #include <memory>
 
 namespace {
-
-template <typename T>
-T *Named(const QWidget *window, const char *name)
-{
-    T *control = window->findChild<T *>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
 
 Record article(const QString &description, const std::map<QString, QString> &fields = {})
 {
@@ -87,10 +84,7 @@ protected:
     }
     void click(ClickLabel *command) { QTest::mouseClick(command, Qt::LeftButton); }
     void click(const char *arrow) { click(Named<ClickLabel>(card.get(), arrow)); }
-    QString focused() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
+    QString focused() const { return FocusedName(); }
     // Fills the card as a user would, leaving the number edits through the focus.
     void fillNewCard()
     {
@@ -224,6 +218,16 @@ TEST_F(PriceCard, SaveRefusesWhatItCannotStore)
     EXPECT_EQ(focused(), "txtPrezzo");
     EXPECT_EQ(card->txtPrezzo->text(), "1,2,3");
     EXPECT_EQ(card->txtValore->text(), "0,00");
+
+    // A stock that is no number (only a damaged record can bring one) fails like the archive would.
+    sp.clear();
+    card->txtPrezzo->setText("10,00");
+    card->txtSottoscorta->setText("tre");
+    card->cmdSalvaClick();
+    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_EQ(sp.callsOf("warning").size(), 1u);
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(card->txtSottoscorta->text(), "tre");
 }
 
 TEST_F(PriceCard, LeavingANumberEditBringsItToItsForm)
@@ -242,6 +246,11 @@ TEST_F(PriceCard, LeavingANumberEditBringsItToItsForm)
         card->txtNote->setFocus();
         EXPECT_EQ(c.edit->text(), QString::fromUtf8(c.shown)) << c.edit->objectName().toStdString() << " " << c.typed;
     }
+    // A message box or another window taking the focus is no leaving of the edit: the text stays as typed.
+    type(card->txtPrezzo, "1,2,3");
+    QFocusEvent windowLeft(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(card->txtPrezzo, &windowLeft);
+    EXPECT_EQ(card->txtPrezzo->text(), "1,2,3");
     // The quantity edits take digits only.
     type(card->txtGiacenza, "-1,5a2");
     EXPECT_EQ(card->txtGiacenza->text(), "152");
@@ -351,6 +360,51 @@ TEST_F(PriceCard, DuplicateDropsTheAttachmentsAndSaveAppendsACopy)
     EXPECT_EQ(copy.text("Desc01"), "");
 }
 
+TEST_F(PriceCard, FindLowStockAndExportOpenTheirWindowsOwnedByTheCard)
+{
+    QStringList opened;
+    sp.onModal = [&](QWidget *w) {
+        EXPECT_EQ(w->parentWidget(), card.get());
+        if (auto *search = qobject_cast<TfrmTrovaServizi *>(w))
+            opened << "search:" + search->lblMemory->text();
+        else if (qobject_cast<TfrmSottoscorta *>(w))
+            opened << "low stock";
+        else if (qobject_cast<TfrmExpServizi *>(w))
+            opened << "export";
+        w->close();
+    };
+    click(card->cmdTrova);
+    click(card->cmdSottoscorta);
+    click(card->cmdEsporta);
+    EXPECT_EQ(opened, (QStringList{"search:servizi", "low stock", "export"}));
+}
+
+TEST_F(PriceCard, APickedArticleIsOnScreenAndSaveOverwritesIt)
+{
+    std::vector<Record> records{article("Articolo 1"), article("Articolo 2", {{"Giacenza", "5"}, {"Costo", "2,00"},
+                                                                             {"Valore", "10,00"}, {"File01", "a.pdf"}}),
+                                article("Articolo 3")};
+    writeArchive(ArchiveBytes(records));
+    frmServizi = card.get();
+    PriceItemHandBack("servizi", records[1], 2);
+    frmServizi = nullptr;
+    EXPECT_EQ(card->lblPosizione->text(), "2");
+    EXPECT_EQ(card->txtDescrizione->text(), "Articolo 2");
+    EXPECT_EQ(card->lblFile[0]->text(), "a.pdf");
+
+    type(card->txtGiacenza, "6");
+    click(card->cmdSalva);
+    EXPECT_EQ(sp.messages(), QStringList{CardOverwritten});
+    const QByteArray after = stored();
+    ASSERT_EQ(after.size(), 3 * 3136);
+    const Record saved = storedRecord(after, 2);
+    EXPECT_EQ(saved.text("Giacenza"), "6");
+    EXPECT_EQ(saved.text("Valore"), "12,00");
+    EXPECT_EQ(saved.text("File01"), "a.pdf");
+    EXPECT_EQ(storedRecord(after, 1).bytes(), records[0].bytes());
+    EXPECT_EQ(storedRecord(after, 3).bytes(), records[2].bytes());
+}
+
 TEST_F(PriceCard, StockButtonsOpenTheDialogAndOnlyApplyWritesTheStock)
 {
     card->txtGiacenza->setText("");
@@ -408,9 +462,7 @@ TEST_F(PriceCard, HelpAndHints)
     ASSERT_EQ(help.paragraphs().size(), 5) << help.text.toStdString();
     EXPECT_TRUE(help.paragraphs()[3].endsWith("con la lettera \"S\"."));
 
-    card->setWindowState(Qt::WindowNoState);
-    card->resize(1016, 713);
-    QCoreApplication::processEvents();
+    ShowInTheDesignArea(card.get());
     QLabel *status = Named<QLabel>(card.get(), "panInfo");
     const struct {
         QWidget *control;
@@ -428,22 +480,6 @@ TEST_F(PriceCard, HelpAndHints)
     }
 }
 
-TEST_F(PriceCard, EveryControlIsWithinTheDesignAreaWithoutScrolling)
-{
-    card->setWindowState(Qt::WindowNoState);
-    card->resize(1016, 713);
-    QCoreApplication::processEvents();
-    const QRect area = card->rect();
-    for (QWidget *w : card->findChildren<QWidget *>()) {
-        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName() == "scrScheda" ||
-            w->objectName() == "hostScheda")
-            continue;
-        const QRect r(w->mapTo(card.get(), QPoint(0, 0)), w->size());
-        EXPECT_TRUE(area.contains(r)) << w->objectName().toStdString();
-    }
-    auto *scroll = Named<QScrollArea>(card.get(), "scrScheda");
-    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
-    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
-}
+TEST_F(PriceCard, EveryControlIsWithinTheDesignAreaWithoutScrolling) { ExpectWithinTheDesignArea(card.get()); }
 
 } // namespace

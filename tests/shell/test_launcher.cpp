@@ -48,6 +48,7 @@
 #include "shell/Password.h"
 #include "shell/Splash.h"
 
+#include <QLineEdit>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -188,6 +189,23 @@ TEST_F(Launcher, GeneralHelpShowsItsTitleAndText)
     // The paragraphs stand apart by one empty line.
     EXPECT_EQ(text, QString(GeneralHelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_EQ(client, QSize(670, 572));
+}
+
+TEST_F(Launcher, PriceListCommandShowsTheCardAndClosingItComesBack)
+{
+    QTest::mouseClick(frmAvvio->imgTariffario, Qt::LeftButton);
+    EXPECT_TRUE(frmServizi->isVisible());
+    EXPECT_FALSE(frmAvvio->isVisible());
+    frmServizi->txtDescrizione->setText("non salvata");
+    frmServizi->close();
+    EXPECT_TRUE(frmAvvio->isVisible());
+    EXPECT_FALSE(frmServizi->isVisible());
+    // Shown again, the card is blank: unsaved input is gone.
+    QTest::mouseClick(frmAvvio->btnTariffario, Qt::LeftButton);
+    EXPECT_TRUE(frmServizi->isVisible());
+    EXPECT_EQ(frmServizi->txtDescrizione->text(), "");
+    EXPECT_EQ(frmServizi->txtPrezzo->text(), "0,00");
+    frmServizi->close();
 }
 
 TEST_F(Launcher, ExitAndClosingEndTheRun)
