@@ -2,6 +2,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "certificates/CertificatePrintout.h"
 #include "certificates/CertificateType.h"
+#include "certificates/Certificato_Sanitario.h"
 #include "common/Messages.h"
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ReportOutput.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -297,4 +299,41 @@ TEST_F(CertificatePrint, ThePrintedPageReadsAsTheCard)
           "CERTIFICATO SANITARIO PER ANIMALE DA COMPAGNIA", "Nome dell'animale / Animal's name:", "Fido [cane]",
           "Roma RM", "Dr. Anna Neri"})
         EXPECT_TRUE(words.contains(QString::fromUtf8(expected))) << expected;
+}
+
+TEST_F(CertificatePrint, TheHealthCardPrintsWhatItShowsSavedOrNot)
+{
+    TfrmCertificato_Sanitario health;
+    health.show();
+    ASSERT_TRUE(WaitActive(&health));
+    health.edit("Num")->setText(" 12 ");
+    health.edit("NomeAni")->setText("Fido [cane]");
+    health.edit("ComuneRes")->setText("Roma");
+    health.edit("ProvRes")->setText("RM");
+    health.findChild<QLineEdit *>("txtindirizzoRes")->setText("Via Po 3");
+
+    QStringList previewed;
+    sp.onModal = [&](QWidget *w) {
+        auto *preview = qobject_cast<ReportPreview *>(w);
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->preview->pageCount(), 1);
+        previewed << preview->windowTitle();
+    };
+    QTest::mouseClick(health.cmdAnteprima, Qt::LeftButton);
+    sp.onModal = nullptr;
+    EXPECT_EQ(previewed.size(), 1);
+
+    sp.printAnswers = {false};
+    QTest::mouseClick(health.cmdStampa, Qt::LeftButton);
+    ASSERT_EQ(sp.calls.size(), 2u);
+    EXPECT_EQ(sp.calls[0].kind, "modal");
+    EXPECT_EQ(sp.calls[1].kind, "print");
+
+    const PreparedReport report = PrepareCertificate(&health, type);
+    EXPECT_EQ(report.texts("txtNum"), QStringList{"Certificato n. / Certificate No. 12"});
+    EXPECT_EQ(report.texts("txtNomeAni"), QStringList{"Fido [cane]"});
+    EXPECT_EQ(report.texts("txtComuneRes"), QStringList{"Roma  RM"});
+    EXPECT_EQ(report.texts("txtIndirizzoRes"), QStringList{"Via Po 3"});
+    EXPECT_EQ(health.lblPosizione->text(), "");
+    EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files), QStringList{}) << "nothing saved, nothing read";
 }

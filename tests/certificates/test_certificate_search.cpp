@@ -2,6 +2,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/CertificateSearch.h"
+#include "certificates/Certificato_Sanitario.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/LineList.h"
 #include "common/ui/RecordCard.h"
@@ -250,7 +251,7 @@ TEST_F(CertificateSearchTest, ADoubleClickLoadsTheChosenCertificateIntoItsCard)
         for (int chosen : {0, 1, 2}) {
             SCOPED_TRACE(chosen);
             row = chosen;
-            OpenCertificateSearch(&card, type);
+            type.openSearch(&card);
             EXPECT_TRUE(shown.isNull()) << "the card destroys the search";
             const Record &r = records[size_t(row)];
             EXPECT_EQ(card.lblPosizione->text(), QString::number(row + 1));
@@ -316,4 +317,33 @@ TEST_F(CertificateSearchTest, ACardWithRecordMechanicsShowsTheCertificateAsItsNa
     EXPECT_EQ(position->text(), "12");
     for (const QString &field : type.layout->names())
         EXPECT_EQ(card.findChild<QLineEdit *>("txt" + field)->text(), stored.text(field)) << field.toStdString();
+}
+
+TEST_F(CertificateSearchTest, TheHealthCardFindsACertificateAndShowsItAsItsOwn)
+{
+    const CertificateType &type = HealthCertificateType();
+    const std::vector<Record> records{fullCertificate(type, "1"), fullCertificate(type, "2")};
+    writeArchive(type, records);
+    TfrmCertificato_Sanitario card;
+    card.show();
+    ASSERT_TRUE(WaitActive(&card));
+
+    sp.onModal = [&](QWidget *w) {
+        auto *search = qobject_cast<TfrmTrovaCertificati_Sanitari *>(w);
+        ASSERT_NE(search, nullptr);
+        EXPECT_EQ(search->parentWidget(), &card);
+        EXPECT_EQ(search->lblMemory->text(), "certificato_sanitario");
+        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+        ASSERT_EQ(search->lstRecords->count(), 2);
+        DoubleClickLine(search, 1);
+    };
+    QTest::mouseClick(card.cmdTrova, Qt::LeftButton);
+    sp.onModal = nullptr;
+
+    EXPECT_EQ(card.lblPosizione->text(), "2");
+    for (const QString &field : type.layout->names())
+        EXPECT_EQ(card.edit(field)->text(), records[1].text(field)) << field.toStdString();
+    EXPECT_EQ(card.findChild<QLineEdit *>("txtindirizzoRes")->text(), "IndirizzoRes2");
+    EXPECT_EQ(sp.callsOf("modal").size(), 1u);
+    EXPECT_TRUE(sp.messages().isEmpty());
 }
