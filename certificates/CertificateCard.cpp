@@ -2,8 +2,11 @@
 
 #include "animals/AnimalHandBack.h"
 #include "animals/TrovaCani.h"
+#include "certificates/CertificateExport.h"
 #include "certificates/CertificateHelp.h"
+#include "certificates/CertificatePrintout.h"
 #include "certificates/CertificateRecord.h"
+#include "certificates/CertificateSearch.h"
 #include "certificates/CertificatePictures.h"
 #include "certificates/CertificateSearch.h"
 #include "common/Dates.h"
@@ -42,12 +45,13 @@ namespace {
 
 // The card fits the launcher's design area (1016 x 713).
 constexpr int PanelWidth = 1008;
-constexpr int PanelHeight = 680;
 constexpr int Margin = 8;
 constexpr int BandWidth = PanelWidth - 2 * Margin;
 constexpr int BandGap = 6;
-constexpr int BarHeight = 56;
-constexpr int Tile = 64;
+constexpr int BarHeight = 72;
+constexpr int StatusHeight = 28;
+constexpr int Tile = 64;  // command tiles, the glyph above the word
+constexpr int TileHeight = 58;
 constexpr int TilePitch = 68;
 constexpr int Button = 26;  // the picture commands beside an edit
 
@@ -111,7 +115,11 @@ QLineEdit *CertificateCard::edit(const QString &field) const { return byField_.v
 
 void CertificateCard::buildLayout()
 {
-    QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, PanelHeight));
+    // The panel is as tall as the bands of the type.
+    int height = Margin + BarHeight + BandGap + StatusHeight + Margin;
+    for (const CertificateBand &b : type_.bands)
+        height += b.height + BandGap;
+    QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, height));
     const RecordLayout &layout = *type_.layout;
     edits_.assign(size_t(layout.fieldCount()), nullptr);
 
@@ -188,12 +196,13 @@ void CertificateCard::buildLayout()
         byField_.insert(layout.name(i), edits_[size_t(i)]);
 
     panInfo = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    panInfo->setGeometry(Margin, top, BandWidth, RecordNavigator::Arrow - 12);
+    panInfo->setGeometry(Margin, top, BandWidth, StatusHeight);
 
     const auto run = [this](void (CertificateCard::*handler)()) { return std::bind_front(handler, this); };
-    const int barTop = (BarHeight - RecordNavigator::Arrow) / 2;
+    const int barTop = (BarHeight - TileHeight) / 2;
+    const int navigatorTop = (BarHeight - RecordNavigator::Arrow) / 2;
     const CommandStripSetup strip{.orientation = Qt::Horizontal, .origin = QPoint(8, barTop),
-                                  .tile = QSize(Tile, RecordNavigator::Arrow), .pitch = TilePitch};
+                                  .tile = QSize(Tile, TileHeight), .pitch = TilePitch};
     MakeCommandStrip(bar, strip,
                      {
                          {&cmdNuovo, "cmdNuovo", "Nuovo", "Prepara la schermata per l'inserimento di una nuova scheda.",
@@ -213,7 +222,7 @@ void CertificateCard::buildLayout()
                      },
                      panInfo);
     const int navigatorLeft = 8 + 6 * TilePitch;
-    navigator_ = new RecordNavigator(bar, QPoint(navigatorLeft, barTop), panInfo);
+    navigator_ = new RecordNavigator(bar, QPoint(navigatorLeft, navigatorTop), panInfo);
     lblPosizione = navigator_->position();
     MakeCommandStrip(bar,
                      {.orientation = Qt::Horizontal,
@@ -235,34 +244,28 @@ void CertificateCard::buildLayout()
                      panInfo);
 
     // The picture commands at the right of their edits.
+    const PictureMaker arrow = [](QSize size) { return ImportArrowPicture(size); };
+    const PictureMaker check = [](QSize size) { return CheckPicture(size); };
     for (const Extra &x : commandsBeside) {
         const QRect place(x.edit->x + x.edit->width + 4, x.edit->row * Grid.rowPitch + Grid.editTop, Button, Button);
+        PictureCommand command;
         switch (x.edit->command) {
         case CertificateEditCommand::ImportOwner:
-            MakePictureCommands(x.band,
-                                {{&impProprietario, "impProprietario",
-                                  "Importa i dati dall'archivio anagrafico dei proprietari.",
-                                  run(&CertificateCard::impProprietarioClick),
-                                  [](QSize size) { return ImportArrowPicture(size); }, place}},
-                                panInfo);
+            command = {&impProprietario, "impProprietario", "Importa i dati dall'archivio anagrafico dei proprietari.",
+                       run(&CertificateCard::impProprietarioClick), arrow, place};
             break;
         case CertificateEditCommand::ImportAnimal:
-            MakePictureCommands(x.band,
-                                {{&impNomeAni, "impNomeAni", "Importa i dati dall'archivio anagrafico degli animali.",
-                                  run(&CertificateCard::impNomeAniClick),
-                                  [](QSize size) { return ImportArrowPicture(size); }, place}},
-                                panInfo);
+            command = {&impNomeAni, "impNomeAni", "Importa i dati dall'archivio anagrafico degli animali.",
+                       run(&CertificateCard::impNomeAniClick), arrow, place};
             break;
         case CertificateEditCommand::CheckTaxCode:
-            MakePictureCommands(x.band,
-                                {{&btnCodFisc, "btnCodFisc", "Controlla il codice fiscale.",
-                                  run(&CertificateCard::btnCodFiscClick),
-                                  [](QSize size) { return CheckPicture(size); }, place}},
-                                panInfo);
+            command = {&btnCodFisc, "btnCodFisc", "Controlla il codice fiscale.", run(&CertificateCard::btnCodFiscClick),
+                       check, place};
             break;
         case CertificateEditCommand::None:
-            break;
+            continue;
         }
+        MakePictureCommands(x.band, {command}, panInfo);
     }
 
     panInfo->clearOverBackground(this);
@@ -272,25 +275,23 @@ void CertificateCard::FormCreate()
 {
     ApplyFormatSettings();
 
-    // The date is typed by no one: the picker fills it, Backspace and Delete empty it. This filter
-    // comes after the Enter chain's, so Enter opens the picker there too.
+    const auto field = [this](const char *name) -> QWidget * { return edit(QString::fromLatin1(name)); };
+    QList<std::pair<QString, QString>> renamed;
     for (const CertificateBand &b : type_.bands)
-        for (const CertificateEdit &e : b.edits)
+        for (const CertificateEdit &e : b.edits) {
+            if (e.control)
+                renamed.append({QString::fromLatin1(e.field), QString::fromLatin1(e.control)});
+            // The date is typed by no one: the picker fills it, Backspace and Delete empty it. This
+            // filter comes after the Enter chain's, so Enter opens the picker there too.
             if (e.input == CertificateInput::Date) {
                 QLineEdit *date = edit(QString::fromLatin1(e.field));
                 date->setReadOnly(true);
                 date->installEventFilter(this);
             }
-
-    const auto field = [this](const char *name) -> QWidget * { return edit(QString::fromLatin1(name)); };
+        }
     QList<RequiredField> required;
     for (const RequiredPhrase &r : type_.required)
         required.append({field(r.field), r.phrase});
-    QList<std::pair<QString, QString>> renamed;
-    for (const CertificateBand &b : type_.bands)
-        for (const CertificateEdit &e : b.edits)
-            if (e.control)
-                renamed.append({QString::fromLatin1(e.field), QString::fromLatin1(e.control)});
     QList<QWidget *> issuer;
     QList<SettingsBinding::Entry> header;
     for (const HeaderKey &k : type_.headerKeys) {
@@ -388,29 +389,10 @@ void CertificateCard::cmdIndietroClick() { card->Previous(); }
 void CertificateCard::cmdAvantiClick() { card->Next(); }
 void CertificateCard::cmdUltimoClick() { card->Last(); }
 
-void CertificateCard::cmdTrovaClick()
-{
-    if (type_.openSearch)
-        type_.openSearch(this);
-}
-
-void CertificateCard::cmdEsportaClick()
-{
-    if (type_.openExport)
-        type_.openExport(this);
-}
-
-void CertificateCard::cmdAnteprimaClick()
-{
-    if (type_.preview)
-        type_.preview(this);
-}
-
-void CertificateCard::cmdStampaClick()
-{
-    if (type_.print)
-        type_.print(this);
-}
+void CertificateCard::cmdTrovaClick() { OpenCertificateSearch(this, type_); }
+void CertificateCard::cmdEsportaClick() { OpenCertificateExport(this, type_); }
+void CertificateCard::cmdAnteprimaClick() { PreviewCertificate(this, type_); }
+void CertificateCard::cmdStampaClick() { PrintCertificate(this, type_); }
 
 void CertificateCard::cmdNumerazioneClick() { OpenNumberingDialog(this, type_.contextTag); }
 

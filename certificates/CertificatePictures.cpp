@@ -1,9 +1,9 @@
 #include "certificates/CertificatePictures.h"
 
+#include "certificates/CertificatePrintout.h"
 #include "common/ui/Look.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -20,41 +20,12 @@ QPixmap blank(QSize size)
 
 QPixmap EmblemPicture(QSize size)
 {
+    // The printouts' emblem, scaled to the place it stands in.
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal w = size.width();
-    const qreal h = size.height();
-    // The cross, a third of the width across.
-    const QColor lightBlue(0x7e, 0xc8, 0xf0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(lightBlue);
-    p.drawRect(QRectF(w / 3, 0, w / 3, h));
-    p.drawRect(QRectF(0, h / 3, w, h / 3));
-    // The staff with its wings and the two snakes around it.
-    QPen pen(Qt::black, std::max<qreal>(1.5, w / 28));
-    pen.setCapStyle(Qt::RoundCap);
-    p.setPen(pen);
-    p.drawLine(QPointF(w / 2, h * 0.08), QPointF(w / 2, h * 0.94));
-    QPainterPath wings;
-    wings.moveTo(w / 2, h * 0.16);
-    wings.cubicTo(w * 0.36, h * 0.04, w * 0.2, h * 0.1, w * 0.14, h * 0.2);
-    wings.moveTo(w / 2, h * 0.16);
-    wings.cubicTo(w * 0.64, h * 0.04, w * 0.8, h * 0.1, w * 0.86, h * 0.2);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(wings);
-    for (int side : {-1, 1}) {
-        QPainterPath snake;
-        snake.moveTo(w / 2, h * 0.9);
-        for (int i = 0; i < 4; ++i) {
-            const qreal y = h * (0.9 - 0.17 * i);
-            const qreal s = (i % 2 ? -side : side) * w * 0.2;
-            snake.cubicTo(w / 2 + s, y - h * 0.04, w / 2 + s, y - h * 0.13, w / 2, y - h * 0.17);
-        }
-        p.drawPath(snake);
-    }
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(w / 2, h * 0.07), w / 22, w / 22);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QImage emblem = CertificateEmblemPicture().scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    p.drawImage(QPoint((size.width() - emblem.width()) / 2, (size.height() - emblem.height()) / 2), emblem);
     return pixmap;
 }
 

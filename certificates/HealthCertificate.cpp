@@ -16,11 +16,6 @@ constexpr int L = 72;
 
 } // namespace
 
-QString CertificateEditName(const CertificateEdit &edit)
-{
-    return edit.control ? QString::fromLatin1(edit.control) : QStringLiteral("txt") + QLatin1String(edit.field);
-}
-
 const CertificateType &HealthCertificateType()
 {
     static const CertificateType type{

@@ -5,10 +5,13 @@
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/IniFile.h"
 #include "common/Messages.h"
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
+#include "common/ui/report/ReportPreview.h"
 #include "dialogs/Calendario.h"
 #include "dialogs/CodFisc.h"
 #include "dialogs/Guida.h"
@@ -21,6 +24,7 @@
 #include "tests/support/CardTexts.h"
 #include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/ListClicks.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -29,6 +33,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -615,6 +620,56 @@ TEST_F(HealthCard, HintsOfTheCommandsAndTheBackground)
         QTest::mouseMove(card->windowHandle(), background->mapTo(card.get(), QPoint(2, 2)));
         EXPECT_EQ(status->text(), "");
     }
+}
+
+TEST_F(HealthCard, IssuedCertificateIsFoundAgainPreviewedPrintedAndExported)
+{
+    show();
+    QTest::mouseClick(card->cmdNuovo, Qt::LeftButton);
+    fill(Complete);
+    e("Num")->setText("1");
+    e("Data")->setText(Today);
+    QTest::mouseClick(card->cmdSalva, Qt::LeftButton);
+    QTest::mouseClick(card->cmdNuovo, Qt::LeftButton);
+    ASSERT_EQ(e("Proprietario")->text(), "");
+
+    // The search finds it and hands it back into the card with its number.
+    sp.clear();
+    sp.onModal = [&](QWidget *w) {
+        auto *search = qobject_cast<TfrmTrovaCertificati_Sanitari *>(w);
+        ASSERT_NE(search, nullptr);
+        EXPECT_EQ(search->parentWidget(), card.get());
+        EXPECT_EQ(search->contextTag(), Tag);
+        search->criterion(6)->setText("fid");
+        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+        ASSERT_EQ(search->lstRecords->count(), 1);
+        DoubleClickLine(search, 0);
+    };
+    QTest::mouseClick(card->cmdTrova, Qt::LeftButton);
+    EXPECT_EQ(position(), "1");
+    EXPECT_EQ(e("Proprietario")->text(), "Rossi Mario");
+    EXPECT_EQ(e("Data")->text(), Today);
+
+    // Preview shows one page of what is on screen; Print goes through the print dialog.
+    sp.clear();
+    int pages = -1;
+    sp.onModal = [&](QWidget *w) {
+        auto *preview = qobject_cast<ReportPreview *>(w);
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->parentWidget(), card.get());
+        pages = preview->preview->pageCount();
+    };
+    QTest::mouseClick(card->cmdAnteprima, Qt::LeftButton);
+    EXPECT_EQ(pages, 1);
+    sp.printAnswers = {false};
+    QTest::mouseClick(card->cmdStampa, Qt::LeftButton);
+    EXPECT_EQ(sp.callsOf("print").size(), 1u);
+
+    // The export window opens over the card.
+    sp.onModal = [&](QWidget *w) { EXPECT_NE(qobject_cast<TfrmExpCertificati_Sanitari *>(w), nullptr); };
+    QTest::mouseClick(card->cmdEsporta, Qt::LeftButton);
+    EXPECT_EQ(sp.callsOf("modal").back().text, "TfrmExpCertificati_Sanitari");
+    EXPECT_TRUE(sp.messages().isEmpty());
 }
 
 TEST_F(HealthCard, EveryControlIsWithinTheDesignAreaWithoutScrolling)
