@@ -1,6 +1,5 @@
 #include "certificates/CertificatePrintout.h"
 
-#include "certificates/CertificatePictures.h"
 #include "common/Errors.h"
 #include "common/Guard.h"
 #include "common/Messages.h"
@@ -9,8 +8,10 @@
 #include "common/ui/RecordCard.h"
 #include "common/ui/report/ReportOutput.h"
 
-#include <QPixmap>
+#include <QPainter>
+#include <QPainterPath>
 #include <QWidget>
+#include <cmath>
 
 namespace {
 
@@ -26,6 +27,78 @@ CertificatePrintObject headerText(const char *name, QRectF mm, double points, bo
 CertificatePrintObject line(const char *name, QPointF from, QPointF to)
 {
     return {name, Kind::Line, QRectF(from, to)};
+}
+
+// One of the snakes of the caduceus: a wave round the staff from its tail to its head.
+QPainterPath snake(double centre, double top, double bottom, double amplitude, double phase)
+{
+    QPainterPath path;
+    constexpr int Steps = 120;
+    for (int i = 0; i <= Steps; ++i) {
+        const double y = bottom - (bottom - top) * i / Steps;
+        // Narrow at the tail, wide near the head, which ends beside the top of the staff.
+        const double width = amplitude * (0.35 + 0.65 * i / Steps);
+        const double x = centre + width * std::sin(phase + 4.5 * M_PI * i / Steps);
+        if (i == 0)
+            path.moveTo(x, y);
+        else
+            path.lineTo(x, y);
+    }
+    return path;
+}
+
+// A wing spreading from the top of the staff; `side` is -1 for the left, 1 for the right.
+QPainterPath wing(double centre, double base, int side)
+{
+    QPainterPath path;
+    path.moveTo(centre + side * 8, base);
+    path.cubicTo(centre + side * 40, base - 44, centre + side * 92, base - 52, centre + side * 128, base - 40);
+    path.cubicTo(centre + side * 104, base - 30, centre + side * 110, base - 20, centre + side * 96, base - 14);
+    path.cubicTo(centre + side * 86, base - 8, centre + side * 90, base, centre + side * 74, base + 4);
+    path.cubicTo(centre + side * 60, base + 8, centre + side * 60, base + 14, centre + side * 44, base + 16);
+    path.cubicTo(centre + side * 30, base + 18, centre + side * 18, base + 12, centre + side * 8, base + 8);
+    path.closeSubpath();
+    return path;
+}
+
+// The emblem: a black caduceus over a light-blue cross.
+QImage drawEmblem()
+{
+    QImage image(320, 324, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The light-blue cross with rounded ends.
+    const QColor blue(120, 180, 230);
+    p.setPen(QPen(QColor(70, 130, 190), 4));
+    p.setBrush(blue);
+    QPainterPath cross;
+    cross.setFillRule(Qt::WindingFill);
+    cross.addRoundedRect(QRectF(112, 12, 96, 300), 10, 10);
+    cross.addRoundedRect(QRectF(10, 114, 300, 96), 10, 10);
+    p.drawPath(cross.simplified());
+
+    // The caduceus: a staff with a knob, two wings and two snakes.
+    const double centre = 160;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(centre - 6, 58, 12, 250), 5, 5);
+    p.drawEllipse(QPointF(centre, 50), 14, 14);
+    p.drawPath(wing(centre, 74, -1));
+    p.drawPath(wing(centre, 74, 1));
+
+    QPen body(Qt::black, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(body);
+    p.drawPath(snake(centre, 112, 296, 34, 0));
+    p.drawPath(snake(centre, 112, 296, 34, M_PI));
+    // The heads, facing each other under the wings.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(centre - 30, 104), 12, 8);
+    p.drawEllipse(QPointF(centre + 30, 104), 12, 8);
+    return image;
 }
 
 void addObject(ReportTemplate &report, const CertificatePrintObject &o, const QWidget *card)
@@ -90,8 +163,8 @@ const std::vector<CertificatePrintObject> &CertificatePageFrame()
 
 QImage CertificateEmblemPicture()
 {
-    // The cards' emblem, drawn once at the printout's size; every page shares the one image.
-    static const QImage emblem = EmblemPicture(QSize(320, 324)).toImage();
+    // Drawn once; the page shares the one image.
+    static const QImage emblem = drawEmblem();
     return emblem;
 }
 

@@ -18,8 +18,7 @@ class QWidget;
 // the four rules that frame the body.
 const std::vector<CertificatePrintObject> &CertificatePageFrame();
 
-// The emblem of the certificate printouts, the cards' own: a black caduceus over a light-blue
-// cross, 320 x 324.
+// The emblem of the certificate printouts: a black caduceus over a light-blue cross, 320 x 324.
 QImage CertificateEmblemPicture();
 
 // The text a printout object prints: `text` with each "{txtF}" replaced by `editText("txtF")`.
