@@ -8,7 +8,6 @@
 #include "certificates/CertificateRecord.h"
 #include "certificates/CertificateSearch.h"
 #include "certificates/CertificatePictures.h"
-#include "certificates/CertificateSearch.h"
 #include "common/Dates.h"
 #include "common/Guard.h"
 #include "common/IniFile.h"

@@ -25,6 +25,7 @@ CertificateSearch HealthCertificateSearch()
         }},
         .listLine = CertificateListLine,
         .printTitle = QStringLiteral("Riepilogo certificati sanitari"),
+        .open = OpenHealthCertificateSearch,
     };
 }
 
