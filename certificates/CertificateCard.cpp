@@ -2,11 +2,8 @@
 
 #include "animals/AnimalHandBack.h"
 #include "animals/TrovaCani.h"
-#include "certificates/CertificateExport.h"
 #include "certificates/CertificateHelp.h"
-#include "certificates/CertificatePrintout.h"
 #include "certificates/CertificateRecord.h"
-#include "certificates/CertificateSearch.h"
 #include "certificates/CertificatePictures.h"
 #include "common/Dates.h"
 #include "common/Guard.h"
@@ -388,10 +385,17 @@ void CertificateCard::cmdIndietroClick() { card->Previous(); }
 void CertificateCard::cmdAvantiClick() { card->Next(); }
 void CertificateCard::cmdUltimoClick() { card->Last(); }
 
-void CertificateCard::cmdTrovaClick() { OpenCertificateSearch(this, type_); }
-void CertificateCard::cmdEsportaClick() { OpenCertificateExport(this, type_); }
-void CertificateCard::cmdAnteprimaClick() { PreviewCertificate(this, type_); }
-void CertificateCard::cmdStampaClick() { PrintCertificate(this, type_); }
+// A command the type does not declare does nothing.
+void CertificateCard::cmdTrovaClick() { runDeclared(type_.openSearch); }
+void CertificateCard::cmdEsportaClick() { runDeclared(type_.openExport); }
+void CertificateCard::cmdAnteprimaClick() { runDeclared(type_.preview); }
+void CertificateCard::cmdStampaClick() { runDeclared(type_.print); }
+
+void CertificateCard::runDeclared(const std::function<void(QWidget *)> &command)
+{
+    if (command)
+        command(this);
+}
 
 void CertificateCard::cmdNumerazioneClick() { OpenNumberingDialog(this, type_.contextTag); }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -79,6 +80,7 @@ private:
     void buildLayout();
     void FormCreate();
     void today(const char *field);
+    void runDeclared(const std::function<void(QWidget *)> &command);
 
     const CertificateType &type_;
     std::vector<QLineEdit *> edits_;  // one per field of the layout, in layout order

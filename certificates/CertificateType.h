@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -138,6 +139,12 @@ struct CertificateType {
     CertificateExport exportWindow{};
     QString printName;                   // the report template's name
     std::vector<CertificatePrintObject> printout{};
+    // What the card's search, export, preview and print commands run, given the card; a type
+    // without one does nothing on that command.
+    std::function<void(QWidget *card)> openSearch{};
+    std::function<void(QWidget *card)> openExport{};
+    std::function<void(QWidget *card)> preview{};
+    std::function<void(QWidget *card)> print{};
 
     // The tag of the date picker: the context tag + "_data".
     QString dateTag() const { return contextTag + QStringLiteral("_data"); }
