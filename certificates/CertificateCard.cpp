@@ -4,6 +4,7 @@
 #include "animals/TrovaCani.h"
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificateRecord.h"
+#include "certificates/CertificateSearch.h"
 #include "certificates/CertificatePictures.h"
 #include "common/Dates.h"
 #include "common/Guard.h"

@@ -23,12 +23,6 @@ ExcelExportDefinition exportDefinition(const CertificateType &type)
 
 } // namespace
 
-void OpenCertificateExport(QWidget *card, const CertificateType &type)
-{
-    if (type.exportWindow.open)
-        type.exportWindow.open(card);
-}
-
 CertificateExportWindow::CertificateExportWindow(const CertificateType &type, QWidget *owner)
     : ExcelExportWindow(exportDefinition(type), owner)
 {

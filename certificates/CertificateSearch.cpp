@@ -85,12 +85,6 @@ void CertificateHandBack(const CertificateType &type, const QString &windowTag, 
         SetControlText(position, QString::number(number));
 }
 
-void OpenCertificateSearch(QWidget *card, const CertificateType &type)
-{
-    if (type.search.open)
-        type.search.open(card);
-}
-
 CertificateSearchWindow::CertificateSearchWindow(const CertificateType &type, QWidget *parent)
     : SearchWindow(searchSetup(type, this), parent), type_(&type)
 {

@@ -21,10 +21,6 @@ void RegisterCertificateTarget(const QString &tag, std::function<QWidget *()> fi
 // or a card that is not registered or does not exist, writes nothing.
 void CertificateHandBack(const CertificateType &type, const QString &windowTag, const Record &record, int number);
 
-// How a card opens the search window of its type: owned by the card, with the card's context tag,
-// shown modally and destroyed when it closes. A type without a search opens nothing.
-void OpenCertificateSearch(QWidget *card, const CertificateType &type);
-
 // The search window of a certificate type over its archive, in file order; a double-click hands
 // the certificate back into the card (`CertificateHandBack`).
 class CertificateSearchWindow : public SearchWindow {

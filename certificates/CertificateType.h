@@ -101,7 +101,6 @@ struct CertificateSearch {
     std::array<CriterionSetup, 10> criteria{};
     ListLineRecipe listLine{};
     QString printTitle;
-    void (*open)(QWidget *card) = nullptr;  // makes the type's window with the card as owner and shows it
 };
 
 // The export window of a type: its file, worksheet and columns.
@@ -113,7 +112,6 @@ struct CertificateExport {
     std::vector<ExportColumn> columns{};
     QString helpTitle;
     QString helpData;  // what the help says is exported ("i dati dei certificati sanitari ...")
-    void (*open)(QWidget *card) = nullptr;  // makes the type's window with the card as owner and shows it
 };
 
 // Everything one certificate type says of itself. The card, search, export and printout windows

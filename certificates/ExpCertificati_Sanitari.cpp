@@ -44,7 +44,6 @@ CertificateExport HealthCertificateExport()
             },
         .helpTitle = QStringLiteral("Esportazione archivio certificati sanitari in Microsoft Excel."),
         .helpData = QStringLiteral("i dati dei certificati sanitari registrati in archivio"),
-        .open = OpenHealthCertificateExport,
     };
 }
 

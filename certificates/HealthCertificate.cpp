@@ -93,6 +93,10 @@ const CertificateType &HealthCertificateType()
         .exportWindow = HealthCertificateExport(),
         .printName = QStringLiteral("Certificato Sanitario"),
         .printout = HealthCertificatePrintout(),
+        .openSearch = OpenHealthCertificateSearch,
+        .openExport = OpenHealthCertificateExport,
+        .preview = [](QWidget *card) { PreviewCertificate(card, HealthCertificateType()); },
+        .print = [](QWidget *card) { PrintCertificate(card, HealthCertificateType()); },
     };
     return type;
 }

@@ -25,7 +25,6 @@ CertificateSearch HealthCertificateSearch()
         }},
         .listLine = CertificateListLine,
         .printTitle = QStringLiteral("Riepilogo certificati sanitari"),
-        .open = OpenHealthCertificateSearch,
     };
 }
 

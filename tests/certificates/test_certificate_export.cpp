@@ -204,7 +204,7 @@ TEST_F(CertificateExportTest, TheCardOpensItsOwnWindowAndHelpNamesTheDocuments)
             EXPECT_STREQ(w->metaObject()->className(), c.windowClass);
             EXPECT_EQ(w->parentWidget(), &card);
         };
-        OpenCertificateExport(&card, c.type());
+        c.type().openExport(&card);
         sp.onModal = nullptr;
         EXPECT_EQ(sp.callsOf("modal").size(), 1u);
         EXPECT_TRUE(shown.isNull()) << "the card destroys the window";

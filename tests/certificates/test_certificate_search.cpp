@@ -260,7 +260,7 @@ TEST_F(CertificateSearchTest, ADoubleClickLoadsTheChosenCertificateIntoItsCard)
         for (int chosen : {0, 1, 2}) {
             SCOPED_TRACE(chosen);
             row = chosen;
-            OpenCertificateSearch(&card, type);
+            type.openSearch(&card);
             EXPECT_TRUE(shown.isNull()) << "the card destroys the search";
             const Record &r = records[size_t(row)];
             EXPECT_EQ(card.lblPosizione->text(), QString::number(row + 1));
