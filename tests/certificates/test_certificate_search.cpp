@@ -11,6 +11,7 @@
 #include "tests/support/ListClicks.h"
 #include "tests/support/ScriptedPlatform.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -155,6 +156,14 @@ TEST_F(CertificateSearchTest, TheWindowDeclaresItsCriteriaInTheirOrder)
                   criteria[i].caption);
         EXPECT_EQ(window.highlight(i)->objectName(), criteria[i].highlight);
     }
+
+    // It opens on the number; Enter in the last criterion goes back to it.
+    window.show();
+    ASSERT_TRUE(WaitActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), window.criterion(0));
+    window.criterion(9)->setFocus();
+    QTest::keyClick(window.criterion(9), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), window.criterion(0));
 }
 
 TEST_F(CertificateSearchTest, CriteriaFindTheirFieldsAnywhereInFileOrder)
