@@ -16,7 +16,7 @@ ExcelExportDefinition exportDefinition(const CertificateType &type)
     d.layout = type.layout;
     d.columns = e.columns;
     d.helpTitle = e.helpTitle;
-    d.helpText = ExportHelpText(e.helpData);
+    d.helpText = e.helpText.isEmpty() ? ExportHelpText(e.helpData) : e.helpText;
     d.showHelp = ShowHelp;
     return d;
 }
