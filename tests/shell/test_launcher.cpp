@@ -3,6 +3,9 @@
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Consenso_Intervento.h"
+#include "certificates/ExpConsensi_Interventi.h"
+#include "certificates/TrovaConsensi_Interventi.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
@@ -74,6 +77,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
+        frmConsenso_Intervento, frmTrovaConsensi_Interventi, frmExpConsensi_Interventi,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)
