@@ -73,6 +73,43 @@ const std::map<QString, QString> PlainValues = {
     {"txtCapRes", "txtCapRes"},         {"txtRecapito", "txtRecapito"},
 };
 
+// A printout case: what the card's edits hold and the composed objects that follow.
+struct PrintCase {
+    const char *what;
+    std::map<QString, QString> edits;
+    std::map<QString, QString> printed;
+};
+
+// Prints each case from the card and checks the composed objects and every plain value object,
+// each of which gets a text of its own where the case leaves its edit alone, so a wrong edit
+// behind an object shows; the card is never changed.
+void ExpectPrintedValues(FakeCard &card, const CertificateType &type, const char *reportName,
+                         const std::vector<PrintCase> &cases, const std::map<QString, QString> &plainValues)
+{
+    for (const PrintCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        card.set(c.edits);
+        for (const auto &[object, edit] : plainValues)
+            if (!c.edits.count(edit))
+                card.findChild<QLineEdit *>(edit)->setText("  " + edit + " value ");
+        const auto before = card.texts();
+
+        const PreparedReport report = PrepareCertificate(&card, type);
+
+        ASSERT_EQ(report.pages.size(), 1u);
+        EXPECT_EQ(report.name, reportName);
+        EXPECT_EQ(report.orientation, QPageLayout::Portrait);
+        for (const auto &[object, text] : c.printed)
+            EXPECT_EQ(report.texts(object), QStringList{text}) << object.toStdString();
+        for (const auto &[object, edit] : plainValues) {
+            const auto typed = c.edits.find(edit);
+            const QString expected = typed != c.edits.end() ? typed->second.trimmed() : edit + " value";
+            EXPECT_EQ(report.texts(object), QStringList{expected}) << object.toStdString();
+        }
+        EXPECT_EQ(card.texts(), before);
+    }
+}
+
 class CertificatePrint : public ::testing::Test {
 protected:
     const CertificateType &type = HealthCertificateType();
@@ -84,12 +121,7 @@ protected:
 
 TEST_F(CertificatePrint, EveryValueObjectShowsItsTrimmedEditsAndNothingElseChanges)
 {
-    struct Case {
-        const char *what;
-        std::map<QString, QString> edits;
-        std::map<QString, QString> printed;  // the composed objects
-    };
-    const std::vector<Case> cases = {
+    const std::vector<PrintCase> cases = {
         {"a card just cleared: the fixed parts alone",
          {{"txtStudio", "Studio Bianchi"}, {"txtLuogo", "Pavia"}, {"txtVeterinario", "Anna Neri"}},
          {{"txtNum", "Certificato n. / Certificate No. "},
@@ -114,30 +146,7 @@ TEST_F(CertificatePrint, EveryValueObjectShowsItsTrimmedEditsAndNothingElseChang
           {"txtData", "Data / Date: [DATE]"},
           {"txtComuneRes", "[Roma]  {RM}"}}},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        card.set(c.edits);
-        // Every plain value object gets a text of its own, so a wrong edit behind an object shows.
-        for (const auto &[object, edit] : PlainValues) {
-            if (!c.edits.count(edit))
-                card.findChild<QLineEdit *>(edit)->setText("  " + edit + " value ");
-        }
-        const auto before = card.texts();
-
-        const PreparedReport report = PrepareCertificate(&card, type);
-
-        ASSERT_EQ(report.pages.size(), 1u);
-        EXPECT_EQ(report.name, "Certificato Sanitario");
-        EXPECT_EQ(report.orientation, QPageLayout::Portrait);
-        for (const auto &[object, text] : c.printed)
-            EXPECT_EQ(report.texts(object), QStringList{text}) << object.toStdString();
-        for (const auto &[object, edit] : PlainValues) {
-            const auto typed = c.edits.find(edit);
-            const QString expected = typed != c.edits.end() ? typed->second.trimmed() : edit + " value";
-            EXPECT_EQ(report.texts(object), QStringList{expected}) << object.toStdString();
-        }
-        EXPECT_EQ(card.texts(), before);
-    }
+    ExpectPrintedValues(card, type, "Certificato Sanitario", cases, PlainValues);
     EXPECT_TRUE(sp.calls.empty());
     EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files), QStringList{}) << "the printout opens no file";
 }
@@ -365,12 +374,7 @@ protected:
 
 TEST_F(ConsentPrint, TheThirtyOneFilledObjectsShowTheirTrimmedEdits)
 {
-    struct Case {
-        const char *what;
-        std::map<QString, QString> edits;
-        std::map<QString, QString> printed;  // the composed objects
-    };
-    const std::vector<Case> cases = {
+    const std::vector<PrintCase> cases = {
         {"an empty card: the fixed parts alone", {},
          {{"txtNum", "Consenso n. "}, {"txtData", ", "}, {"txtVeterinario", "Dr. "}, {"txtComuneRes", "  "}}},
         {"values with blanks around",
@@ -385,28 +389,7 @@ TEST_F(ConsentPrint, TheThirtyOneFilledObjectsShowTheirTrimmedEdits)
         {"brackets print as typed", {{"txtNum", "[12]"}, {"txtTrattamenti", "{txtNum}"}},
          {{"txtNum", "Consenso n. [12]"}}},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        card.set(c.edits);
-        for (const auto &[object, edit] : ConsentPlainValues)
-            if (!c.edits.count(edit))
-                card.findChild<QLineEdit *>(edit)->setText("  " + edit + " value ");
-        const auto before = card.texts();
-
-        const PreparedReport report = PrepareCertificate(&card, type);
-
-        ASSERT_EQ(report.pages.size(), 1u);
-        EXPECT_EQ(report.name, "Consenso Intervento Chirurgico");
-        EXPECT_EQ(report.orientation, QPageLayout::Portrait);
-        for (const auto &[object, text] : c.printed)
-            EXPECT_EQ(report.texts(object), QStringList{text}) << object.toStdString();
-        for (const auto &[object, edit] : ConsentPlainValues) {
-            const auto typed = c.edits.find(edit);
-            const QString expected = typed != c.edits.end() ? typed->second.trimmed() : edit + " value";
-            EXPECT_EQ(report.texts(object), QStringList{expected}) << object.toStdString();
-        }
-        EXPECT_EQ(card.texts(), before);
-    }
+    ExpectPrintedValues(card, type, "Consenso Intervento Chirurgico", cases, ConsentPlainValues);
     EXPECT_TRUE(sp.calls.empty());
     EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files), QStringList{}) << "the printout opens no file";
 }
