@@ -163,7 +163,9 @@ void CertificateCard::buildLayout()
                              });
             MakeDrawnPicture(band, QStringLiteral("imgFirma"),
                              QRect(BandWidth - Signature - 12, 4, Signature, b.height - 8),
-                             [](QSize size) { return SignaturePicture(size); });
+                             [it = type_.signature, en = type_.signatureEnglish](QSize size) {
+                                 return SignaturePicture(it, en, size);
+                             });
             break;
         }
         case CertificateBandKind::Fields:

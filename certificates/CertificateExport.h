@@ -9,3 +9,9 @@ class CertificateExportWindow : public ExcelExportWindow {
 public:
     CertificateExportWindow(const CertificateType &type, QWidget *owner);
 };
+
+// The export columns of a record that begins with the shared base, from the number to the
+// distinguishing marks, the practice header left out: the number under its own title, read-only
+// or not, and the place and the owner's sex only where the type exports them.
+std::vector<ExportColumn> CertificateExportColumns(const char *numberTitle, bool numberReadOnly,
+                                                   bool placeAndOwnerSex);

@@ -24,11 +24,6 @@ CertificatePrintObject headerText(const char *name, QRectF mm, double points, bo
     return o;
 }
 
-CertificatePrintObject line(const char *name, QPointF from, QPointF to)
-{
-    return {name, Kind::Line, QRectF(from, to)};
-}
-
 // One of the snakes of the caduceus: a wave round the staff from its tail to its head.
 QPainterPath snake(double centre, double top, double bottom, double amplitude, double phase)
 {
@@ -141,6 +136,24 @@ void addObject(ReportTemplate &report, const CertificatePrintObject &o, const QW
 
 } // namespace
 
+CertificatePrintObject PrintText(const char *name, QRectF mm, double points, PrintFace face, const char *words,
+                                 ReportHAlign align)
+{
+    CertificatePrintObject o{name, Kind::Text, mm, QString::fromUtf8(words), points, face == PrintFace::Bold,
+                             face == PrintFace::Italic};
+    o.hAlign = align;
+    return o;
+}
+
+CertificatePrintObject PrintBand(const char *name, QRectF mm, const QColor &fill)
+{
+    CertificatePrintObject o{name, Kind::Rectangle, mm};
+    o.fill = fill;
+    return o;
+}
+
+CertificatePrintObject PrintLine(const char *name, QPointF from, QPointF to) { return {name, Kind::Line, QRectF(from, to)}; }
+
 const std::vector<CertificatePrintObject> &CertificatePageFrame()
 {
     static const std::vector<CertificatePrintObject> frame = [] {
@@ -152,10 +165,10 @@ const std::vector<CertificatePrintObject> &CertificatePageFrame()
             headerText("txtIntRigo02", QRectF(35.2, 15.8, 164.6, 4.2), 9, false),
             headerText("txtIntRigo03", QRectF(35.2, 20.0, 164.6, 4.2), 9, false),
             headerText("txtIntRigo04", QRectF(35.2, 24.6, 164.6, 4.2), 9, false),
-            line("Line3", QPointF(10.2, 29.6), QPointF(199.8, 29.6)),
-            line("Line1", QPointF(10.0, 30.0), QPointF(10.0, 287.0)),
-            line("Line4", QPointF(200.0, 30.0), QPointF(200.0, 287.0)),
-            line("Line2", QPointF(10.0, 287.0), QPointF(200.0, 287.0)),
+            PrintLine("Line3", QPointF(10.2, 29.6), QPointF(199.8, 29.6)),
+            PrintLine("Line1", QPointF(10.0, 30.0), QPointF(10.0, 287.0)),
+            PrintLine("Line4", QPointF(200.0, 30.0), QPointF(200.0, 287.0)),
+            PrintLine("Line2", QPointF(10.0, 287.0), QPointF(200.0, 287.0)),
         };
     }();
     return frame;

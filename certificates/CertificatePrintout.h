@@ -13,6 +13,14 @@ class QWidget;
 // class) into its texts, prepare the page and print or show it. They read nothing but the edits on
 // screen and change nothing; a failure is reported in the framework's error box.
 
+// The builders of the objects of the types' printouts: a text in Arial at `points` in a face, with
+// its words (UTF-8, "{txtF}" standing for the edit txtF), a rectangle filled with one colour, a line.
+enum class PrintFace { Plain, Bold, Italic };
+CertificatePrintObject PrintText(const char *name, QRectF mm, double points, PrintFace face, const char *words,
+                                 ReportHAlign align = ReportHAlign::Left);
+CertificatePrintObject PrintBand(const char *name, QRectF mm, const QColor &fill);
+CertificatePrintObject PrintLine(const char *name, QPointF from, QPointF to);
+
 // The page frame with the practice header that the health, vaccination, sickness, death and
 // euthanasia printouts share: the practice's name and three header lines beside the emblem, and
 // the four rules that frame the body.
@@ -27,6 +35,8 @@ QString ComposeCertificateText(const QString &text, const std::function<QString(
 
 // The health certificate's objects: the page frame, then its own, in reading order.
 std::vector<CertificatePrintObject> HealthCertificatePrintout();
+// The surgery consent's objects: the page frame, then its own, in reading order.
+std::vector<CertificatePrintObject> SurgeryConsentPrintout();
 
 // The type's printout filled from the trimmed texts of the card's edits, prepared as one page.
 // Throws TavorenError when the card lacks an edit that the printout names.

@@ -19,6 +19,16 @@ const RecordLayout &CertificateBaseLayout()
 
 const RecordLayout &HealthCertificateLayout() { return CertificateBaseLayout(); }
 
+const RecordLayout &SurgeryConsentLayout()
+{
+    static const RecordLayout layout = [] {
+        RecordLayout l = CertificateBaseLayout();
+        l.append({{"Intervento", 250}, {"Trattamenti", 250}});
+        return l;
+    }();
+    return layout;
+}
+
 const QList<CertificateArchive> &CertificateArchives()
 {
     // The numbering sections are the numbering dialog's, looked up by the same tag.

@@ -33,6 +33,10 @@ const RecordLayout &CertificateBaseLayout();
 // `THealthCertificateRecord`: the record of "Certificati_Sanitari.pro", exactly the base.
 const RecordLayout &HealthCertificateLayout();
 
+// `TSurgeryConsentRecord`: the record of "Consensi_Interventi.pro", the base followed by the
+// surgical procedure and the further treatments, 2836 bytes.
+const RecordLayout &SurgeryConsentLayout();
+
 // The settings section that every certificate card shares: the practice header, the place and
 // the veterinarian carried from one document to the next.
 inline const QString PracticeHeaderSection = QStringLiteral("Intestazione Studio");

@@ -49,18 +49,50 @@ SearchWindowSetup searchSetup(const CertificateType &type, CertificateSearchWind
 
 } // namespace
 
+namespace {
+
+// The fixed columns of a certificate's list line after the caption of its number.
+ColumnLine certificateLine(const char *numberCaption)
+{
+    return ColumnLine(CertificateBaseLayout(), {
+                                                   {numberCaption, "Num", 6},
+                                                   {"  Data: ", "Data", 10},
+                                                   {"  ", "Proprietario", 30},
+                                                   {"  C.F. ", "CodFisc", 16},
+                                                   {"  Tel. ", "Recapito", 16},
+                                                   {"  ", "Razza", 20},
+                                                   {"  Nome: ", "NomeAni", 0},
+                                               });
+}
+
+} // namespace
+
 QString CertificateListLine(const Record &record)
 {
-    static const ColumnLine line(CertificateBaseLayout(), {
-                                                              {"Cert. n. ", "Num", 6},
-                                                              {"  Data: ", "Data", 10},
-                                                              {"  ", "Proprietario", 30},
-                                                              {"  C.F. ", "CodFisc", 16},
-                                                              {"  Tel. ", "Recapito", 16},
-                                                              {"  ", "Razza", 20},
-                                                              {"  Nome: ", "NomeAni", 0},
-                                                          });
+    static const ColumnLine line = certificateLine("Cert. n. ");
     return line(record);
+}
+
+QString ConsentListLine(const Record &record)
+{
+    static const ColumnLine line = certificateLine("Cons. n. ");
+    return line(record);
+}
+
+std::array<CriterionSetup, 10> CertificateSearchCriteria(const char *numberCaption)
+{
+    return {{
+        {"txtNum", numberCaption, "Num", "effNum"},
+        {"txtData", "Data emissione (gg/mm/aaaa):", "Data", "effData"},
+        {"txtProprietario", "Proprietario dell'animale:", "Proprietario", "effProprietario"},
+        {"txtCodFisc", "Codice fiscale:", "CodFisc", "effCodFisc"},
+        {"txtComuneRes", "Comune di residenza:", "ComuneRes", "effComuneRes"},
+        {"txtRecapito", "Tel. preferenziale:", "Recapito", "effRecapito"},
+        {"txtNomeAni", "Nome dell'animale:", "NomeAni", "effNomeAni"},
+        {"txtSpecie", "Specie:", "Specie", "effSpecie"},
+        {"txtRazza", "Razza:", "Razza", "effRazza"},
+        {"txtMicrochip", "Codice microchip:", "Microchip", "effMicrochip"},
+    }};
 }
 
 void RegisterCertificateTarget(const QString &tag, std::function<QWidget *()> findWindow)

@@ -8,6 +8,12 @@
 // record begins with the shared base: number, date, owner, tax code, telephone and breed in fixed
 // columns, then the animal's name whole.
 QString CertificateListLine(const Record &record);
+// The same line for the surgery consents, which begins "Cons. n. " in place of "Cert. n. ".
+QString ConsentListLine(const Record &record);
+
+// The ten criteria of every certificate search, the number under its own caption: number, date,
+// owner, tax code, town, telephone, animal, species, breed and microchip.
+std::array<CriterionSetup, 10> CertificateSearchCriteria(const char *numberCaption);
 
 // A certificate card that the certificate hand-back writes into registers its context tag with a
 // function that finds its single instance (nullptr while there is none). Registering a tag again

@@ -112,6 +112,7 @@ struct CertificateExport {
     std::vector<ExportColumn> columns{};
     QString helpTitle;
     QString helpData;  // what the help says is exported ("i dati dei certificati sanitari ...")
+    QString helpText{};  // the whole help text where the type words its own; empty: the shared one
 };
 
 // Everything one certificate type says of itself. The card, search, export and printout windows
@@ -129,6 +130,9 @@ struct CertificateType {
     QString title;                       // the title picture's words
     QString declaration;                 // the declaration picture's Italian words
     QString declarationEnglish;          // and its English words
+    // The words of the signature box, whoever signs the document.
+    QString signature = QStringLiteral("FIRMA DEL VETERINARIO");
+    QString signatureEnglish = QStringLiteral("VETERINARIAN'S SIGNATURE");
     QList<RequiredPhrase> required{};    // checked by Save in this order
     QString dateMessage;                 // the warning of a date that does not exist
     QList<ClearValue> clearValues{};     // what clearing presets (every other edit is emptied)
@@ -150,6 +154,18 @@ struct CertificateType {
 
 // The health certificate: "Certificati_Sanitari.pro", tag "certificato_sanitario".
 const CertificateType &HealthCertificateType();
+
+// The consent to anaesthesia and surgery: "Consensi_Interventi.pro", tag "consenso_intervento".
+const CertificateType &SurgeryConsentType();
+
+// What every type whose record begins with the shared base declares alike: the six keys of the
+// practice header, and the bands of the header, of the document's number, date, place and
+// veterinarian (the number under its own caption), of the owner and of the animal.
+QList<HeaderKey> PracticeHeaderKeys();
+CertificateBand PracticeHeaderBand();
+CertificateBand IssueBand(const char *numberCaption);
+CertificateBand OwnerBand();
+CertificateBand AnimalBand();
 
 // The name of the edit that shows a field on every card: "txt" + the field, except the owner's
 // street, whose edit is spelled with a lower-case i.

@@ -5,39 +5,24 @@ namespace {
 
 using Kind = CertificatePrintObject::Kind;
 
-enum Face { Plain, Bold, Italic };
+constexpr auto Plain = PrintFace::Plain;
+constexpr auto Bold = PrintFace::Bold;
+constexpr auto Italic = PrintFace::Italic;
 
 const QColor Beige(245, 245, 220);
 const QColor Lavender(230, 230, 250);
 
-CertificatePrintObject text(const char *name, QRectF mm, double points, Face face, const char *words,
-                            ReportHAlign align = ReportHAlign::Left)
-{
-    CertificatePrintObject o{name, Kind::Text, mm, QString::fromUtf8(words), points, face == Bold, face == Italic};
-    o.hAlign = align;
-    return o;
-}
-
 // A caption of the framed box, 66 mm wide at the left.
 CertificatePrintObject caption(const char *name, double top, const char *words)
 {
-    return text(name, QRectF(19.0, top, 66.0, 4.6), 9, Plain, words);
+    return PrintText(name, QRectF(19.0, top, 66.0, 4.6), 9, Plain, words);
 }
 
 // A value of the framed box: the edit's text alone, 101 mm wide at the right.
 CertificatePrintObject value(const char *name, double top, const char *words)
 {
-    return text(name, QRectF(90.0, top, 101.0, 4.6), 9, Plain, words);
+    return PrintText(name, QRectF(90.0, top, 101.0, 4.6), 9, Plain, words);
 }
-
-CertificatePrintObject band(const char *name, QRectF mm, const QColor &fill)
-{
-    CertificatePrintObject o{name, Kind::Rectangle, mm};
-    o.fill = fill;
-    return o;
-}
-
-CertificatePrintObject line(const char *name, QPointF from, QPointF to) { return {name, Kind::Line, QRectF(from, to)}; }
 
 } // namespace
 
@@ -47,17 +32,17 @@ std::vector<CertificatePrintObject> HealthCertificatePrintout()
     constexpr auto Right = ReportHAlign::Right;
     std::vector<CertificatePrintObject> objects = CertificatePageFrame();
     const std::vector<CertificatePrintObject> own = {
-        text("txtNum", QRectF(12.0, 33.0, 108.0, 4.2), 9, Plain, "Certificato n. / Certificate No. {txtNum}"),
-        text("txtData", QRectF(122.8, 33.0, 75.0, 4.2), 9, Plain, "Data / Date: {txtData}", Right),
-        band("Shape1", QRectF(11.2, 39.8, 187.8, 8.0), Beige),
-        text("Memo1", QRectF(11.7, 41.0, 186.8, 5.6), 14, Bold, "CERTIFICATO SANITARIO PER ANIMALE DA COMPAGNIA",
+        PrintText("txtNum", QRectF(12.0, 33.0, 108.0, 4.2), 9, Plain, "Certificato n. / Certificate No. {txtNum}"),
+        PrintText("txtData", QRectF(122.8, 33.0, 75.0, 4.2), 9, Plain, "Data / Date: {txtData}", Right),
+        PrintBand("Shape1", QRectF(11.2, 39.8, 187.8, 8.0), Beige),
+        PrintText("Memo1", QRectF(11.7, 41.0, 186.8, 5.6), 14, Bold, "CERTIFICATO SANITARIO PER ANIMALE DA COMPAGNIA",
              Centre),
-        band("Shape6", QRectF(11.0, 49.0, 187.8, 8.0), Lavender),
-        text("Memo2", QRectF(11.7, 50.2, 186.8, 5.6), 14, Bold, "HEALTH CERTIFICATE FOR PET ANIMAL", Centre),
-        text("txtLuogo", QRectF(122.8, 60.0, 75.0, 4.2), 9, Plain, "Luogo / Place: {txtLuogo}", Right),
-        text("Memo4", QRectF(16.0, 70.0, 184.0, 5.4), 12, Plain,
+        PrintBand("Shape6", QRectF(11.0, 49.0, 187.8, 8.0), Lavender),
+        PrintText("Memo2", QRectF(11.7, 50.2, 186.8, 5.6), 14, Bold, "HEALTH CERTIFICATE FOR PET ANIMAL", Centre),
+        PrintText("txtLuogo", QRectF(122.8, 60.0, 75.0, 4.2), 9, Plain, "Luogo / Place: {txtLuogo}", Right),
+        PrintText("Memo4", QRectF(16.0, 70.0, 184.0, 5.4), 12, Plain,
              "Il sottoscritto Veterinario con la presente certifica che l'animale:"),
-        text("Memo5", QRectF(16.0, 76.0, 184.0, 5.4), 12, Italic,
+        PrintText("Memo5", QRectF(16.0, 76.0, 184.0, 5.4), 12, Italic,
              "I, the undersigned Veterinarian, hereby certify that the animal:"),
         {"Shape2", Kind::Rectangle, QRectF(16.0, 85.0, 178.0, 148.0)},
         caption("Memo6", 88.0, "Nome dell'animale / Animal's name:"),
@@ -82,7 +67,7 @@ std::vector<CertificatePrintObject> HealthCertificatePrintout()
         value("txtTatuaggio", 151.0, "{txtTatuaggio}"),
         caption("txtSegn", 158.0, "Segni particolari / Distinguishing marks:"),
         value("txtSegni", 158.0, "{txtSegni}"),
-        line("Line5", QPointF(18.0, 165.8), QPointF(192.0, 165.8)),
+        PrintLine("Line5", QPointF(18.0, 165.8), QPointF(192.0, 165.8)),
         caption("Memo28", 169.0, "Nome del proprietario / Owner's name:"),
         value("txtProprietario", 169.0, "{txtProprietario}"),
         caption("Memo30", 176.0, "Sesso / Sex:"),
@@ -101,20 +86,20 @@ std::vector<CertificatePrintObject> HealthCertificatePrintout()
         value("txtComuneRes", 218.0, "{txtComuneRes}  {txtProvRes}"),
         caption("Memo44", 225.0, "Telefono / Phone:"),
         value("txtRecapito", 225.0, "{txtRecapito}"),
-        text("Memo46", QRectF(16.0, 235.0, 184.0, 5.4), 12, Plain,
+        PrintText("Memo46", QRectF(16.0, 235.0, 184.0, 5.4), 12, Plain,
              "non presenta segni clinici di malattie infettive e diffusive proprie della specie"),
-        text("Memo13", QRectF(16.0, 240.4, 184.0, 5.4), 12, Plain, "e/o trasmissibili agli uomini."),
-        text("Memo47", QRectF(16.0, 247.0, 184.0, 5.4), 12, Italic,
+        PrintText("Memo13", QRectF(16.0, 240.4, 184.0, 5.4), 12, Plain, "e/o trasmissibili agli uomini."),
+        PrintText("Memo47", QRectF(16.0, 247.0, 184.0, 5.4), 12, Italic,
              "does not show any clinical sign of infectious and diffusive disease proper of the species"),
-        text("Memo15", QRectF(16.0, 252.4, 184.0, 5.4), 12, Italic, "and/or transmissible to humans."),
-        text("Memo8", QRectF(121.0, 260.0, 73.0, 4.0), 8, Plain, "FIRMA DEL VETERINARIO", Centre),
-        text("Memo11", QRectF(16.0, 263.0, 102.0, 4.0), 8, Plain,
+        PrintText("Memo15", QRectF(16.0, 252.4, 184.0, 5.4), 12, Italic, "and/or transmissible to humans."),
+        PrintText("Memo8", QRectF(121.0, 260.0, 73.0, 4.0), 8, Plain, "FIRMA DEL VETERINARIO", Centre),
+        PrintText("Memo11", QRectF(16.0, 263.0, 102.0, 4.0), 8, Plain,
              "Si rilascia il presente certificato per gli usi consentiti dalla Legge."),
-        text("Memo3", QRectF(121.0, 264.2, 73.0, 4.0), 8, Italic, "VETERINARIAN'S SIGNATURE", Centre),
-        text("Memo9", QRectF(16.0, 267.2, 102.0, 4.0), 8, Italic,
+        PrintText("Memo3", QRectF(121.0, 264.2, 73.0, 4.0), 8, Italic, "VETERINARIAN'S SIGNATURE", Centre),
+        PrintText("Memo9", QRectF(16.0, 267.2, 102.0, 4.0), 8, Italic,
              "This certification is being issued for whatever legal purpose it may serve."),
-        line("Line11", QPointF(121.0, 279.0), QPointF(194.0, 279.0)),
-        text("txtVeterinario", QRectF(121.0, 280.0, 73.0, 5.0), 8, Plain, "Dr. {txtVeterinario}", Centre),
+        PrintLine("Line11", QPointF(121.0, 279.0), QPointF(194.0, 279.0)),
+        PrintText("txtVeterinario", QRectF(121.0, 280.0, 73.0, 5.0), 8, Plain, "Dr. {txtVeterinario}", Centre),
     };
     objects.insert(objects.end(), own.begin(), own.end());
     return objects;

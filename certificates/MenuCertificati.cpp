@@ -3,6 +3,7 @@
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificatePictures.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Consenso_Intervento.h"
 #include "common/Dates.h"
 #include "common/Text.h"
 #include "common/ui/CardPanel.h"
@@ -46,7 +47,7 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, "btnAutorizzazione_Eutanasia", "Autorizzazione eutanasia",
      "autorizzazione_eutanasia", nullptr},
     {&TfrmMenuCertificati::btnConsenso_Intervento, "btnConsenso_Intervento", "Consenso intervento",
-     "consenso_intervento", nullptr},
+     "consenso_intervento", [] { return static_cast<QWidget *>(frmConsenso_Intervento); }},
     {&TfrmMenuCertificati::btnConsenso_Privacy, "btnConsenso_Privacy", "Certificato movimento", "consenso_privacy",
      nullptr},
 };

@@ -11,18 +11,7 @@ CertificateSearch HealthCertificateSearch()
     return {
         .objectName = QStringLiteral("frmTrovaCertificati_Sanitari"),
         .caption = QStringLiteral(" Trova certificati sanitari in archivio"),
-        .criteria = {{
-            {"txtNum", "Certificato n.", "Num", "effNum"},
-            {"txtData", "Data emissione (gg/mm/aaaa):", "Data", "effData"},
-            {"txtProprietario", "Proprietario dell'animale:", "Proprietario", "effProprietario"},
-            {"txtCodFisc", "Codice fiscale:", "CodFisc", "effCodFisc"},
-            {"txtComuneRes", "Comune di residenza:", "ComuneRes", "effComuneRes"},
-            {"txtRecapito", "Tel. preferenziale:", "Recapito", "effRecapito"},
-            {"txtNomeAni", "Nome dell'animale:", "NomeAni", "effNomeAni"},
-            {"txtSpecie", "Specie:", "Specie", "effSpecie"},
-            {"txtRazza", "Razza:", "Razza", "effRazza"},
-            {"txtMicrochip", "Codice microchip:", "Microchip", "effMicrochip"},
-        }},
+        .criteria = CertificateSearchCriteria("Certificato n."),
         .listLine = CertificateListLine,
         .printTitle = QStringLiteral("Riepilogo certificati sanitari"),
     };

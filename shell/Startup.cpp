@@ -17,6 +17,9 @@
 #include "appointments/NonConfermati.h"
 #include "appointments/TrovaScadenzario.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Consenso_Intervento.h"
+#include "certificates/ExpConsensi_Interventi.h"
+#include "certificates/TrovaConsensi_Interventi.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
@@ -111,6 +114,9 @@ const StartupWindow StartupTable[] = {
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmTrovaCertificati_Sanitari>(), // 57 health certificate search
     Window<frmExpCertificati_Sanitari>(),   // 58 health certificate export
+    Window<frmConsenso_Intervento>(),       // 71 surgery consent card
+    Window<frmTrovaConsensi_Interventi>(),  // 72 surgery consent search
+    Window<frmExpConsensi_Interventi>(),    // 73 surgery consent export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

@@ -2,6 +2,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "certificates/CertificateExport.h"
 #include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/ExpConsensi_Interventi.h"
 #include "common/Record.h"
 #include "common/ui/Widgets.h"
 #include "tests/support/ExcelFiles.h"
@@ -79,6 +80,42 @@ const std::vector<ExportCase> &cases()
              {"colSegni", "Segni", 300, "Segni particolari", 300},
          },
          {"colNumTest", "colData"}},
+        // The consents leave out the place and the owner's sex, and add the procedure and treatments.
+        {SurgeryConsentType,
+         "TfrmExpConsensi_Interventi",
+         " Esporta archivio consensi a interventi chirurgici in Microsoft Excel",
+         "Consensi_Interventi.xls",
+         "Consensi a interventi",
+         "Esportazione archivio consensi a interventi chirurgici in Microsoft Excel.",
+         "consensi a interventi chirurgici",
+         {
+             {"colNumTest", "Num", 180, "Consenso n.", 200},
+             {"colData", "Data", 150, "Data emissione", 200},
+             {"colVeterinario", "Veterinario", 250, "Veterinario", 250},
+             {"colProprietario", "Proprietario", 250, "Proprietario dell'animale", 250},
+             {"colDataNasc", "DataNasc", 180, "Data di nascita", 180},
+             {"colCodFisc", "CodFisc", 180, "Codice fiscale", 200},
+             {"colComuneNasc", "ComuneNasc", 250, "Comune di nascita", 250},
+             {"colIndirizzoRes", "IndirizzoRes", 250, "Indirizzo e numero civico", 300},
+             {"colCap", "CapRes", 150, "CAP", 200},
+             {"colComuneRes", "ComuneRes", 250, "Comune di residenza", 250},
+             {"colProvRes", "ProvRes", 150, "Prov.", 200},
+             {"colRecapito", "Recapito", 250, "Tel. preferenziale", 250},
+             {"colNomeAni", "NomeAni", 250, "Nome dell'animale", 250},
+             {"colSessoAni", "SessoAni", 80, "Sesso", 100},
+             {"colDataNascAni", "DataNascAni", 150, "Data di nascita", 200},
+             {"colSpecie", "Specie", 250, "Specie", 250},
+             {"colRazza", "Razza", 250, "Razza", 250},
+             {"colTaglia", "Taglia", 200, "Taglia", 250},
+             {"colPelo", "Pelo", 200, "Pelo", 250},
+             {"colMantello", "Mantello", 200, "Colore mantello", 250},
+             {"colMicrochip", "Microchip", 200, "Codice microchip", 250},
+             {"colTatuaggio", "Tatuaggio", 250, "Tatuaggio", 250},
+             {"colSegni", "Segni", 300, "Segni particolari", 300},
+             {"colIntervento", "Intervento", 300, "Intervento chirurgico", 300},
+             {"colTrattamenti", "Trattamenti", 300, "Ulteriori trattamenti", 300},
+         },
+         {"colData"}},
     };
     return all;
 }

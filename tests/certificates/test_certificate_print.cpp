@@ -3,6 +3,7 @@
 #include "certificates/CertificatePrintout.h"
 #include "certificates/CertificateType.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Consenso_Intervento.h"
 #include "common/Messages.h"
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ReportOutput.h"
@@ -72,6 +73,43 @@ const std::map<QString, QString> PlainValues = {
     {"txtCapRes", "txtCapRes"},         {"txtRecapito", "txtRecapito"},
 };
 
+// A printout case: what the card's edits hold and the composed objects that follow.
+struct PrintCase {
+    const char *what;
+    std::map<QString, QString> edits;
+    std::map<QString, QString> printed;
+};
+
+// Prints each case from the card and checks the composed objects and every plain value object,
+// each of which gets a text of its own where the case leaves its edit alone, so a wrong edit
+// behind an object shows; the card is never changed.
+void ExpectPrintedValues(FakeCard &card, const CertificateType &type, const char *reportName,
+                         const std::vector<PrintCase> &cases, const std::map<QString, QString> &plainValues)
+{
+    for (const PrintCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        card.set(c.edits);
+        for (const auto &[object, edit] : plainValues)
+            if (!c.edits.count(edit))
+                card.findChild<QLineEdit *>(edit)->setText("  " + edit + " value ");
+        const auto before = card.texts();
+
+        const PreparedReport report = PrepareCertificate(&card, type);
+
+        ASSERT_EQ(report.pages.size(), 1u);
+        EXPECT_EQ(report.name, reportName);
+        EXPECT_EQ(report.orientation, QPageLayout::Portrait);
+        for (const auto &[object, text] : c.printed)
+            EXPECT_EQ(report.texts(object), QStringList{text}) << object.toStdString();
+        for (const auto &[object, edit] : plainValues) {
+            const auto typed = c.edits.find(edit);
+            const QString expected = typed != c.edits.end() ? typed->second.trimmed() : edit + " value";
+            EXPECT_EQ(report.texts(object), QStringList{expected}) << object.toStdString();
+        }
+        EXPECT_EQ(card.texts(), before);
+    }
+}
+
 class CertificatePrint : public ::testing::Test {
 protected:
     const CertificateType &type = HealthCertificateType();
@@ -83,12 +121,7 @@ protected:
 
 TEST_F(CertificatePrint, EveryValueObjectShowsItsTrimmedEditsAndNothingElseChanges)
 {
-    struct Case {
-        const char *what;
-        std::map<QString, QString> edits;
-        std::map<QString, QString> printed;  // the composed objects
-    };
-    const std::vector<Case> cases = {
+    const std::vector<PrintCase> cases = {
         {"a card just cleared: the fixed parts alone",
          {{"txtStudio", "Studio Bianchi"}, {"txtLuogo", "Pavia"}, {"txtVeterinario", "Anna Neri"}},
          {{"txtNum", "Certificato n. / Certificate No. "},
@@ -113,30 +146,7 @@ TEST_F(CertificatePrint, EveryValueObjectShowsItsTrimmedEditsAndNothingElseChang
           {"txtData", "Data / Date: [DATE]"},
           {"txtComuneRes", "[Roma]  {RM}"}}},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        card.set(c.edits);
-        // Every plain value object gets a text of its own, so a wrong edit behind an object shows.
-        for (const auto &[object, edit] : PlainValues) {
-            if (!c.edits.count(edit))
-                card.findChild<QLineEdit *>(edit)->setText("  " + edit + " value ");
-        }
-        const auto before = card.texts();
-
-        const PreparedReport report = PrepareCertificate(&card, type);
-
-        ASSERT_EQ(report.pages.size(), 1u);
-        EXPECT_EQ(report.name, "Certificato Sanitario");
-        EXPECT_EQ(report.orientation, QPageLayout::Portrait);
-        for (const auto &[object, text] : c.printed)
-            EXPECT_EQ(report.texts(object), QStringList{text}) << object.toStdString();
-        for (const auto &[object, edit] : PlainValues) {
-            const auto typed = c.edits.find(edit);
-            const QString expected = typed != c.edits.end() ? typed->second.trimmed() : edit + " value";
-            EXPECT_EQ(report.texts(object), QStringList{expected}) << object.toStdString();
-        }
-        EXPECT_EQ(card.texts(), before);
-    }
+    ExpectPrintedValues(card, type, "Certificato Sanitario", cases, PlainValues);
     EXPECT_TRUE(sp.calls.empty());
     EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files), QStringList{}) << "the printout opens no file";
 }
@@ -335,5 +345,181 @@ TEST_F(CertificatePrint, TheHealthCardPrintsWhatItShowsSavedOrNot)
     EXPECT_EQ(report.texts("txtComuneRes"), QStringList{"Roma  RM"});
     EXPECT_EQ(report.texts("txtIndirizzoRes"), QStringList{"Via Po 3"});
     EXPECT_EQ(health.lblPosizione->text(), "");
+    EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files), QStringList{}) << "nothing saved, nothing read";
+}
+
+namespace {
+
+// The filled objects of the consent that show one edit alone, and that edit.
+const std::map<QString, QString> ConsentPlainValues = {
+    {"txtStudio", "txtStudio"},         {"txtIntRigo02", "txtIntRigo02"},   {"txtIntRigo03", "txtIntRigo03"},
+    {"txtIntRigo04", "txtIntRigo04"},   {"txtProprietario", "txtProprietario"}, {"txtSesso", "txtSesso"},
+    {"txtDataNasc", "txtDataNasc"},     {"txtCodFisc", "txtCodFisc"},       {"txtComuneNasc", "txtComuneNasc"},
+    {"txtIndirizzoRes", "txtindirizzoRes"}, {"txtCapRes", "txtCapRes"},     {"txtRecapito", "txtRecapito"},
+    {"txtNomeAni", "txtNomeAni"},       {"txtSessoAni", "txtSessoAni"},     {"txtDataNascAni", "txtDataNascAni"},
+    {"txtSpecie", "txtSpecie"},         {"txtRazza", "txtRazza"},           {"txtTaglia", "txtTaglia"},
+    {"txtPelo", "txtPelo"},             {"txtMantello", "txtMantello"},     {"txtMicrochip", "txtMicrochip"},
+    {"txtTatuaggio", "txtTatuaggio"},   {"txtSegni", "txtSegni"},           {"txtProprietarioAni", "txtProprietario"},
+    {"txtIntervento", "txtIntervento"}, {"txtTrattamenti", "txtTrattamenti"},
+};
+
+class ConsentPrint : public ::testing::Test {
+protected:
+    const CertificateType &type = SurgeryConsentType();
+    ScriptedPlatform sp;
+    FakeCard card{type};
+};
+
+} // namespace
+
+TEST_F(ConsentPrint, TheThirtyOneFilledObjectsShowTheirTrimmedEdits)
+{
+    const std::vector<PrintCase> cases = {
+        {"an empty card: the fixed parts alone", {},
+         {{"txtNum", "Consenso n. "}, {"txtData", ", "}, {"txtVeterinario", "Dr. "}, {"txtComuneRes", "  "}}},
+        {"values with blanks around",
+         {{"txtNum", " 107 "}, {"txtData", "10/12/2026"}, {"txtLuogo", " Pavia "}, {"txtVeterinario", " Anna Neri"},
+          {"txtComuneRes", " Roma "}, {"txtProvRes", "RM "}, {"txtIntervento", "  Ovariectomia  in laparoscopia "}},
+         {{"txtNum", "Consenso n. 107"},
+          {"txtData", "Pavia, 10/12/2026"},
+          {"txtVeterinario", "Dr. Anna Neri"},
+          {"txtComuneRes", "Roma  RM"}}},
+        {"a place without a date", {{"txtLuogo", "Pavia"}}, {{"txtData", "Pavia, "}}},
+        {"a date without a place", {{"txtData", "01/02/2026"}}, {{"txtData", ", 01/02/2026"}}},
+        {"brackets print as typed", {{"txtNum", "[12]"}, {"txtTrattamenti", "{txtNum}"}},
+         {{"txtNum", "Consenso n. [12]"}}},
+    };
+    ExpectPrintedValues(card, type, "Consenso Intervento Chirurgico", cases, ConsentPlainValues);
+    EXPECT_TRUE(sp.calls.empty());
+    EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files), QStringList{}) << "the printout opens no file";
+}
+
+TEST_F(ConsentPrint, FixedTextsProceduresAndDeclarationStandAtTheirPlaces)
+{
+    const PreparedReport report = PrepareCertificate(&card, type);
+    const struct {
+        const char *object;
+        QRectF mm;
+        double points;
+        ReportHAlign align;
+    } placed[] = {
+        {"txtNum", {12.0, 32.0, 108.0, 4.2}, 9, ReportHAlign::Left},
+        {"txtData", {122.8, 32.0, 75.0, 4.2}, 9, ReportHAlign::Right},
+        {"txtProprietario", {85.0, 55.6, 108.0, 4.0}, 8, ReportHAlign::Left},
+        {"txtRecapito", {85.0, 90.8, 108.0, 4.0}, 8, ReportHAlign::Left},
+        {"txtNomeAni", {85.0, 106.6, 108.0, 4.0}, 8, ReportHAlign::Left},
+        {"txtSegni", {85.0, 150.6, 108.0, 4.0}, 8, ReportHAlign::Left},
+        {"txtSegn", {19.0, 150.6, 60.0, 4.0}, 8, ReportHAlign::Left},
+        {"txtIntervento", {16.0, 177.0, 178.0, 4.0}, 8, ReportHAlign::Left},
+        {"txtTrattamenti", {16.0, 187.0, 178.0, 4.0}, 8, ReportHAlign::Left},
+        {"txtVeterinario", {16.0, 197.0, 178.0, 4.0}, 8, ReportHAlign::Center},
+        {"txtProprietarioAni", {125.0, 281.6, 69.0, 4.4}, 8, ReportHAlign::Center},
+    };
+    for (const auto &p : placed) {
+        const PreparedText *t = report.findText(p.object);
+        ASSERT_NE(t, nullptr) << p.object;
+        EXPECT_EQ(t->rect, p.mm) << p.object;
+        EXPECT_EQ(t->style.font.pointSize, p.points) << p.object;
+        EXPECT_EQ(t->style.hAlign, p.align) << p.object;
+        EXPECT_FALSE(t->style.wordWrap) << p.object;
+    }
+    EXPECT_EQ(report.findText("txtSegn")->text, "Segni particolari:");
+
+    // Every fixed text by its words: the title, the headings, the procedures, the seventeen lines
+    // of the declaration one below the other, and the signature caption.
+    QMap<QString, QRectF> fixed;
+    for (const PreparedItem &item : report.pages[0].items)
+        if (auto *t = std::get_if<PreparedText>(&item); t && !t->name.startsWith("txt"))
+            fixed.insert(t->text, t->rect);
+    const struct {
+        const char *text;
+        QRectF mm;
+    } words[] = {
+        {"CONSENSO INFORMATO ALL'ANESTESIA E ALL'INTERVENTO CHIRURGICO", {11.7, 38.8, 186.8, 5.0}},
+        {"Il sottoscritto:", {16.0, 47.5, 184.0, 4.8}},
+        {"proprietario dell'animale:", {16.0, 98.5, 184.0, 4.8}},
+        {"Città:", {19.0, 86.4, 60.0, 4.0}},
+        {"DICHIARA DI AUTORIZZARE LE SEGUENTI PROCEDURE:", {16.0, 158.0, 178.0, 5.0}},
+        {"condizioni generali dell'animale.", {16.0, 168.0, 183.0, 4.0}},
+        {"3. Ulteriori trattamenti terapeutici medici e/o chirurgici:", {16.0, 183.0, 183.0, 4.0}},
+        {"Dichiara di essere stato informato che l'animale sarà sottoposto ad anestesia generale e che tale pratica "
+         "non è esente da complicanze",
+         {16.0, 204.0, 183.0, 4.0}},
+        {"l'autopsia, l'incenerimento.", {16.0, 240.0, 183.0, 4.0}},
+        {"imprevedibili dello stesso possano condizionare negativamente l'esito dell'intervento o esporne a rischi "
+         "la vita.",
+         {16.0, 268.0, 183.0, 4.0}},
+        {"FIRMA DEL PROPRIETARIO DELL'ANIMALE:", {49.0, 279.0, 74.0, 4.0}},
+    };
+    for (const auto &w : words) {
+        const QString text = QString::fromUtf8(w.text);
+        ASSERT_TRUE(fixed.contains(text)) << w.text;
+        EXPECT_EQ(fixed.value(text), w.mm) << w.text;
+    }
+    int declarationLines = 0;
+    for (auto it = fixed.begin(); it != fixed.end(); ++it)
+        if (it->left() == 16.0 && it->top() >= 204.0 && it->top() < 272.0)
+            ++declarationLines;
+    EXPECT_EQ(declarationLines, 17);
+
+    // The frame's four rules, the three rules under the procedures and the signature line.
+    std::vector<std::pair<QPointF, QPointF>> lines;
+    std::vector<PreparedRectangle> boxes;
+    for (const PreparedItem &item : report.pages[0].items) {
+        if (auto *l = std::get_if<PreparedLine>(&item))
+            lines.emplace_back(l->from, l->to);
+        if (auto *r = std::get_if<PreparedRectangle>(&item))
+            boxes.push_back(*r);
+    }
+    const std::vector<std::pair<QPointF, QPointF>> rules = {
+        {{10.2, 29.6}, {199.8, 29.6}}, {{10.0, 30.0}, {10.0, 287.0}},   {{200.0, 30.0}, {200.0, 287.0}},
+        {{10.0, 287.0}, {200.0, 287.0}}, {{16.0, 182.0}, {194.0, 182.0}}, {{16.0, 192.0}, {194.0, 192.0}},
+        {{16.0, 202.0}, {194.0, 202.0}}, {{125.0, 281.2}, {194.0, 281.2}}};
+    EXPECT_EQ(lines, rules);
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].rect, QRectF(11.2, 37.8, 187.8, 7.0));
+    EXPECT_EQ(*boxes[0].fill, QColor(245, 245, 220));
+    EXPECT_EQ(boxes[1].rect, QRectF(16.0, 54.0, 178.0, 42.2));
+    EXPECT_FALSE(boxes[1].fill.has_value());
+    EXPECT_EQ(boxes[2].rect, QRectF(16.0, 105.0, 178.0, 51.2));
+}
+
+TEST_F(ConsentPrint, TheConsentCardPrintsWhatItShowsAndTheOwnerTwice)
+{
+    TfrmConsenso_Intervento consent;
+    consent.show();
+    ASSERT_TRUE(WaitActive(&consent));
+    consent.edit("Num")->setText(" 7 ");
+    consent.edit("Proprietario")->setText("Rossi Mario");
+    consent.edit("Intervento")->setText("Ovariectomia");
+    consent.edit("Veterinario")->setText("Anna Neri");
+
+    QStringList previewed;
+    sp.onModal = [&](QWidget *w) {
+        auto *preview = qobject_cast<ReportPreview *>(w);
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->preview->pageCount(), 1);
+        previewed << preview->windowTitle();
+    };
+    QTest::mouseClick(consent.cmdAnteprima, Qt::LeftButton);
+    sp.onModal = nullptr;
+    EXPECT_EQ(previewed.size(), 1);
+    sp.printAnswers = {false};
+    QTest::mouseClick(consent.cmdStampa, Qt::LeftButton);
+    ASSERT_EQ(sp.calls.size(), 2u);
+    EXPECT_EQ(sp.calls[1].kind, "print");
+
+    const QString path = sp.file("consenso.pdf");
+    ExportReportPdf(PrepareCertificate(&consent, type), path);
+    ASSERT_EQ(PdfPageCount(path), 1);
+    const QString words = PdfText(path).simplified();
+    if (!words.isEmpty()) {
+        for (const char *expected : {"Consenso n. 7", "Ovariectomia", "Dr. Anna Neri",
+                                     "DICHIARA DI AUTORIZZARE LE SEGUENTI PROCEDURE:"})
+            EXPECT_TRUE(words.contains(QString::fromUtf8(expected))) << expected;
+        EXPECT_EQ(words.count("Rossi Mario"), 2) << "in the owner's box and under the signature line";
+    }
+    EXPECT_EQ(consent.lblPosizione->text(), "");
+    QFile::remove(path);
     EXPECT_EQ(QDir(sp.folder()).entryList(QDir::Files), QStringList{}) << "nothing saved, nothing read";
 }

@@ -32,6 +32,25 @@ TEST(CertificateRecord, BaseFieldsAtTheirOffsets)
     }
 }
 
+TEST(CertificateRecord, ConsentIsTheBaseFollowedByProcedureAndTreatments)
+{
+    const RecordLayout &layout = SurgeryConsentLayout();
+    EXPECT_EQ(layout.recordSize(), 2836);
+    ASSERT_EQ(layout.fieldCount(), 31);
+    EXPECT_EQ(layout.names().mid(0, 29), CertificateBaseLayout().names());
+    EXPECT_EQ(layout.offset(layout.indexOf("Intervento")), 2334);
+    EXPECT_EQ(layout.offset(layout.indexOf("Trattamenti")), 2585);
+    EXPECT_EQ(layout.capacity(layout.indexOf("Trattamenti")), 250);
+
+    Record r(layout);
+    r.setText("Razza", "Setter");
+    r.setText("Trattamenti", QString(300, QLatin1Char('x')));
+    const QByteArray &b = r.bytes();
+    EXPECT_EQ(b.mid(1577, 7), QByteArray("\x06Setter"));
+    EXPECT_EQ(quint8(b[2585]), 250);
+    EXPECT_EQ(b.size(), 2836);
+}
+
 TEST(CertificateRecord, FieldsAreStoredTrimmedCutAndInWindows1252)
 {
     Record r(HealthCertificateLayout());
@@ -70,11 +89,23 @@ TEST(CertificateRecord, SevenArchivesWithTheirNumberingSections)
     }
 }
 
-TEST(CertificateType, HealthDeclarationCoversEveryFieldOnce)
+TEST(CertificateType, DeclarationsCoverEveryFieldOnce)
 {
-    const CertificateType &t = HealthCertificateType();
-    EXPECT_EQ(t.dateTag(), "certificato_sanitario_data");
-    EXPECT_EQ(t.numberingSection, CertificateArchives().front().numberingSection);
+    const struct {
+        const CertificateType &(*type)();
+        const char *dateTag;
+        int archive;  // its row in the table of archives
+    } cases[] = {
+        {HealthCertificateType, "certificato_sanitario_data", 0},
+        {SurgeryConsentType, "consenso_intervento_data", 6},
+    };
+    for (const auto &c : cases) {
+    const CertificateType &t = c.type();
+    SCOPED_TRACE(t.objectName.toStdString());
+    EXPECT_EQ(t.dateTag(), c.dateTag);
+    EXPECT_EQ(t.numberingSection, CertificateArchives()[c.archive].numberingSection);
+    EXPECT_EQ(t.archiveName, CertificateArchives()[c.archive].archiveName);
+    EXPECT_EQ(t.layout->recordSize(), CertificateArchives()[c.archive].recordSize);
     // Every field of the record has exactly one edit, in record order, which is also the Enter chain.
     QStringList fields;
     QStringList edits;
@@ -86,6 +117,7 @@ TEST(CertificateType, HealthDeclarationCoversEveryFieldOnce)
     EXPECT_EQ(fields, t.layout->names());
     EXPECT_TRUE(edits.contains("txtindirizzoRes"));
     EXPECT_FALSE(edits.contains("txtIndirizzoRes"));
+    }
 }
 
 } // namespace

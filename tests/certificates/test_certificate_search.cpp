@@ -4,6 +4,7 @@
 #include "certificates/CertificateSearch.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
+#include "certificates/TrovaConsensi_Interventi.h"
 #include "common/ui/LineList.h"
 #include "common/ui/RecordCard.h"
 #include "common/ui/Widgets.h"
@@ -32,6 +33,7 @@ struct TypeCase {
 // The types whose search windows are built; the next types extend this table.
 const TypeCase Types[] = {
     {HealthCertificateType, "TfrmTrovaCertificati_Sanitari"},
+    {SurgeryConsentType, "TfrmTrovaConsensi_Interventi"},
 };
 
 Record certificate(const CertificateType &type, const std::map<QString, QString> &fields)
@@ -124,6 +126,41 @@ TEST(CertificateListLine, ColumnsArePaddedOrCutAndTheNameIsWhole)
         EXPECT_EQ(CertificateListLine(certificate(type, c.fields)), QString::fromUtf8(c.line));
     }
     EXPECT_EQ(CertificateListLine(certificate(type, cases[0].fields)).size(), 145);
+}
+
+TEST(CertificateListLine, ConsentLinesBeginWithTheirOwnCaptionAndRebuildFromTheLongerRecord)
+{
+    const CertificateType &type = SurgeryConsentType();
+    Record r = certificate(type, {{"Num", "112"}, {"Data", "03/03/2026"}, {"Proprietario", "Rossi Mario"},
+                                  {"CodFisc", "RSSMRA80A01H501U"}, {"Recapito", "333 1234567"},
+                                  {"Razza", "Meticcio"}, {"NomeAni", "Fido"}, {"Intervento", "Ovariectomia"},
+                                  {"Trattamenti", "Detartrasi"}});
+    const QString line = ConsentListLine(r);
+    EXPECT_EQ(line, QString::fromUtf8("Cons. n. 112     Data: 03/03/2026  Rossi Mario                     C.F. "
+                                      "RSSMRA80A01H501U  Tel. 333 1234567       Meticcio              Nome: Fido"));
+    EXPECT_EQ(line.indexOf("Nome: ") + 6, 141);
+    EXPECT_EQ(type.search.listLine(r), line);
+}
+
+TEST_F(CertificateSearchTest, TheConsentWindowNamesItsOwnDocuments)
+{
+    TfrmTrovaConsensi_Interventi window;
+    EXPECT_EQ(window.objectName(), "frmTrovaConsensi_Interventi");
+    EXPECT_EQ(window.windowTitle(), " Trova consensi a interventi chirurgici in archivio");
+    EXPECT_EQ(window.setup().printTitle, "Riepilogo consensi a interventi chirurgici");
+    EXPECT_EQ(window.findChild<QLabel *>("lblCampo01")->text(), "Consenso n.");
+    EXPECT_EQ(window.criterion(9)->objectName(), "txtMicrochip");
+
+    // The criterion 12 finds 12, 112 and 120; /03/ finds March of any year.
+    const CertificateType &type = SurgeryConsentType();
+    writeArchive(type, {certificate(type, {{"Num", "12"}, {"Data", "01/03/2025"}}),
+                        certificate(type, {{"Num", "112"}, {"Data", "02/04/2026"}}),
+                        certificate(type, {{"Num", "7"}, {"Data", "03/03/2026"}}),
+                        certificate(type, {{"Num", "120"}, {"Data", "04/05/2026"}})});
+    const QStringList twelve = search(type, {{"txtNum", "12"}});
+    ASSERT_EQ(twelve.size(), 3);
+    EXPECT_TRUE(twelve[1].startsWith("Cons. n. 112 "));
+    EXPECT_EQ(search(type, {{"txtData", "/03/"}}).size(), 2);
 }
 
 TEST_F(CertificateSearchTest, TheWindowDeclaresItsCriteriaInTheirOrder)

@@ -2,6 +2,7 @@
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Consenso_Intervento.h"
 #include "certificates/MenuCertificati.h"
 #include "common/IniFile.h"
 #include "common/ui/Widgets.h"
@@ -89,7 +90,7 @@ TEST_F(CertificatesMenu, RoutesOfTheCloseAreResetAtEveryShow)
         {&TfrmMenuCertificati::btnCertificato_Malattia, frmAvvio},
         {&TfrmMenuCertificati::btnCertificato_Decesso, frmAvvio},
         {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, frmAvvio},
-        {&TfrmMenuCertificati::btnConsenso_Intervento, frmAvvio},
+        {&TfrmMenuCertificati::btnConsenso_Intervento, frmConsenso_Intervento},
         {&TfrmMenuCertificati::btnConsenso_Privacy, frmAvvio},
     };
     for (const auto &r : routes) {
@@ -118,6 +119,7 @@ TEST_F(CertificatesMenu, RoutesOfTheCloseAreResetAtEveryShow)
         EXPECT_FALSE(frmMenuCertificati->isVisible());
     }
     EXPECT_EQ(CertificateMenuRoute(" certificato_sanitario "), frmCertificato_Sanitario);
+    EXPECT_EQ(CertificateMenuRoute("consenso_intervento"), frmConsenso_Intervento);
     EXPECT_EQ(CertificateMenuRoute("certificato_movimento"), nullptr) << "the movement card's menu tag differs";
     EXPECT_TRUE(sp.messages().isEmpty());
 }

@@ -16,6 +16,9 @@
 #include "appointments/TrovaScadenzario.h"
 #include "appointments/Scadenzario.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Consenso_Intervento.h"
+#include "certificates/ExpConsensi_Interventi.h"
+#include "certificates/TrovaConsensi_Interventi.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
@@ -98,6 +101,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
+        frmConsenso_Intervento, frmTrovaConsensi_Interventi, frmExpConsensi_Interventi,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)

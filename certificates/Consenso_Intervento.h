@@ -1,0 +1,11 @@
+#pragma once
+#include "certificates/CertificateCard.h"
+
+// The consent to anaesthesia and surgery: the certificate card running the consent declaration.
+class TfrmConsenso_Intervento : public CertificateCard {
+    Q_OBJECT
+public:
+    explicit TfrmConsenso_Intervento(QWidget *parent = nullptr);
+};
+
+extern TfrmConsenso_Intervento *frmConsenso_Intervento;

@@ -1,0 +1,29 @@
+#include "certificates/TrovaConsensi_Interventi.h"
+
+#include "common/ui/Widgets.h"
+
+#include <QLabel>
+
+TfrmTrovaConsensi_Interventi *frmTrovaConsensi_Interventi = nullptr;
+
+CertificateSearch SurgeryConsentSearch()
+{
+    return {
+        .objectName = QStringLiteral("frmTrovaConsensi_Interventi"),
+        .caption = QStringLiteral(" Trova consensi a interventi chirurgici in archivio"),
+        .criteria = CertificateSearchCriteria("Consenso n."),
+        .listLine = ConsentListLine,
+        .printTitle = QStringLiteral("Riepilogo consensi a interventi chirurgici"),
+    };
+}
+
+TfrmTrovaConsensi_Interventi::TfrmTrovaConsensi_Interventi(QWidget *parent)
+    : CertificateSearchWindow(SurgeryConsentType(), parent)
+{
+}
+
+void OpenSurgeryConsentSearch(QWidget *card)
+{
+    OpenModal<TfrmTrovaConsensi_Interventi>(
+        card, [](TfrmTrovaConsensi_Interventi &search) { search.lblMemory->setText(search.type().contextTag); });
+}
