@@ -6,6 +6,7 @@
 #include "common/Platform.h"
 #include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
+#include "invoices/MenuFatture.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
 #include "shell/HelpTexts.h"
@@ -140,7 +141,11 @@ void TfrmAvvio::imgAnimaliClick() {}
 void TfrmAvvio::imgCertificatiClick() {}
 void TfrmAvvio::imgAppuntamentiClick() {}
 void TfrmAvvio::imgTariffarioClick() {}
-void TfrmAvvio::imgFattureClick() {}
+void TfrmAvvio::imgFattureClick()
+{
+    frmMenuFatture->show();
+    hide();
+}
 
 void TfrmAvvio::imgInfoClick()
 {

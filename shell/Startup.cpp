@@ -11,6 +11,8 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "dialogs/AllegaCartella.h"
+#include "invoices/Fatture.h"
+#include "invoices/MenuFatture.h"
 #include "shell/Avvio.h"
 #include "dialogs/Calendario.h"
 #include "shell/CambiaPassword.h"
@@ -63,6 +65,8 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmMenuFatture>(),    // 38 invoices menu
+    Window<frmFatture>(),        // 39 invoice card
     Window<frmCalendario>(),     // 55 date picker
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmPrivacy>(),        // 77 privacy-notice document

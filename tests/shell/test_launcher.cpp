@@ -11,6 +11,8 @@
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
 #include "dialogs/AllegaCartella.h"
+#include "invoices/Fatture.h"
+#include "invoices/MenuFatture.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
 #include "dialogs/Calendario.h"
@@ -68,7 +70,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
-        frmCalendario, frmNumerazioneDoc,
+        frmMenuFatture, frmFatture, frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)
