@@ -1,6 +1,9 @@
 #include "shell/Startup.h"
 
+#include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
+#include "animals/StampaCane.h"
+#include "animals/Zoom.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
 #include "owners/Carta.h"
@@ -62,8 +65,11 @@ const StartupWindow StartupTable[] = {
     Window<frmTrovaClienti>(),   // 13 owner search
     Window<frmExpClienti>(),     // 14 owner export
     Window<frmRicontatta>(),     // 15 owners to recontact
+    Window<frmZoom>(),           // 17 photo zoom
     Window<frmTrovaCani>(),      // 18 animal search
     Window<frmExpCani>(),        // 19 animal export
+    Window<frmStampaCane>(),     // 20 animal printout
+    Window<frmCreaRTF>(),        // 21 animal RTF document
     Window<frmCostiCane>(),      // 22 animal cost register
     Window<frmMenuFatture>(),    // 38 invoices menu
     Window<frmFatture>(),        // 39 invoice card

@@ -37,6 +37,7 @@ struct PreparedPicture {
     QString name;
     QRectF rect;
     QImage picture;
+    bool centred = false;
 };
 
 struct PreparedPainting {

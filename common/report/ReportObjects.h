@@ -102,11 +102,13 @@ public:
     using ReportObject::ReportObject;
 };
 
-// A picture scaled into its box with its proportions kept, anchored at the top left corner.
+// A picture scaled into its box with its proportions kept, anchored at the top left corner or
+// centred in the box.
 class ReportPicture : public ReportObject {
 public:
     using ReportObject::ReportObject;
     QImage picture;
+    bool centred = false;
 };
 
 // Lines of text one below the other at a fixed pitch. Inside a band that may split, the block

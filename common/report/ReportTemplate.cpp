@@ -35,7 +35,7 @@ void appendItems(const ReportObject &object, const QPointF &origin, std::vector<
     } else if (dynamic_cast<const ReportLine *>(&object)) {
         out.push_back(PreparedLine{rect.topLeft(), rect.bottomRight()});
     } else if (auto *picture = dynamic_cast<const ReportPicture *>(&object)) {
-        out.push_back(PreparedPicture{picture->name(), rect, picture->picture});
+        out.push_back(PreparedPicture{picture->name(), rect, picture->picture, picture->centred});
     } else if (auto *painting = dynamic_cast<const ReportPainting *>(&object)) {
         out.push_back(PreparedPainting{painting->name(), rect, painting->paint});
     }

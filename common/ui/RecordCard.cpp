@@ -53,6 +53,12 @@ bool readWholeNumber(const QString &text, qint64 &value)
 
 } // namespace
 
+QString NamedControlText(const QWidget *window, const QString &name)
+{
+    const QWidget *control = window ? window->findChild<QWidget *>(name) : nullptr;
+    return control ? TrimText(ControlText(control)) : QString();
+}
+
 QString ControlText(const QWidget *w)
 {
     if (auto *e = qobject_cast<const QLineEdit *>(w))

@@ -115,6 +115,8 @@ private:
 // Text of an edit, combo box, multi-line text or label; check state of a box as "Sì"/"No" aside.
 QString ControlText(const QWidget *w);
 void SetControlText(QWidget *w, const QString &text);
+// The trimmed text of the control of `window` named `name`; empty when the window has none.
+QString NamedControlText(const QWidget *window, const QString &name);
 
 // A control of a window, by name, and the record field it receives.
 using ControlField = std::pair<QString, QString>;

@@ -1,6 +1,9 @@
 #include "ShellFixture.h"
 
+#include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
+#include "animals/StampaCane.h"
+#include "animals/Zoom.h"
 #include "animals/TrovaCani.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
@@ -69,7 +72,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
     const std::vector<QWidget *> expected{
         frmPassword, frmAvvio,          frmCambiaPassword, frmGuida,         frmInfo,    frmSplash,
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
-        frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
+        frmTrovaClienti, frmExpClienti, frmRicontatta, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
+        frmCreaRTF, frmCostiCane,
         frmMenuFatture, frmFatture, frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;

@@ -102,7 +102,10 @@ void drawPicture(QPainter &p, const PreparedPicture &pic)
         return;
     const QRectF box = toDots(pic.rect);
     const QSizeF size = QSizeF(pic.picture.size()).scaled(box.size(), Qt::KeepAspectRatio);
-    p.drawImage(QRectF(box.topLeft(), size), pic.picture);
+    QRectF target(box.topLeft(), size);
+    if (pic.centred)
+        target.moveCenter(box.center());
+    p.drawImage(target, pic.picture);
 }
 
 // Hands a painting its box in the device's pixels: the layout scale (device pixels per dot) is
