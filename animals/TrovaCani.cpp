@@ -40,14 +40,10 @@ SearchWindowSetup animalSearchSetup(TfrmTrovaCani *window)
 TfrmTrovaCani::TfrmTrovaCani(QWidget *parent) : SearchWindow(animalSearchSetup(this), parent)
 {
     setObjectName(QStringLiteral("frmTrovaCani"));
-    QLineEdit **edits[] = {&txtNome,     &txtDataNasc,     &txtGruppo,  &txtRazza, &txtMedico,
-                           &txtMicrochip, &txtProprietario, &txtCodFisc, &txtROI,   &txtNote};
-    HighlightRect **highlights[] = {&effCampo01, &effCampo02, &effCampo09, &effCampo10, &effCampo05,
-                                    &effCampo06, &effCampo07, &effCampo08, &effCampo03, &effCampo04};
-    for (int i = 0; i < CriterionCount; ++i) {
-        *edits[i] = criterion(i);
-        *highlights[i] = highlight(i);
-    }
+    exposeCriteria({&txtNome, &txtDataNasc, &txtGruppo, &txtRazza, &txtMedico, &txtMicrochip, &txtProprietario,
+                    &txtCodFisc, &txtROI, &txtNote},
+                   {&effCampo01, &effCampo02, &effCampo09, &effCampo10, &effCampo05, &effCampo06, &effCampo07,
+                    &effCampo08, &effCampo03, &effCampo04});
 }
 
 void OpenAnimalSearch(QWidget *caller, const QString &tag)

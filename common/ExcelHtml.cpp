@@ -94,11 +94,15 @@ struct Tag {
         p += size;
     }
 };
-const Tag<32> LeftCell(QByteArrayView("<td style=\"text-align: left;\">"));
-const Tag<32> RightCell(QByteArrayView("<td style=\"text-align: right;\">"));
+// Body cells carry the text number format ("@", for the Italian language 1040) that spreadsheets
+// read from `sdnum`, so that a cell shows its text as typed: "=1+1" stays a text and is not
+// worked out, "007" keeps its zeros, "0,335" is not read with a thousands separator.
+constexpr qsizetype CellTagRoom = 48;
+const Tag<CellTagRoom> LeftCell(QByteArrayView("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">"));
+const Tag<CellTagRoom> RightCell(QByteArrayView("<td style=\"text-align: right;\" sdnum=\"1040;0;@\">"));
 const Tag<8> CloseCell(QByteArrayView("</td>"));
 // The most a cell can take beyond six bytes a byte of its text.
-constexpr qsizetype CellRoom = 32 + 8;
+constexpr qsizetype CellRoom = CellTagRoom + 8;
 
 // The pieces of the file as they are made: a buffer written through a pointer, room made before
 // each cell.
@@ -136,7 +140,7 @@ private:
 // A body cell: its opening tag, its text trimmed of the characters of code 32 or less at both ends,
 // and "</td>". Windows-1252 bytes and, in UTF-8, ASCII and Latin-1 letters are written straight
 // from the bytes; a UTF-8 text holding any other character goes through the routine above.
-void appendCell(PieceBuffer &out, const Tag<32> &open, const ExcelCell &cell)
+void appendCell(PieceBuffer &out, const Tag<CellTagRoom> &open, const ExcelCell &cell)
 {
     const auto *begin = reinterpret_cast<const unsigned char *>(cell.bytes.data());
     const unsigned char *end = begin + cell.bytes.size();
@@ -233,7 +237,7 @@ void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell
     }
     out.append("</tr>");
     const int columns = int(sheet.columns.size());
-    std::vector<const Tag<32> *> opens;
+    std::vector<const Tag<CellTagRoom> *> opens;
     for (const ExcelColumn &c : sheet.columns)
         opens.push_back(c.alignRight ? &RightCell : &LeftCell);
     for (int r = 0; r < rows; ++r) {

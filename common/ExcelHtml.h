@@ -34,8 +34,8 @@ using ExcelCellText = std::function<ExcelCell(int row, int column)>;
 
 // The file of a worksheet in Windows-1252, all on one line: the worksheet header, one bold header
 // cell per column, then one table row per body row, each cell trimmed. "&", "<", ">" and the
-// double quote become entities and a control character a character reference, so every text
-// reaches the spreadsheet as it is. The bytes go to `sink` in pieces of about a megabyte, so a
+// double quote become entities and a control character a character reference, and every body
+// cell is marked as text, so every text reaches the spreadsheet as it is. The bytes go to `sink` in pieces of about a megabyte, so a
 // large sheet is never held whole.
 void WriteExcelHtml(const ExcelSheet &sheet, int rows, const ExcelCellText &cell, const ByteSink &sink);
 

@@ -41,14 +41,10 @@ SearchWindowSetup ownerSearchSetup(TfrmTrovaClienti *window)
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent) : SearchWindow(ownerSearchSetup(this), parent)
 {
     setObjectName(QStringLiteral("frmTrovaClienti"));
-    QLineEdit **edits[] = {&txtCliente,     &txtComuneRes, &txtPartitaIva, &txtCodFisc,   &txtDocumento,
-                           &txtOccupazione, &txtCaniOra,   &txtCaniPrima,  &txtQuestioni, &txtNote};
-    HighlightRect **highlights[] = {&effCliente,     &effComuneRes, &effPartitaIva, &effCodFisc,   &effDocumento,
-                                    &effOccupazione, &effCaniOra,   &effCaniPrima,  &effQuestioni, &effNote};
-    for (int i = 0; i < CriterionCount; ++i) {
-        *edits[i] = criterion(i);
-        *highlights[i] = highlight(i);
-    }
+    exposeCriteria({&txtCliente, &txtComuneRes, &txtPartitaIva, &txtCodFisc, &txtDocumento, &txtOccupazione,
+                    &txtCaniOra, &txtCaniPrima, &txtQuestioni, &txtNote},
+                   {&effCliente, &effComuneRes, &effPartitaIva, &effCodFisc, &effDocumento, &effOccupazione,
+                    &effCaniOra, &effCaniPrima, &effQuestioni, &effNote});
 }
 
 void OpenOwnerSearch(QWidget *caller, const QString &tag)

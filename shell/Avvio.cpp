@@ -7,6 +7,7 @@
 #include "common/ui/Widgets.h"
 #include "owners/Clienti.h"
 #include "invoices/MenuFatture.h"
+#include "pricelist/Servizi.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
 #include "shell/HelpTexts.h"
@@ -140,7 +141,11 @@ void TfrmAvvio::imgProprietariClick()
 void TfrmAvvio::imgAnimaliClick() {}
 void TfrmAvvio::imgCertificatiClick() {}
 void TfrmAvvio::imgAppuntamentiClick() {}
-void TfrmAvvio::imgTariffarioClick() {}
+void TfrmAvvio::imgTariffarioClick()
+{
+    frmServizi->show();
+    hide();
+}
 void TfrmAvvio::imgFattureClick()
 {
     frmMenuFatture->show();

@@ -13,6 +13,12 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/ExpServizi.h"
+#include "pricelist/Giacenza.h"
+#include "pricelist/Servizi.h"
+#include "pricelist/Sottoscorta.h"
+#include "pricelist/StampaServizi.h"
+#include "pricelist/TrovaServizi.h"
 #include "dialogs/AllegaCartella.h"
 #include "invoices/Fatture.h"
 #include "invoices/MenuFatture.h"
@@ -71,6 +77,12 @@ const StartupWindow StartupTable[] = {
     Window<frmStampaCane>(),     // 20 animal printout
     Window<frmCreaRTF>(),        // 21 animal RTF document
     Window<frmCostiCane>(),      // 22 animal cost register
+    Window<frmServizi>(),        // 32 price-list card
+    Window<frmGiacenza>(),       // 33 stock update
+    Window<frmSottoscorta>(),    // 34 low-stock list
+    Window<frmExpServizi>(),     // 35 price-list export
+    Window<frmTrovaServizi>(),   // 36 price-list search
+    Window<frmStampaServizi>(),  // 37 price-list card printout
     Window<frmMenuFatture>(),    // 38 invoices menu
     Window<frmFatture>(),        // 39 invoice card
     Window<frmCalendario>(),     // 55 date picker

@@ -156,3 +156,12 @@ void SearchWindow::ArchiveSearch()
 }
 
 void SearchWindow::btnAnnullaClick() { close(); }
+
+void SearchWindow::exposeCriteria(const std::array<QLineEdit **, CriterionCount> &edits,
+                                  const std::array<HighlightRect **, CriterionCount> &highlights) const
+{
+    for (int i = 0; i < CriterionCount; ++i) {
+        *edits[size_t(i)] = criterion(i);
+        *highlights[size_t(i)] = highlight(i);
+    }
+}

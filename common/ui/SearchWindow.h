@@ -66,6 +66,10 @@ public slots:
 protected:
     void showEvent(QShowEvent *e) override;
     void done(int result) override;
+    // Points a concrete window's named members at its criteria and their highlights, in the order
+    // of the Enter cycle.
+    void exposeCriteria(const std::array<QLineEdit **, CriterionCount> &edits,
+                        const std::array<HighlightRect **, CriterionCount> &highlights) const;
 
 private:
     std::array<QLineEdit *, CriterionCount> criteria_{};

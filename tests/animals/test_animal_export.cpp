@@ -54,22 +54,8 @@ const struct {
     {"colNote", "Note", "Note", 350, false, "Note", 350},
 };
 
-QByteArray headerRow()
-{
-    QByteArray row = "<tr>";
-    for (const auto &c : Columns)
-        row += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.exportWidth) + '>' +
-               QString::fromUtf8(c.exportTitle).toLatin1() + "</td>";
-    return row + "</tr>";
-}
-
-QByteArray bodyRow(const QByteArrayList &cells)
-{
-    QByteArray row = "<tr>";
-    for (const QByteArray &cell : cells)
-        row += "<td style=\"text-align: left;\">" + cell + "</td>";
-    return row + "</tr>";
-}
+QByteArray headerRow() { return ExcelHeaderRow(Columns); }
+QByteArray bodyRow(const QByteArrayList &cells) { return ExcelBodyRow(cells); }
 
 class AnimalExport : public ::testing::Test {
 protected:

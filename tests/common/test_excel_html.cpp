@@ -22,8 +22,10 @@ TEST(ExcelHtml, WholeFileOfASheet)
     EXPECT_EQ(file, ExcelPrologue("Conti &amp; fatture") +
                         "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Cliente</td>"
                         "<td style=\"text-align: left; font-weight: bold;\" width=120>Importo \x80</td></tr>"
-                        "<tr><td style=\"text-align: left;\">Rossi</td><td style=\"text-align: right;\">10,00</td></tr>"
-                        "<tr><td style=\"text-align: left;\"></td><td style=\"text-align: right;\"></td></tr>" +
+                        "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\">Rossi</td>"
+                        "<td style=\"text-align: right;\" sdnum=\"1040;0;@\">10,00</td></tr>"
+                        "<tr><td style=\"text-align: left;\" sdnum=\"1040;0;@\"></td>"
+                        "<td style=\"text-align: right;\" sdnum=\"1040;0;@\"></td></tr>" +
                         Tail);
 }
 
@@ -49,7 +51,7 @@ TEST(ExcelHtml, EveryCellTextReachesTheFileAsItIs)
     QByteArray expected;
     for (const auto &c : cases) {
         rows.append(QStringList{QString::fromUtf8(c.text)});
-        expected += "<tr><td style=\"text-align: left;\">" + c.cell + "</td></tr>";
+        expected += QByteArray("<tr>") + ExcelLeftCell + c.cell + "</td></tr>";
     }
     const QByteArray file = ExcelHtmlBytes(sheet, rows);
     const qsizetype body = file.indexOf("</tr>") + 5;

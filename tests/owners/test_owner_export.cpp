@@ -5,6 +5,7 @@
 #include "owners/ExpClienti.h"
 #include "owners/OwnerRecord.h"
 #include "dialogs/Guida.h"
+#include "tests/support/ExcelFiles.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/ShownHelp.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-const QByteArray BodyCell = "<td style=\"text-align: left;\">";
+const QByteArray BodyCell = ExcelLeftCell;
 
 QByteArray owner(const std::map<QString, QString> &fields)
 {

@@ -13,6 +13,12 @@
 #include "owners/Privacy.h"
 #include "owners/Ricontatta.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/ExpServizi.h"
+#include "pricelist/Giacenza.h"
+#include "pricelist/Servizi.h"
+#include "pricelist/Sottoscorta.h"
+#include "pricelist/StampaServizi.h"
+#include "pricelist/TrovaServizi.h"
 #include "dialogs/AllegaCartella.h"
 #include "invoices/Fatture.h"
 #include "invoices/MenuFatture.h"
@@ -74,6 +80,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmCodFisc,  frmPartitaIva,     frmCarta,          frmIban,          frmClienti, frmAllegaCartella,
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
         frmCreaRTF, frmCostiCane,
+        frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
         frmMenuFatture, frmFatture, frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;

@@ -41,8 +41,8 @@ const QByteArray Epilogue = ExcelEpilogue;
 
 QByteArray row(const QByteArray &name, const QByteArray &town, const QByteArray &amount)
 {
-    return "<tr><td style=\"text-align: left;\">" + name + "</td><td style=\"text-align: left;\">" + town +
-           "</td><td style=\"text-align: right;\">" + amount + "</td></tr>";
+    return QByteArray("<tr>") + ExcelLeftCell + name + "</td>" + ExcelLeftCell + town + "</td>" + ExcelRightCell +
+           amount + "</td></tr>";
 }
 
 const RecordLayout &TestLayout()

@@ -1,0 +1,43 @@
+#include "pricelist/Sottoscorta.h"
+
+#include "common/Decimal.h"
+#include "common/ui/Widgets.h"
+#include "pricelist/PriceItemHandBack.h"
+#include "pricelist/PriceListRecord.h"
+
+TfrmSottoscorta *frmSottoscorta = nullptr;
+
+namespace {
+
+ListWindowSetup lowStockSetup()
+{
+    ListWindowSetup s;
+    s.caption = QStringLiteral(" Materiali in esaurimento");
+    s.archiveFile = [] { return PriceListArchiveName; };
+    s.layout = &PriceListItemRecordLayout();
+    s.line = PriceItemListLine;
+    s.sorted = true;
+    s.printTitle = QStringLiteral("Materiali in esaurimento");
+    s.handBack = [](const Record &item, int number) { PriceItemHandBack(PriceListCardTag, item, number); };
+    s.listed = IsLowStock;
+    s.itemWidth = 1400;
+    return s;
+}
+
+} // namespace
+
+bool IsLowStock(const Record &item)
+{
+    static const int stockField = PriceListItemRecordLayout().indexOf(QStringLiteral("Giacenza"));
+    static const int minimumField = PriceListItemRecordLayout().indexOf(QStringLiteral("Sottoscorta"));
+    const std::optional<Decimal> stock = Decimal::parse(item.text(stockField));
+    const std::optional<Decimal> minimum = Decimal::parse(item.text(minimumField));
+    return stock && minimum && *stock <= *minimum;
+}
+
+TfrmSottoscorta::TfrmSottoscorta(QWidget *parent) : ListWindow(lowStockSetup(), parent)
+{
+    setObjectName(QStringLiteral("frmSottoscorta"));
+}
+
+void OpenLowStockList(QWidget *caller) { OpenModal<TfrmSottoscorta>(caller); }
