@@ -20,10 +20,14 @@
 #include "dialogs/Guida.h"
 #include "dialogs/PartitaIVA.h"
 #include "dialogs/ReturnToLauncher.h"
+#include "invoices/InvoiceEntry.h"
 #include "invoices/InvoiceHelp.h"
+#include "invoices/InvoiceMoney.h"
 #include "owners/OwnerHandBack.h"
 #include "owners/OwnerRecord.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/PriceItemHandBack.h"
+#include "pricelist/TrovaServizi.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,6 +39,7 @@
 #include <QShowEvent>
 
 #include <functional>
+#include <optional>
 
 TfrmFatture *frmFatture = nullptr;
 
@@ -223,8 +228,7 @@ void TfrmFatture::buildLayout()
                     }},
                    {totals,
                     {
-                        {&txtPercIva, "PercIva", "IVA:", 146, 0, 70, {.digitsOnly = true, .commaToo = true}, nullptr,
-                         centred},
+                        {&txtPercIva, "PercIva", "IVA:", 146, 0, 70, {}, nullptr, centred},
                     }},
                    {bottom,
                     {
@@ -234,6 +238,7 @@ void TfrmFatture::buildLayout()
                },
                &InvoiceRecordLayout());
     panInfo->hint(chkSaldata, QStringLiteral("Contrassegna come documento IVA esente."));
+    InstallInvoiceNumberRules(txtPercIva, InvoiceNumberKind::Rate, [this] { clearTotals(); });
 
     // The additional texts of the invoice and the card's state, without an edit of their own.
     memVeicolo = hiddenLabel(panCliente, "memVeicolo");
@@ -377,22 +382,28 @@ void TfrmFatture::buildLines(QWidget *area)
             lblNum[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             lblNum[i]->setGeometry(place(Num));
 
-            const auto edit = [&](const char *column, Column c, Qt::Alignment alignment, bool number) {
+            // Text edits type up to their capacity; number edits take the invoice's number rules,
+            // and any key in them first empties the line's amount and the totals.
+            const auto edit = [&](const char *column, Column c, Qt::Alignment alignment,
+                                  std::optional<InvoiceNumberKind> number) {
                 const QString name = QLatin1String(column) + nn;
                 auto *e = MakeNamed<QLineEdit>(page, QStringLiteral("txt") + name);
                 e->setFont(font);
                 e->setAlignment(alignment);
                 e->setGeometry(place(c));
-                const int capacity = InvoiceRecordLayout().capacity(InvoiceRecordLayout().indexOf(name));
-                ApplyEditRules(e, {.maxLength = capacity, .digitsOnly = number, .commaToo = number});
+                if (number)
+                    InstallInvoiceNumberRules(e, *number, [this, line] { clearLineAmount(line); });
+                else
+                    ApplyEditRules(e, {.maxLength = InvoiceRecordLayout().capacity(InvoiceRecordLayout().indexOf(name))});
                 AttachFieldHighlight(e, QStringLiteral("eff") + name);
                 return e;
             };
-            txtQuant[i] = edit("Quant", Quant, Qt::AlignCenter, true);
-            txtCodice[i] = edit("Codice", Codice, Qt::AlignLeft | Qt::AlignVCenter, false);
-            txtDesc[i] = edit("Desc", Desc, Qt::AlignLeft | Qt::AlignVCenter, false);
-            txtPrezzo[i] = edit("Prezzo", Prezzo, Qt::AlignRight | Qt::AlignVCenter, true);
-            txtPercSconto[i] = edit("PercSconto", Sconto, Qt::AlignCenter, true);
+            const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+            txtQuant[i] = edit("Quant", Quant, Qt::AlignCenter, InvoiceNumberKind::Quantity);
+            txtCodice[i] = edit("Codice", Codice, left, std::nullopt);
+            txtDesc[i] = edit("Desc", Desc, left, std::nullopt);
+            txtPrezzo[i] = edit("Prezzo", Prezzo, Qt::AlignRight | Qt::AlignVCenter, InvoiceNumberKind::UnitPrice);
+            txtPercSconto[i] = edit("PercSconto", Sconto, Qt::AlignCenter, InvoiceNumberKind::Discount);
             txtImporto[i] = amountLabel(page, QStringLiteral("txtImporto") + nn, QStringLiteral("shpImporto") + nn,
                                         place(Importo));
             chkEs[i] = MakeNamed<QCheckBox>(page, QStringLiteral("chkEs") + nn);
@@ -468,6 +479,8 @@ void TfrmFatture::FormCreate()
     });
 
     RegisterOwnerTarget(QStringLiteral("fatture"), [] { return frmFatture; });
+    for (int line = 1; line <= InvoiceLineCount; ++line)
+        RegisterPriceItemTarget(InvoiceLineTag(line), [] { return frmFatture; });
 }
 
 void TfrmFatture::showEvent(QShowEvent *e)
@@ -558,14 +571,69 @@ bool TfrmFatture::checkBeforeSave()
 
 void TfrmFatture::cmdNuovoClick() { card->New(); }
 
-void TfrmFatture::cmdSalvaClick() { card->Save(); }
+void TfrmFatture::cmdSalvaClick()
+{
+    // The totals are worked out first; a text that does not convert refuses the Save.
+    if (calculate())
+        card->Save();
+}
 
 void TfrmFatture::cmdPrimoClick() { card->First(); }
 void TfrmFatture::cmdIndietroClick() { card->Previous(); }
 void TfrmFatture::cmdAvantiClick() { card->Next(); }
 void TfrmFatture::cmdUltimoClick() { card->Last(); }
 
-void TfrmFatture::cmdCalcolaClick() {}
+void TfrmFatture::cmdCalcolaClick() { calculate(); }
+
+bool TfrmFatture::calculate()
+{
+    InvoiceLines lines;
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i] = {txtQuant[i]->text(), txtPrezzo[i]->text(), txtPercSconto[i]->text(), chkEs[i]->isChecked()};
+    const InvoiceCalculation result = CalculateInvoice(lines, txtPercIva->text());
+    if (!result.ok()) {
+        const InvoiceFailure &failure = *result.failure;
+        ShowNotice(NoticeKind::Warning, failure.message());
+        QLineEdit *field = txtPercIva;
+        if (failure.line >= 1) {
+            const size_t i = size_t(failure.line - 1);
+            field = failure.field == InvoiceField::Price      ? txtPrezzo[i]
+                    : failure.field == InvoiceField::Discount ? txtPercSconto[i]
+                                                              : txtQuant[i];
+            showPage((failure.line - 1) / LinesPerPage + 1);
+        }
+        field->setFocus();
+        return false;
+    }
+    const InvoiceTotals &t = *result.totals;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (txtQuant[i]->text() != t.quantities[i])
+            txtQuant[i]->setText(t.quantities[i]);
+        if (txtPrezzo[i]->text() != t.prices[i])
+            txtPrezzo[i]->setText(t.prices[i]);
+        txtImporto[i]->setText(t.amounts[i]);
+    }
+    if (txtPercIva->text() != t.rate)
+        txtPercIva->setText(t.rate);
+    txtTotImponibile->setText(t.taxable);
+    txtTotImposta->setText(t.tax);
+    txtTotIva->setText(t.withTax);
+    txtTotEsente->setText(t.exempt);
+    txtTotFattura->setText(t.total);
+    return true;
+}
+
+void TfrmFatture::clearLineAmount(int line)
+{
+    txtImporto[size_t(line - 1)]->clear();
+    clearTotals();
+}
+
+void TfrmFatture::clearTotals()
+{
+    for (QLabel *total : {txtTotImponibile, txtTotImposta, txtTotIva, txtTotEsente, txtTotFattura})
+        total->clear();
+}
 
 void TfrmFatture::cmdGuidaClick()
 {
@@ -593,4 +661,4 @@ void TfrmFatture::impClienteClick() { OpenOwnerSearch(this, QStringLiteral("fatt
 
 void TfrmFatture::impOggiClick() { txtData->setText(FormatDate(Today())); }
 
-void TfrmFatture::impMagClick(int) {}
+void TfrmFatture::impMagClick(int line) { OpenPriceListSearch(this, InvoiceLineTag(line)); }
