@@ -96,9 +96,10 @@ QLabel *amountLabel(QWidget *parent, const QString &name, const QString &shape, 
 
 // A group of commands on its white shape, in a row.
 QList<ClickLabel *> commandGroup(QWidget *panel, const char *shape, QPoint at, const QList<StripCommand> &commands,
-                                 StatusLine *status)
+                                 StatusLine *status, int tileWidth = 80)
 {
-    constexpr int tileWidth = 80, tileHeight = 36, pitch = 84;
+    constexpr int tileHeight = 36;
+    const int pitch = tileWidth + 4;
     QFrame *group = MakeRoundedPanel(panel, QString::fromLatin1(shape), Qt::white);
     group->setGeometry(at.x(), at.y(), 2 * Margin + int(commands.size()) * pitch - (pitch - tileWidth), tileHeight + 12);
     return MakeCommandStrip(group, {.orientation = Qt::Horizontal, .origin = QPoint(Margin, 6),
@@ -138,18 +139,18 @@ void TfrmFatture::buildLayout()
                    run(&TfrmFatture::cmdSalvaClick)},
                   {&cmdTrova, "cmdTrova", "Trova", "Trova una fattura proforma in archivio.", nullptr}},
                  panInfo);
-    commandGroup(panel, "Rectangle1", QPoint(280, 6),
+    commandGroup(panel, "Rectangle1", QPoint(278, 6),
                  {{&cmdSospese, "cmdSospese", "Soggette IVA",
                    "Visualizza il riepilogo delle prestazioni soggette a IVA.", nullptr}},
-                 panInfo);
-    commandGroup(panel, "shpStampa", QPoint(384, 6),
+                 panInfo, 96);
+    commandGroup(panel, "shpStampa", QPoint(396, 6),
                  {{&cmdAnteprima, "cmdAnteprima", "Anteprima",
                    "Visualizza l'anteprima di stampa della fattura proforma corrente.", nullptr},
                   {&cmdStampa, "cmdStampa", "Stampa", "Stampa la fattura proforma corrente.", nullptr},
                   {&cmdPDF, "cmdPDF", "PDF", "Esporta la fattura proforma corrente in formato PDF.", nullptr}},
-                 panInfo);
+                 panInfo, 90);
     QFrame *record = MakeRoundedPanel(panel, QStringLiteral("shpRecord"), Qt::white);
-    record->setGeometry(656, 6, RecordNavigator::Width + 2 * Margin, RecordNavigator::Arrow + 8);
+    record->setGeometry(PanelWidth - Margin - RecordNavigator::Width - 2 * Margin, 6, RecordNavigator::Width + 2 * Margin, RecordNavigator::Arrow + 8);
     navigator_ = new RecordNavigator(record, QPoint(Margin, 4), panInfo,
                                      {.first = "Visualizza la prima fattura proforma in archivio.",
                                       .previous = "Visualizza la fattura proforma precedente in archivio.",
@@ -161,16 +162,16 @@ void TfrmFatture::buildLayout()
                    "Imposta il numero iniziale per la numerazione delle fatture proforma.", nullptr},
                   {&cmdEsporta, "cmdEsporta", "Esporta",
                    "Esporta le fatture proforma in archivio in un file di Microsoft Excel.", nullptr}},
-                 panInfo);
-    commandGroup(panel, "shpRiepiloghi", QPoint(196, 58),
+                 panInfo, 110);
+    commandGroup(panel, "shpRiepiloghi", QPoint(252, 58),
                  {{&cmdRiepMensile, "cmdRiepMensile", "Mensile",
                    "Visualizza il riepilogo mensile delle fatture proforma emesse.", nullptr},
                   {&cmdRiepTrimestrale, "cmdRiepTrimestrale", "Trimestrale",
                    "Visualizza il riepilogo trimestrale delle fatture proforma emesse.", nullptr},
                   {&cmdRiepAnnuale, "cmdRiepAnnuale", "Annuale",
                    "Visualizza il riepilogo annuale delle fatture proforma emesse.", nullptr}},
-                 panInfo);
-    commandGroup(panel, "shpEsci", QPoint(468, 58),
+                 panInfo, 110);
+    commandGroup(panel, "shpEsci", QPoint(614, 58),
                  {{&cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
                    run(&TfrmFatture::cmdGuidaClick)},
                   {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", run(&TfrmFatture::cmdEsciClick)}},
