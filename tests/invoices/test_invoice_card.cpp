@@ -4,6 +4,10 @@
 #include "common/Record.h"
 #include "common/ui/RecordCard.h"
 #include "invoices/InvoiceRecord.h"
+#include "owners/OwnerHandBack.h"
+#include "owners/OwnerRecord.h"
+#include "pricelist/PriceItemHandBack.h"
+#include "pricelist/PriceListRecord.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ReadOnlyFolder.h"
@@ -563,6 +567,41 @@ TEST_F(InvoiceCard, KeysInANumberEditEmptyTheAmountsTheyChangeAndExitTidiesTheTe
     card->txtQuant[29]->setFocus();
     QTest::keyClicks(card->txtQuant[29], "1234567");
     EXPECT_EQ(card->txtQuant[29]->text(), "123456");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(InvoiceCard, OwnerAndArticlePickersWriteIntoTheCardAndWorkNothingOut)
+{
+    card->lblPosizione->setText("3");
+    card->txtImporto[6]->setText("5,00");
+    card->txtTotFattura->setText("5,00");
+
+    Record owner(OwnerRecordLayout());
+    owner.setText("Cliente", "Bianchi Anna");
+    owner.setText("IndirizzoRes", "Via Roma 1");
+    owner.setText("ProvRes", "TO");
+    owner.setText("PartitaIva", "01234567890");
+    OwnerHandBack("fatture", owner, 12);
+    EXPECT_EQ(card->txtCliente->text(), "Bianchi Anna");
+    EXPECT_EQ(card->txtViaCliente->text(), "Via Roma 1");
+    EXPECT_EQ(card->txtProvCliente->currentText(), "TO");
+    EXPECT_EQ(card->txtIvaCliente->text(), "01234567890");
+
+    Record article(PriceListItemRecordLayout());
+    article.setText("Supplementi", "VAX");  // the article code
+    article.setText("Descrizione", "Vaccino");
+    article.setText("Prezzo", "20,50");
+    PriceItemHandBack("fat_art_07", article, 4);
+    EXPECT_EQ(card->txtCodice[6]->text(), "VAX");
+    EXPECT_EQ(card->txtDesc[6]->text(), "Vaccino");
+    EXPECT_EQ(card->txtPrezzo[6]->text(), "20,50");
+    EXPECT_EQ(card->txtDesc[5]->text(), "");
+    EXPECT_EQ(card->txtImporto[6]->text(), "5,00");
+    EXPECT_EQ(card->txtTotFattura->text(), "5,00");
+    EXPECT_EQ(card->lblPosizione->text(), "3");
 }
 
 } // namespace
