@@ -1,6 +1,7 @@
 // The invoice card's Calcola and Save on a full invoice (30 lines on six pages, discounts, exempt
 // lines, VAT), as the user runs them: through the card's controls. Save overwrites record 1 of an
 // archive of 1,000 invoices, so the file keeps its size between iterations.
+#include "bench/WidgetBench.h"
 #include "common/ui/QtPlatform.h"
 #include "invoices/Fatture.h"
 
@@ -74,18 +75,4 @@ BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    BenchPlatform platform;
-    installPlatform(&platform);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    installPlatform(nullptr);
-    return 0;
-}
+int main(int argc, char **argv) { return RunWidgetBenchmarks<BenchPlatform>(argc, argv); }
