@@ -605,3 +605,43 @@ TEST_F(InvoiceCard, OwnerAndArticlePickersWriteIntoTheCardAndWorkNothingOut)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InvoiceCard, TypedNumbersAreTidiedWhenTheFocusLeaves)
+{
+    const struct {
+        QLineEdit *TfrmFatture::*single;  // null: line 4's edit of `column`
+        const char *column;
+        const char *typed;
+        const char *left;
+    } cases[] = {
+        {nullptr, "Quant", "02", "2"},
+        {nullptr, "Quant", ",5", "0,5"},
+        {nullptr, "Quant", "1,", "1"},
+        {nullptr, "Quant", ",", "0"},
+        {nullptr, "Quant", "1,2,3", ""},
+        {nullptr, "Quant", "1a2b", "12"},  // letters never get in
+        {nullptr, "PercSconto", "2,730", "2,73"},
+        {nullptr, "Prezzo", "12", "12,00"},
+        {nullptr, "Prezzo", ",5", "0,50"},
+        {nullptr, "Prezzo", "12,345", "12,345"},
+        {nullptr, "Prezzo", "1,23456", "1,2346"},
+        {nullptr, "Prezzo", "1,2,3", "0,00"},
+        {&TfrmFatture::txtPercIva, "", "22,50", "22,5"},
+        {&TfrmFatture::txtPercIva, "", "", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.column) + " " + c.typed);
+        QLineEdit *edit = c.single ? card->*c.single
+                                   : card->findChild<QLineEdit *>(QStringLiteral("txt") + QLatin1String(c.column) + "04");
+        ASSERT_NE(edit, nullptr);
+        edit->clear();
+        edit->setFocus();
+        QTest::keyClicks(edit, c.typed);
+        card->txtNote->setFocus();
+        EXPECT_EQ(edit->text(), c.left);
+    }
+}
+
+} // namespace
