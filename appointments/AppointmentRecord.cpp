@@ -21,19 +21,9 @@ const RecordLayout &AppointmentRecordLayout()
     return layout;
 }
 
-bool IsArchiveYearText(const QString &year)
-{
-    if (year.size() != 4)
-        return false;
-    for (const QChar c : year)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
-
 QString AppointmentArchiveName(const QString &year)
 {
-    return IsArchiveYearText(year) ? year + AppointmentArchiveExtension : QString();
+    return IsFourDigitYearText(year) ? year + AppointmentArchiveExtension : QString();
 }
 
 QString AppointmentArchivePath(const QString &folder, const QString &year)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/Dates.h"
 #include "common/Record.h"
 
 #include <QDate>
@@ -12,11 +13,6 @@ const RecordLayout &AppointmentRecordLayout();
 // The extension of the year archives: the year 2024 lives in "2024.sca".
 inline const QString AppointmentArchiveExtension = QStringLiteral(".sca");
 
-// Whether a year text, exactly as it arrived (typed, pasted, dropped or written by code), is a
-// calendar year the archives accept: exactly four ASCII digits, nothing around them. Anything else
-// ("202", "20266", "../20", full-width digits, blanks) is refused, so an archive name is never
-// anything but four digits and ".sca".
-bool IsArchiveYearText(const QString &year);
 // The name of a year's archive ("2024.sca"), or an empty string when the year text is refused.
 QString AppointmentArchiveName(const QString &year);
 // The archive of a year in a folder, or an empty string when the year text is refused.

@@ -451,7 +451,7 @@ void TfrmScadenzario::btnApriClick()
 {
     // Only a year of four ASCII digits names an archive, however the text got into the box.
     const QString year = txtAnno->text();
-    if (!IsArchiveYearText(year)) {
+    if (!IsFourDigitYearText(year)) {
         ShowNotice(NoticeKind::Warning, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         txtAnno->setFocus();
         return;

@@ -114,3 +114,13 @@ void ApplyFormatSettings()
     // The suite's own dates and numbers are fixed; this makes Qt's widgets speak Italian too.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
+
+bool IsFourDigitYearText(const QString &year)
+{
+    if (year.size() != 4)
+        return false;
+    for (QChar c : year)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}

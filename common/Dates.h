@@ -15,5 +15,10 @@ std::optional<QDate> ParseDateText(const QString &s);
 std::optional<QDate> ParseDateText(const QString &s, int currentYear);
 bool IsValidDateText(const QString &s);
 
+// Whether a year text, exactly as it arrived (typed, pasted or written by code), names a yearly
+// archive: exactly four ASCII digits and nothing around them. Anything else ("202", "20266", " 2024",
+// "../20", full-width digits) is refused, so a year archive is never named outside its folder.
+bool IsFourDigitYearText(const QString &year);
+
 // The process-wide date and decimal format ("dd/mm/yyyy", ","); windows apply it when created.
 void ApplyFormatSettings();

@@ -280,3 +280,118 @@ QString AmountFormText(const QString &t)
         return QStringLiteral("0,00");
     return FormatAmountText(RoundDecimals(*value, 2).toGeneralText());
 }
+
+namespace {
+
+// An unsigned integer of up to 1024 bits as 64-bit limbs, lowest first: room for the exact
+// product of seven counts and a power of ten.
+struct BigUnsigned {
+    static constexpr int Limbs = 16;
+    uint64_t limb[Limbs] = {};
+
+    explicit BigUnsigned(U128 v)
+    {
+        limb[0] = uint64_t(v);
+        limb[1] = uint64_t(v >> 64);
+    }
+
+    bool fitsU128() const
+    {
+        for (int i = 2; i < Limbs; ++i)
+            if (limb[i] != 0)
+                return false;
+        return true;
+    }
+    U128 toU128() const { return (U128(limb[1]) << 64) | limb[0]; }
+
+    void mul64(uint64_t m)
+    {
+        U128 carry = 0;
+        for (uint64_t &l : limb) {
+            const U128 p = U128(l) * m + carry;
+            l = uint64_t(p);
+            carry = p >> 64;
+        }
+    }
+
+    // Multiplies by a 128-bit value; the caller keeps the product inside the limbs.
+    void mul(U128 m)
+    {
+        BigUnsigned high = *this;
+        mul64(uint64_t(m));
+        high.mul64(uint64_t(m >> 64));
+        // this += high << 64
+        U128 carry = 0;
+        for (int i = 1; i < Limbs; ++i) {
+            const U128 s = U128(limb[i]) + high.limb[i - 1] + carry;
+            limb[i] = uint64_t(s);
+            carry = s >> 64;
+        }
+    }
+
+    // Divides in place by d (not zero) and returns the remainder.
+    U128 divmod(U128 d)
+    {
+        if (d >> 64 == 0) {
+            U128 r = 0;
+            for (int i = Limbs - 1; i >= 0; --i) {
+                const U128 cur = (r << 64) | limb[i];
+                limb[i] = uint64_t(cur / uint64_t(d));
+                r = cur % uint64_t(d);
+            }
+            return r;
+        }
+        // Shift-subtract long division; the remainder stays below d throughout.
+        U128 r = 0;
+        for (int i = Limbs * 64 - 1; i >= 0; --i) {
+            const bool carry = r >> 127;
+            r = (r << 1) | ((limb[i / 64] >> (i % 64)) & 1);
+            limb[i / 64] &= ~(uint64_t(1) << (i % 64));
+            if (carry || r >= d) {
+                r -= d;
+                limb[i / 64] |= uint64_t(1) << (i % 64);
+            }
+        }
+        return r;
+    }
+};
+
+} // namespace
+
+Decimal ProductQuotient(std::initializer_list<Decimal> factors, Decimal divisor, int decimals)
+{
+    if (divisor.isZero())
+        throw ConversionError("decimal division by zero");
+    if (factors.size() == 0 || factors.size() > 7)
+        throw ConversionError("decimal product of an unsupported number of factors");
+    decimals = qBound(0, decimals, int(Decimal::Places));
+    bool negative = divisor.isNegative();
+    // value * 10^decimals = (product of the counts) * 10^decimals / (divisor count * 10^(4(k-1)))
+    BigUnsigned n(1);
+    for (const Decimal &f : factors) {
+        n.mul(magnitude(f.units()));
+        negative = negative != f.isNegative();
+    }
+    n.mul(pow10(decimals));
+    // Divide by M = 10^(4(k-1)) and then by D; the rounding looks at both remainders, so the
+    // quotient is rounded once: 2(r2 M + r1) >= M D holds exactly when 2 r2 >= D, or when
+    // 2 r2 + 1 == D and 2 r1 >= M (as r1 < M).
+    const U128 m = pow10(Decimal::Places * int(factors.size() - 1));
+    const U128 d = magnitude(divisor.units());
+    const U128 r1 = n.divmod(m);
+    const U128 r2 = n.divmod(d);
+    if (!n.fitsU128())
+        outOfRange("product");
+    U128 q = n.toU128();
+    const bool up = r2 >= d - r2 || (d - r2 == r2 + 1 && r1 >= m - r1);
+    if (up) {
+        if (q == ~U128(0))
+            outOfRange("product");
+        ++q;
+    }
+    const U128 scale = pow10(Decimal::Places - decimals);
+    if (q > MaxUnits / scale)
+        outOfRange("product");
+    q *= scale;
+    return withSign(q, negative && q != 0, "product");
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <compare>
+#include <initializer_list>
 #include <optional>
 
 // An exact decimal number: a count of ten-thousandths held in 128 bits.
@@ -59,6 +60,13 @@ private:
 // A negative n counts as 0; n of four or more changes nothing. Rounding max() up past the range
 // throws ConversionError.
 Decimal RoundDecimals(Decimal x, int n);
+
+// The exact product of the factors divided by the divisor, rounded ONCE, half away from zero, to
+// the given decimals (0..4): no partial product is rounded, so 999,1400 x 0,7130 x 97,27 / 100 is
+// 692,9387 where rounding each step gives 692,9386. At most seven factors. A zero divisor or a
+// result outside [min(), max()] throws ConversionError.
+Decimal ProductQuotient(std::initializer_list<Decimal> factors, Decimal divisor,
+                        int decimals = Decimal::Places);
 
 // Brings an amount's text to at least two decimals: "12" -> "12,00", ",5" -> "0,50".
 QString FormatAmountText(const QString &t);

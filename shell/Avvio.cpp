@@ -9,6 +9,7 @@
 #include "appointments/Scadenzario.h"
 #include "owners/Clienti.h"
 #include "certificates/MenuCertificati.h"
+#include "invoices/MenuFatture.h"
 #include "pricelist/Servizi.h"
 #include "dialogs/Artwork.h"
 #include "dialogs/Guida.h"
@@ -160,7 +161,11 @@ void TfrmAvvio::imgTariffarioClick()
     frmServizi->show();
     hide();
 }
-void TfrmAvvio::imgFattureClick() {}
+void TfrmAvvio::imgFattureClick()
+{
+    frmMenuFatture->show();
+    hide();
+}
 
 void TfrmAvvio::imgInfoClick()
 {

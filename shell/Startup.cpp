@@ -37,6 +37,8 @@
 #include "pricelist/StampaServizi.h"
 #include "pricelist/TrovaServizi.h"
 #include "dialogs/AllegaCartella.h"
+#include "invoices/Fatture.h"
+#include "invoices/MenuFatture.h"
 #include "shell/Avvio.h"
 #include "dialogs/Calendario.h"
 #include "shell/CambiaPassword.h"
@@ -108,6 +110,8 @@ const StartupWindow StartupTable[] = {
     Window<frmExpServizi>(),     // 35 price-list export
     Window<frmTrovaServizi>(),   // 36 price-list search
     Window<frmStampaServizi>(),  // 37 price-list card printout
+    Window<frmMenuFatture>(),    // 38 invoices menu
+    Window<frmFatture>(),        // 39 invoice card
     Window<frmMenuCertificati>(),       // 53 certificates menu
     Window<frmCertificato_Sanitario>(), // 54 health certificate card
     Window<frmCalendario>(),     // 55 date picker

@@ -362,9 +362,9 @@ void RecordCard::Next()
 {
     guarded(setup_.failures.next, [&] {
         Archive a = OpenOrCreateArchive(archivePath(), layout().recordSize());
-        if (TrimText(position_->text()).isEmpty())
-            position_->setText(QStringLiteral("0"));
-        int k = currentNumber();
+        // A new card counts as standing before record 1; its label stays empty until a record is
+        // shown, so a failed read leaves it a new card that Save can still append.
+        const int k = TrimText(position_->text()).isEmpty() ? 0 : currentNumber();
         int count = a.count();
         if (count == 0) {
             position_->clear();

@@ -8,7 +8,8 @@
 
 #include <QLabel>
 
-RecordNavigator::RecordNavigator(QWidget *parent, QPoint at, StatusLine *status) : QObject(parent)
+RecordNavigator::RecordNavigator(QWidget *parent, QPoint at, StatusLine *status, const NavigatorHints &hints)
+    : QObject(parent)
 {
     const auto arrow = [](int direction) { return [direction](QSize size) { return ArrowPicture(direction, size); }; };
     const QSize side(Arrow, Arrow);
@@ -22,11 +23,11 @@ RecordNavigator::RecordNavigator(QWidget *parent, QPoint at, StatusLine *status)
     const QList<ClickLabel *> made = MakePictureCommands(
         parent,
         {
-            {&arrows_[0], "cmdPrimo", "Visualizza la prima scheda in archivio.", nullptr, arrow(ArrowFirst), first},
-            {&arrows_[1], "cmdIndietro", "Visualizza la scheda precedente in archivio.", nullptr,
+            {&arrows_[0], "cmdPrimo", hints.first, nullptr, arrow(ArrowFirst), first},
+            {&arrows_[1], "cmdIndietro", hints.previous, nullptr,
              arrow(ArrowPrevious), previous},
-            {&arrows_[2], "cmdAvanti", "Visualizza la scheda successiva in archivio.", nullptr, arrow(ArrowNext), next},
-            {&arrows_[3], "cmdUltimo", "Visualizza l'ultima scheda in archivio.", nullptr, arrow(ArrowLast), last},
+            {&arrows_[2], "cmdAvanti", hints.next, nullptr, arrow(ArrowNext), next},
+            {&arrows_[3], "cmdUltimo", hints.last, nullptr, arrow(ArrowLast), last},
         },
         status);
     position_ = MakeNamed<QLabel>(parent, QStringLiteral("lblPosizione"));

@@ -64,7 +64,7 @@ TEST(AppointmentArchiveYear, OnlyFourAsciiDigitsNameAnArchive)
         {"-202", false},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(IsArchiveYearText(c.year), c.accepted) << c.year.toStdString();
+        EXPECT_EQ(IsFourDigitYearText(c.year), c.accepted) << c.year.toStdString();
         EXPECT_EQ(AppointmentArchiveName(c.year), c.accepted ? c.year + ".sca" : QString()) << c.year.toStdString();
         EXPECT_EQ(AppointmentArchivePath("/prog/", c.year).isEmpty(), !c.accepted) << c.year.toStdString();
     }

@@ -37,6 +37,8 @@
 #include "pricelist/StampaServizi.h"
 #include "pricelist/TrovaServizi.h"
 #include "dialogs/AllegaCartella.h"
+#include "invoices/Fatture.h"
+#include "invoices/MenuFatture.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
 #include "dialogs/Calendario.h"
@@ -99,6 +101,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmExpImminenti, frmExpGiornaliere, frmExpMensili, frmExpScadenzario, frmConfermati, frmNonConfermati,
         frmTrovaScadenzario, frmDaConfermare,
         frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
+        frmMenuFatture, frmFatture,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmConsenso_Intervento, frmTrovaConsensi_Interventi, frmExpConsensi_Interventi,
