@@ -22,6 +22,11 @@
 #include "dialogs/AllegaCartella.h"
 #include "invoices/Fatture.h"
 #include "invoices/MenuFatture.h"
+#include "invoice_reports/Riepiloghi.h"
+#include "invoice_reports/Sospese.h"
+#include "invoice_reports/ExpFatture.h"
+#include "invoice_reports/Statistiche.h"
+#include "invoice_reports/TrovaFatture.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
 #include "dialogs/Calendario.h"
@@ -81,7 +86,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmZoom, frmTrovaCani, frmExpCani, frmStampaCane,
         frmCreaRTF, frmCostiCane,
         frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
-        frmMenuFatture, frmFatture, frmCalendario, frmNumerazioneDoc,
+        frmMenuFatture, frmFatture, frmStatistiche, frmSospese, frmExpFatture, frmRiepAnnuale, frmRiepMensile, frmRiepTrimestrale,
+        frmTrovaFatture, frmCalendario, frmNumerazioneDoc,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)
