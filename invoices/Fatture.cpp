@@ -20,14 +20,18 @@
 #include "dialogs/Guida.h"
 #include "dialogs/PartitaIVA.h"
 #include "dialogs/ReturnToLauncher.h"
+#include "invoices/InvoiceEntry.h"
 #include "invoice_reports/ExpFatture.h"
 #include "invoice_reports/Riepiloghi.h"
 #include "invoice_reports/Sospese.h"
 #include "invoice_reports/TrovaFatture.h"
 #include "invoices/InvoiceHelp.h"
+#include "invoices/InvoiceMoney.h"
 #include "owners/OwnerHandBack.h"
 #include "owners/OwnerRecord.h"
 #include "owners/TrovaClienti.h"
+#include "pricelist/PriceItemHandBack.h"
+#include "pricelist/TrovaServizi.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,10 +39,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QShowEvent>
 
 #include <functional>
+#include <optional>
 
 TfrmFatture *frmFatture = nullptr;
 
@@ -76,7 +82,13 @@ QLabel *hiddenLabel(QWidget *parent, const char *name)
 // A bold amount label on its pale shape: a line amount or a total.
 QLabel *amountLabel(QWidget *parent, const QString &name, const QString &shape, const QRect &place)
 {
-    QFrame *back = MakeRoundedPanel(parent, shape, QColor(0xfb, 0xf6, 0xe4), 4);
+    // Painted by its palette: seventy style sheets would slow the start-up.
+    auto *back = MakeNamed<QFrame>(parent, shape);
+    QPalette cream = back->palette();
+    cream.setColor(QPalette::Window, QColor(0xfb, 0xf6, 0xe4));
+    back->setPalette(cream);
+    back->setAutoFillBackground(true);
+    back->setMouseTracking(true);
     back->setGeometry(place);
     auto *l = MakeNamed<QLabel>(parent, name);
     l->setTextFormat(Qt::PlainText);
@@ -88,9 +100,10 @@ QLabel *amountLabel(QWidget *parent, const QString &name, const QString &shape, 
 
 // A group of commands on its white shape, in a row.
 QList<ClickLabel *> commandGroup(QWidget *panel, const char *shape, QPoint at, const QList<StripCommand> &commands,
-                                 StatusLine *status)
+                                 StatusLine *status, int tileWidth = 80)
 {
-    constexpr int tileWidth = 80, tileHeight = 36, pitch = 84;
+    constexpr int tileHeight = 36;
+    const int pitch = tileWidth + 4;
     QFrame *group = MakeRoundedPanel(panel, QString::fromLatin1(shape), Qt::white);
     group->setGeometry(at.x(), at.y(), 2 * Margin + int(commands.size()) * pitch - (pitch - tileWidth), tileHeight + 12);
     return MakeCommandStrip(group, {.orientation = Qt::Horizontal, .origin = QPoint(Margin, 6),
@@ -130,18 +143,18 @@ void TfrmFatture::buildLayout()
                    run(&TfrmFatture::cmdSalvaClick)},
                   {&cmdTrova, "cmdTrova", "Trova", "Trova una fattura proforma in archivio.", [this] { OpenInvoiceSearch(this); }}},
                  panInfo);
-    commandGroup(panel, "Rectangle1", QPoint(280, 6),
+    commandGroup(panel, "Rectangle1", QPoint(278, 6),
                  {{&cmdSospese, "cmdSospese", "Soggette IVA",
                    "Visualizza il riepilogo delle prestazioni soggette a IVA.", [this] { OpenVatInvoiceList(this); }}},
-                 panInfo);
-    commandGroup(panel, "shpStampa", QPoint(384, 6),
+                 panInfo, 96);
+    commandGroup(panel, "shpStampa", QPoint(396, 6),
                  {{&cmdAnteprima, "cmdAnteprima", "Anteprima",
                    "Visualizza l'anteprima di stampa della fattura proforma corrente.", nullptr},
                   {&cmdStampa, "cmdStampa", "Stampa", "Stampa la fattura proforma corrente.", nullptr},
                   {&cmdPDF, "cmdPDF", "PDF", "Esporta la fattura proforma corrente in formato PDF.", nullptr}},
-                 panInfo);
+                 panInfo, 90);
     QFrame *record = MakeRoundedPanel(panel, QStringLiteral("shpRecord"), Qt::white);
-    record->setGeometry(656, 6, RecordNavigator::Width + 2 * Margin, RecordNavigator::Arrow + 8);
+    record->setGeometry(PanelWidth - Margin - RecordNavigator::Width - 2 * Margin, 6, RecordNavigator::Width + 2 * Margin, RecordNavigator::Arrow + 8);
     navigator_ = new RecordNavigator(record, QPoint(Margin, 4), panInfo,
                                      {.first = "Visualizza la prima fattura proforma in archivio.",
                                       .previous = "Visualizza la fattura proforma precedente in archivio.",
@@ -153,16 +166,16 @@ void TfrmFatture::buildLayout()
                    "Imposta il numero iniziale per la numerazione delle fatture proforma.", nullptr},
                   {&cmdEsporta, "cmdEsporta", "Esporta",
                    "Esporta le fatture proforma in archivio in un file di Microsoft Excel.", [this] { OpenInvoiceExport(this); }}},
-                 panInfo);
-    commandGroup(panel, "shpRiepiloghi", QPoint(196, 58),
+                 panInfo, 110);
+    commandGroup(panel, "shpRiepiloghi", QPoint(252, 58),
                  {{&cmdRiepMensile, "cmdRiepMensile", "Mensile",
                    "Visualizza il riepilogo mensile delle fatture proforma emesse.", [this] { OpenMonthlySummary(this); }},
                   {&cmdRiepTrimestrale, "cmdRiepTrimestrale", "Trimestrale",
                    "Visualizza il riepilogo trimestrale delle fatture proforma emesse.", [this] { OpenQuarterlySummary(this); }},
                   {&cmdRiepAnnuale, "cmdRiepAnnuale", "Annuale",
                    "Visualizza il riepilogo annuale delle fatture proforma emesse.", [this] { OpenAnnualSummary(this); }}},
-                 panInfo);
-    commandGroup(panel, "shpEsci", QPoint(468, 58),
+                 panInfo, 110);
+    commandGroup(panel, "shpEsci", QPoint(614, 58),
                  {{&cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
                    run(&TfrmFatture::cmdGuidaClick)},
                   {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.", run(&TfrmFatture::cmdEsciClick)}},
@@ -227,8 +240,7 @@ void TfrmFatture::buildLayout()
                     }},
                    {totals,
                     {
-                        {&txtPercIva, "PercIva", "IVA:", 146, 0, 70, {.digitsOnly = true, .commaToo = true}, nullptr,
-                         centred},
+                        {&txtPercIva, "PercIva", "IVA:", 146, 0, 70, {}, nullptr, centred},
                     }},
                    {bottom,
                     {
@@ -238,6 +250,7 @@ void TfrmFatture::buildLayout()
                },
                &InvoiceRecordLayout());
     panInfo->hint(chkSaldata, QStringLiteral("Contrassegna come documento IVA esente."));
+    InstallInvoiceNumberRules(txtPercIva, InvoiceNumberKind::Rate, [this] { clearTotals(); });
 
     // The additional texts of the invoice and the card's state, without an edit of their own.
     memVeicolo = hiddenLabel(panCliente, "memVeicolo");
@@ -321,6 +334,8 @@ void TfrmFatture::buildLines(QWidget *area)
         Sconto{732, 56}, Importo{792, 120}, Es{922, 20}, Mag{948, 22};
     constexpr int headTop = 4, captionTop = 30, firstLine = 48, linePitch = 28, lineHeight = 24;
     const QFont font = Look::Verdana(9);
+    QPalette navy = area->palette();
+    navy.setColor(QPalette::WindowText, Look::Navy);
 
     for (int p = 1; p <= Pages; ++p) {
         QFrame *page = MakeRoundedPanel(area, QStringLiteral("grpPage") + Two(p), Qt::white);
@@ -331,7 +346,7 @@ void TfrmFatture::buildLines(QWidget *area)
         auto *heading = MakeNamed<QLabel>(page, QStringLiteral("titProdotti_") + letter);
         heading->setText(QStringLiteral("Prodotti e servizi: righe da %1 a %2").arg(from).arg(from + LinesPerPage - 1));
         heading->setFont(Look::Verdana(10, true));
-        heading->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(Look::Navy)));
+        heading->setPalette(navy);
         heading->setGeometry(40, headTop, 400, 22);
         QList<PictureCommand> arrows;
         if (p > 1)
@@ -357,8 +372,10 @@ void TfrmFatture::buildLines(QWidget *area)
         MakePictureCommands(page, arrows, panInfo);
 
         const auto caption = [&](const char *name, const char *text, Column c) {
-            MakeCaption(page, QLatin1String(name) + QStringLiteral("_") + letter, QString::fromUtf8(text),
-                        QRect(c.x, captionTop, c.width + 20, 18));
+            auto *l = MakeNamed<QLabel>(page, QLatin1String(name) + QStringLiteral("_") + letter, QString::fromUtf8(text));
+            l->setFont(Look::TahomaPixels(12));
+            l->setPalette(navy);
+            l->setGeometry(c.x, captionTop, c.width + 20, 18);
         };
         caption("titQuant", "Quant.", Quant);
         caption("titCodice", "Codice articolo:", Codice);
@@ -381,22 +398,28 @@ void TfrmFatture::buildLines(QWidget *area)
             lblNum[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             lblNum[i]->setGeometry(place(Num));
 
-            const auto edit = [&](const char *column, Column c, Qt::Alignment alignment, bool number) {
+            // Text edits type up to their capacity; number edits take the invoice's number rules,
+            // and any key in them first empties the line's amount and the totals.
+            const auto edit = [&](const char *column, Column c, Qt::Alignment alignment,
+                                  std::optional<InvoiceNumberKind> number) {
                 const QString name = QLatin1String(column) + nn;
                 auto *e = MakeNamed<QLineEdit>(page, QStringLiteral("txt") + name);
                 e->setFont(font);
                 e->setAlignment(alignment);
                 e->setGeometry(place(c));
-                const int capacity = InvoiceRecordLayout().capacity(InvoiceRecordLayout().indexOf(name));
-                ApplyEditRules(e, {.maxLength = capacity, .digitsOnly = number, .commaToo = number});
+                if (number)
+                    InstallInvoiceNumberRules(e, *number, [this, line] { clearLineAmount(line); });
+                else
+                    ApplyEditRules(e, {.maxLength = InvoiceRecordLayout().capacity(InvoiceRecordLayout().indexOf(name))});
                 AttachFieldHighlight(e, QStringLiteral("eff") + name);
                 return e;
             };
-            txtQuant[i] = edit("Quant", Quant, Qt::AlignCenter, true);
-            txtCodice[i] = edit("Codice", Codice, Qt::AlignLeft | Qt::AlignVCenter, false);
-            txtDesc[i] = edit("Desc", Desc, Qt::AlignLeft | Qt::AlignVCenter, false);
-            txtPrezzo[i] = edit("Prezzo", Prezzo, Qt::AlignRight | Qt::AlignVCenter, true);
-            txtPercSconto[i] = edit("PercSconto", Sconto, Qt::AlignCenter, true);
+            const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+            txtQuant[i] = edit("Quant", Quant, Qt::AlignCenter, InvoiceNumberKind::Quantity);
+            txtCodice[i] = edit("Codice", Codice, left, std::nullopt);
+            txtDesc[i] = edit("Desc", Desc, left, std::nullopt);
+            txtPrezzo[i] = edit("Prezzo", Prezzo, Qt::AlignRight | Qt::AlignVCenter, InvoiceNumberKind::UnitPrice);
+            txtPercSconto[i] = edit("PercSconto", Sconto, Qt::AlignCenter, InvoiceNumberKind::Discount);
             txtImporto[i] = amountLabel(page, QStringLiteral("txtImporto") + nn, QStringLiteral("shpImporto") + nn,
                                         place(Importo));
             chkEs[i] = MakeNamed<QCheckBox>(page, QStringLiteral("chkEs") + nn);
@@ -472,6 +495,8 @@ void TfrmFatture::FormCreate()
     });
 
     RegisterOwnerTarget(QStringLiteral("fatture"), [] { return frmFatture; });
+    for (int line = 1; line <= InvoiceLineCount; ++line)
+        RegisterPriceItemTarget(InvoiceLineTag(line), [] { return frmFatture; });
 }
 
 void TfrmFatture::showEvent(QShowEvent *e)
@@ -562,14 +587,69 @@ bool TfrmFatture::checkBeforeSave()
 
 void TfrmFatture::cmdNuovoClick() { card->New(); }
 
-void TfrmFatture::cmdSalvaClick() { card->Save(); }
+void TfrmFatture::cmdSalvaClick()
+{
+    // The totals are worked out first; a text that does not convert refuses the Save.
+    if (calculate())
+        card->Save();
+}
 
 void TfrmFatture::cmdPrimoClick() { card->First(); }
 void TfrmFatture::cmdIndietroClick() { card->Previous(); }
 void TfrmFatture::cmdAvantiClick() { card->Next(); }
 void TfrmFatture::cmdUltimoClick() { card->Last(); }
 
-void TfrmFatture::cmdCalcolaClick() {}
+void TfrmFatture::cmdCalcolaClick() { calculate(); }
+
+bool TfrmFatture::calculate()
+{
+    InvoiceLines lines;
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i] = {txtQuant[i]->text(), txtPrezzo[i]->text(), txtPercSconto[i]->text(), chkEs[i]->isChecked()};
+    const InvoiceCalculation result = CalculateInvoice(lines, txtPercIva->text());
+    if (!result.ok()) {
+        const InvoiceFailure &failure = *result.failure;
+        ShowNotice(NoticeKind::Warning, failure.message());
+        QLineEdit *field = txtPercIva;
+        if (failure.line >= 1) {
+            const size_t i = size_t(failure.line - 1);
+            field = failure.field == InvoiceField::Price      ? txtPrezzo[i]
+                    : failure.field == InvoiceField::Discount ? txtPercSconto[i]
+                                                              : txtQuant[i];
+            showPage((failure.line - 1) / LinesPerPage + 1);
+        }
+        field->setFocus();
+        return false;
+    }
+    const InvoiceTotals &t = *result.totals;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (txtQuant[i]->text() != t.quantities[i])
+            txtQuant[i]->setText(t.quantities[i]);
+        if (txtPrezzo[i]->text() != t.prices[i])
+            txtPrezzo[i]->setText(t.prices[i]);
+        txtImporto[i]->setText(t.amounts[i]);
+    }
+    if (txtPercIva->text() != t.rate)
+        txtPercIva->setText(t.rate);
+    txtTotImponibile->setText(t.taxable);
+    txtTotImposta->setText(t.tax);
+    txtTotIva->setText(t.withTax);
+    txtTotEsente->setText(t.exempt);
+    txtTotFattura->setText(t.total);
+    return true;
+}
+
+void TfrmFatture::clearLineAmount(int line)
+{
+    txtImporto[size_t(line - 1)]->clear();
+    clearTotals();
+}
+
+void TfrmFatture::clearTotals()
+{
+    for (QLabel *total : {txtTotImponibile, txtTotImposta, txtTotIva, txtTotEsente, txtTotFattura})
+        total->clear();
+}
 
 void TfrmFatture::cmdGuidaClick()
 {
@@ -597,4 +677,4 @@ void TfrmFatture::impClienteClick() { OpenOwnerSearch(this, QStringLiteral("fatt
 
 void TfrmFatture::impOggiClick() { txtData->setText(FormatDate(Today())); }
 
-void TfrmFatture::impMagClick(int) {}
+void TfrmFatture::impMagClick(int line) { OpenPriceListSearch(this, InvoiceLineTag(line)); }

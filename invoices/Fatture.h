@@ -156,6 +156,12 @@ private:
     // Save's own checks after the required fields: the date, rewritten dd/mm/yyyy, and the number
     // texts that must fit their fields.
     bool checkBeforeSave();
+    // Works out the line amounts and the totals into the card; on a text that does not convert
+    // shows the warning naming it, puts the focus there and returns false.
+    bool calculate();
+    // What any key in a line's number edit does first: the line's amount and the totals empty.
+    void clearLineAmount(int line);
+    void clearTotals();
 
     RecordNavigator *navigator_ = nullptr;
     SettingsBinding *issuerSettings_ = nullptr;

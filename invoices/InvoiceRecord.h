@@ -1,13 +1,11 @@
 #pragma once
 #include "common/Record.h"
+#include "invoices/InvoiceMoney.h"
 
 #include <QString>
 
 // The extension of the yearly invoice archives: the invoices of 2024 live in "2024.fat".
 inline const QString InvoiceArchiveExtension = QStringLiteral(".fat");
-
-// The number of article lines of an invoice.
-constexpr int InvoiceLineCount = 30;
 
 // `TInvoiceRecord`: one pro-forma invoice of a year archive, 246 text fields, 4926 bytes: the
 // header, the 30 article lines stored column by column ("Quant01".."Quant30", then "Codice01"..),

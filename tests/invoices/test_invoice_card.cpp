@@ -14,9 +14,11 @@
 #include <QLabel>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -428,6 +430,139 @@ TEST_F(InvoiceCard, RequiredFieldsComeFirstInTheirOrder)
                                  "proforma.")});
     EXPECT_EQ(focused(), "txtNumFatt");
     EXPECT_FALSE(QFile::exists(archive()));
+}
+
+} // namespace
+
+namespace {
+
+// One article line typed on the card: quantity, price, discount, exempt.
+struct TypedLine {
+    int line;
+    const char *quantity;
+    const char *price;
+    const char *discount;
+    bool exempt;
+};
+
+TEST_F(InvoiceCard, CalcolaWritesLineAmountsAndTotalsThatAddUp)
+{
+    const struct {
+        std::vector<TypedLine> lines;
+        const char *rate;
+        std::vector<std::pair<int, const char *>> amounts;
+        const char *totals[5];  // imponibile, imposta, IVA inclusa, esente, TOTALE
+    } cases[] = {
+        // One rounding only: rounding the gross or the discount first would give 692,9386.
+        {{{1, "0,713", "999,14", "2,73", false}}, "22", {{1, "692,9387"}},
+         {"692,94", "152,45", "845,39", "0,00", "845,39"}},
+        {{{1, "1", "1,75", "", false}}, "22", {{1, "1,75"}}, {"1,75", "0,39", "2,14", "0,00", "2,14"}},
+        {{{1, "1", "1,15", "", false}}, "10", {{1, "1,15"}}, {"1,15", "0,12", "1,27", "0,00", "1,27"}},
+        {{{1, "1", "1,005", "", false}}, "", {{1, "1,005"}}, {"1,01", "0,00", "1,01", "0,00", "1,01"}},
+        {{{1, "1", "10", "110", false}}, "22", {{1, "-1,00"}}, {"-1,00", "-0,22", "-1,22", "0,00", "-1,22"}},
+        // Lines on two pages, one of them exempt, and the exponent form that a hand-back may bring.
+        {{{2, "2", "35", "", false}, {7, "1", "20,50", "10", true}, {12, "1E1", "0,1", "", false}}, "22",
+         {{2, "70,00"}, {7, "18,45"}, {12, "1,00"}},
+         {"71,00", "15,62", "86,62", "18,45", "105,07"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.totals[4]);
+        card->ClearInvoiceCard();
+        card->txtImporto[2]->setText("99,00");  // a stale amount on a line left blank
+        for (const TypedLine &l : c.lines) {
+            const size_t i = size_t(l.line - 1);
+            card->txtQuant[i]->setText(l.quantity);
+            card->txtPrezzo[i]->setText(l.price);
+            card->txtPercSconto[i]->setText(l.discount);
+            card->chkEs[i]->setChecked(l.exempt);
+        }
+        card->txtPercIva->setText(c.rate);
+        sp.clear();
+        QTest::mouseClick(card->cmdCalcola, Qt::LeftButton);
+        EXPECT_TRUE(sp.messages().isEmpty());
+        for (const auto &[line, amount] : c.amounts)
+            EXPECT_EQ(card->txtImporto[size_t(line - 1)]->text(), amount) << line;
+        EXPECT_EQ(card->txtImporto[2]->text(), "");
+        EXPECT_EQ(card->txtTotImponibile->text(), c.totals[0]);
+        EXPECT_EQ(card->txtTotImposta->text(), c.totals[1]);
+        EXPECT_EQ(card->txtTotIva->text(), c.totals[2]);
+        EXPECT_EQ(card->txtTotEsente->text(), c.totals[3]);
+        EXPECT_EQ(card->txtTotFattura->text(), c.totals[4]);
+    }
+}
+
+TEST_F(InvoiceCard, ATextThatIsNotANumberStopsCalcolaAndSaveWithTheFocusOnIt)
+{
+    fillRequired();
+    card->txtQuant[0]->setText("1");
+    card->txtPrezzo[0]->setText("5");
+    card->txtQuant[13]->setText("2");
+    card->txtPrezzo[13]->setText("1,2,3");
+    card->txtTotFattura->setText("vecchio");
+    const QString warning = InvoiceFailure{14, InvoiceField::Price}.message();
+    ASSERT_FALSE(warning.isEmpty());
+
+    QTest::mouseClick(card->cmdCalcola, Qt::LeftButton);
+    EXPECT_EQ(sp.messages(), QStringList{warning});
+    EXPECT_EQ(visiblePage(), 3);
+    EXPECT_EQ(focused(), "txtPrezzo14");
+    EXPECT_EQ(card->txtTotFattura->text(), "vecchio") << "no total made of a failed line";
+
+    // Leaving the price tidies what was typed; a text brought by a hand-back or a load is not.
+    sp.clear();
+    card->showPage(1);
+    EXPECT_EQ(card->txtPrezzo[13]->text(), "0,00");
+    card->txtPrezzo[13]->setText("1,2,3");
+    click(card->cmdSalva);
+    EXPECT_EQ(sp.messages(), QStringList{warning});
+    EXPECT_EQ(focused(), "txtPrezzo14");
+    EXPECT_FALSE(QFile::exists(archive()));
+
+    // Corrected, the invoice is saved with its worked-out figures.
+    card->txtPrezzo[13]->setText("1,23");
+    sp.clear();
+    click(card->cmdSalva);
+    EXPECT_EQ(sp.messages(), QStringList{Inserted});
+    const Record stored = storedRecord(readBytes(archive()), 1);
+    EXPECT_EQ(stored.text("Importo01"), "5,00");
+    EXPECT_EQ(stored.text("Importo14"), "2,46");
+    EXPECT_EQ(stored.text("TotFattura"), "7,46");
+}
+
+TEST_F(InvoiceCard, KeysInANumberEditEmptyTheAmountsTheyChangeAndExitTidiesTheText)
+{
+    const auto fillFigures = [&] {
+        card->txtImporto[0]->setText("10,00");
+        card->txtImporto[1]->setText("20,00");
+        for (QLabel *t : {card->txtTotImponibile, card->txtTotImposta, card->txtTotIva, card->txtTotEsente,
+                          card->txtTotFattura})
+            t->setText("1,00");
+    };
+    // A key in a line's quantity empties that line's amount and the totals; letters are swallowed.
+    fillFigures();
+    card->txtQuant[0]->setFocus();
+    QTest::keyClicks(card->txtQuant[0], "0a2");
+    EXPECT_EQ(card->txtQuant[0]->text(), "02");
+    EXPECT_EQ(card->txtImporto[0]->text(), "");
+    EXPECT_EQ(card->txtImporto[1]->text(), "20,00");
+    EXPECT_EQ(card->txtTotFattura->text(), "");
+    // Leaving it writes the number back in its short form; the price keeps two decimals.
+    QTest::keyClick(card->txtQuant[0], Qt::Key_Tab);
+    EXPECT_EQ(card->txtQuant[0]->text(), "2");
+    card->txtPrezzo[1]->setFocus();
+    QTest::keyClicks(card->txtPrezzo[1], ",5");
+    EXPECT_EQ(card->txtImporto[1]->text(), "");
+    card->txtDesc[1]->setFocus();
+    EXPECT_EQ(card->txtPrezzo[1]->text(), "0,50");
+    // The VAT rate empties only the totals; a 7th character in a quantity is refused.
+    fillFigures();
+    card->txtPercIva->setFocus();
+    QTest::keyClicks(card->txtPercIva, "22");
+    EXPECT_EQ(card->txtImporto[0]->text(), "10,00");
+    EXPECT_EQ(card->txtTotImponibile->text(), "");
+    card->txtQuant[29]->setFocus();
+    QTest::keyClicks(card->txtQuant[29], "1234567");
+    EXPECT_EQ(card->txtQuant[29]->text(), "123456");
 }
 
 } // namespace
