@@ -30,3 +30,14 @@ inline Record DatedInvoice(const QString &number, const QString &date, const QSt
                         {"TotFattura", total},
                         {"Saldata", "No"}});
 }
+
+#include <QDir>
+#include <QImage>
+
+// Saves a picture for a person to look at, when TAVOREN_RENDER_DIR names a folder.
+inline void SaveForViewing(const QImage &image, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("TAVOREN_RENDER_DIR");
+    if (!dir.isEmpty())
+        image.save(QDir(dir).filePath(name));
+}

@@ -2,6 +2,8 @@
 #include "invoice_reports/Riepiloghi.h"
 #include "common/Messages.h"
 #include "common/ui/LineList.h"
+#include "common/ui/report/ListReport.h"
+#include "common/ui/report/ReportRenderer.h"
 #include "tests/invoices/InvoiceArchives.h"
 #include "tests/invoices/InvoiceFixture.h"
 
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QPointer>
 
 namespace {
@@ -71,6 +74,20 @@ TEST_F(InvoiceSummaries, MonthlyMarchListsItsInvoicesWithExactSums)
               (QStringList{"--------------------------", "Imponibile:   " + Euro + "1025,63",
                            "Imposta:      " + Euro + "225,64", "Esente:       " + Euro + "15,60",
                            "TOTALE:       " + Euro + "1266,87"}));
+    const PreparedReport report =
+        ListReportTemplate().fill("Tipologia riepilogo: " + w.titTipologia->text(), w.printedLines());
+    EXPECT_EQ(report.texts("txtRiepilogo"), w.printedLines());
+    EXPECT_EQ(report.texts("txtTitolo"), QStringList{"Tipologia riepilogo: Fatture emesse nel mese di marzo 2026"});
+    QImage page(qRound(report.paperSize().width() / 25.4 * 100), qRound(report.paperSize().height() / 25.4 * 100),
+                QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(100 / 0.0254));
+    page.setDotsPerMeterY(qRound(100 / 0.0254));
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        RenderReportPage(painter, report.pages.at(0));
+    }
+    SaveForViewing(page, "summary_march.png");
     EXPECT_TRUE(sp.messages().isEmpty());
 }
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QPrinter>
 
 namespace {
@@ -83,6 +84,17 @@ TEST_F(TakingsChartWindow, MonthValuesOfTheOpenedYear)
     EXPECT_TRUE(chart->panAvvio->isVisible());
     QTest::mouseClick(chart->btnBarre, Qt::LeftButton);
     EXPECT_EQ(chart->ChartStats->kind(), ChartKind::Bars);
+
+    // Bars and pie are two different drawings of the same points.
+    QImage bars(1000, 560, QImage::Format_RGB32), pie(1000, 560, QImage::Format_RGB32);
+    {
+        QPainter b(&bars), p(&pie);
+        PaintTakingsChart(b, QRectF(bars.rect()), expected, true, ChartKind::Bars);
+        PaintTakingsChart(p, QRectF(pie.rect()), expected, true, ChartKind::Pie);
+    }
+    EXPECT_NE(bars, pie);
+    SaveForViewing(bars, "chart_bars.png");
+    SaveForViewing(pie, "chart_pie.png");
 }
 
 TEST_F(TakingsChartWindow, YearBoxMissingArchiveAndUnconvertibleTotal)
