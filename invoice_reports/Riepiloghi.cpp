@@ -269,17 +269,8 @@ void SummaryWindow::done(int result)
 
 void SummaryWindow::btnTrovaClick()
 {
-    if (lstRecords->count() == 0) {
-        ShowNotice(NoticeKind::Information,
-                   QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
-        return;
-    }
-    RunGuarded(
-        [this] {
-            lstRecords->selectRow(FindNextLine(lstRecords->listLines(), lstRecords->selectedRow(), txtTrova->text(),
-                                               rememberedFind_));
-        },
-        nullptr);
+    FindNextInList(lstRecords, txtTrova->text(), rememberedFind_,
+                   [] { ShowNotice(NoticeKind::Information, EmptyListFindMessage); });
 }
 
 QStringList SummaryWindow::printedLines() const
