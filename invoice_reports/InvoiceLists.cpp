@@ -33,7 +33,7 @@ QString InvoiceListLine(const Record &invoice)
     // Number and date are joined first and padded as one column: an empty number leaves the
     // column starting with the blank of " del ".
     const QString numberAndDate = TrimText(invoice.text(f.number)) + QStringLiteral(" del ") + TrimText(invoice.text(f.date));
-    return QStringLiteral("Fatt. n. ") + PadCut(numberAndDate, 25) + QStringLiteral("  ")
+    return QStringLiteral("Fatt. n. ") + numberAndDate.left(25).leftJustified(25, u' ') + QStringLiteral("  ")
         + PadCut(invoice.text(f.customer), 35) + QStringLiteral("  C.F. ") + PadCut(invoice.text(f.taxCode), 16)
         + QStringLiteral("  Rif. ") + PadCut(invoice.text(f.references), 35) + QString::fromUtf8("  Tot. € ")
         + TrimText(invoice.text(f.total));

@@ -9,8 +9,9 @@
 
 namespace {
 
-const QByteArray Left = "<td style=\"text-align: left;\">";
-const QByteArray Right = "<td style=\"text-align: right;\">";
+// Every body cell is text, so a spreadsheet keeps it as typed.
+const QByteArray Left = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+const QByteArray Right = "<td style=\"text-align: right;\" sdnum=\"1040;0;@\">";
 
 QByteArray header(const char *title, int width)
 {

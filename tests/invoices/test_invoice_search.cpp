@@ -61,7 +61,7 @@ TEST(InvoiceListLine, FixedColumnsThenTheTotal)
     // total ends the line with "  Tot. € ".
     const Record bare = MakeInvoice({{"Data", "01/01/2024"}, {"Cliente", QString(40, 'X')}});
     const QString bareLine = InvoiceListLine(bare);
-    EXPECT_TRUE(bareLine.startsWith("Fatt. n.  del 01/01/2024" + QString(11, ' ') + "  " + QString(35, 'X') + "  C.F. "));
+    EXPECT_TRUE(bareLine.startsWith("Fatt. n.  del 01/01/2024" + QString(10, ' ') + "  " + QString(35, 'X') + "  C.F. "));
     EXPECT_TRUE(bareLine.endsWith("  Tot. " + Euro + " "));
     EXPECT_EQ(bareLine.size(), 145);
 }
@@ -94,7 +94,7 @@ TEST_F(InvoiceLists, EachCriterionSearchesItsOwnField)
 
 TEST_F(InvoiceLists, SearchKeepsFileOrderFoldsOnlyPlainLettersAndCountsBlanks)
 {
-    writeArchive({DatedInvoice("3", "05/03/2026", "ROSSI SRL", "1", "0", "0", "1"),
+    writeArchive({DatedInvoice("3", "05/03/2026", "Studio ROSSI", "1", "0", "0", "1"),
                   DatedInvoice("1", "10/04/2026", "Bianchi Anna", "1", "0", "0", "1"),
                   DatedInvoice("2", "11/03/2026", "Rossi Mario", "1", "0", "0", "1"),
                   MakeInvoice({{"NumFatt", "4"}, {"CittaCliente", QString::fromUtf8("città")}})});
