@@ -80,8 +80,7 @@ InvoiceSummary SummariseInvoices(const QString &file, const QString &year,
                                       + " is not a number");
             summary.sums[i] += *amount;
         }
-        summary.lines.append(InvoiceListLine(invoice));
-        summary.numbers.append(number);
+        summary.lines.append(InvoiceListLine(invoice), number);
     });
     return summary;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ArchiveSearch.h"
 #include "common/Decimal.h"
 #include "common/Record.h"
 
@@ -25,11 +26,10 @@ void HandInvoiceToCard(const Record &invoice, int number);
 inline constexpr std::array<const char *, 4> SummedInvoiceTotals{"TotImponibile", "TotImposta", "TotEsente",
                                                                  "TotFattura"};
 
-// What a summary lists: the lines of the invoices in the period, their record numbers, and the
-// exact sums of the four totals.
+// What a summary lists: the lines of the invoices in the period with their record numbers, and
+// the exact sums of the four totals.
 struct InvoiceSummary {
-    QStringList lines;
-    QList<int> numbers;
+    ListLines lines;
     std::array<Decimal, 4> sums{};
     bool anyDated = false;  // whether the archive holds a dated invoice, in the period or not
 };

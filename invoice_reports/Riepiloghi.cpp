@@ -230,17 +230,15 @@ void SummaryWindow::Fill()
     // message and no figures at all.
     RunGuarded(
         [&] {
-            const InvoiceSummary summary = SummariseInvoices(
+            InvoiceSummary summary = SummariseInvoices(
                 OpenInvoiceArchive(), openYear(), [this](const QString &month) { return inPeriod(month); });
-            ListLines lines;
-            for (int i = 0; i < summary.lines.size(); ++i)
-                lines.append(summary.lines[i], summary.numbers[i]);
-            lstRecords->setLines(std::move(lines));
+            const int count = summary.lines.size();
+            lstRecords->setLines(std::move(summary.lines));
             for (int i = 0; i < 4; ++i)
                 labels[i]->setText(SummaryAmountText(summary.sums[size_t(i)]));
             if (summary.anyDated)
                 titTipologia->setText(periodTitle());
-            panInfo->setText(QStringLiteral("Il presente riepilogo contiene %1 fatture.").arg(summary.lines.size()));
+            panInfo->setText(QStringLiteral("Il presente riepilogo contiene %1 fatture.").arg(count));
             if (panSelezione) {
                 panSelezione->hide();
                 panContainer->show();

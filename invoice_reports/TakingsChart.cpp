@@ -103,7 +103,7 @@ void drawPie(QPainter &p, const QRectF &plot, const MonthValues &values, bool ha
     long long total = 0;
     for (long long v : values)
         total += v;
-    const qreal size = std::min(plot.width() * 0.6, plot.height() * 1.4);
+    const qreal size = std::min(plot.width() * 0.55, plot.height() * 1.05);
     const qreal thickness = unit * 14;
     const QRectF disc(plot.center().x() - size / 2, plot.center().y() - size * 0.35 - thickness / 2, size, size * 0.7);
     const auto &colours = TakingsChart::colours();
