@@ -6,6 +6,7 @@
 //   bench_export --benchmark_filter='BM_Export/100000'
 //   bench_export --benchmark_filter='BM_AnimalExport'
 #include "bench/ReadFile.h"
+#include "bench/WidgetBench.h"
 #include "common/Platform.h"
 #include "common/Record.h"
 #include "common/WholeFileExport.h"
@@ -135,18 +136,4 @@ BENCHMARK(BM_AnimalExport)->Arg(50000)->Iterations(3)->UseManualTime()->Unit(ben
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    BenchPlatform platform;
-    installPlatform(&platform);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    installPlatform(nullptr);
-    return 0;
-}
+int main(int argc, char **argv) { return RunWidgetBenchmarks<BenchPlatform>(argc, argv); }

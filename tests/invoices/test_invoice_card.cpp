@@ -4,6 +4,10 @@
 #include "common/Record.h"
 #include "common/ui/RecordCard.h"
 #include "invoices/InvoiceRecord.h"
+#include "owners/OwnerHandBack.h"
+#include "owners/OwnerRecord.h"
+#include "pricelist/PriceItemHandBack.h"
+#include "pricelist/PriceListRecord.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ReadOnlyFolder.h"
@@ -563,6 +567,81 @@ TEST_F(InvoiceCard, KeysInANumberEditEmptyTheAmountsTheyChangeAndExitTidiesTheTe
     card->txtQuant[29]->setFocus();
     QTest::keyClicks(card->txtQuant[29], "1234567");
     EXPECT_EQ(card->txtQuant[29]->text(), "123456");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(InvoiceCard, OwnerAndArticlePickersWriteIntoTheCardAndWorkNothingOut)
+{
+    card->lblPosizione->setText("3");
+    card->txtImporto[6]->setText("5,00");
+    card->txtTotFattura->setText("5,00");
+
+    Record owner(OwnerRecordLayout());
+    owner.setText("Cliente", "Bianchi Anna");
+    owner.setText("IndirizzoRes", "Via Roma 1");
+    owner.setText("ProvRes", "TO");
+    owner.setText("PartitaIva", "01234567890");
+    OwnerHandBack("fatture", owner, 12);
+    EXPECT_EQ(card->txtCliente->text(), "Bianchi Anna");
+    EXPECT_EQ(card->txtViaCliente->text(), "Via Roma 1");
+    EXPECT_EQ(card->txtProvCliente->currentText(), "TO");
+    EXPECT_EQ(card->txtIvaCliente->text(), "01234567890");
+
+    Record article(PriceListItemRecordLayout());
+    article.setText("Supplementi", "VAX");  // the article code
+    article.setText("Descrizione", "Vaccino");
+    article.setText("Prezzo", "20,50");
+    PriceItemHandBack("fat_art_07", article, 4);
+    EXPECT_EQ(card->txtCodice[6]->text(), "VAX");
+    EXPECT_EQ(card->txtDesc[6]->text(), "Vaccino");
+    EXPECT_EQ(card->txtPrezzo[6]->text(), "20,50");
+    EXPECT_EQ(card->txtDesc[5]->text(), "");
+    EXPECT_EQ(card->txtImporto[6]->text(), "5,00");
+    EXPECT_EQ(card->txtTotFattura->text(), "5,00");
+    EXPECT_EQ(card->lblPosizione->text(), "3");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(InvoiceCard, TypedNumbersAreTidiedWhenTheFocusLeaves)
+{
+    const struct {
+        QLineEdit *TfrmFatture::*single;  // null: line 4's edit of `column`
+        const char *column;
+        const char *typed;
+        const char *left;
+    } cases[] = {
+        {nullptr, "Quant", "02", "2"},
+        {nullptr, "Quant", ",5", "0,5"},
+        {nullptr, "Quant", "1,", "1"},
+        {nullptr, "Quant", ",", "0"},
+        {nullptr, "Quant", "1,2,3", ""},
+        {nullptr, "Quant", "1a2b", "12"},  // letters never get in
+        {nullptr, "PercSconto", "2,730", "2,73"},
+        {nullptr, "Prezzo", "12", "12,00"},
+        {nullptr, "Prezzo", ",5", "0,50"},
+        {nullptr, "Prezzo", "12,345", "12,345"},
+        {nullptr, "Prezzo", "1,23456", "1,2346"},
+        {nullptr, "Prezzo", "1,2,3", "0,00"},
+        {&TfrmFatture::txtPercIva, "", "22,50", "22,5"},
+        {&TfrmFatture::txtPercIva, "", "", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.column) + " " + c.typed);
+        QLineEdit *edit = c.single ? card->*c.single
+                                   : card->findChild<QLineEdit *>(QStringLiteral("txt") + QLatin1String(c.column) + "04");
+        ASSERT_NE(edit, nullptr);
+        edit->clear();
+        edit->setFocus();
+        QTest::keyClicks(edit, c.typed);
+        card->txtNote->setFocus();
+        EXPECT_EQ(edit->text(), c.left);
+    }
 }
 
 } // namespace
