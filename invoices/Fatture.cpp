@@ -21,6 +21,10 @@
 #include "dialogs/PartitaIVA.h"
 #include "dialogs/ReturnToLauncher.h"
 #include "invoices/InvoiceEntry.h"
+#include "invoice_reports/ExpFatture.h"
+#include "invoice_reports/Riepiloghi.h"
+#include "invoice_reports/Sospese.h"
+#include "invoice_reports/TrovaFatture.h"
 #include "invoices/InvoiceHelp.h"
 #include "invoices/InvoiceMoney.h"
 #include "owners/OwnerHandBack.h"
@@ -137,11 +141,11 @@ void TfrmFatture::buildLayout()
                    "Predispone la schermata per l'emissione di una nuova fattura proforma.", run(&TfrmFatture::cmdNuovoClick)},
                   {&cmdSalva, "cmdSalva", "Salva", "Salva o aggiorna la fattura proforma corrente.",
                    run(&TfrmFatture::cmdSalvaClick)},
-                  {&cmdTrova, "cmdTrova", "Trova", "Trova una fattura proforma in archivio.", nullptr}},
+                  {&cmdTrova, "cmdTrova", "Trova", "Trova una fattura proforma in archivio.", [this] { OpenInvoiceSearch(this); }}},
                  panInfo);
     commandGroup(panel, "Rectangle1", QPoint(278, 6),
                  {{&cmdSospese, "cmdSospese", "Soggette IVA",
-                   "Visualizza il riepilogo delle prestazioni soggette a IVA.", nullptr}},
+                   "Visualizza il riepilogo delle prestazioni soggette a IVA.", [this] { OpenVatInvoiceList(this); }}},
                  panInfo, 96);
     commandGroup(panel, "shpStampa", QPoint(396, 6),
                  {{&cmdAnteprima, "cmdAnteprima", "Anteprima",
@@ -161,15 +165,15 @@ void TfrmFatture::buildLayout()
                  {{&cmdNumerazione, "cmdNumerazione", "Numerazione",
                    "Imposta il numero iniziale per la numerazione delle fatture proforma.", nullptr},
                   {&cmdEsporta, "cmdEsporta", "Esporta",
-                   "Esporta le fatture proforma in archivio in un file di Microsoft Excel.", nullptr}},
+                   "Esporta le fatture proforma in archivio in un file di Microsoft Excel.", [this] { OpenInvoiceExport(this); }}},
                  panInfo, 110);
     commandGroup(panel, "shpRiepiloghi", QPoint(252, 58),
                  {{&cmdRiepMensile, "cmdRiepMensile", "Mensile",
-                   "Visualizza il riepilogo mensile delle fatture proforma emesse.", nullptr},
+                   "Visualizza il riepilogo mensile delle fatture proforma emesse.", [this] { OpenMonthlySummary(this); }},
                   {&cmdRiepTrimestrale, "cmdRiepTrimestrale", "Trimestrale",
-                   "Visualizza il riepilogo trimestrale delle fatture proforma emesse.", nullptr},
+                   "Visualizza il riepilogo trimestrale delle fatture proforma emesse.", [this] { OpenQuarterlySummary(this); }},
                   {&cmdRiepAnnuale, "cmdRiepAnnuale", "Annuale",
-                   "Visualizza il riepilogo annuale delle fatture proforma emesse.", nullptr}},
+                   "Visualizza il riepilogo annuale delle fatture proforma emesse.", [this] { OpenAnnualSummary(this); }}},
                  panInfo, 110);
     commandGroup(panel, "shpEsci", QPoint(614, 58),
                  {{&cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",

@@ -10,6 +10,7 @@
 #include "common/ui/Widgets.h"
 #include "dialogs/Guida.h"
 #include "dialogs/ReturnToLauncher.h"
+#include "invoice_reports/Statistiche.h"
 #include "invoices/Fatture.h"
 #include "invoices/InvoiceHelp.h"
 #include "invoices/InvoiceRecord.h"
@@ -149,8 +150,10 @@ void TfrmMenuFatture::closeEvent(QCloseEvent *e)
     if (tag == CardTag) {
         frmFatture->show();
         hide();
+    } else if (tag == ChartTag && frmStatistiche) {
+        frmStatistiche->show();
+        hide();
     } else {
-        // "avvio", and the chart's tag until the chart window is built: back to the launcher.
         ReturnToLauncher(this);
     }
 }

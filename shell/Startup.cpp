@@ -39,6 +39,11 @@
 #include "dialogs/AllegaCartella.h"
 #include "invoices/Fatture.h"
 #include "invoices/MenuFatture.h"
+#include "invoice_reports/Riepiloghi.h"
+#include "invoice_reports/Sospese.h"
+#include "invoice_reports/ExpFatture.h"
+#include "invoice_reports/Statistiche.h"
+#include "invoice_reports/TrovaFatture.h"
 #include "shell/Avvio.h"
 #include "dialogs/Calendario.h"
 #include "shell/CambiaPassword.h"
@@ -112,6 +117,13 @@ const StartupWindow StartupTable[] = {
     Window<frmStampaServizi>(),  // 37 price-list card printout
     Window<frmMenuFatture>(),    // 38 invoices menu
     Window<frmFatture>(),        // 39 invoice card
+    Window<frmStatistiche>(),    // 40 takings chart
+    Window<frmSospese>(),        // 44 invoices subject to VAT
+    Window<frmExpFatture>(),     // 45 invoice export
+    Window<frmRiepAnnuale>(),    // 46 yearly summary
+    Window<frmRiepMensile>(),    // 47 monthly summary
+    Window<frmRiepTrimestrale>(), // 48 quarterly summary
+    Window<frmTrovaFatture>(),   // 49 invoice search
     Window<frmMenuCertificati>(),       // 53 certificates menu
     Window<frmCertificato_Sanitario>(), // 54 health certificate card
     Window<frmCalendario>(),     // 55 date picker

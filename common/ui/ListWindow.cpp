@@ -200,23 +200,25 @@ void ListWindow::done(int result)
 
 void ListWindow::reportEmptyList()
 {
-    ShowPlainBox(QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+    ShowPlainBox(EmptyListFindMessage);
 }
 
 void ListWindow::btnTrovaClick() { FindNextInList(); }
 
-void ListWindow::FindNextInList()
+void FindNextInList(LineListView *list, const QString &findText, QString &remembered,
+                    const std::function<void()> &reportEmpty)
 {
-    if (lstRecords->count() == 0) {
-        reportEmptyList();
+    if (list->count() == 0) {
+        reportEmpty();
         return;
     }
-    RunGuarded(
-        [this] {
-            lstRecords->selectRow(FindNextLine(lstRecords->listLines(), lstRecords->selectedRow(), txtTrova->text(),
-                                               rememberedFind_));
-        },
-        nullptr);
+    RunGuarded([&] { list->selectRow(FindNextLine(list->listLines(), list->selectedRow(), findText, remembered)); },
+               nullptr);
+}
+
+void ListWindow::FindNextInList()
+{
+    ::FindNextInList(lstRecords, txtTrova->text(), rememberedFind_, [this] { reportEmptyList(); });
 }
 
 void ListWindow::btnStampaClick() { PrintListReport(setup_.printTitle, lstRecords->lines(), this); }

@@ -83,6 +83,14 @@ private:
     QString rememberedFind_;
 };
 
+// The text of find-next on an empty list.
+inline const QString EmptyListFindMessage = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+
+// Find-next over a list: selects the next line holding `findText` (`FindNextLine`); on an empty
+// list it runs `reportEmpty` instead. A failure ends it without a message.
+void FindNextInList(LineListView *list, const QString &findText, QString &remembered,
+                    const std::function<void()> &reportEmpty);
+
 // A word-wrapped label on a panel, in the given font and colour.
 QLabel *MakePanelLabel(QWidget *panel, const QString &name, const QString &text, const QRect &at, const QFont &font,
                        const QColor &colour = Qt::black);

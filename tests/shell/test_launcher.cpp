@@ -39,6 +39,11 @@
 #include "dialogs/AllegaCartella.h"
 #include "invoices/Fatture.h"
 #include "invoices/MenuFatture.h"
+#include "invoice_reports/Riepiloghi.h"
+#include "invoice_reports/Sospese.h"
+#include "invoice_reports/ExpFatture.h"
+#include "invoice_reports/Statistiche.h"
+#include "invoice_reports/TrovaFatture.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
 #include "dialogs/Calendario.h"
@@ -101,7 +106,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmExpImminenti, frmExpGiornaliere, frmExpMensili, frmExpScadenzario, frmConfermati, frmNonConfermati,
         frmTrovaScadenzario, frmDaConfermare,
         frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
-        frmMenuFatture, frmFatture,
+        frmMenuFatture, frmFatture, frmStatistiche, frmSospese, frmExpFatture, frmRiepAnnuale, frmRiepMensile,
+        frmRiepTrimestrale, frmTrovaFatture,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmConsenso_Intervento, frmTrovaConsensi_Interventi, frmExpConsensi_Interventi,

@@ -1,0 +1,171 @@
+#include "invoice_reports/InvoiceLists.h"
+#include "invoice_reports/Statistiche.h"
+#include "invoice_reports/TakingsChart.h"
+#include "common/Messages.h"
+#include "tests/invoices/InvoiceArchives.h"
+#include "tests/invoices/InvoiceFixture.h"
+#include "tests/support/PdfFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+Record dated(const QString &date, const QString &total)
+{
+    return MakeInvoice({{"Data", date}, {"TotFattura", total}});
+}
+
+class TakingsChartWindow : public InvoiceWindows {
+protected:
+    void SetUp() override
+    {
+        InvoiceWindows::SetUp();
+        chart = std::make_unique<TfrmStatistiche>();
+        chart->show();
+        ASSERT_TRUE(WaitActive(chart.get()));
+    }
+    void open(const QString &year)
+    {
+        chart->txtAnno->setText(year);
+        QTest::mouseClick(chart->btnApri, Qt::LeftButton);
+    }
+    std::unique_ptr<TfrmStatistiche> chart;
+};
+
+TEST(MonthlyTakings, ExactSumsRoundedToTheEuroHalfAwayFromZero)
+{
+    const struct {
+        const char *amount;
+        long long euros;
+    } cases[] = {{"2,50", 3}, {"2,49", 2}, {"0,50", 1}, {"16,5", 17}, {"-2,50", -3}, {"0", 0}};
+    for (const auto &c : cases)
+        EXPECT_EQ(WholeEuros(*Decimal::parse(c.amount)), c.euros) << c.amount;
+}
+
+TEST_F(TakingsChartWindow, MonthValuesOfTheOpenedYear)
+{
+    EXPECT_EQ(chart->txtAnno->text(), "2026") << "the current year";
+    EXPECT_EQ(chart->focusWidget(), chart->txtAnno);
+    writeBytes(sp.file("2026.fat"),
+               ArchiveBytes({dated("01/03/2026", "10,30"), dated("31/03/2026", "5,25"), dated("15/04/2026", "2,50"),
+                             dated("15/05/2026", "0,50"), dated("15/06/2026", "2,49"),
+                             dated("15/03/2025", "100,00"),  // another year in this archive
+                             dated("5/3/2026", "100,00"),    // no leading zeros: not counted
+                             dated("15/07/2025", "non un numero"),  // not counted, so never converted
+                             dated("", "")})
+                   + QByteArray(100, 'z'));  // a torn last record is no invoice
+    open("2026");
+    EXPECT_TRUE(sp.messages().isEmpty());
+    EXPECT_FALSE(chart->panAvvio->isVisible());
+    EXPECT_TRUE(chart->panContainer->isVisible());
+    EXPECT_EQ(chart->lblTitolo->text(), "Rappresentazione grafica delle fatture emesse nell'anno 2026.");
+    EXPECT_EQ(chart->lblFile->text(), sp.file("2026.fat"));
+    const MonthValues expected{0, 0, 16, 3, 1, 2, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(chart->ChartStats->values(), expected);
+    EXPECT_EQ(chart->findChild<QLabel *>("memMarzo")->text(), "16");
+    EXPECT_EQ(chart->findChild<QLabel *>("memDicembre")->text(), "0");
+
+    // The pie keeps the values; the kind outlives closing, the points do not.
+    QTest::mouseClick(chart->btnTorta, Qt::LeftButton);
+    EXPECT_EQ(chart->ChartStats->kind(), ChartKind::Pie);
+    EXPECT_EQ(chart->ChartStats->values(), expected);
+    QTest::mouseClick(chart->btnEsci, Qt::LeftButton);
+    EXPECT_FALSE(chart->isVisible());
+    EXPECT_TRUE(launcher->isVisible());
+    chart->show();
+    EXPECT_EQ(chart->ChartStats->kind(), ChartKind::Pie);
+    EXPECT_FALSE(chart->ChartStats->hasPoints());
+    EXPECT_TRUE(chart->panAvvio->isVisible());
+    QTest::mouseClick(chart->btnBarre, Qt::LeftButton);
+    EXPECT_EQ(chart->ChartStats->kind(), ChartKind::Bars);
+
+    // Bars and pie are two different drawings of the same points.
+    QImage bars(1000, 560, QImage::Format_RGB32), pie(1000, 560, QImage::Format_RGB32);
+    {
+        QPainter b(&bars), p(&pie);
+        PaintTakingsChart(b, QRectF(bars.rect()), expected, true, ChartKind::Bars);
+        PaintTakingsChart(p, QRectF(pie.rect()), expected, true, ChartKind::Pie);
+    }
+    EXPECT_NE(bars, pie);
+    SaveForViewing(bars, "chart_bars.png");
+    SaveForViewing(pie, "chart_pie.png");
+}
+
+TEST_F(TakingsChartWindow, YearBoxMissingArchiveAndUnconvertibleTotal)
+{
+    // Enter moves to "Apri" and opens nothing; only digits reach the box.
+    chart->txtAnno->clear();
+    QTest::keyClicks(chart->txtAnno, "2a0x2");
+    EXPECT_EQ(chart->txtAnno->text(), "202");
+    QTest::keyClick(chart->txtAnno, Qt::Key_Return);
+    EXPECT_EQ(chart->focusWidget(), chart->btnApri);
+    EXPECT_TRUE(chart->panAvvio->isVisible());
+
+    // Three digits: the four-digit warning, and the year panel stays.
+    QTest::mouseClick(chart->btnApri, Qt::LeftButton);
+    ASSERT_EQ(sp.callsOf("warning").size(), 1u);
+    EXPECT_EQ(sp.callsOf("warning")[0].text, "Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+    EXPECT_EQ(chart->focusWidget(), chart->txtAnno);
+    sp.clear();
+
+    // A counted invoice whose total does not convert: the archive message and no chart.
+    writeBytes(sp.file("2024.fat"), ArchiveBytes({dated("01/01/2024", "10,00"), dated("01/02/2024", "")}));
+    open("2024");
+    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_TRUE(chart->panAvvio->isVisible());
+    EXPECT_FALSE(chart->ChartStats->hasPoints());
+    sp.clear();
+
+    // A year without an archive: it is created, and the chart shows twelve zero points.
+    ASSERT_FALSE(QFile::exists(sp.file("2031.fat")));
+    open("2031");
+    EXPECT_TRUE(QFile::exists(sp.file("2031.fat")));
+    EXPECT_TRUE(chart->ChartStats->hasPoints());
+    EXPECT_EQ(chart->ChartStats->values(), MonthValues{});
+    EXPECT_TRUE(sp.messages().isEmpty());
+}
+
+TEST(ChartCopies, OnlyDigitsCount)
+{
+    const struct {
+        const char *answer;
+        int copies;
+    } cases[] = {{"3", 3}, {"", 1}, {"  ", 1}, {"2a", 1}, {" 2", 1}, {"0", 0}, {"12", 12}};
+    for (const auto &c : cases)
+        EXPECT_EQ(ChartCopiesAnswer(c.answer), c.copies) << c.answer;
+}
+
+TEST_F(TakingsChartWindow, PrintingAsksThenPresetsTheCopiesAndDrawsOnePagePerCopy)
+{
+    open("2026");
+    // No to the question, or a cancelled copies box: no print dialog.
+    sp.yesNoAnswers = {false};
+    QTest::mouseClick(chart->btnStampa, Qt::LeftButton);
+    sp.inputAnswers = {};
+    QTest::mouseClick(chart->btnStampa, Qt::LeftButton);
+    EXPECT_TRUE(sp.printers.empty());
+
+    // The typed copies are preset in the print dialog, in landscape; a cancelled dialog prints nothing.
+    sp.inputAnswers = {QStringLiteral("3")};
+    sp.printAnswers = {PrintAnswer(false)};
+    QTest::mouseClick(chart->btnStampa, Qt::LeftButton);
+    ASSERT_EQ(sp.printers.size(), 1u);
+    EXPECT_EQ(sp.printers[0].copies, 3);
+    EXPECT_EQ(sp.printers[0].orientation, QPageLayout::Landscape);
+
+    // Each copy is one landscape page drawn by the window, the printer's own count left at 1.
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(sp.file("grafico.pdf"));
+    EXPECT_EQ(chart->printChart(pdf, 2), 2);
+    EXPECT_EQ(PdfPageCount(sp.file("grafico.pdf")), 2);
+    EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+} // namespace
