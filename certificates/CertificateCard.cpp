@@ -36,6 +36,7 @@
 #include <QPointer>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -64,6 +65,7 @@ EditRules rulesFor(CertificateInput input)
     using C = EditRules::Case;
     switch (input) {
     case CertificateInput::UpperCase: return {.typing = C::UpperTrim};
+    case CertificateInput::UpperCaseKeepBlanks: return {.typing = C::Upper};
     case CertificateInput::TaxCode: return {.digitsOnly = true, .typing = C::UpperTrim, .lettersToo = true};
     case CertificateInput::Plain:
     case CertificateInput::Date: break;
@@ -157,14 +159,21 @@ void CertificateCard::buildLayout()
             break;
         case CertificateBandKind::Declaration: {
             constexpr int Signature = 240;
+            int rows = 0;
+            for (const CertificateEdit &e : b.edits)
+                rows = std::max(rows, e.row + 1);
+            const int pictureTop = rows * Grid.rowPitch + 4;
+            const int pictureHeight = b.height - pictureTop - 4;
             MakeDrawnPicture(band, QStringLiteral("imgDichiarazione"),
-                             QRect(12, 4, BandWidth - Signature - 36, b.height - 8),
+                             QRect(12, pictureTop, BandWidth - Signature - 36, pictureHeight),
                              [it = type_.declaration, en = type_.declarationEnglish](QSize size) {
                                  return DeclarationPicture(it, en, size);
                              });
             MakeDrawnPicture(band, QStringLiteral("imgFirma"),
-                             QRect(BandWidth - Signature - 12, 4, Signature, b.height - 8),
-                             [](QSize size) { return SignaturePicture(size); });
+                             QRect(BandWidth - Signature - 12, pictureTop, Signature, pictureHeight),
+                             [english = !type_.declarationEnglish.isEmpty()](QSize size) {
+                                 return SignaturePicture(size, english);
+                             });
             break;
         }
         case CertificateBandKind::Fields:
@@ -280,6 +289,8 @@ void CertificateCard::FormCreate()
                 renamed.append({QString::fromLatin1(e.field), QString::fromLatin1(e.control)});
             // The date is typed by no one: the picker fills it, Backspace and Delete empty it. This
             // filter comes after the Enter chain's, so Enter opens the picker there too.
+            if (e.rest != QColor(Qt::white))
+                RecolourOnFocus(edit(QString::fromLatin1(e.field)), e.rest);
             if (e.input == CertificateInput::Date) {
                 QLineEdit *date = edit(QString::fromLatin1(e.field));
                 date->setReadOnly(true);

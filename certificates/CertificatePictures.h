@@ -15,5 +15,6 @@ QPixmap AnimalIconPicture(QSize size);
 QPixmap TitleBandPicture(const QString &words, QSize size);
 // A declaration in two languages, the second in italics below the first.
 QPixmap DeclarationPicture(const QString &italian, const QString &english, QSize size);
-// The signature box: "FIRMA DEL VETERINARIO" and "VETERINARIAN'S SIGNATURE" above a line.
-QPixmap SignaturePicture(QSize size);
+// The signature box: "FIRMA DEL VETERINARIO" and, unless told otherwise,
+// "VETERINARIAN'S SIGNATURE" above a line.
+QPixmap SignaturePicture(QSize size, bool english = true);

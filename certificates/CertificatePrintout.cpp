@@ -24,10 +24,6 @@ CertificatePrintObject headerText(const char *name, QRectF mm, double points, bo
     return o;
 }
 
-CertificatePrintObject line(const char *name, QPointF from, QPointF to)
-{
-    return {name, Kind::Line, QRectF(from, to)};
-}
 
 // One of the snakes of the caduceus: a wave round the staff from its tail to its head.
 QPainterPath snake(double centre, double top, double bottom, double amplitude, double phase)
@@ -141,6 +137,26 @@ void addObject(ReportTemplate &report, const CertificatePrintObject &o, const QW
 
 } // namespace
 
+CertificatePrintObject CertificateText(const char *name, QRectF mm, double points, const char *words,
+                                       ReportHAlign align, bool bold, bool italic)
+{
+    CertificatePrintObject o{name, Kind::Text, mm, QString::fromUtf8(words), points, bold, italic};
+    o.hAlign = align;
+    return o;
+}
+
+CertificatePrintObject CertificateFilled(const char *name, QRectF mm, const QColor &fill)
+{
+    CertificatePrintObject o{name, Kind::Rectangle, mm};
+    o.fill = fill;
+    return o;
+}
+
+CertificatePrintObject CertificateLine(const char *name, QPointF from, QPointF to)
+{
+    return {name, Kind::Line, QRectF(from, to)};
+}
+
 const std::vector<CertificatePrintObject> &CertificatePageFrame()
 {
     static const std::vector<CertificatePrintObject> frame = [] {
@@ -152,10 +168,10 @@ const std::vector<CertificatePrintObject> &CertificatePageFrame()
             headerText("txtIntRigo02", QRectF(35.2, 15.8, 164.6, 4.2), 9, false),
             headerText("txtIntRigo03", QRectF(35.2, 20.0, 164.6, 4.2), 9, false),
             headerText("txtIntRigo04", QRectF(35.2, 24.6, 164.6, 4.2), 9, false),
-            line("Line3", QPointF(10.2, 29.6), QPointF(199.8, 29.6)),
-            line("Line1", QPointF(10.0, 30.0), QPointF(10.0, 287.0)),
-            line("Line4", QPointF(200.0, 30.0), QPointF(200.0, 287.0)),
-            line("Line2", QPointF(10.0, 287.0), QPointF(200.0, 287.0)),
+            CertificateLine("Line3", QPointF(10.2, 29.6), QPointF(199.8, 29.6)),
+            CertificateLine("Line1", QPointF(10.0, 30.0), QPointF(10.0, 287.0)),
+            CertificateLine("Line4", QPointF(200.0, 30.0), QPointF(200.0, 287.0)),
+            CertificateLine("Line2", QPointF(10.0, 287.0), QPointF(200.0, 287.0)),
         };
     }();
     return frame;

@@ -19,6 +19,26 @@ const RecordLayout &CertificateBaseLayout()
 
 const RecordLayout &HealthCertificateLayout() { return CertificateBaseLayout(); }
 
+const RecordLayout &VaccinationCertificateLayout()
+{
+    static const RecordLayout layout = [] {
+        RecordLayout l = CertificateBaseLayout();
+        l.append({{"DataSom", 10}, {"Denominazione", 50}, {"Serie", 50}, {"ScadeMed", 10}});
+        return l;
+    }();
+    return layout;
+}
+
+const RecordLayout &MovementCertificateLayout()
+{
+    static const RecordLayout layout{
+        {"Num", 30},          {"Data", 10},     {"Luogo", 50},         {"Veterinario", 50},
+        {"NomeAni", 250},     {"SessoAni", 50}, {"DataNascAni", 10},   {"Specie", 50},
+        {"Cites", 250},       {"Proprietario", 250}, {"Origine", 250}, {"Destinazione", 250},
+    };
+    return layout;
+}
+
 const QList<CertificateArchive> &CertificateArchives()
 {
     // The numbering sections are the numbering dialog's, looked up by the same tag.

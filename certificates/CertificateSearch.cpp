@@ -63,6 +63,36 @@ QString CertificateListLine(const Record &record)
     return line(record);
 }
 
+const std::array<CriterionSetup, 10> &CertificateBaseCriteria()
+{
+    static const std::array<CriterionSetup, 10> criteria{{
+        {"txtNum", "Certificato n.", "Num", "effNum"},
+        {"txtData", "Data emissione (gg/mm/aaaa):", "Data", "effData"},
+        {"txtProprietario", "Proprietario dell'animale:", "Proprietario", "effProprietario"},
+        {"txtCodFisc", "Codice fiscale:", "CodFisc", "effCodFisc"},
+        {"txtComuneRes", "Comune di residenza:", "ComuneRes", "effComuneRes"},
+        {"txtRecapito", "Tel. preferenziale:", "Recapito", "effRecapito"},
+        {"txtNomeAni", "Nome dell'animale:", "NomeAni", "effNomeAni"},
+        {"txtSpecie", "Specie:", "Specie", "effSpecie"},
+        {"txtRazza", "Razza:", "Razza", "effRazza"},
+        {"txtMicrochip", "Codice microchip:", "Microchip", "effMicrochip"},
+    }};
+    return criteria;
+}
+
+QString MovementCertificateListLine(const Record &record)
+{
+    static const ColumnLine line(MovementCertificateLayout(), {
+                                                                  {"Cert. n. ", "Num", 6},
+                                                                  {"  Data: ", "Data", 10},
+                                                                  {"  ", "Proprietario", 30},
+                                                                  {"  Animale: ", "NomeAni", 30},
+                                                                  {"  ", "Specie", 20},
+                                                                  {"  ", "Destinazione", 0},
+                                                              });
+    return line(record);
+}
+
 void RegisterCertificateTarget(const QString &tag, std::function<QWidget *()> findWindow)
 {
     certificateTargets().add(tag, std::move(findWindow));

@@ -1,6 +1,9 @@
 #pragma once
 #include "certificates/CertificateType.h"
 #include "common/ui/SearchWindow.h"
+#include "common/ui/Widgets.h"
+
+#include <QLabel>
 
 #include <functional>
 
@@ -8,6 +11,10 @@
 // record begins with the shared base: number, date, owner, tax code, telephone and breed in fixed
 // columns, then the animal's name whole.
 QString CertificateListLine(const Record &record);
+
+// `MovementCertificateListLine`: number, date, owner, animal and species in fixed columns, then the
+// destination whole.
+QString MovementCertificateListLine(const Record &record);
 
 // A certificate card that the certificate hand-back writes into registers its context tag with a
 // function that finds its single instance (nullptr while there is none). Registering a tag again
@@ -32,3 +39,14 @@ public:
 private:
     const CertificateType *type_;
 };
+
+// The ten criteria of the health window, which the vaccination window shares.
+const std::array<CriterionSetup, 10> &CertificateBaseCriteria();
+
+// How a card opens its search window: owned by the card, with the card's tag in lblMemory, shown
+// modally and destroyed when it closes.
+template <typename Window>
+void OpenCertificateSearch(QWidget *card)
+{
+    OpenModal<Window>(card, [](Window &search) { search.lblMemory->setText(search.type().contextTag); });
+}

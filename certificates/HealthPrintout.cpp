@@ -13,9 +13,7 @@ const QColor Lavender(230, 230, 250);
 CertificatePrintObject text(const char *name, QRectF mm, double points, Face face, const char *words,
                             ReportHAlign align = ReportHAlign::Left)
 {
-    CertificatePrintObject o{name, Kind::Text, mm, QString::fromUtf8(words), points, face == Bold, face == Italic};
-    o.hAlign = align;
-    return o;
+    return CertificateText(name, mm, points, words, align, face == Bold, face == Italic);
 }
 
 // A caption of the framed box, 66 mm wide at the left.
@@ -30,14 +28,8 @@ CertificatePrintObject value(const char *name, double top, const char *words)
     return text(name, QRectF(90.0, top, 101.0, 4.6), 9, Plain, words);
 }
 
-CertificatePrintObject band(const char *name, QRectF mm, const QColor &fill)
-{
-    CertificatePrintObject o{name, Kind::Rectangle, mm};
-    o.fill = fill;
-    return o;
-}
-
-CertificatePrintObject line(const char *name, QPointF from, QPointF to) { return {name, Kind::Line, QRectF(from, to)}; }
+const auto band = CertificateFilled;
+const auto line = CertificateLine;
 
 } // namespace
 

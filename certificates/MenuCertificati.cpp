@@ -3,6 +3,8 @@
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificatePictures.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Certificato_Vaccinazione.h"
+#include "certificates/Consenso_Privacy.h"
 #include "common/Dates.h"
 #include "common/Text.h"
 #include "common/ui/CardPanel.h"
@@ -38,7 +40,7 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnCertificato_Sanitario, "btnCertificato_Sanitario", "Certificato sanitario",
      "certificato_sanitario", [] { return static_cast<QWidget *>(frmCertificato_Sanitario); }},
     {&TfrmMenuCertificati::btnCertificato_Vaccinazione, "btnCertificato_Vaccinazione", "Certificato vaccinazione",
-     "certificato_vaccinazione", nullptr},
+     "certificato_vaccinazione", [] { return static_cast<QWidget *>(frmCertificato_Vaccinazione); }},
     {&TfrmMenuCertificati::btnCertificato_Malattia, "btnCertificato_Malattia", "Certificato malattia",
      "certificato_malattia", nullptr},
     {&TfrmMenuCertificati::btnCertificato_Decesso, "btnCertificato_Decesso", "Certificato decesso",
@@ -48,7 +50,7 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnConsenso_Intervento, "btnConsenso_Intervento", "Consenso intervento",
      "consenso_intervento", nullptr},
     {&TfrmMenuCertificati::btnConsenso_Privacy, "btnConsenso_Privacy", "Certificato movimento", "consenso_privacy",
-     nullptr},
+     [] { return static_cast<QWidget *>(frmConsenso_Privacy); }},
 };
 
 QPixmap headingPicture(QSize size)

@@ -140,12 +140,12 @@ private:
 
 } // namespace
 
-void RecolourOnFocus(QWidget *edit)
+void RecolourOnFocus(QWidget *edit, const QColor &rest)
 {
     const QString cls = QString::fromLatin1(edit->metaObject()->className());
-    edit->setStyleSheet(QStringLiteral("%1 { background: white; border: 1px solid #87ceeb; }"
+    edit->setStyleSheet(QStringLiteral("%1 { background: %2; border: 1px solid #87ceeb; }"
                                        " %1:focus { background: yellow; }")
-                            .arg(cls));
+                            .arg(cls, rest.name()));
 }
 
 HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name)

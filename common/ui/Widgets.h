@@ -46,8 +46,9 @@ protected:
 // hidden until the edit takes the focus. Set the edit's geometry first.
 HighlightRect *AttachFieldHighlight(QWidget *edit, const QString &name);
 
-// The edit itself shows the focus: white at rest, yellow while focused, in a sky-blue border.
-void RecolourOnFocus(QWidget *edit);
+// The edit itself shows the focus: `rest` (white unless told) at rest, yellow while focused, in a
+// sky-blue border.
+void RecolourOnFocus(QWidget *edit, const QColor &rest = Qt::white);
 
 // Enter in one field moves the focus to the next; the last leads back to the first.
 void EnterFocusChain(const QList<QWidget *> &chain);

@@ -3,9 +3,15 @@
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Certificato_Vaccinazione.h"
+#include "certificates/Consenso_Privacy.h"
+#include "certificates/ExpCertificati_Movimento.h"
 #include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/ExpCertificati_Vaccinazione.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Movimento.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
+#include "certificates/TrovaCertificati_Vaccinazione.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -74,6 +80,8 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
+        frmCertificato_Vaccinazione, frmTrovaCertificati_Vaccinazione, frmExpCertificati_Vaccinazione,
+        frmConsenso_Privacy, frmTrovaCertificati_Movimento, frmExpCertificati_Movimento,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)

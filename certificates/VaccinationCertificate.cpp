@@ -1,0 +1,55 @@
+#include "certificates/CertificatePrintout.h"
+#include "certificates/CertificateRecord.h"
+#include "certificates/CertificateType.h"
+#include "certificates/ExpCertificati_Vaccinazione.h"
+#include "certificates/TrovaCertificati_Vaccinazione.h"
+
+namespace {
+
+using In = CertificateInput;
+using Cmd = CertificateEditCommand;
+using Band = CertificateBandKind;
+
+// The vaccine edits rest on AliceBlue, unlike every other certificate edit.
+const QColor AliceBlue(0xf0, 0xf8, 0xff);
+
+} // namespace
+
+const CertificateType &VaccinationCertificateType()
+{
+    static const CertificateType type{
+        .contextTag = QStringLiteral("certificato_vaccinazione"),
+        .menuTag = QStringLiteral("certificato_vaccinazione"),
+        .objectName = QStringLiteral("frmCertificato_Vaccinazione"),
+        .caption = QStringLiteral(" Tavoren - Certificato di vaccinazione antirabbica"),
+        .archiveName = VaccinationCertificateArchiveName,
+        .layout = &VaccinationCertificateLayout(),
+        .headerKeys = CertificateBaseHeaderKeys(),
+        .numberingSection = QStringLiteral("Numerazione Certificati Vaccinazione"),
+        .bands = QList<CertificateBand>(CertificateBaseBands())
+                 << CertificateBand{Band::Declaration,
+                                    112,
+                                    {{"DataSom", "Data somministrazione:", 16, 0, 168, In::Plain, Cmd::None, nullptr,
+                                      AliceBlue},
+                                     {"Denominazione", "Denominazione vaccino:", 192, 0, 282, In::Plain, Cmd::None,
+                                      nullptr, AliceBlue},
+                                     {"Serie", "Serie e numero:", 482, 0, 260, In::Plain, Cmd::None, nullptr,
+                                      AliceBlue},
+                                     {"ScadeMed", "Scadenza medicinale:", 750, 0, 168, In::Plain, Cmd::None, nullptr,
+                                      AliceBlue}}},
+        .title = QStringLiteral("CERTIFICATO DI VACCINAZIONE ANTIRABBICA"),
+        .declaration = QStringLiteral("Il Veterinario certifica di aver vaccinato l'animale contro la rabbia."),
+        .required = CertificateBaseRequired(),
+        .dateMessage = CertificateDateMessage(),
+        .clearFocus = "Proprietario",
+        .search = VaccinationCertificateSearch(),
+        .exportWindow = VaccinationCertificateExport(),
+        .printName = QStringLiteral("Certificato Vaccinazione"),
+        .printout = VaccinationCertificatePrintout(),
+        .openSearch = OpenVaccinationCertificateSearch,
+        .openExport = OpenVaccinationCertificateExport,
+        .preview = [](QWidget *card) { PreviewCertificate(card, VaccinationCertificateType()); },
+        .print = [](QWidget *card) { PrintCertificate(card, VaccinationCertificateType()); },
+    };
+    return type;
+}
