@@ -81,9 +81,6 @@ QImage MovementFormPicture(QSize size)
     p.translate(-PictureBox.topLeft());
     p.setPen(QPen(Qt::black, 0.25));
 
-    // The frame of the whole form.
-    p.drawRect(QRectF(11.5, 11.5, 187.0, 268.0));
-
     // The title block, in both languages.
     write(p, QRectF(Left, 15.0, Right - Left, 6.0), QStringLiteral("ITALIA / ITALY"), 9, true, false,
           Qt::AlignHCenter | Qt::AlignTop);
