@@ -253,6 +253,8 @@ TEST_F(MovementPrint, TwelveValuesLieInsideTheFormBoxesTheyFill)
           {"NomeAni", "Fido"},  {"SessoAni", "M"},        {"DataNascAni", "01/02/2020"}, {"Specie", "Cane"},
           {"Cites", "IT-1"},    {"Proprietario", "Bianchi Anna"}, {"Origine", "Tirana"}, {"Destinazione", "Lodi"}});
     const PreparedReport report = PrepareCertificate(card.get(), MovementCertificateType());
+    if (qEnvironmentVariableIsSet("TAVOREN_PAGE_PDF"))
+        ExportReportPdf(report, qEnvironmentVariable("TAVOREN_PAGE_PDF"));
     EXPECT_EQ(report.name, "Certificato Movimento Animale");
     ASSERT_EQ(report.pages.size(), 1u);
     // The form's boxes in sheet millimetres (left, top, right, bottom) and the value that fills each.

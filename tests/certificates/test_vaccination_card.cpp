@@ -5,6 +5,7 @@
 #include "certificates/CertificateRecord.h"
 #include "certificates/Certificato_Vaccinazione.h"
 #include "common/ui/Widgets.h"
+#include "common/ui/report/ReportOutput.h"
 #include "dialogs/ReturnToLauncher.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -165,6 +166,8 @@ TEST_F(VaccinationCard, PrintoutJoinsPlaceAndDateAndTellsTheVaccine)
             edit->clear();
         fill(c.edits);
         const PreparedReport report = PrepareCertificate(card.get(), VaccinationCertificateType());
+        if (qEnvironmentVariableIsSet("TAVOREN_PAGE_PDF") && !c.edits.empty())
+            ExportReportPdf(report, qEnvironmentVariable("TAVOREN_PAGE_PDF"));
         EXPECT_EQ(report.name, "Certificato Vaccinazione");
         for (const auto &[object, text] : c.printed)
             EXPECT_EQ(report.texts(object), QStringList{text}) << object.toStdString();
