@@ -5,6 +5,9 @@
 // the practice header left out, written to "Certificati_Sanitari.xls".
 CertificateExport HealthCertificateExport();
 
+// `columns` followed by the animal's columns that the health and vaccination exports share.
+std::vector<ExportColumn> WithCertificateAnimalColumns(std::vector<ExportColumn> columns);
+
 // The health certificates' export window: "Certificati_Sanitari.pro" in a grid, written to
 // "Certificati_Sanitari.xls".
 class TfrmExpCertificati_Sanitari : public CertificateExportWindow {

@@ -38,8 +38,8 @@ QFont arial(bool bold, bool italic)
 }
 
 // The painter draws in sheet millimetres; fonts are given in points (1 pt = 0.3528 mm).
-void write(QPainter &p, const QRectF &mm, const QString &text, double points, bool bold = false,
-           bool italic = false, int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap)
+void write(QPainter &p, const QRectF &mm, const QString &text, double points, bool bold = false, bool italic = false,
+           int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap)
 {
     p.save();
     // Fonts are laid out at 10x their size in tenths of a millimetre, so small text keeps its shape.
@@ -164,8 +164,7 @@ QImage MovementFormPicture(QSize size)
     // The stamp circle at the left.
     p.setPen(QPen(Qt::black, 0.3));
     p.drawEllipse(QPointF(40.0, 232.0), 13.0, 13.0);
-    write(p, QRectF(27.0, 229.5, 26.0, 5.0), QStringLiteral("Timbro / Stamp"), 6.5, false, false,
-          Qt::AlignCenter);
+    write(p, QRectF(27.0, 229.5, 26.0, 5.0), QStringLiteral("Timbro / Stamp"), 6.5, false, false, Qt::AlignCenter);
 
     // The signature and the name and qualification in capitals, at the right.
     write(p, QRectF(106.0, 214.0, 88.0, 8.0),

@@ -34,8 +34,8 @@ namespace {
 const QString Tag = QStringLiteral("certificato_movimento");
 
 const std::map<QString, QString> Complete{
-    {"Num", "5"},          {"Data", "09/12/2026"},      {"Luogo", "Milano"}, {"Veterinario", "DR. ROSSI"},
-    {"NomeAni", "Fido"},   {"Proprietario", "Bianchi Anna"},
+    {"Num", "5"},        {"Data", "09/12/2026"},           {"Luogo", "Milano"}, {"Veterinario", "DR. ROSSI"},
+    {"NomeAni", "Fido"}, {"Proprietario", "Bianchi Anna"},
 };
 
 TEST(MovementRecord, TwelveFieldsBackToBackIn1512Bytes)
@@ -47,9 +47,9 @@ TEST(MovementRecord, TwelveFieldsBackToBackIn1512Bytes)
         int offset;
         int capacity;
     } cases[] = {
-        {"Num", 0, 30},          {"Data", 31, 10},        {"Luogo", 42, 50},          {"Veterinario", 93, 50},
-        {"NomeAni", 144, 250},   {"SessoAni", 395, 50},   {"DataNascAni", 446, 10},   {"Specie", 457, 50},
-        {"Cites", 508, 250},     {"Proprietario", 759, 250}, {"Origine", 1010, 250}, {"Destinazione", 1261, 250},
+        {"Num", 0, 30},        {"Data", 31, 10},           {"Luogo", 42, 50},        {"Veterinario", 93, 50},
+        {"NomeAni", 144, 250}, {"SessoAni", 395, 50},      {"DataNascAni", 446, 10}, {"Specie", 457, 50},
+        {"Cites", 508, 250},   {"Proprietario", 759, 250}, {"Origine", 1010, 250},   {"Destinazione", 1261, 250},
     };
     ASSERT_EQ(layout.fieldCount(), 12);
     for (int i = 0; i < 12; ++i) {
@@ -86,7 +86,10 @@ protected:
         RegisterLauncher([this]() -> QWidget * { return &launcher; });
         card = std::make_unique<TfrmConsenso_Privacy>();
     }
-    void TearDown() override { RegisterLauncher([]() -> QWidget * { return nullptr; }); }
+    void TearDown() override
+    {
+        RegisterLauncher([]() -> QWidget * { return nullptr; });
+    }
     void show()
     {
         card->show();
@@ -150,7 +153,8 @@ TEST_F(MovementCard, SaveAsksForItsSixFieldsInOrderAndWritesA1512ByteRecord)
     ASSERT_EQ(bytes.size(), 2 * 1512);
     EXPECT_EQ(bytes.mid(1010, 251), char(250) + origin.toLatin1());
     EXPECT_EQ(bytes.mid(395, 2), QByteArray("\x01m")) << "the sex keeps its lower case";
-    EXPECT_EQ(bytes.mid(1512, 2), QByteArray("\x01" "6"));
+    EXPECT_EQ(bytes.mid(1512, 2), QByteArray("\x01"
+                                             "6"));
     EXPECT_EQ(bytes.mid(1512 + 1010, 251), char(250) + origin.toLatin1()) << "a duplicate keeps the origin";
 }
 
@@ -221,10 +225,16 @@ TEST_F(MovementCard, NewNumbersAndTheImportsWriteOnlyTheirFields)
     };
     QTest::mouseClick(card->impProprietario, Qt::LeftButton);
     QTest::mouseClick(card->impNomeAni, Qt::LeftButton);
-    const std::map<QString, QString> expected{
-        {"Num", "5"},          {"Proprietario", "Bianchi Anna"}, {"NomeAni", "Fido"},   {"SessoAni", "M"},
-        {"DataNascAni", "01/02/2020"}, {"Specie", "Cane"},      {"Cites", "C-1"},      {"Origine", "Tirana"},
-        {"Destinazione", "Milano"},    {"Luogo", "Lodi"}};
+    const std::map<QString, QString> expected{{"Num", "5"},
+                                              {"Proprietario", "Bianchi Anna"},
+                                              {"NomeAni", "Fido"},
+                                              {"SessoAni", "M"},
+                                              {"DataNascAni", "01/02/2020"},
+                                              {"Specie", "Cane"},
+                                              {"Cites", "C-1"},
+                                              {"Origine", "Tirana"},
+                                              {"Destinazione", "Milano"},
+                                              {"Luogo", "Lodi"}};
     for (const auto &[f, v] : expected)
         EXPECT_EQ(e(f)->text(), v) << f.toStdString();
 }
@@ -232,8 +242,8 @@ TEST_F(MovementCard, NewNumbersAndTheImportsWriteOnlyTheirFields)
 TEST_F(MovementCard, EnterWalksTheRecordOrderBackToTheNumber)
 {
     show();
-    const char *const chain[] = {"Luogo",  "Veterinario", "NomeAni", "SessoAni",    "DataNascAni", "Specie",
-                                 "Cites",  "Proprietario", "Origine", "Destinazione", "Num"};
+    const char *const chain[] = {"Luogo", "Veterinario",  "NomeAni", "SessoAni",     "DataNascAni", "Specie",
+                                 "Cites", "Proprietario", "Origine", "Destinazione", "Num"};
     e("Num")->setFocus();
     QTest::keyClick(e("Num"), Qt::Key_Return);
     EXPECT_EQ(focused(), "txtData");
@@ -249,9 +259,18 @@ class MovementPrint : public MovementCard {};
 
 TEST_F(MovementPrint, TwelveValuesLieInsideTheFormBoxesTheyFill)
 {
-    fill({{"Num", " 107 "},     {"Data", "10/12/2026"},   {"Luogo", "Milano"},     {"Veterinario", "DR. ROSSI "},
-          {"NomeAni", "Fido"},  {"SessoAni", "M"},        {"DataNascAni", "01/02/2020"}, {"Specie", "Cane"},
-          {"Cites", "IT-1"},    {"Proprietario", "Bianchi Anna"}, {"Origine", "Tirana"}, {"Destinazione", "Lodi"}});
+    fill({{"Num", " 107 "},
+          {"Data", "10/12/2026"},
+          {"Luogo", "Milano"},
+          {"Veterinario", "DR. ROSSI "},
+          {"NomeAni", "Fido"},
+          {"SessoAni", "M"},
+          {"DataNascAni", "01/02/2020"},
+          {"Specie", "Cane"},
+          {"Cites", "IT-1"},
+          {"Proprietario", "Bianchi Anna"},
+          {"Origine", "Tirana"},
+          {"Destinazione", "Lodi"}});
     const PreparedReport report = PrepareCertificate(card.get(), MovementCertificateType());
     if (qEnvironmentVariableIsSet("TAVOREN_PAGE_PDF"))
         ExportReportPdf(report, qEnvironmentVariable("TAVOREN_PAGE_PDF"));

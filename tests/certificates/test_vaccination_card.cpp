@@ -39,13 +39,20 @@ TEST(VaccinationRecord, VaccineFieldsFollowTheBaseTo2458Bytes)
     }
     Record r(layout);
     r.setText("ScadeMed", "31/02/2021");
-    EXPECT_EQ(r.bytes().right(11), QByteArray("\x0a" "31/02/2021"));
+    EXPECT_EQ(r.bytes().right(11), QByteArray("\x0a"
+                                              "31/02/2021"));
 }
 
 const std::map<QString, QString> Complete{
-    {"Studio", "Studio Veterinario Aurora"}, {"Num", "12"},          {"Data", "09/12/2026"},
-    {"Luogo", "Milano"},                     {"Veterinario", "Bruni"}, {"Proprietario", "Rossi Mario"},
-    {"CodFisc", "RSSMRA80A01F205X"},         {"NomeAni", "Fido"},    {"Razza", "Meticcio"},
+    {"Studio", "Studio Veterinario Aurora"},
+    {"Num", "12"},
+    {"Data", "09/12/2026"},
+    {"Luogo", "Milano"},
+    {"Veterinario", "Bruni"},
+    {"Proprietario", "Rossi Mario"},
+    {"CodFisc", "RSSMRA80A01F205X"},
+    {"NomeAni", "Fido"},
+    {"Razza", "Meticcio"},
 };
 
 class VaccinationCard : public ::testing::Test {
@@ -55,7 +62,10 @@ protected:
         RegisterLauncher([this]() -> QWidget * { return &launcher; });
         card = std::make_unique<TfrmCertificato_Vaccinazione>();
     }
-    void TearDown() override { RegisterLauncher([]() -> QWidget * { return nullptr; }); }
+    void TearDown() override
+    {
+        RegisterLauncher([]() -> QWidget * { return nullptr; });
+    }
     void show()
     {
         card->show();
@@ -101,7 +111,10 @@ TEST_F(VaccinationCard, VaccineEditsAreFreeTextSavedAsTypedAfterTheBase)
     for (const auto &c : edits)
         e(c.field)->clear();
     QTest::mouseClick(card->cmdSalva, Qt::LeftButton);
-    fill({{"DataSom", "ieri sera"}, {"Denominazione", "Rabisin"}, {"Serie", "  lotto a12 "}, {"ScadeMed", "31/02/2021"}});
+    fill({{"DataSom", "ieri sera"},
+          {"Denominazione", "Rabisin"},
+          {"Serie", "  lotto a12 "},
+          {"ScadeMed", "31/02/2021"}});
     QTest::mouseClick(card->cmdDuplica, Qt::LeftButton);
     e("Num")->setText("13");
     sp.clear();
@@ -112,7 +125,8 @@ TEST_F(VaccinationCard, VaccineEditsAreFreeTextSavedAsTypedAfterTheBase)
     const QByteArray second = bytes.mid(2458);
     EXPECT_EQ(second.mid(2334, 10), QByteArray("\x09ieri sera"));
     EXPECT_EQ(second.mid(2396, 10), QByteArray("\x09lotto a12")) << "trimmed, lower case kept";
-    EXPECT_EQ(second.right(11), QByteArray("\x0a" "31/02/2021"));
+    EXPECT_EQ(second.right(11), QByteArray("\x0a"
+                                           "31/02/2021"));
 
     // New empties them; Duplicate keeps them.
     QTest::mouseClick(card->cmdDuplica, Qt::LeftButton);
@@ -143,8 +157,15 @@ TEST_F(VaccinationCard, PrintoutJoinsPlaceAndDateAndTellsTheVaccine)
         std::map<QString, QString> edits;
         std::map<QString, QString> printed;
     } cases[] = {
-        {{{"Luogo", " Milano "}, {"Data", "09/12/2026"}, {"DataSom", "01/12/2026"}, {"Denominazione", "Rabisin"},
-          {"Serie", "A12"}, {"ScadeMed", "2028"}, {"Num", "7"}, {"Veterinario", "Bruni"}, {"ComuneRes", "Roma"},
+        {{{"Luogo", " Milano "},
+          {"Data", "09/12/2026"},
+          {"DataSom", "01/12/2026"},
+          {"Denominazione", "Rabisin"},
+          {"Serie", "A12"},
+          {"ScadeMed", "2028"},
+          {"Num", "7"},
+          {"Veterinario", "Bruni"},
+          {"ComuneRes", "Roma"},
           {"ProvRes", "RM"}},
          {{"txtData", "Milano, 09/12/2026"},
           {"txtDataSom", QString::fromUtf8("La vaccinazione è stata eseguita in data 01/12/2026.")},
