@@ -17,6 +17,7 @@
 #include "owners/TrovaClienti.h"
 #include "animals/TrovaCani.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/CertificateCardFixture.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -79,37 +80,9 @@ TEST(MovementListLine, DestinationStartsAtPosition131)
     EXPECT_EQ(line.mid(130), "Via Roma 1, 20100 Milano");
 }
 
-class MovementCard : public ::testing::Test {
+class MovementCard : public CertificateCardFixture<TfrmConsenso_Privacy> {
 protected:
-    void SetUp() override
-    {
-        RegisterLauncher([this]() -> QWidget * { return &launcher; });
-        card = std::make_unique<TfrmConsenso_Privacy>();
-    }
-    void TearDown() override
-    {
-        RegisterLauncher([]() -> QWidget * { return nullptr; });
-    }
-    void show()
-    {
-        card->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(card.get()));
-    }
-    QLineEdit *e(const QString &field) const { return card->edit(field); }
     QString settings() const { return sp.file(SettingsFileName); }
-    QString focused() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-    void fill(const std::map<QString, QString> &fields)
-    {
-        for (const auto &[field, value] : fields)
-            e(field)->setText(value);
-    }
-
-    ScriptedPlatform sp;
-    QWidget launcher;
-    std::unique_ptr<TfrmConsenso_Privacy> card;
 };
 
 TEST_F(MovementCard, SaveAsksForItsSixFieldsInOrderAndWritesA1512ByteRecord)

@@ -8,6 +8,7 @@
 #include "common/ui/report/ReportOutput.h"
 #include "dialogs/ReturnToLauncher.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/CertificateCardFixture.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -55,41 +56,13 @@ const std::map<QString, QString> Complete{
     {"Razza", "Meticcio"},
 };
 
-class VaccinationCard : public ::testing::Test {
+class VaccinationCard : public CertificateCardFixture<TfrmCertificato_Vaccinazione> {
 protected:
-    void SetUp() override
-    {
-        RegisterLauncher([this]() -> QWidget * { return &launcher; });
-        card = std::make_unique<TfrmCertificato_Vaccinazione>();
-    }
-    void TearDown() override
-    {
-        RegisterLauncher([]() -> QWidget * { return nullptr; });
-    }
-    void show()
-    {
-        card->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(card.get()));
-    }
-    QLineEdit *e(const QString &field) const { return card->edit(field); }
-    QString focused() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-    void fill(const std::map<QString, QString> &fields)
-    {
-        for (const auto &[field, value] : fields)
-            e(field)->setText(value);
-    }
     // The colour inside an edit, away from its border and text.
     QColor inside(const QString &field) const
     {
         return e(field)->grab().toImage().pixelColor(e(field)->width() - 4, e(field)->height() / 2);
     }
-
-    ScriptedPlatform sp;
-    QWidget launcher;
-    std::unique_ptr<TfrmCertificato_Vaccinazione> card;
 };
 
 TEST_F(VaccinationCard, VaccineEditsAreFreeTextSavedAsTypedAfterTheBase)
