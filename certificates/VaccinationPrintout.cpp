@@ -33,11 +33,14 @@ std::vector<CertificatePrintObject> VaccinationCertificatePrintout()
     std::vector<CertificatePrintObject> objects = CertificatePageFrame();
     const std::vector<CertificatePrintObject> own = {
         PrintText("txtNum", QRectF(12.0, 33.0, 108.0, 4.2), 9, PrintFace::Plain, "Certificato n. {txtNum}"),
-        PrintText("txtData", QRectF(122.8, 33.0, 75.0, 4.2), 9, PrintFace::Plain, "{txtLuogo}, {txtData}", ReportHAlign::Right),
+        PrintText("txtData", QRectF(122.8, 33.0, 75.0, 4.2), 9, PrintFace::Plain, "{txtLuogo}, {txtData}",
+                  ReportHAlign::Right),
         PrintBand("Shape1", QRectF(11.2, 39.8, 187.8, 8.0), Beige),
-        PrintText("Memo1", QRectF(11.7, 41.0, 186.8, 5.6), 14, PrintFace::Bold, "CERTIFICATO DI VACCINAZIONE ANTIRABBICA", Centre),
-        PrintText("Memo4", QRectF(16.0, 54.0, 184.0, 5.4), 11, PrintFace::Plain, "Il sottoscritto Veterinario con la presente certifica di avere vaccinato contro la rabbia "
-                        "l'animale:"),
+        PrintText("Memo1", QRectF(11.7, 41.0, 186.8, 5.6), 14, PrintFace::Bold,
+                  "CERTIFICATO DI VACCINAZIONE ANTIRABBICA", Centre),
+        PrintText("Memo4", QRectF(16.0, 54.0, 184.0, 5.4), 11, PrintFace::Plain,
+                  "Il sottoscritto Veterinario con la presente certifica di avere vaccinato contro la rabbia "
+                  "l'animale:"),
         {"Shape2", Kind::Rectangle, QRectF(16.0, 63.0, 178.0, 148.0)},
         caption("Memo6", 66.0, "Nome dell'animale:"),
         value("txtNomeAni", 66.0, "{txtNomeAni}"),
@@ -80,7 +83,8 @@ std::vector<CertificatePrintObject> VaccinationCertificatePrintout()
         value("txtComuneRes", 196.0, "{txtComuneRes}  {txtProvRes}"),
         caption("Memo44", 203.0, "Telefono:"),
         value("txtRecapito", 203.0, "{txtRecapito}"),
-        PrintText("txtDataSom", QRectF(16.0, 218.0, 184.0, 5.4), 11, PrintFace::Plain, "La vaccinazione è stata eseguita in data {txtDataSom}."),
+        PrintText("txtDataSom", QRectF(16.0, 218.0, 184.0, 5.4), 11, PrintFace::Plain,
+                  "La vaccinazione è stata eseguita in data {txtDataSom}."),
         PrintText("Memo2", QRectF(16.0, 226.0, 184.0, 4.4), 9, PrintFace::Plain, "ESTREMI VACCINO UTILIZZATO"),
         {"Shape3", Kind::Rectangle, QRectF(16.0, 231.0, 178.0, 13.4)},
         PrintLine("Line7", QPointF(86.0, 231.2), QPointF(86.0, 244.2)),
@@ -92,10 +96,12 @@ std::vector<CertificatePrintObject> VaccinationCertificatePrintout()
         cell("txtDenominazione", 17.0, 239.0, 68.0, "{txtDenominazione}"),
         cell("txtSerie", 87.0, 239.0, 62.0, "{txtSerie}"),
         cell("txtScadeMed", 151.0, 239.0, 42.0, "{txtScadeMed}"),
-        PrintText("Memo11", QRectF(16.0, 249.0, 100.0, 4.0), 8, PrintFace::Plain, "Si rilascia il presente certificato per gli usi consentiti dalla Legge."),
+        PrintText("Memo11", QRectF(16.0, 249.0, 100.0, 4.0), 8, PrintFace::Plain,
+                  "Si rilascia il presente certificato per gli usi consentiti dalla Legge."),
         PrintText("Memo8", QRectF(121.0, 262.0, 73.0, 4.0), 8, PrintFace::Plain, "FIRMA DEL VETERINARIO", Centre),
         PrintLine("Line11", QPointF(121.0, 279.0), QPointF(194.0, 279.0)),
-        PrintText("txtVeterinario", QRectF(121.0, 280.0, 73.0, 5.0), 8, PrintFace::Plain, "Dr. {txtVeterinario}", Centre),
+        PrintText("txtVeterinario", QRectF(121.0, 280.0, 73.0, 5.0), 8, PrintFace::Plain, "Dr. {txtVeterinario}",
+                  Centre),
     };
     objects.insert(objects.end(), own.begin(), own.end());
     return objects;
