@@ -36,6 +36,7 @@
 #include <QPointer>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -63,6 +64,7 @@ EditRules rulesFor(CertificateInput input)
     using C = EditRules::Case;
     switch (input) {
     case CertificateInput::UpperCase: return {.typing = C::UpperTrim};
+    case CertificateInput::UpperCaseKeepBlanks: return {.typing = C::Upper};
     case CertificateInput::TaxCode: return {.digitsOnly = true, .typing = C::UpperTrim, .lettersToo = true};
     case CertificateInput::Plain:
     case CertificateInput::Date: break;
@@ -156,13 +158,18 @@ void CertificateCard::buildLayout()
             break;
         case CertificateBandKind::Declaration: {
             constexpr int Signature = 240;
+            int rows = 0;
+            for (const CertificateEdit &e : b.edits)
+                rows = std::max(rows, e.row + 1);
+            const int pictureTop = rows * Grid.rowPitch + 4;
+            const int pictureHeight = b.height - pictureTop - 4;
             MakeDrawnPicture(band, QStringLiteral("imgDichiarazione"),
-                             QRect(12, 4, BandWidth - Signature - 36, b.height - 8),
+                             QRect(12, pictureTop, BandWidth - Signature - 36, pictureHeight),
                              [it = type_.declaration, en = type_.declarationEnglish](QSize size) {
                                  return DeclarationPicture(it, en, size);
                              });
             MakeDrawnPicture(band, QStringLiteral("imgFirma"),
-                             QRect(BandWidth - Signature - 12, 4, Signature, b.height - 8),
+                             QRect(BandWidth - Signature - 12, pictureTop, Signature, pictureHeight),
                              [it = type_.signature, en = type_.signatureEnglish](QSize size) {
                                  return SignaturePicture(it, en, size);
                              });
@@ -183,7 +190,8 @@ void CertificateCard::buildLayout()
                                    .row = e.row,
                                    .width = e.width,
                                    .rules = rulesFor(e.input),
-                                   .controlName = e.control});
+                                   .controlName = e.control,
+                                   .rest = e.rest});
             if (e.command != CertificateEditCommand::None)
                 commandsBeside.append({band, &e});
         }

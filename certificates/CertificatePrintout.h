@@ -33,10 +33,25 @@ QImage CertificateEmblemPicture();
 // Replaced values are never read again, so braces typed on the card print as typed.
 QString ComposeCertificateText(const QString &text, const std::function<QString(const QString &)> &editText);
 
+// Building blocks of the printouts' tables: a text (its words with "{txtF}" fields), a filled
+// rectangle, and a line from one point to another.
+CertificatePrintObject CertificateText(const char *name, QRectF mm, double points, const char *words,
+                                       ReportHAlign align = ReportHAlign::Left, bool bold = false,
+                                       bool italic = false);
+CertificatePrintObject CertificateFilled(const char *name, QRectF mm, const QColor &fill);
+CertificatePrintObject CertificateLine(const char *name, QPointF from, QPointF to);
+
 // The health certificate's objects: the page frame, then its own, in reading order.
 std::vector<CertificatePrintObject> HealthCertificatePrintout();
 // The surgery consent's objects: the page frame, then its own, in reading order.
 std::vector<CertificatePrintObject> SurgeryConsentPrintout();
+// The vaccination certificate's objects: the page frame, then its own, in reading order.
+std::vector<CertificatePrintObject> VaccinationCertificatePrintout();
+// The movement certificate's objects: the picture of the official form and its twelve values.
+std::vector<CertificatePrintObject> MovementCertificatePrintout();
+// The official form of the movement certificate, drawn at the size asked (190 x 271 mm in its
+// proportions).
+QImage MovementFormPicture(QSize size);
 
 // The type's printout filled from the trimmed texts of the card's edits, prepared as one page.
 // Throws TavorenError when the card lacks an edit that the printout names.

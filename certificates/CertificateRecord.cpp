@@ -19,13 +19,38 @@ const RecordLayout &CertificateBaseLayout()
 
 const RecordLayout &HealthCertificateLayout() { return CertificateBaseLayout(); }
 
+namespace {
+
+// The shared base followed by a type's own fields.
+RecordLayout baseFollowedBy(std::initializer_list<FieldDef> own)
+{
+    RecordLayout l = CertificateBaseLayout();
+    l.append(own);
+    return l;
+}
+
+} // namespace
+
 const RecordLayout &SurgeryConsentLayout()
 {
-    static const RecordLayout layout = [] {
-        RecordLayout l = CertificateBaseLayout();
-        l.append({{"Intervento", 250}, {"Trattamenti", 250}});
-        return l;
-    }();
+    static const RecordLayout layout = baseFollowedBy({{"Intervento", 250}, {"Trattamenti", 250}});
+    return layout;
+}
+
+const RecordLayout &VaccinationCertificateLayout()
+{
+    static const RecordLayout layout =
+        baseFollowedBy({{"DataSom", 10}, {"Denominazione", 50}, {"Serie", 50}, {"ScadeMed", 10}});
+    return layout;
+}
+
+const RecordLayout &MovementCertificateLayout()
+{
+    static const RecordLayout layout{
+        {"Num", 30},          {"Data", 10},     {"Luogo", 50},         {"Veterinario", 50},
+        {"NomeAni", 250},     {"SessoAni", 50}, {"DataNascAni", 10},   {"Specie", 50},
+        {"Cites", 250},       {"Proprietario", 250}, {"Origine", 250}, {"Destinazione", 250},
+    };
     return layout;
 }
 

@@ -37,6 +37,13 @@ const RecordLayout &HealthCertificateLayout();
 // surgical procedure and the further treatments, 2836 bytes.
 const RecordLayout &SurgeryConsentLayout();
 
+// `TVaccinationCertificateRecord`: the base followed by the vaccine's date, name, batch and expiry,
+// 2458 bytes.
+const RecordLayout &VaccinationCertificateLayout();
+
+// `TMovementCertificateRecord`: twelve fields of its own, without the base, 1512 bytes.
+const RecordLayout &MovementCertificateLayout();
+
 // The settings section that every certificate card shares: the practice header, the place and
 // the veterinarian carried from one document to the next.
 inline const QString PracticeHeaderSection = QStringLiteral("Intestazione Studio");

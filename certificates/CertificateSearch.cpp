@@ -95,6 +95,19 @@ std::array<CriterionSetup, 10> CertificateSearchCriteria(const char *numberCapti
     }};
 }
 
+QString MovementCertificateListLine(const Record &record)
+{
+    static const ColumnLine line(MovementCertificateLayout(), {
+                                                                  {"Cert. n. ", "Num", 6},
+                                                                  {"  Data: ", "Data", 10},
+                                                                  {"  ", "Proprietario", 30},
+                                                                  {"  Animale: ", "NomeAni", 30},
+                                                                  {"  ", "Specie", 20},
+                                                                  {"  ", "Destinazione", 0},
+                                                              });
+    return line(record);
+}
+
 void RegisterCertificateTarget(const QString &tag, std::function<QWidget *()> findWindow)
 {
     certificateTargets().add(tag, std::move(findWindow));

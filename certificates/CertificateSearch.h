@@ -1,6 +1,9 @@
 #pragma once
 #include "certificates/CertificateType.h"
 #include "common/ui/SearchWindow.h"
+#include "common/ui/Widgets.h"
+
+#include <QLabel>
 
 #include <functional>
 
@@ -14,6 +17,10 @@ QString ConsentListLine(const Record &record);
 // The ten criteria of every certificate search, the number under its own caption: number, date,
 // owner, tax code, town, telephone, animal, species, breed and microchip.
 std::array<CriterionSetup, 10> CertificateSearchCriteria(const char *numberCaption);
+
+// `MovementCertificateListLine`: number, date, owner, animal and species in fixed columns, then the
+// destination whole.
+QString MovementCertificateListLine(const Record &record);
 
 // A certificate card that the certificate hand-back writes into registers its context tag with a
 // function that finds its single instance (nullptr while there is none). Registering a tag again
@@ -38,3 +45,11 @@ public:
 private:
     const CertificateType *type_;
 };
+
+// How a card opens its search window: owned by the card, with the card's tag in lblMemory, shown
+// modally and destroyed when it closes.
+template <typename Window>
+void OpenCertificateSearch(QWidget *card)
+{
+    OpenModal<Window>(card, [](Window &search) { search.lblMemory->setText(search.type().contextTag); });
+}

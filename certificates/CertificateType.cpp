@@ -72,3 +72,23 @@ CertificateBand AnimalBand()
              {"Tatuaggio", "Tatuaggio:", L + 494, 1, 204},
              {"Segni", "Segni particolari:", L + 706, 1, 174}}};
 }
+
+QList<RequiredPhrase> PracticeRequired(const QString &document)
+{
+    return {{"Studio", QStringLiteral("la denominazione dello Studio Veterinario.")},
+            {"Num", QStringLiteral("il numero progressivo del %1.").arg(document)},
+            {"Data", QStringLiteral("la data di emissione del %1.").arg(document)},
+            {"Luogo", QStringLiteral("il luogo di emissione del %1.").arg(document)},
+            {"Veterinario", QStringLiteral("il nome del medico veterinario.")},
+            {"Proprietario", QStringLiteral("il nome del proprietario dell'animale.")},
+            {"CodFisc", QStringLiteral("il codice fiscale del proprietario dell'animale.")},
+            {"NomeAni", QStringLiteral("il nome dell'animale.")},
+            {"Razza", QStringLiteral("la razza dell'animale.")}};
+}
+
+QString InvalidDateMessage(const QString &document)
+{
+    return QString::fromUtf8("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare il %1 è necessario "
+                             "indicare una data valida nel formato gg/mm/anno.")
+        .arg(document);
+}

@@ -20,6 +20,7 @@
 enum class CertificateInput {
     Plain,      // anything, up to the field's capacity
     UpperCase,  // trimmed and upper-cased at every typed key
+    UpperCaseKeepBlanks,  // upper-cased at every typed key, blanks kept where typed
     TaxCode,    // letters and digits only, upper-cased
     Date,       // read-only: the date picker fills it, Backspace and Delete empty it
 };
@@ -38,6 +39,7 @@ struct CertificateEdit {
     CertificateInput input = CertificateInput::Plain;
     CertificateEditCommand command = CertificateEditCommand::None;
     const char *control = nullptr;
+    QColor rest = Qt::white;  // the edit's colour while it has not the focus
 };
 
 // What a band of the card shows besides its edits.
@@ -47,7 +49,7 @@ enum class CertificateBandKind {
     Fields,       // edits only
     Owner,        // edits beside the owner icon
     Animal,       // edits beside the animal icon
-    Declaration,  // the declaration and the signature box
+    Declaration,  // the declaration and the signature box, below the band's edits if it has any
 };
 
 // A horizontal band of the card, top to bottom.
@@ -154,6 +156,11 @@ struct CertificateType {
 
 // The health certificate: "Certificati_Sanitari.pro", tag "certificato_sanitario".
 const CertificateType &HealthCertificateType();
+// The rabies vaccination certificate: "Certificati_Vaccinazione.pro", tag "certificato_vaccinazione".
+const CertificateType &VaccinationCertificateType();
+// The certificate for the non-commercial movement of pets: "Certificati_Movimento.pro", tag
+// "certificato_movimento", menu tag "consenso_privacy".
+const CertificateType &MovementCertificateType();
 
 // The consent to anaesthesia and surgery: "Consensi_Interventi.pro", tag "consenso_intervento".
 const CertificateType &SurgeryConsentType();
@@ -166,6 +173,11 @@ CertificateBand PracticeHeaderBand();
 CertificateBand IssueBand(const char *numberCaption);
 CertificateBand OwnerBand();
 CertificateBand AnimalBand();
+// Save's nine required fields of those types, the document named in three of the warnings
+// ("certificato", "consenso all'intervento chirurgico"), and the warning of a date that does not
+// exist, which names the document alike.
+QList<RequiredPhrase> PracticeRequired(const QString &document);
+QString InvalidDateMessage(const QString &document);
 
 // The name of the edit that shows a field on every card: "txt" + the field, except the owner's
 // street, whose edit is spelled with a lower-case i.

@@ -36,17 +36,8 @@ const CertificateType &HealthCertificateType()
         .declarationEnglish = QStringLiteral("The Veterinarian certifies that the animal does not show any clinical "
                                              "sign of infectious and diffusive disease proper of the species and/or "
                                              "transmissible to humans."),
-        .required = {{"Studio", QStringLiteral("la denominazione dello Studio Veterinario.")},
-                     {"Num", QStringLiteral("il numero progressivo del certificato.")},
-                     {"Data", QStringLiteral("la data di emissione del certificato.")},
-                     {"Luogo", QStringLiteral("il luogo di emissione del certificato.")},
-                     {"Veterinario", QStringLiteral("il nome del medico veterinario.")},
-                     {"Proprietario", QStringLiteral("il nome del proprietario dell'animale.")},
-                     {"CodFisc", QStringLiteral("il codice fiscale del proprietario dell'animale.")},
-                     {"NomeAni", QStringLiteral("il nome dell'animale.")},
-                     {"Razza", QStringLiteral("la razza dell'animale.")}},
-        .dateMessage = QString::fromUtf8("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare il "
-                                         "certificato è necessario indicare una data valida nel formato gg/mm/anno."),
+        .required = PracticeRequired(QStringLiteral("certificato")),
+        .dateMessage = InvalidDateMessage(QStringLiteral("certificato")),
         .clearFocus = "Proprietario",
         .search = HealthCertificateSearch(),
         .exportWindow = HealthCertificateExport(),

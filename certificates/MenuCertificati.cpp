@@ -3,7 +3,9 @@
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificatePictures.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
+#include "certificates/Consenso_Privacy.h"
 #include "common/Dates.h"
 #include "common/Text.h"
 #include "common/ui/CardPanel.h"
@@ -39,7 +41,7 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnCertificato_Sanitario, "btnCertificato_Sanitario", "Certificato sanitario",
      "certificato_sanitario", [] { return static_cast<QWidget *>(frmCertificato_Sanitario); }},
     {&TfrmMenuCertificati::btnCertificato_Vaccinazione, "btnCertificato_Vaccinazione", "Certificato vaccinazione",
-     "certificato_vaccinazione", nullptr},
+     "certificato_vaccinazione", [] { return static_cast<QWidget *>(frmCertificato_Vaccinazione); }},
     {&TfrmMenuCertificati::btnCertificato_Malattia, "btnCertificato_Malattia", "Certificato malattia",
      "certificato_malattia", nullptr},
     {&TfrmMenuCertificati::btnCertificato_Decesso, "btnCertificato_Decesso", "Certificato decesso",
@@ -49,7 +51,7 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnConsenso_Intervento, "btnConsenso_Intervento", "Consenso intervento",
      "consenso_intervento", [] { return static_cast<QWidget *>(frmConsenso_Intervento); }},
     {&TfrmMenuCertificati::btnConsenso_Privacy, "btnConsenso_Privacy", "Certificato movimento", "consenso_privacy",
-     nullptr},
+     [] { return static_cast<QWidget *>(frmConsenso_Privacy); }},
 };
 
 QPixmap headingPicture(QSize size)

@@ -1,9 +1,5 @@
 #include "certificates/TrovaCertificati_Sanitari.h"
 
-#include "common/ui/Widgets.h"
-
-#include <QLabel>
-
 TfrmTrovaCertificati_Sanitari *frmTrovaCertificati_Sanitari = nullptr;
 
 CertificateSearch HealthCertificateSearch()
@@ -22,8 +18,4 @@ TfrmTrovaCertificati_Sanitari::TfrmTrovaCertificati_Sanitari(QWidget *parent)
 {
 }
 
-void OpenHealthCertificateSearch(QWidget *card)
-{
-    OpenModal<TfrmTrovaCertificati_Sanitari>(
-        card, [](TfrmTrovaCertificati_Sanitari &search) { search.lblMemory->setText(search.type().contextTag); });
-}
+void OpenHealthCertificateSearch(QWidget *card) { OpenCertificateSearch<TfrmTrovaCertificati_Sanitari>(card); }

@@ -1,9 +1,5 @@
 #include "certificates/TrovaConsensi_Interventi.h"
 
-#include "common/ui/Widgets.h"
-
-#include <QLabel>
-
 TfrmTrovaConsensi_Interventi *frmTrovaConsensi_Interventi = nullptr;
 
 CertificateSearch SurgeryConsentSearch()
@@ -22,8 +18,4 @@ TfrmTrovaConsensi_Interventi::TfrmTrovaConsensi_Interventi(QWidget *parent)
 {
 }
 
-void OpenSurgeryConsentSearch(QWidget *card)
-{
-    OpenModal<TfrmTrovaConsensi_Interventi>(
-        card, [](TfrmTrovaConsensi_Interventi &search) { search.lblMemory->setText(search.type().contextTag); });
-}
+void OpenSurgeryConsentSearch(QWidget *card) { OpenCertificateSearch<TfrmTrovaConsensi_Interventi>(card); }

@@ -17,12 +17,18 @@
 #include "appointments/NonConfermati.h"
 #include "appointments/TrovaScadenzario.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
-#include "certificates/ExpConsensi_Interventi.h"
-#include "certificates/TrovaConsensi_Interventi.h"
+#include "certificates/Consenso_Privacy.h"
+#include "certificates/ExpCertificati_Movimento.h"
 #include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/ExpCertificati_Vaccinazione.h"
+#include "certificates/ExpConsensi_Interventi.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Movimento.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
+#include "certificates/TrovaCertificati_Vaccinazione.h"
+#include "certificates/TrovaConsensi_Interventi.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
 #include "owners/ExpClienti.h"
@@ -130,9 +136,15 @@ const StartupWindow StartupTable[] = {
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmTrovaCertificati_Sanitari>(), // 57 health certificate search
     Window<frmExpCertificati_Sanitari>(),   // 58 health certificate export
+    Window<frmCertificato_Vaccinazione>(),  // 59 vaccination certificate card
+    Window<frmTrovaCertificati_Vaccinazione>(), // 60 vaccination certificate search
+    Window<frmExpCertificati_Vaccinazione>(),   // 61 vaccination certificate export
     Window<frmConsenso_Intervento>(),       // 71 surgery consent card
     Window<frmTrovaConsensi_Interventi>(),  // 72 surgery consent search
     Window<frmExpConsensi_Interventi>(),    // 73 surgery consent export
+    Window<frmConsenso_Privacy>(),              // 74 movement certificate card
+    Window<frmTrovaCertificati_Movimento>(),    // 75 movement certificate search
+    Window<frmExpCertificati_Movimento>(),      // 76 movement certificate export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

@@ -145,7 +145,7 @@ FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &section
             // Every field but a check box stands on its highlight.
             if (!qobject_cast<QCheckBox *>(w)) {
                 if (behaviour.highlight == FieldBehaviour::Highlight::Background)
-                    AttachBackgroundHighlight(w, behaviour.rest);
+                    AttachBackgroundHighlight(w, fieldRow.rest.value_or(behaviour.rest));
                 else
                     AttachFieldHighlight(w, QStringLiteral("eff") + make.name);
             }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct FieldSpec {
     int rows = 1;            // rows a multi-line edit spans
     const char *controlName = nullptr;  // the control's name where it is not the prefix + the field
     bool listOnly = false;   // a combo box that takes the values of `codes` only (MakeListOnlyCombo)
+    std::optional<QColor> rest{};  // with the Background highlight: this field's own fill at rest
 };
 
 // The grid the fields of a card stand on.

@@ -1,6 +1,7 @@
 // The certificate export windows: the grid read from the archive and the file written from it.
 #include "tests/support/QStringPrinter.h"
 #include "certificates/CertificateExport.h"
+#include "certificates/CertificateRecord.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/ExpConsensi_Interventi.h"
 #include "common/Record.h"
@@ -16,6 +17,7 @@
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -116,6 +118,63 @@ const std::vector<ExportCase> &cases()
              {"colTrattamenti", "Trattamenti", 300, "Ulteriori trattamenti", 300},
          },
          {"colData"}},
+        {VaccinationCertificateType,
+         "TfrmExpCertificati_Vaccinazione",
+         " Esporta archivio certificati di vaccinazione in Microsoft Excel",
+         "Certificati_Vaccinazione.xls",
+         "Certificati Vaccinazione",
+         "Esportazione archivio certificati di vaccinazione in Microsoft Excel.",
+         "certificati di vaccinazione",
+         {
+             {"colNumTest", "Num", 180, "Certificato n.", 200},
+             {"colData", "Data", 150, "Data emissione", 200},
+             {"colProprietario", "Proprietario", 250, "Proprietario dell'animale", 250},
+             {"colDataNasc", "DataNasc", 180, "Data di nascita", 180},
+             {"colCodFisc", "CodFisc", 180, "Codice fiscale", 200},
+             {"colComuneNasc", "ComuneNasc", 250, "Comune di nascita", 250},
+             {"colIndirizzoRes", "IndirizzoRes", 250, "Indirizzo e numero civico", 300},
+             {"colCap", "CapRes", 150, "CAP", 200},
+             {"colComuneRes", "ComuneRes ProvRes", 250, "Comune di residenza", 250},
+             {"colRecapito", "Recapito", 250, "Tel. preferenziale", 250},
+             {"colNomeAni", "NomeAni", 250, "Nome dell'animale", 250},
+             {"colSessoAni", "SessoAni", 80, "Sesso", 100},
+             {"colDataNascAni", "DataNascAni", 150, "Data di nascita", 200},
+             {"colSpecie", "Specie", 250, "Specie", 250},
+             {"colRazza", "Razza", 250, "Razza", 250},
+             {"colTaglia", "Taglia", 200, "Taglia", 250},
+             {"colPelo", "Pelo", 200, "Pelo", 250},
+             {"colMantello", "Mantello", 200, "Colore mantello", 250},
+             {"colMicrochip", "Microchip", 200, "Codice microchip", 250},
+             {"colTatuaggio", "Tatuaggio", 250, "Tatuaggio", 250},
+             {"colSegni", "Segni", 300, "Segni particolari", 300},
+             {"colDataSom", "DataSom", 180, "Data somministrazione", 200},
+             {"colDenominazione", "Denominazione", 250, "Denominazione vaccino", 250},
+             {"colSerie", "Serie", 250, "Serie e numero", 250},
+             {"colScadeMed", "ScadeMed", 180, "Scadenza medicinale", 200},
+         },
+         {"colNumTest", "colData"}},
+        {MovementCertificateType,
+         "TfrmExpCertificati_Movimento",
+         " Esporta archivio certificati di movimento in Microsoft Excel",
+         "Certificati_Movimento.xls",
+         "Certificati Movimento",
+         "Esportazione archivio certificati di movimento in Microsoft Excel.",
+         "certificati di movimento",
+         {
+             {"colNumTest", "Num", 180, "Certificato n.", 200},
+             {"colData", "Data", 150, "Data emissione", 200},
+             {"colLuogo", "Luogo", 250, "Luogo", 250},
+             {"colVeterinario", "Veterinario", 250, "Veterinario", 300},
+             {"colNomeAni", "NomeAni", 300, "Identificazione dell'animale", 350},
+             {"colSessoAni", "SessoAni", 180, "Sesso dell'animale", 250},
+             {"colDataNascAni", "DataNascAni", 150, "Data di nascita", 200},
+             {"colSpecie", "Specie", 250, "Specie", 250},
+             {"colCites", "Cites", 250, "Certificato Cites n.", 250},
+             {"colProprietario", "Proprietario", 300, "Proprietario dell'animale", 350},
+             {"colOrigine", "Origine", 300, "Indirizzo origine", 350},
+             {"colDestinazione", "Destinazione", 300, "Indirizzo destinazione", 350},
+         },
+         {"colNumTest", "colData"}},
     };
     return all;
 }
@@ -184,7 +243,8 @@ TEST_F(CertificateExportTest, FileOfTwoCertificatesHoldsTheirFieldsTrimmedInColu
         for (int i = 0; i < type.layout->fieldCount(); ++i)
             first.setText(i, type.layout->name(i).left(type.layout->capacity(i)));
         first.setText("Proprietario", QString::fromUtf8("  Rossi & Figli <srl>  "));
-        first.setText("Segni", QString::fromUtf8("macchia \"a stella\" sul petto, è bianca"));
+        const QString marks = type.layout->indexOf("Segni") >= 0 ? "Segni" : "Destinazione";
+        first.setText(marks, QString::fromUtf8("macchia \"a stella\" sul petto, è bianca"));
         Record second(*type.layout);
         second.setText("Num", "2");
         second.setText("NomeAni", " Fido ");
@@ -195,14 +255,21 @@ TEST_F(CertificateExportTest, FileOfTwoCertificatesHoldsTheirFieldsTrimmedInColu
         EXPECT_EQ(window->cell(1, 0), "2");
 
         QByteArrayList firstCells, secondCells;
+        // A joined column holds its fields' trimmed texts with one blank between, trimmed in the file.
+        const auto joined = [](const Record &r, const char *fields) {
+            QStringList texts;
+            for (const QString &f : QString::fromLatin1(fields).split(QLatin1Char(' ')))
+                texts << r.text(f);
+            return texts.join(QLatin1Char(' ')).trimmed();
+        };
         for (const Column &col : c.columns) {
-            QByteArray stored = first.text(col.field).toUtf8();
+            QByteArray stored = joined(first, col.field).toUtf8();
             if (QByteArray(col.field) == "Proprietario")
                 stored = "Rossi &amp; Figli &lt;srl&gt;";
-            if (QByteArray(col.field) == "Segni")
+            if (QString::fromLatin1(col.field) == marks)
                 stored = "macchia &quot;a stella&quot; sul petto, \xe8 bianca";
             firstCells << stored;
-            secondCells << second.text(col.field).toLatin1();
+            secondCells << joined(second, col.field).toLatin1();
         }
         const QByteArray expected = ExcelPrologue(c.sheet) + headerRow(c) + ExcelBodyRow(firstCells) +
                                     ExcelBodyRow(secondCells) + ExcelEpilogue;
@@ -212,6 +279,37 @@ TEST_F(CertificateExportTest, FileOfTwoCertificatesHoldsTheirFieldsTrimmedInColu
         ASSERT_EQ(sp.callsOf("question").size(), 2u);
         EXPECT_TRUE(sp.callsOf("document").empty());
         sp.clear();
+    }
+}
+
+TEST_F(CertificateExportTest, VaccinationTownAndProvinceShareACellTrimmedInTheFile)
+{
+    const ExportCase &c = *std::ranges::find_if(
+        cases(), [](const ExportCase &e) { return QByteArray(e.windowClass) == "TfrmExpCertificati_Vaccinazione"; });
+    const struct {
+        const char *town;
+        const char *province;
+        const char *grid;
+        const char *file;
+    } rows[] = {{" Roma ", "RM", "Roma RM", "Roma RM"}, {"Roma", "", "Roma ", "Roma"}, {"", "", " ", ""}};
+    std::vector<Record> records;
+    for (const auto &r : rows) {
+        Record record(VaccinationCertificateLayout());
+        record.setText("ComuneRes", r.town);
+        record.setText("ProvRes", r.province);
+        records.push_back(record);
+    }
+    writeBytes(sp.file(VaccinationCertificateArchiveName), ArchiveBytes(records));
+    open(c);
+    const int column = window->columnIndex("colComuneRes");
+    const QByteArray file = exportNow(c);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(window->cell(i, column), rows[i].grid);
+        QByteArrayList cells;
+        for (const Column &col : c.columns)
+            cells << (QByteArray(col.column) == "colComuneRes" ? QByteArray(rows[i].file) : QByteArray());
+        EXPECT_TRUE(file.contains(ExcelBodyRow(cells)));
     }
 }
 

@@ -2,7 +2,9 @@
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
+#include "certificates/Consenso_Privacy.h"
 #include "certificates/MenuCertificati.h"
 #include "common/IniFile.h"
 #include "common/ui/Widgets.h"
@@ -86,12 +88,12 @@ TEST_F(CertificatesMenu, RoutesOfTheCloseAreResetAtEveryShow)
         QWidget *shown;
     } routes[] = {
         {&TfrmMenuCertificati::btnCertificato_Sanitario, frmCertificato_Sanitario},
-        {&TfrmMenuCertificati::btnCertificato_Vaccinazione, frmAvvio},
+        {&TfrmMenuCertificati::btnCertificato_Vaccinazione, frmCertificato_Vaccinazione},
         {&TfrmMenuCertificati::btnCertificato_Malattia, frmAvvio},
         {&TfrmMenuCertificati::btnCertificato_Decesso, frmAvvio},
         {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, frmAvvio},
         {&TfrmMenuCertificati::btnConsenso_Intervento, frmConsenso_Intervento},
-        {&TfrmMenuCertificati::btnConsenso_Privacy, frmAvvio},
+        {&TfrmMenuCertificati::btnConsenso_Privacy, frmConsenso_Privacy},
     };
     for (const auto &r : routes) {
         QPushButton *button = frmMenuCertificati->*r.button;
@@ -120,6 +122,8 @@ TEST_F(CertificatesMenu, RoutesOfTheCloseAreResetAtEveryShow)
     }
     EXPECT_EQ(CertificateMenuRoute(" certificato_sanitario "), frmCertificato_Sanitario);
     EXPECT_EQ(CertificateMenuRoute("consenso_intervento"), frmConsenso_Intervento);
+    EXPECT_EQ(CertificateMenuRoute("certificato_vaccinazione"), frmCertificato_Vaccinazione);
+    EXPECT_EQ(CertificateMenuRoute("consenso_privacy"), frmConsenso_Privacy);
     EXPECT_EQ(CertificateMenuRoute("certificato_movimento"), nullptr) << "the movement card's menu tag differs";
     EXPECT_TRUE(sp.messages().isEmpty());
 }

@@ -16,12 +16,18 @@
 #include "appointments/TrovaScadenzario.h"
 #include "appointments/Scadenzario.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
-#include "certificates/ExpConsensi_Interventi.h"
-#include "certificates/TrovaConsensi_Interventi.h"
+#include "certificates/Consenso_Privacy.h"
+#include "certificates/ExpCertificati_Movimento.h"
 #include "certificates/ExpCertificati_Sanitari.h"
+#include "certificates/ExpCertificati_Vaccinazione.h"
+#include "certificates/ExpConsensi_Interventi.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Movimento.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
+#include "certificates/TrovaCertificati_Vaccinazione.h"
+#include "certificates/TrovaConsensi_Interventi.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -110,7 +116,9 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmRiepTrimestrale, frmTrovaFatture,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
+        frmCertificato_Vaccinazione, frmTrovaCertificati_Vaccinazione, frmExpCertificati_Vaccinazione,
         frmConsenso_Intervento, frmTrovaConsensi_Interventi, frmExpConsensi_Interventi,
+        frmConsenso_Privacy, frmTrovaCertificati_Movimento, frmExpCertificati_Movimento,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)

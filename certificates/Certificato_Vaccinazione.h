@@ -1,0 +1,11 @@
+#pragma once
+#include "certificates/CertificateCard.h"
+
+// The rabies vaccination certificate card: the certificate card with the vaccine's four edits.
+class TfrmCertificato_Vaccinazione : public CertificateCard {
+    Q_OBJECT
+public:
+    explicit TfrmCertificato_Vaccinazione(QWidget *parent = nullptr);
+};
+
+extern TfrmCertificato_Vaccinazione *frmCertificato_Vaccinazione;
