@@ -21,5 +21,6 @@ int InvoiceNumberMaxLength(InvoiceNumberKind kind);
 // - leaving the edit for another control writes back `NormalizeNumberText`, or for a unit price
 //   `UnitPriceExitText`, of its text; a window losing activation leaves the text alone.
 // The edit's EditRules are replaced by the amount rule. Where Enter moves the focus is the card's
-// Enter chain; filters installed on the edit later than these see keys after `onKey` has run.
+// Enter chain. An event filter installed on the edit after these sees each key first: a key it
+// swallows never reaches `onKey`.
 void InstallInvoiceNumberRules(QLineEdit *edit, InvoiceNumberKind kind, std::function<void()> onKey);
