@@ -20,6 +20,7 @@ int InvoiceNumberMaxLength(InvoiceNumberKind kind);
 //   (where the card empties the line's amount and the totals); Tab and Shift+Tab do not;
 // - leaving the edit for another control writes back `NormalizeNumberText`, or for a unit price
 //   `UnitPriceExitText`, of its text; a window losing activation leaves the text alone.
-// Where Enter moves the focus is the card's Enter chain. Install other rules on the edit before
-// these, so that `onKey` also sees the keys they swallow.
+// The edit's EditRules are replaced by the amount rule. Where Enter moves the focus is the card's
+// Enter chain. An event filter installed on the edit after these sees each key first: a key it
+// swallows never reaches `onKey`.
 void InstallInvoiceNumberRules(QLineEdit *edit, InvoiceNumberKind kind, std::function<void()> onKey);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 void PrintTo(const Decimal &d, std::ostream *os) { *os << d.toFixedText(4).toStdString(); }
 
 namespace {
@@ -236,6 +238,84 @@ TEST(DecimalArithmetic, AnOverflowEndsAGuardedCommand)
     EXPECT_FALSE(ok);
     EXPECT_TRUE(reported);
     EXPECT_EQ(total, Decimal());
+}
+
+TEST(DecimalArithmetic, ProductQuotientRoundsOnlyTheExactResult)
+{
+    struct Case {
+        std::vector<const char *> factors;
+        const char *divisor;
+        int decimals;
+        const char *result;
+    } cases[] = {
+        // Rounding the product or each step first gives 692,9386.
+        {{"999,14", "0,713", "97,27"}, "100", 4, "692,9387"},
+        // 0,00495: four decimals first would give 0,0050 and then 0,01.
+        {{"0,45", "1,1"}, "100", 2, "0"},
+        {{"0,5", "1"}, "100", 2, "0,01"},
+        {{"-0,5", "1"}, "100", 2, "-0,01"},
+        {{"0,5", "-1"}, "-100", 2, "0,01"},
+        {{"2,675"}, "1", 2, "2,68"},
+        {{"-7,3"}, "1", 0, "-7"},
+        {{"1", "1"}, "3", 4, "0,3333"},
+        {{"2", "1"}, "3", 4, "0,6667"},
+        // Divisors past 64 bits take the long division.
+        {{"100000000000000000000", "3"}, "300000000000000000000", 4, "1"},
+        {{"100000000000000000000", "1"}, "300000000000000000000", 4, "0,3333"},
+        {{"12345678901234", "98765", "4,5"}, "12345678901234", 4, "444442,5"},
+    };
+    for (const Case &c : cases) {
+        std::vector<Decimal> f;
+        for (const char *t : c.factors)
+            f.push_back(exact(t));
+        Decimal r;
+        if (f.size() == 1)
+            r = ProductQuotient({f[0]}, exact(c.divisor), c.decimals);
+        else if (f.size() == 2)
+            r = ProductQuotient({f[0], f[1]}, exact(c.divisor), c.decimals);
+        else
+            r = ProductQuotient({f[0], f[1], f[2]}, exact(c.divisor), c.decimals);
+        EXPECT_EQ(general(r), c.result) << c.factors[0] << " / " << c.divisor;
+    }
+}
+
+TEST(DecimalArithmetic, ProductQuotientMatchesAnExactReference)
+{
+    // a x b / c in counts is A B / C rounded half away from zero; odd divisors reach the rounding
+    // of a remainder split between the two divisions.
+    auto reference = [](__int128 n, __int128 d) {
+        const bool negative = (n < 0) != (d < 0);
+        const __int128 an = n < 0 ? -n : n, ad = d < 0 ? -d : d;
+        __int128 q = an / ad;
+        if (2 * (an % ad) >= ad)
+            ++q;
+        return negative ? -q : q;
+    };
+    const __int128 values[] = {1, 3, 7, 49, 333, 5000, 9999, 10001, 123457, -2, -15001, -777777};
+    for (__int128 a : values)
+        for (__int128 b : values)
+            for (__int128 c : values) {
+                const Decimal r2 = ProductQuotient({Decimal::fromUnits(a), Decimal::fromUnits(b)}, Decimal::fromUnits(c));
+                EXPECT_EQ(r2.units(), reference(a * b, c)) << general(Decimal::fromUnits(a)) << " "
+                                                           << general(Decimal::fromUnits(b)) << " "
+                                                           << general(Decimal::fromUnits(c));
+                const Decimal r3 = ProductQuotient(
+                    {Decimal::fromUnits(a), Decimal::fromUnits(b), Decimal::fromUnits(c)}, Decimal::fromUnits(7));
+                EXPECT_EQ(r3.units(), reference(a * b * c, 7 * __int128(10000)));
+            }
+}
+
+TEST(DecimalArithmetic, ProductQuotientThrowsOnZeroDivisorAndOverflow)
+{
+    const Decimal two = Decimal::fromInt(2);
+    EXPECT_THROW(ProductQuotient({two}, Decimal()), ConversionError);
+    EXPECT_THROW(ProductQuotient({Decimal::max(), two}, Decimal::fromInt(1)), ConversionError);
+    EXPECT_THROW(ProductQuotient({Decimal::max(), Decimal::max(), Decimal::max()}, two), ConversionError);
+    // Rounding to fewer decimals must not push past the range either.
+    EXPECT_THROW(ProductQuotient({Decimal::max()}, Decimal::fromInt(1), 0), ConversionError);
+    // A huge product brought back into range by its divisor is exact.
+    EXPECT_EQ(ProductQuotient({Decimal::max(), Decimal::max()}, Decimal::max()), Decimal::max());
+    EXPECT_EQ(ProductQuotient({Decimal::min(), Decimal::max()}, Decimal::max()), Decimal::min());
 }
 
 TEST(FormatAmountText, BringsAmountsToTwoDecimals)
