@@ -4,6 +4,7 @@
 #include "common/Record.h"
 #include "common/ui/Widgets.h"
 #include "tests/support/ExcelFiles.h"
+#include "tests/support/ExportGrid.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/ShownHelp.h"
@@ -80,15 +81,7 @@ TEST_F(AnimalExport, GridColumnsInTheirOrder)
     open();
     ASSERT_EQ(window->columnCount(), 26);
     EXPECT_EQ(window->windowTitle(), " Esporta archivio anagrafico animali in Microsoft Excel");
-    const QAbstractItemModel *model = window->grdRecords->model();
-    for (int i = 0; i < 25; ++i) {
-        const auto &c = Columns[i];
-        SCOPED_TRACE(c.column);
-        EXPECT_EQ(window->columnIndex(QString::fromLatin1(c.column)), i + 1);
-        EXPECT_EQ(model->headerData(i + 1, Qt::Horizontal).toString(), QString::fromUtf8(c.header));
-        EXPECT_EQ(window->grdRecords->columnWidth(i + 1), c.width);
-        EXPECT_EQ(bool(model->flags(model->index(0, i + 1)) & Qt::ItemIsEditable), !c.readOnly);
-    }
+    ExpectGridColumns(*window, Columns, 25);
 }
 
 TEST_F(AnimalExport, FileOfTwoAnimals)

@@ -9,6 +9,7 @@
 #include "common/Messages.h"
 #include "tests/appointments/AppointmentFixture.h"
 #include "tests/support/ExcelFiles.h"
+#include "tests/support/ExportGrid.h"
 #include "tests/support/ShownHelp.h"
 #include "common/ui/Widgets.h"
 
@@ -125,16 +126,8 @@ TEST_F(AppointmentViews, FourGridsWithTheirColumnsFilesAndSheets)
         EXPECT_EQ(window->size(), QSize(862, 560));
         EXPECT_EQ(window->panInfo->text(), "Esportazione archivio in Microsoft Excel.");
         ASSERT_EQ(window->columnCount(), w.columns + 1);
-        const QAbstractItemModel *model = window->grdRecords->model();
-        EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "N.");
-        for (int i = 0; i < w.columns; ++i) {
-            const auto &c = Columns[i];
-            SCOPED_TRACE(c.column);
-            EXPECT_EQ(window->columnIndex(c.column), i + 1);
-            EXPECT_EQ(model->headerData(i + 1, Qt::Horizontal).toString(), QString::fromUtf8(c.header));
-            EXPECT_EQ(window->grdRecords->columnWidth(i + 1), c.width);
-            EXPECT_EQ(bool(model->flags(model->index(0, i + 1)) & Qt::ItemIsEditable), !c.readOnly);
-        }
+        EXPECT_EQ(window->grdRecords->model()->headerData(0, Qt::Horizontal).toString(), "N.");
+        ExpectGridColumns(*window, Columns, w.columns);
         // An empty archive keeps the ten empty design rows, and so does the file.
         EXPECT_EQ(window->rowCount(), 10);
         QByteArray rows;

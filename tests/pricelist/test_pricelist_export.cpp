@@ -3,6 +3,7 @@
 #include "pricelist/ExpServizi.h"
 #include "tests/support/CalcSheet.h"
 #include "tests/support/ExcelFiles.h"
+#include "tests/support/ExportGrid.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/PriceListFixture.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -73,15 +74,7 @@ TEST_F(PriceListExport, GridColumnsInTheirOrder)
     open();
     EXPECT_EQ(window->windowTitle(), " Esporta tariffario prodotti e servizi in Microsoft Excel");
     ASSERT_EQ(window->columnCount(), 15);
-    const QAbstractItemModel *model = window->grdRecords->model();
-    for (int i = 0; i < 14; ++i) {
-        const auto &c = Columns[i];
-        SCOPED_TRACE(c.column);
-        EXPECT_EQ(window->columnIndex(QString::fromLatin1(c.column)), i + 1);
-        EXPECT_EQ(model->headerData(i + 1, Qt::Horizontal).toString(), QString::fromUtf8(c.header));
-        EXPECT_EQ(window->grdRecords->columnWidth(i + 1), c.width);
-        EXPECT_EQ(bool(model->flags(model->index(0, i + 1)) & Qt::ItemIsEditable), !c.readOnly);
-    }
+    ExpectGridColumns(*window, Columns, 14);
 }
 
 TEST_F(PriceListExport, FileOfTwoArticlesWithThePriceAndNoteAsRetouched)
