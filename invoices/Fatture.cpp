@@ -21,6 +21,7 @@
 #include "dialogs/PartitaIVA.h"
 #include "dialogs/ReturnToLauncher.h"
 #include "invoices/InvoiceEntry.h"
+#include "invoices/InvoiceFields.h"
 #include "invoice_reports/ExpFatture.h"
 #include "invoice_reports/Riepiloghi.h"
 #include "invoice_reports/Sospese.h"
@@ -120,6 +121,7 @@ TfrmFatture::TfrmFatture(QWidget *parent) : QWidget(parent)
     SetGradientBackground(this, Look::WindowTop, Qt::white);
     setMouseTracking(true);
     buildLayout();
+    InstallInvoiceFields(*this);
     FormCreate();
     setWindowState(Qt::WindowMaximized);
 }
@@ -248,7 +250,7 @@ void TfrmFatture::buildLayout()
                         {&chkSaldata, "Saldata", "IVA esente", 440, 0, 120},
                     }},
                },
-               &InvoiceRecordLayout());
+               &InvoiceRecordLayout(), {.chain = FieldBehaviour::Chain::Own});
     panInfo->hint(chkSaldata, QStringLiteral("Contrassegna come documento IVA esente."));
     InstallInvoiceNumberRules(txtPercIva, InvoiceNumberKind::Rate, [this] { clearTotals(); });
 
@@ -431,8 +433,6 @@ void TfrmFatture::buildLines(QWidget *area)
                                   "Importa i dati dell'articolo dal Tariffario Prodotti e Servizi.",
                                   [this, line] { impMagClick(line); }, arrow(ArrowPrevious), place(Mag)}},
                                 panInfo);
-            // Each line has its own Enter chain, from the quantity to its exemption box.
-            EnterFocusChain({txtQuant[i], txtCodice[i], txtDesc[i], txtPrezzo[i], txtPercSconto[i], chkEs[i]});
         }
     }
     showPage(1);

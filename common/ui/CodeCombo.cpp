@@ -12,13 +12,19 @@ namespace {
 
 class CodeComboFocus : public QObject {
 public:
-    explicit CodeComboFocus(QComboBox *box) : QObject(box), box(box) { box->installEventFilter(this); }
+    explicit CodeComboFocus(QComboBox *box) : QObject(box), box(box)
+    {
+        setObjectName(QStringLiteral("CodeComboFocus"));
+        box->installEventFilter(this);
+    }
+
+    bool tidyOnExit = true;
 
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::FocusIn) {
             DropComboSelection(box);
-        } else if (e->type() == QEvent::FocusOut) {
+        } else if (e->type() == QEvent::FocusOut && tidyOnExit) {
             const QString text = UpperText(TrimText(box->currentText()));
             if (text != box->currentText())
                 box->setEditText(text);
@@ -112,6 +118,13 @@ void MakeCodeCombo(QComboBox *box, const QStringList &codes, int maxLength)
     rules.typing = EditRules::Case::UpperTrim;
     ApplyEditRules(box->lineEdit(), rules);
     new CodeComboFocus(box);
+}
+
+void KeepCodeComboTextOnExit(QComboBox *box)
+{
+    QObject *rules = box->findChild<QObject *>(QStringLiteral("CodeComboFocus"), Qt::FindDirectChildrenOnly);
+    if (auto *focus = dynamic_cast<CodeComboFocus *>(rules))
+        focus->tidyOnExit = false;
 }
 
 void DropComboSelection(QComboBox *box)

@@ -9,6 +9,9 @@ class QComboBox;
 // stays), and when the focus leaves the text is trimmed and upper-cased again. The focus events
 // reach an editable combo box, not its line edit, so the box itself is watched.
 void MakeCodeCombo(QComboBox *box, const QStringList &codes, int maxLength);
+// A code box made by MakeCodeCombo that leaves its text as it is when the focus leaves: only what
+// is typed is trimmed and upper-cased, and text the program put there stays untouched.
+void KeepCodeComboTextOnExit(QComboBox *box);
 
 // An editable combo box that takes only the values of its list, chosen from the drop-down: Left and
 // Right move the cursor, Backspace and Delete empty the whole text, every other typed key is

@@ -158,6 +158,8 @@ FieldTable::FieldTable(const FieldGrid &grid, const QList<FieldSection> &section
             controls_.push_back(w);
         }
     }
+    if (behaviour.chain == FieldBehaviour::Chain::Own)
+        return;
     if (behaviour.chain == FieldBehaviour::Chain::Loop || sections.isEmpty()) {
         EnterFocusChain(chain);
         return;

@@ -69,6 +69,7 @@ struct FieldBehaviour {
         HeadThenSection,   // the first section is a head always shown, the others are shown one at a
                            // time: the head's last field leads into the section shown, and each
                            // section's last field back to the head's first
+        Own,               // none from the table: the window lays its own Enter chains
     };
     Highlight highlight = Highlight::Rectangle;
     Chain chain = Chain::Loop;
@@ -78,7 +79,8 @@ struct FieldBehaviour {
 // Makes a card's fields from one table: for each field its caption, its control (written into the
 // window's member), its focus highlight and its typing rules (the capacity taken from the record
 // layout); the tab order follows the table, and Enter walks the edits and code boxes in table order
-// (see FieldBehaviour for the two forms of the highlight and of the Enter chain).
+// (see FieldBehaviour for the two forms of the highlight and of the Enter chain, or for leaving the
+// chain to the window).
 class FieldTable {
 public:
     FieldTable(const FieldGrid &grid, const QList<FieldSection> &sections, const RecordLayout *layout = nullptr,

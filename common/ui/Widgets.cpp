@@ -180,6 +180,12 @@ void EnterFocusChain(const QList<QWidget *> &chain)
         new EnterMover(chain[i], [to = chain[(i + 1) % chain.size()]] { return to; });
 }
 
+void EnterFocusPath(const QList<QWidget *> &path)
+{
+    for (int i = 0; i + 1 < path.size(); ++i)
+        new EnterMover(path[i], [to = path[i + 1]] { return to; });
+}
+
 void EnterMovesFocus(QWidget *from, std::function<QWidget *()> next) { new EnterMover(from, std::move(next)); }
 
 void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom)

@@ -58,6 +58,9 @@ void AttachBackgroundHighlight(QWidget *edit, const QColor &rest);
 
 // Enter in one field moves the focus to the next; the last leads back to the first.
 void EnterFocusChain(const QList<QWidget *> &chain);
+// Enter in one field moves the focus to the next; the last binds no Enter of its own, so the path
+// stops there.
+void EnterFocusPath(const QList<QWidget *> &path);
 // Enter (with or without Shift, Ctrl or Alt) in `from` moves the focus to the control `next`
 // names at the moment of the key press, when it names one.
 void EnterMovesFocus(QWidget *from, std::function<QWidget *()> next);
