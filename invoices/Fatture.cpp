@@ -56,6 +56,9 @@ constexpr int PanelHeight = 692;
 constexpr int Margin = 8;
 constexpr int LinesPerPage = 5;
 constexpr int Pages = InvoiceLineCount / LinesPerPage;
+// The pages of lines lie one over the other between the blocks and the totals.
+constexpr QSize PageSize(945, 230);
+constexpr int BottomRowTop = 617;
 
 const FieldGrid Grid{.rowPitch = 41, .captionTop = 0, .editTop = 18, .editHeight = 22,
                      .editFont = Look::Verdana(9)};
@@ -135,7 +138,7 @@ void TfrmFatture::buildLayout()
 
     // The bottom row first: the status line receives every hint.
     panInfo = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    panInfo->setGeometry(Margin, 584, 400, 44);
+    panInfo->setGeometry(Margin, BottomRowTop, 400, 44);
 
     // The command bar: two rows of groups, the record arrows and number in the first.
     commandGroup(panel, "shpNuovo", QPoint(Margin, 6),
@@ -194,14 +197,15 @@ void TfrmFatture::buildLayout()
 
     // The pages of article lines, all at one place.
     auto *lines = MakeNamed<QWidget>(panel, QStringLiteral("panRighe"));
-    lines->setGeometry(Margin, blockTop + blockHeight + 6, PanelWidth - 2 * Margin, 196);
+    lines->setGeometry((PanelWidth - PageSize.width()) / 2, blockTop + blockHeight + 6, PageSize.width(),
+                       PageSize.height());
     buildLines(lines);
 
     // The totals strip and the notes.
     QFrame *totals = MakeRoundedPanel(panel, QStringLiteral("shpTotali"), Qt::white);
-    totals->setGeometry(Margin, 530, PanelWidth - 2 * Margin, 46);
+    totals->setGeometry(Margin, lines->geometry().bottom() + 7, PanelWidth - 2 * Margin, 46);
     QFrame *bottom = MakeRoundedPanel(panel, QStringLiteral("shpNote"), Qt::white);
-    bottom->setGeometry(416, 584, PanelWidth - 416 - Margin, 46);
+    bottom->setGeometry(416, BottomRowTop, PanelWidth - 416 - Margin, 46);
 
     using C = EditRules::Case;
     const QStringList *provinces = &ProvinceCodes();
@@ -298,7 +302,7 @@ void TfrmFatture::buildLayout()
     cmdDatiComputer->setText(QStringLiteral("Altre informazioni"));
     cmdDatiComputer->setFocusPolicy(Qt::NoFocus);
     cmdDatiComputer->setGeometry(206, 4 * Grid.rowPitch + Grid.editTop - 2, 116, 26);
-    panInfo->hint(cmdDatiComputer, QStringLiteral("Visualizza le informazioni aggiuntive della fattura proforma."));
+    panInfo->hint(cmdDatiComputer, QStringLiteral("Apri la finestra per l'inserimento dei dati del veicolo."));
 
     // The totals.
     const auto total = [&](QLabel **label, const char *field, const char *caption, int x, int width) {
@@ -332,46 +336,52 @@ void TfrmFatture::buildLines(QWidget *area)
     struct Column {
         int x, width;
     };
-    constexpr Column Num{4, 32}, Quant{40, 56}, Codice{100, 140}, Desc{244, 380}, Prezzo{628, 100},
-        Sconto{732, 56}, Importo{792, 120}, Es{922, 20}, Mag{948, 22};
-    constexpr int headTop = 4, captionTop = 30, firstLine = 48, linePitch = 28, lineHeight = 24;
+    constexpr Column Num{4, 32}, Quant{40, 56}, Codice{100, 140}, Desc{244, 350}, Prezzo{598, 100},
+        Sconto{702, 56}, Importo{762, 120}, Es{892, 20}, Mag{916, 22};
+    constexpr int headTop = 6, headHeight = 30, captionTop = 42, firstLine = 62, linePitch = 32, lineHeight = 24;
+    constexpr QSize arrowShape(48, headHeight);
     const QFont font = Look::Verdana(9);
     QPalette navy = area->palette();
     navy.setColor(QPalette::WindowText, Look::Navy);
 
     for (int p = 1; p <= Pages; ++p) {
         QFrame *page = MakeRoundedPanel(area, QStringLiteral("grpPage") + Two(p), Qt::white);
-        page->setGeometry(0, 0, area->width(), area->height());
+        page->setGeometry(QRect(QPoint(0, 0), PageSize));
         grpPage[size_t(p - 1)] = page;
         const QString letter = PageLetter(p);
         const int from = (p - 1) * LinesPerPage + 1;
-        auto *heading = MakeNamed<QLabel>(page, QStringLiteral("titProdotti_") + letter);
-        heading->setText(QStringLiteral("Prodotti e servizi: righe da %1 a %2").arg(from).arg(from + LinesPerPage - 1));
-        heading->setFont(Look::Verdana(10, true));
-        heading->setPalette(navy);
-        heading->setGeometry(40, headTop, 400, 22);
-        QList<PictureCommand> arrows;
-        if (p > 1)
-            arrows.append({nullptr, nullptr, "Visualizza i cinque articoli precedenti.",
-                           [this, p] {
-                               showPage(p - 1);
-                               txtQuant[size_t((p - 2) * LinesPerPage)]->setFocus();
-                           },
-                           arrow(ArrowPrevious), QRect(8, headTop, 24, 22)});
-        if (p < Pages)
-            arrows.append({nullptr, nullptr, "Visualizza i prossimi cinque articoli.",
-                           [this, p] {
-                               showPage(p + 1);
-                               txtQuant[size_t(p * LinesPerPage)]->setFocus();
-                           },
-                           arrow(ArrowNext), QRect(page->width() - 32, headTop, 24, 22)});
-        const QByteArray back = (QStringLiteral("imgIndietro_") + letter).toLatin1();
-        const QByteArray forward = (QStringLiteral("imgAvanti_") + letter).toLatin1();
-        if (p > 1)
-            arrows[0].name = back.constData();
-        if (p < Pages)
-            arrows.last().name = forward.constData();
-        MakePictureCommands(page, arrows, panInfo);
+        MakeDrawnPicture(page, QStringLiteral("titProdotti_") + letter,
+                         QRect((PageSize.width() - 420) / 2, headTop, 420, headHeight),
+                         [](QSize size) { return BandHeadingPicture(QStringLiteral("PRODOTTI E SERVIZI FORNITI"), size); });
+
+        // The arrows on their shapes: back at the left, forward at the right. The back arrow of
+        // the first page and the forward arrow of the last lead nowhere: grey, and inert.
+        const auto pageArrow = [&](const char *stem, int direction, int x, int target) {
+            QFrame *shape = MakeRoundedPanel(page, QStringLiteral("shp") + QLatin1String(stem) + letter, Qt::white, 6);
+            shape->setGeometry(QRect(QPoint(x, headTop), arrowShape));
+            const QString name = QStringLiteral("img") + QLatin1String(stem) + letter;
+            const QRect place(6, 3, arrowShape.width() - 12, arrowShape.height() - 6);
+            const bool leads = target >= 1 && target <= Pages;
+            if (!leads) {
+                auto *grey = new ClickLabel(shape, name);
+                grey->setCursor(Qt::ArrowCursor);
+                // Over it the status text stays as it was.
+                grey->setAttribute(Qt::WA_NoMousePropagation);
+                grey->setGeometry(place);
+                DrawPictureOnFirstShow(grey, [direction](QSize size) { return PageArrowPicture(direction, false, size); });
+                return;
+            }
+            const QByteArray latin = name.toLatin1();
+            MakePictureCommands(shape,
+                                {{nullptr, latin.constData(),
+                                  direction == ArrowNext ? "Visualizza i prossimi cinque articoli."
+                                                         : "Visualizza i cinque articoli precedenti.",
+                                  [this, target] { turnPage(target); },
+                                  [direction](QSize size) { return PageArrowPicture(direction, true, size); }, place}},
+                                panInfo);
+        };
+        pageArrow("Indietro_", ArrowPrevious, 8, p - 1);
+        pageArrow("Avanti_", ArrowNext, PageSize.width() - 8 - arrowShape.width(), p + 1);
 
         const auto caption = [&](const char *name, const char *text, Column c) {
             auto *l = MakeNamed<QLabel>(page, QLatin1String(name) + QStringLiteral("_") + letter, QString::fromUtf8(text));
@@ -530,6 +540,12 @@ void TfrmFatture::showPage(int page)
 {
     for (int p = 1; p <= Pages; ++p)
         grpPage[size_t(p - 1)]->setVisible(p == page);
+}
+
+void TfrmFatture::turnPage(int page)
+{
+    showPage(page);
+    txtQuant[size_t((page - 1) * LinesPerPage)]->setFocus();
 }
 
 bool TfrmFatture::checkBeforeSave()

@@ -125,6 +125,8 @@ public:
     void LoadInvoiceIntoCard(const Record &invoice, int number);
     // Makes page `page` (1 to 6) of the lines the only one visible.
     void showPage(int page);
+    // A page arrow: shows page `page` and puts the focus on the quantity of its first line.
+    void turnPage(int page);
 
 public slots:
     void cmdNuovoClick();

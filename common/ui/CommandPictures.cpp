@@ -498,6 +498,44 @@ QPixmap ArrowPicture(int direction, QSize size)
     });
 }
 
+QPixmap PageArrowPicture(int direction, bool leads, QSize size)
+{
+    QPixmap pm = blank(size);
+    QPainter p(&pm);
+    prepare(p);
+    const QRectF r(QPointF(0, 0), QSizeF(pm.size()));
+    const qreal side = std::min(r.width(), r.height());
+    Design d(p, QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side));
+    // Drawn pointing right; the back arrow is mirrored.
+    if (direction == ArrowPrevious || direction == ArrowFirst) {
+        p.translate(100, 0);
+        p.scale(-1, 1);
+    }
+    const QColor fill = leads ? Green : Look::Steel;
+    p.setPen(QPen(leads ? DarkGreen : fill.darker(125), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(fill);
+    for (const qreal x : {8.0, 48.0}) {
+        QPolygonF chevron;
+        chevron << QPointF(x, 10) << QPointF(x + 22, 10) << QPointF(x + 44, 50) << QPointF(x + 22, 90)
+                << QPointF(x, 90) << QPointF(x + 22, 50);
+        p.drawPolygon(chevron);
+    }
+    return pm;
+}
+
+QPixmap BandHeadingPicture(const QString &text, QSize size)
+{
+    QPixmap pm = blank(size);
+    QPainter p(&pm);
+    prepare(p);
+    const QRectF r(QPointF(0, 0), QSizeF(pm.size()));
+    drawTile(p, r, TileTop, TileBottom, Navy);
+    p.setFont(fittedFont(text, r.width() - 16, r.height() * 0.6, true));
+    p.setPen(Qt::white);
+    p.drawText(r, Qt::AlignCenter, text);
+    return pm;
+}
+
 QPixmap CheckPicture(QSize size)
 {
     return glyphTile(size, 0.74, [](QPainter &p) {

@@ -17,6 +17,13 @@ QPixmap CommandPicture(const QString &word, QSize size);
 enum ArrowDirection : int { ArrowFirst = 0, ArrowPrevious = 1, ArrowNext = 2, ArrowLast = 3 };
 QPixmap ArrowPicture(int direction, QSize size);
 
+// The arrows that turn a page of lines: a double chevron pointing left (ArrowPrevious) or right
+// (ArrowNext), green where it leads to a page, grey where there is none to go to.
+QPixmap PageArrowPicture(int direction, bool leads, QSize size);
+
+// A heading band: `text` in bold white letters centred on a blue band.
+QPixmap BandHeadingPicture(const QString &text, QSize size);
+
 // Small square buttons beside an edit.
 QPixmap CheckPicture(QSize size);   // a check mark: checks the value of the edit beside it
 QPixmap EmailPicture(QSize size);   // an envelope: writes an e-mail to the address beside it

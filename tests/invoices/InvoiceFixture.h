@@ -7,6 +7,7 @@
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -46,6 +47,16 @@ protected:
     QString focused() const
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+    // The one page of lines shown (1 to 6); 0 when none is, -1 when more than one is.
+    int visiblePage() const
+    {
+        int shown = 0;
+        for (int p = 0; p < 6; ++p)
+            if (card->grpPage[size_t(p)]->isVisible())
+                shown = shown ? -1 : p + 1;
+        return shown;
     }
 
     ScriptedPlatform sp;

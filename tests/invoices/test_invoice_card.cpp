@@ -77,14 +77,6 @@ protected:
         card->txtNumFatt->setText("7");
         card->txtData->setText("10/12/2026");
     }
-    int visiblePage() const
-    {
-        int shown = 0;
-        for (int p = 0; p < 6; ++p)
-            if (card->grpPage[size_t(p)]->isVisible())
-                shown = shown ? -1 : p + 1;
-        return shown;
-    }
 };
 
 TEST_F(InvoiceCard, NewNumbersFromTheStartAndTheRecordsWithTodaysYearOnRequest)
