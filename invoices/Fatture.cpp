@@ -27,6 +27,9 @@
 #include "invoice_reports/TrovaFatture.h"
 #include "invoices/InvoiceHelp.h"
 #include "invoices/InvoiceMoney.h"
+#include "invoices/DatiVeicolo.h"
+#include "invoices/Logo.h"
+#include "invoices/Numerazione.h"
 #include "owners/OwnerHandBack.h"
 #include "owners/OwnerRecord.h"
 #include "owners/TrovaClienti.h"
@@ -163,7 +166,7 @@ void TfrmFatture::buildLayout()
     lblPosizione = navigator_->position();
     commandGroup(panel, "shpNumerazione", QPoint(Margin, 58),
                  {{&cmdNumerazione, "cmdNumerazione", "Numerazione",
-                   "Imposta il numero iniziale per la numerazione delle fatture proforma.", nullptr},
+                   "Imposta il numero iniziale per la numerazione delle fatture proforma.", [this] { OpenInvoiceNumbering(this); }},
                   {&cmdEsporta, "cmdEsporta", "Esporta",
                    "Esporta le fatture proforma in archivio in un file di Microsoft Excel.", [this] { OpenInvoiceExport(this); }}},
                  panInfo, 110);
@@ -268,7 +271,7 @@ void TfrmFatture::buildLayout()
     const auto beside = [](int x, int row, int width = 22) { return QRect(x, row * Grid.rowPitch + Grid.editTop, width, 22); };
     MakePictureCommands(panDitta,
                         {
-                            {&btnLogo, "btnLogo", "Carica il logo della Ditta emittente.", nullptr, word("Logo"),
+                            {&btnLogo, "btnLogo", "Carica il logo della Ditta emittente.", [this] { OpenLogoDialog(this); }, word("Logo"),
                              beside(262, 0, 32)},
                             {&btnCancDitta, "btnCancDitta", "Cancella i dati della Ditta emittente.",
                              run(&TfrmFatture::btnCancDittaClick), word("X"), beside(298, 0)},
@@ -297,6 +300,7 @@ void TfrmFatture::buildLayout()
     cmdDatiComputer->setFocusPolicy(Qt::NoFocus);
     cmdDatiComputer->setGeometry(206, 4 * Grid.rowPitch + Grid.editTop - 2, 116, 26);
     panInfo->hint(cmdDatiComputer, QStringLiteral("Visualizza le informazioni aggiuntive della fattura proforma."));
+    connect(cmdDatiComputer, &QPushButton::clicked, this, [this] { OpenExtraInfo(this); });
 
     // The totals.
     const auto total = [&](QLabel **label, const char *field, const char *caption, int x, int width) {

@@ -1,5 +1,6 @@
 #include "invoices/InvoiceLogo.h"
 #include "common/Files.h"
+#include "common/PictureFiles.h"
 #include "common/Platform.h"
 
 #include <QLinearGradient>
@@ -200,7 +201,7 @@ QImage DefaultInvoiceLogo()
 
 QImage LoadInvoiceLogo()
 {
-    const QImage logo(ResolveInFolder(ProgramFolder(), QString::fromLatin1(InvoiceLogoFileName)));
+    const QImage logo = ReadPicture(ResolveInFolder(ProgramFolder(), QString::fromLatin1(InvoiceLogoFileName)));
     return logo.isNull() ? DefaultInvoiceLogo() : logo;
 }
 
