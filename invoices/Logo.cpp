@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <algorithm>
+
 TfrmLogo *frmLogo = nullptr;
 
 namespace {
@@ -37,7 +39,7 @@ QPixmap Heading(QSize size)
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const int icon = size.height();
+    const int icon = std::min(size.height(), 52);
     p.drawPixmap(0, 0, CaduceusPicture(QSize(icon, icon)));
     const QRectF text(icon + 8, 0, size.width() - icon - 8, size.height());
     QFont title = Look::Verdana();
@@ -71,19 +73,19 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmLogo"));
     setWindowTitle(QStringLiteral(" Impostazione logo"));
-    MakeFixedWindow(this, 337, 364);
+    MakeFixedWindow(this, 337, 370);
     SetGradientBackground(this, Qt::white, Look::Pale);
 
     imgTitolo = MakeNamed<QLabel>(this, QStringLiteral("imgTitolo"));
-    imgTitolo->setGeometry(20, 10, 297, 52);
+    imgTitolo->setGeometry(20, 8, 297, 62);
     imgTitolo->setAccessibleDescription(Title + QStringLiteral("\n") + Instruction);
 
     // The preview on white inside a thin frame, so that a blank logo shows as blank.
     auto *frame = MakeNamed<QFrame>(this, QStringLiteral("shpLogo"));
-    frame->setGeometry(19, 71, PreviewSize.width() + 2, PreviewSize.height() + 2);
+    frame->setGeometry(19, 77, PreviewSize.width() + 2, PreviewSize.height() + 2);
     frame->setStyleSheet(QStringLiteral("#shpLogo { background: white; border: 1px solid %1; }").arg(Look::Css(Look::Sky)));
     imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(20, 72, PreviewSize.width(), PreviewSize.height());
+    imgLogo->setGeometry(20, 78, PreviewSize.width(), PreviewSize.height());
     imgLogo->setAlignment(Qt::AlignCenter);
     imgTemp = MakeNamed<QLabel>(this, QStringLiteral("imgTemp"));
     imgTemp->hide();
@@ -91,18 +93,18 @@ TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
     imgBianco->hide();
 
     btnSfoglia = MakeNamed<QPushButton>(this, QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."));
-    btnSfoglia->setGeometry(20, 266, 110, 30);
+    btnSfoglia->setGeometry(20, 272, 110, 30);
     btnCancLogo = MakeNamed<ClickLabel>(this, QStringLiteral("btnCancLogo"));
-    btnCancLogo->setGeometry(249, 266, 30, 30);
+    btnCancLogo->setGeometry(249, 272, 30, 30);
     btnCancLogo->setCursor(Qt::PointingHandCursor);
     imgEuro = MakeNamed<ClickLabel>(this, QStringLiteral("imgEuro"));
-    imgEuro->setGeometry(287, 266, 30, 30);
+    imgEuro->setGeometry(287, 272, 30, 30);
     imgEuro->setCursor(Qt::PointingHandCursor);
 
     btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    btnAnnulla->setGeometry(87, 318, 110, 34);
+    btnAnnulla->setGeometry(87, 324, 110, 34);
     btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
-    btnApplica->setGeometry(207, 318, 110, 34);
+    btnApplica->setGeometry(207, 324, 110, 34);
     MakeEnterButtons({btnSfoglia, btnAnnulla, btnApplica});
 
     DrawOnFirstShow(this, [this] {

@@ -24,7 +24,7 @@ TfrmNumerazione::TfrmNumerazione(QWidget *parent) : TfrmNumerazioneDoc(parent)
     setFixedSize(420, 343);
     chkTipo = MakeNamed<QCheckBox>(this, QStringLiteral("chkTipo"),
                                    QStringLiteral("Indica l'anno solare dopo il numero progressivo del documento"));
-    chkTipo->setGeometry(14, 254, 396, 24);
+    chkTipo->setGeometry(10, 254, 406, 24);
     btnAnnulla->move(btnAnnulla->x(), 298);
     btnApplica->move(btnApplica->x(), 298);
 }
