@@ -300,7 +300,6 @@ void TfrmFatture::buildLayout()
     cmdDatiComputer->setFocusPolicy(Qt::NoFocus);
     cmdDatiComputer->setGeometry(206, 4 * Grid.rowPitch + Grid.editTop - 2, 116, 26);
     panInfo->hint(cmdDatiComputer, QStringLiteral("Visualizza le informazioni aggiuntive della fattura proforma."));
-    connect(cmdDatiComputer, &QPushButton::clicked, this, [this] { OpenExtraInfo(this); });
 
     // The totals.
     const auto total = [&](QLabel **label, const char *field, const char *caption, int x, int width) {
@@ -325,6 +324,7 @@ void TfrmFatture::buildLayout()
     panInfo->hint(cmdCalcola, QStringLiteral("Effettua il calcolo dei totali."));
 
     connect(cmdCalcola, &QPushButton::clicked, this, &TfrmFatture::cmdCalcolaClick);
+    connect(cmdDatiComputer, &QPushButton::clicked, this, [this] { OpenExtraInfo(this); });
     panInfo->clearOverBackground(this);
 }
 
