@@ -14,6 +14,7 @@
 #include "common/Files.h"
 #include "common/Guard.h"
 #include "common/OpenURL.h"
+#include "common/PictureFiles.h"
 #include "common/Text.h"
 #include "common/ui/CardPanel.h"
 #include "common/ui/CommandPictures.h"
@@ -31,13 +32,10 @@
 #include "owners/OwnerHandBack.h"
 #include "owners/TrovaClienti.h"
 
-#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QImageReader>
-#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -134,26 +132,6 @@ QPixmap ImportPicture(QSize size) { return SectionPicture(SectionGlyph::Person, 
 PictureMaker word(const char *w)
 {
     return [text = QString::fromUtf8(w)](QSize size) { return CommandPicture(text, size); };
-}
-
-// The picture in a file, read by its content whatever its extension; null when it cannot be read.
-QImage ReadPicture(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
-}
-
-// The picture encoded in `format`; throws when the format is unknown or encoding fails.
-QByteArray EncodePicture(const QPixmap &picture, const QByteArray &format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (picture.isNull() || !QImageWriter::supportedImageFormats().contains(format)
-        || !picture.save(&buffer, format.constData(), 90))
-        throw IoError("the picture cannot be encoded as " + format.toStdString());
-    return bytes;
 }
 
 // A folder of the program folder (an existing one whose name differs in letter case is used),
@@ -634,7 +612,7 @@ void TfrmCani::SaveAnimalPhoto()
         return;
     const bool written = RunGuarded(
         [&] {
-            const QByteArray jpeg = EncodePicture(imgFoto->pixmap(), "jpg");
+            const QByteArray jpeg = EncodePicture(imgFoto->pixmap().toImage(), "jpg", 90);
             const QString folder = ProgramSubfolder(AlbumFolder);
             SaveFileWhole(ResolveInFolder(folder, QStringLiteral("Animale_%1.jpg").arg(number)), jpeg);
         },
@@ -645,16 +623,11 @@ void TfrmCani::SaveAnimalPhoto()
 
 void TfrmCani::btnCaricaFotoClick()
 {
-    const QString chosen = platform().openFileName(
-        this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."), QString(),
-        QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine PNG (*.png);;Immagine Bitmap (*.bmp)"));
-    if (chosen.isEmpty())
+    const QImage photo = ChoosePicture(
+        this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
+        QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine PNG (*.png);;Immagine Bitmap (*.bmp)"), PhotoNotLoaded);
+    if (photo.isNull())
         return;
-    const QImage photo = ReadPicture(chosen);
-    if (photo.isNull()) {
-        ShowNotice(NoticeKind::Warning, PhotoNotLoaded);
-        return;
-    }
     imgFoto->setPixmap(QPixmap::fromImage(photo));
     photoSource_ = PhotoSource::Changed;
 }
@@ -676,7 +649,7 @@ void TfrmCani::btnSalvaFotoClick()
     RunGuarded(
         [&] {
             const QByteArray format = QFileInfo(chosen).suffix().toLower().toLatin1();
-            SaveFileWhole(chosen, EncodePicture(imgFoto->pixmap(), format));
+            SaveFileWhole(chosen, EncodePicture(imgFoto->pixmap().toImage(), format, 90));
         },
         [] { ShowNotice(NoticeKind::Warning, PhotoNotWritten); });
 }

@@ -136,9 +136,9 @@ void TfrmNumerazioneDoc::showEvent(QShowEvent *e)
     if (e->spontaneous())
         return;
     CenterWindow(this, parentWidget());
-    const QString section = NumberingStartByTag(lblMemory->text());
+    const QString section = settingsSection();
     if (!section.isEmpty())
-        txtInizio->setText(IniReadString(ProgramFile(SettingsFileName), section, StartKey));
+        readSettings(IniFile(ProgramFile(SettingsFileName)), section);
     if (TrimText(txtInizio->text()).isEmpty())
         txtInizio->setText(QStringLiteral("1"));
     txtInizio->setFocus(Qt::OtherFocusReason);
@@ -166,15 +166,31 @@ void TfrmNumerazioneDoc::txtInizioExit()
 
 void TfrmNumerazioneDoc::btnApplicaClick()
 {
-    const QString section = NumberingStartByTag(lblMemory->text());
+    const QString section = settingsSection();
     if (!section.isEmpty()) {
         // No guard of its own: a failed write reaches the error box and the dialog stays.
         if (!RunReportingErrors(
-                [&] { IniWriteString(ProgramFile(SettingsFileName), section, StartKey, TrimText(txtInizio->text())); },
+                [&] {
+                    IniFile settings(ProgramFile(SettingsFileName));
+                    writeSettings(settings, section);
+                    settings.save();
+                },
                 SettingsWriteFailureMessage()))
             return;
     }
     accept();
+}
+
+QString TfrmNumerazioneDoc::settingsSection() const { return NumberingStartByTag(lblMemory->text()); }
+
+void TfrmNumerazioneDoc::readSettings(const IniFile &settings, const QString &section)
+{
+    txtInizio->setText(settings.readString(section, StartKey));
+}
+
+void TfrmNumerazioneDoc::writeSettings(IniFile &settings, const QString &section) const
+{
+    settings.writeString(section, StartKey, TrimText(txtInizio->text()));
 }
 
 void TfrmNumerazioneDoc::btnAnnullaClick() { close(); }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class HighlightRect;
+class IniFile;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,12 @@ public slots:
 protected:
     void showEvent(QShowEvent *e) override; // FormShow
     bool eventFilter(QObject *watched, QEvent *e) override;
+
+    // The settings section that the tag selects, or the empty text when it selects none.
+    virtual QString settingsSection() const;
+    // Fill the controls from the section, and write them into it (saved afterwards as one file).
+    virtual void readSettings(const IniFile &settings, const QString &section);
+    virtual void writeSettings(IniFile &settings, const QString &section) const;
 };
 
 extern TfrmNumerazioneDoc *frmNumerazioneDoc;

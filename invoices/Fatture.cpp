@@ -28,6 +28,9 @@
 #include "invoice_reports/TrovaFatture.h"
 #include "invoices/InvoiceHelp.h"
 #include "invoices/InvoiceMoney.h"
+#include "invoices/DatiVeicolo.h"
+#include "invoices/Logo.h"
+#include "invoices/Numerazione.h"
 #include "owners/OwnerHandBack.h"
 #include "owners/OwnerRecord.h"
 #include "owners/TrovaClienti.h"
@@ -168,7 +171,7 @@ void TfrmFatture::buildLayout()
     lblPosizione = navigator_->position();
     commandGroup(panel, "shpNumerazione", QPoint(Margin, 58),
                  {{&cmdNumerazione, "cmdNumerazione", "Numerazione",
-                   "Imposta il numero iniziale per la numerazione delle fatture proforma.", nullptr},
+                   "Imposta il numero iniziale per la numerazione delle fatture proforma.", [this] { OpenInvoiceNumbering(this); }},
                   {&cmdEsporta, "cmdEsporta", "Esporta",
                    "Esporta le fatture proforma in archivio in un file di Microsoft Excel.", [this] { OpenInvoiceExport(this); }}},
                  panInfo, 110);
@@ -274,7 +277,7 @@ void TfrmFatture::buildLayout()
     const auto beside = [](int x, int row, int width = 22) { return QRect(x, row * Grid.rowPitch + Grid.editTop, width, 22); };
     MakePictureCommands(panDitta,
                         {
-                            {&btnLogo, "btnLogo", "Carica il logo della Ditta emittente.", nullptr, word("Logo"),
+                            {&btnLogo, "btnLogo", "Carica il logo della Ditta emittente.", [this] { OpenLogoDialog(this); }, word("Logo"),
                              beside(262, 0, 32)},
                             {&btnCancDitta, "btnCancDitta", "Cancella i dati della Ditta emittente.",
                              run(&TfrmFatture::btnCancDittaClick), word("X"), beside(298, 0)},
@@ -327,6 +330,7 @@ void TfrmFatture::buildLayout()
     panInfo->hint(cmdCalcola, QStringLiteral("Effettua il calcolo dei totali."));
 
     connect(cmdCalcola, &QPushButton::clicked, this, &TfrmFatture::cmdCalcolaClick);
+    connect(cmdDatiComputer, &QPushButton::clicked, this, [this] { OpenExtraInfo(this); });
     panInfo->clearOverBackground(this);
 }
 

@@ -38,6 +38,9 @@
 #include "owners/TrovaClienti.h"
 #include "pricelist/ExpServizi.h"
 #include "pricelist/Giacenza.h"
+#include "invoices/DatiVeicolo.h"
+#include "invoices/Logo.h"
+#include "invoices/Numerazione.h"
 #include "pricelist/Servizi.h"
 #include "pricelist/Sottoscorta.h"
 #include "pricelist/StampaServizi.h"
@@ -124,6 +127,9 @@ const StartupWindow StartupTable[] = {
     Window<frmMenuFatture>(),    // 38 invoices menu
     Window<frmFatture>(),        // 39 invoice card
     Window<frmStatistiche>(),    // 40 takings chart
+    Window<frmLogo>(),           // 41 logo dialog
+    Window<frmNumerazione>(),    // 42 invoice numbering
+    Window<frmDatiVeicolo>(),    // 43 additional information
     Window<frmSospese>(),        // 44 invoices subject to VAT
     Window<frmExpFatture>(),     // 45 invoice export
     Window<frmRiepAnnuale>(),    // 46 yearly summary

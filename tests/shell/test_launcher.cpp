@@ -38,6 +38,9 @@
 #include "owners/TrovaClienti.h"
 #include "pricelist/ExpServizi.h"
 #include "pricelist/Giacenza.h"
+#include "invoices/DatiVeicolo.h"
+#include "invoices/Logo.h"
+#include "invoices/Numerazione.h"
 #include "pricelist/Servizi.h"
 #include "pricelist/Sottoscorta.h"
 #include "pricelist/StampaServizi.h"
@@ -112,7 +115,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmExpImminenti, frmExpGiornaliere, frmExpMensili, frmExpScadenzario, frmConfermati, frmNonConfermati,
         frmTrovaScadenzario, frmDaConfermare,
         frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
-        frmMenuFatture, frmFatture, frmStatistiche, frmSospese, frmExpFatture, frmRiepAnnuale, frmRiepMensile,
+        frmMenuFatture, frmFatture, frmStatistiche, frmLogo, frmNumerazione, frmDatiVeicolo, frmSospese, frmExpFatture, frmRiepAnnuale, frmRiepMensile,
         frmRiepTrimestrale, frmTrovaFatture,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
