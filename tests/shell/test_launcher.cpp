@@ -50,6 +50,9 @@
 #include "invoice_reports/ExpFatture.h"
 #include "invoice_reports/Statistiche.h"
 #include "invoice_reports/TrovaFatture.h"
+#include "invoice_reports/StampaFat.h"
+#include "invoice_reports/AnteprimaFat.h"
+#include "invoice_reports/Crea_PDF_Fat.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
 #include "dialogs/Calendario.h"
@@ -113,7 +116,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmTrovaScadenzario, frmDaConfermare,
         frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
         frmMenuFatture, frmFatture, frmStatistiche, frmSospese, frmExpFatture, frmRiepAnnuale, frmRiepMensile,
-        frmRiepTrimestrale, frmTrovaFatture,
+        frmRiepTrimestrale, frmTrovaFatture, frmStampaFat, frmAnteprimaFat, frmCrea_PDF_Fat,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmCertificato_Vaccinazione, frmTrovaCertificati_Vaccinazione, frmExpCertificati_Vaccinazione,
