@@ -112,6 +112,9 @@ void ActionDialog::btnAnnullaClick() { reject(); }
 void ActionDialog::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    if (!e->spontaneous())
+    if (!e->spontaneous()) {
         CenterWindow(this, parentWidget());
+        // "Annulla" is first in the tab order, so it holds the focus when the window opens.
+        btnAnnulla->setFocus(Qt::TabFocusReason);
+    }
 }

@@ -122,6 +122,9 @@ TEST_F(InvoiceOutput, CardCommandsOpenTheirWindowsAndAnnullaDoesNothing)
             EXPECT_EQ(window->btnStampa->text(), c.action);
             EXPECT_EQ(window->btnStampa->geometry(), c.actionPlace);
             EXPECT_EQ(window->btnAnnulla->text(), "Annulla");
+            EXPECT_EQ(window->btnStampa->cursor().shape(), Qt::PointingHandCursor);
+            // "Annulla" comes first in the tab order: it has the focus when the window opens.
+            EXPECT_EQ(window->focusWidget(), window->btnAnnulla);
             auto *picture = window->findChild<QLabel *>("imgLogo02");
             ASSERT_NE(picture, nullptr);
             EXPECT_FALSE(picture->pixmap().isNull());
