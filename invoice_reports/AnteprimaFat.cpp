@@ -36,7 +36,4 @@ void TfrmAnteprimaFat::btnStampaClick()
         accept();
 }
 
-void OpenInvoicePreview(QWidget *card)
-{
-    OpenModal<TfrmAnteprimaFat>(card, [card](TfrmAnteprimaFat &w) { w.setSource(card); });
-}
+void OpenInvoicePreview(QWidget *card) { OpenModal<TfrmAnteprimaFat>(card); }

@@ -48,7 +48,4 @@ void TfrmCrea_PDF_Fat::btnStampaClick()
         accept();
 }
 
-void OpenInvoicePdf(QWidget *card)
-{
-    OpenModal<TfrmCrea_PDF_Fat>(card, [card](TfrmCrea_PDF_Fat &w) { w.setSource(card); });
-}
+void OpenInvoicePdf(QWidget *card) { OpenModal<TfrmCrea_PDF_Fat>(card); }

@@ -36,4 +36,4 @@ void TfrmStampaFat::btnStampaClick()
         accept();
 }
 
-void OpenInvoicePrint(QWidget *card) { OpenModal<TfrmStampaFat>(card, [card](TfrmStampaFat &w) { w.setSource(card); }); }
+void OpenInvoicePrint(QWidget *card) { OpenModal<TfrmStampaFat>(card); }
