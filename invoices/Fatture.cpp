@@ -22,9 +22,12 @@
 #include "dialogs/ReturnToLauncher.h"
 #include "invoices/InvoiceEntry.h"
 #include "invoices/InvoiceFields.h"
+#include "invoice_reports/AnteprimaFat.h"
+#include "invoice_reports/Crea_PDF_Fat.h"
 #include "invoice_reports/ExpFatture.h"
 #include "invoice_reports/Riepiloghi.h"
 #include "invoice_reports/Sospese.h"
+#include "invoice_reports/StampaFat.h"
 #include "invoice_reports/TrovaFatture.h"
 #include "invoices/InvoiceHelp.h"
 #include "invoices/InvoiceMoney.h"
@@ -157,9 +160,9 @@ void TfrmFatture::buildLayout()
                  panInfo, 96);
     commandGroup(panel, "shpStampa", QPoint(396, 6),
                  {{&cmdAnteprima, "cmdAnteprima", "Anteprima",
-                   "Visualizza l'anteprima di stampa della fattura proforma corrente.", nullptr},
-                  {&cmdStampa, "cmdStampa", "Stampa", "Stampa la fattura proforma corrente.", nullptr},
-                  {&cmdPDF, "cmdPDF", "PDF", "Esporta la fattura proforma corrente in formato PDF.", nullptr}},
+                   "Visualizza l'anteprima di stampa della fattura proforma corrente.", [this] { OpenInvoicePreview(this); }},
+                  {&cmdStampa, "cmdStampa", "Stampa", "Stampa la fattura proforma corrente.", [this] { OpenInvoicePrint(this); }},
+                  {&cmdPDF, "cmdPDF", "PDF", "Esporta la fattura proforma corrente in formato PDF.", [this] { OpenInvoicePdf(this); }}},
                  panInfo, 90);
     QFrame *record = MakeRoundedPanel(panel, QStringLiteral("shpRecord"), Qt::white);
     record->setGeometry(PanelWidth - Margin - RecordNavigator::Width - 2 * Margin, 6, RecordNavigator::Width + 2 * Margin, RecordNavigator::Arrow + 8);

@@ -53,6 +53,9 @@
 #include "invoice_reports/ExpFatture.h"
 #include "invoice_reports/Statistiche.h"
 #include "invoice_reports/TrovaFatture.h"
+#include "invoice_reports/StampaFat.h"
+#include "invoice_reports/AnteprimaFat.h"
+#include "invoice_reports/Crea_PDF_Fat.h"
 #include "shell/Avvio.h"
 #include "dialogs/Calendario.h"
 #include "shell/CambiaPassword.h"
@@ -136,6 +139,9 @@ const StartupWindow StartupTable[] = {
     Window<frmRiepMensile>(),    // 47 monthly summary
     Window<frmRiepTrimestrale>(), // 48 quarterly summary
     Window<frmTrovaFatture>(),   // 49 invoice search
+    Window<frmStampaFat>(),      // 50 invoice printing
+    Window<frmAnteprimaFat>(),   // 51 invoice print preview
+    Window<frmCrea_PDF_Fat>(),   // 52 invoice PDF
     Window<frmMenuCertificati>(),       // 53 certificates menu
     Window<frmCertificato_Sanitario>(), // 54 health certificate card
     Window<frmCalendario>(),     // 55 date picker

@@ -35,9 +35,7 @@ ActionDialog::ActionDialog(QWidget *parent, const QString &name, const QString &
                            const ActionPanelSetup &setup)
     : QDialog(parent)
 {
-    setObjectName(name);
-    setWindowTitle(caption);
-    MakeFixedWindow(this, clientSize.width(), clientSize.height());
+    setUp(name, caption, clientSize);
     setStyleSheet(QStringLiteral("QDialog#%1 { background: %2; }").arg(name, Look::Css(Look::CardPanel)));
 
     const int panelWidth = clientSize.width() - 2 * Margin;
@@ -66,10 +64,43 @@ ActionDialog::ActionDialog(QWidget *parent, const QString &name, const QString &
              QRect(textLeft, actionTop, textWidth, panel->height() - actionTop - Inner), Look::TahomaPixels(12),
              Qt::black);
 
-    btnStampa = MakeNamed<QPushButton>(this, QStringLiteral("btnStampa"), setup.actionButton);
-    btnStampa->setGeometry(clientSize.width() - Margin - ButtonWidth, buttonsTop, ButtonWidth, ButtonHeight);
+    const QRect actionPlace(clientSize.width() - Margin - ButtonWidth, buttonsTop, ButtonWidth, ButtonHeight);
+    makeButtons(setup.actionButton, actionPlace.translated(-8 - ButtonWidth, 0), actionPlace);
+}
+
+ActionDialog::ActionDialog(QWidget *parent, const QString &name, const QString &caption, QSize clientSize,
+                           const ActionPictureSetup &setup)
+    : QDialog(parent)
+{
+    setUp(name, caption, clientSize);
+    SetGradientBackground(this, setup.top, Qt::white);
+
+    auto *ground = MakeNamed<QFrame>(this, QStringLiteral("shpSfondo"));
+    ground->setGeometry(setup.ground);
+    ground->setStyleSheet(QStringLiteral("background: white; border: 1px solid white;"));
+    QLabel *picture = MakeDrawnPicture(this, QStringLiteral("imgLogo02"), setup.picture, setup.draw);
+    picture->setAccessibleDescription(setup.words);
+
+    makeButtons(setup.actionButton, setup.cancelPlace, setup.actionPlace);
+    for (QPushButton *b : {btnAnnulla, btnStampa}) {
+        b->setFont(Look::Verdana(9));
+        b->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void ActionDialog::setUp(const QString &name, const QString &caption, QSize clientSize)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    MakeFixedWindow(this, clientSize.width(), clientSize.height());
+}
+
+void ActionDialog::makeButtons(const QString &action, const QRect &cancelPlace, const QRect &actionPlace)
+{
+    btnStampa = MakeNamed<QPushButton>(this, QStringLiteral("btnStampa"), action);
+    btnStampa->setGeometry(actionPlace);
     btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    btnAnnulla->setGeometry(btnStampa->x() - 8 - ButtonWidth, buttonsTop, ButtonWidth, ButtonHeight);
+    btnAnnulla->setGeometry(cancelPlace);
     MakeEnterButtons({btnAnnulla, btnStampa});
     setTabOrder(btnAnnulla, btnStampa);
     connect(btnAnnulla, &QPushButton::clicked, this, &ActionDialog::btnAnnullaClick);
@@ -81,6 +112,9 @@ void ActionDialog::btnAnnullaClick() { reject(); }
 void ActionDialog::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    if (!e->spontaneous())
+    if (!e->spontaneous()) {
         CenterWindow(this, parentWidget());
+        // "Annulla" is first in the tab order, so it holds the focus when the window opens.
+        btnAnnulla->setFocus(Qt::TabFocusReason);
+    }
 }

@@ -2,6 +2,7 @@
 #include "common/ui/CardPanel.h"
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
 
 class QPushButton;
@@ -19,7 +20,22 @@ struct ActionPanelSetup {
     QString actionButton;          // the command's button, named btnStampa
 };
 
-// A fixed dialog with that face, which runs its command for the window that opened it (its
+// The other face of such a dialog: the window's gradient from `top` to white, a white ground
+// (shpSfondo) behind one explanatory picture (imgLogo02) that carries the heading and the texts
+// as drawn text, and the buttons "Annulla" and the command's own at the places given, in Verdana
+// with a hand cursor.
+struct ActionPictureSetup {
+    QColor top;
+    QRect ground;          // shpSfondo
+    QRect picture;         // imgLogo02, shown at its own size
+    PictureMaker draw;
+    QString words;         // what the picture says, as its accessible description
+    QRect cancelPlace;     // btnAnnulla
+    QRect actionPlace;     // btnStampa
+    QString actionButton;
+};
+
+// A fixed dialog with either face, which runs its command for the window that opened it (its
 // source, a card whose controls it reads): centred on the source when shown, closed by "Annulla".
 // The pictures are drawn when the window is first shown.
 class ActionDialog : public QDialog {
@@ -27,6 +43,8 @@ class ActionDialog : public QDialog {
 public:
     ActionDialog(QWidget *parent, const QString &name, const QString &caption, QSize clientSize,
                  const ActionPanelSetup &setup);
+    ActionDialog(QWidget *parent, const QString &name, const QString &caption, QSize clientSize,
+                 const ActionPictureSetup &setup);
 
     // The window the command reads; set by the opener before the dialog is shown.
     void setSource(QWidget *source) { source_ = source; }
@@ -43,5 +61,8 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
+    void setUp(const QString &name, const QString &caption, QSize clientSize);
+    void makeButtons(const QString &action, const QRect &cancelPlace, const QRect &actionPlace);
+
     QWidget *source_ = nullptr;
 };

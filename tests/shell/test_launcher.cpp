@@ -53,6 +53,9 @@
 #include "invoice_reports/ExpFatture.h"
 #include "invoice_reports/Statistiche.h"
 #include "invoice_reports/TrovaFatture.h"
+#include "invoice_reports/StampaFat.h"
+#include "invoice_reports/AnteprimaFat.h"
+#include "invoice_reports/Crea_PDF_Fat.h"
 #include "shell/Avvio.h"
 #include "animals/CostiCane.h"
 #include "dialogs/Calendario.h"
@@ -115,8 +118,9 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmExpImminenti, frmExpGiornaliere, frmExpMensili, frmExpScadenzario, frmConfermati, frmNonConfermati,
         frmTrovaScadenzario, frmDaConfermare,
         frmServizi, frmGiacenza, frmSottoscorta, frmExpServizi, frmTrovaServizi, frmStampaServizi,
-        frmMenuFatture, frmFatture, frmStatistiche, frmLogo, frmNumerazione, frmDatiVeicolo, frmSospese, frmExpFatture, frmRiepAnnuale, frmRiepMensile,
-        frmRiepTrimestrale, frmTrovaFatture,
+        frmMenuFatture, frmFatture, frmStatistiche, frmLogo, frmNumerazione, frmDatiVeicolo, frmSospese,
+        frmExpFatture, frmRiepAnnuale, frmRiepMensile, frmRiepTrimestrale, frmTrovaFatture, frmStampaFat,
+        frmAnteprimaFat, frmCrea_PDF_Fat,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmCertificato_Vaccinazione, frmTrovaCertificati_Vaccinazione, frmExpCertificati_Vaccinazione,
