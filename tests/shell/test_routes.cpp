@@ -26,6 +26,7 @@
 #include "invoices/MenuFatture.h"
 #include "owners/Clienti.h"
 #include "owners/OwnerRecord.h"
+#include "pricelist/Giacenza.h"
 #include "pricelist/PriceListRecord.h"
 #include "pricelist/Servizi.h"
 #include "shell/Avvio.h"
@@ -364,6 +365,16 @@ void ChooseStart25(QWidget *picker)
     click(numbering->btnApplica);
 }
 
+// The stock update: a quantity of 3, "Applica e chiudi".
+void ChooseQuantity3(QWidget *picker)
+{
+    auto *stock = qobject_cast<TfrmGiacenza *>(picker);
+    ASSERT_NE(stock, nullptr);
+    stock->txtAggiunta->selectAll();
+    QTest::keyClicks(stock->txtAggiunta, "3");
+    click(stock->btnAggiorna);
+}
+
 // The attach-files dialog: a name and a description in the first slot, "Applica e chiudi".
 void ChooseAttachment(QWidget *picker)
 {
@@ -384,12 +395,15 @@ struct HandBackCase {
     Filled filled;         // the caller's controls after the choice (and after `then`)
     std::function<void()> prepare = {};  // brings the command into view on the shown caller
     QString then = {};     // a command of the caller clicked after the choice
+    QString caption = {};  // the picker's caption, where the caller sets it
 };
 
 // The animal card's owner data stand in its pedigree section.
 void OpenOwnerSection() { click(frmCani->btnAlbero); }
 // The appointment card opens on its year panel: "Apri" on the proposed year, today's.
 void OpenAppointmentYear() { click(frmScadenzario->btnApri); }
+
+void StockOf10() { frmServizi->txtGiacenza->setText(QStringLiteral("10")); }
 
 void PrintTo(const HandBackCase &c, std::ostream *os) { *os << c.name.toStdString(); }
 
@@ -448,6 +462,12 @@ std::vector<HandBackCase> HandBackCases()
         {"article_sottoscorta", instance<frmServizi>, "cmdSottoscorta", "TfrmSottoscorta", "", ChooseFirstLine,
          {{"txtDescrizione", "Vaccino trivalente"}, {"txtGiacenza", "1"}, {"lblPosizione", "1"}}},
 
+        // The stock update into the card's stock, from a stock of 10 on the card.
+        {"stock_aggiungi", instance<frmServizi>, "btnAggiungi", "TfrmGiacenza", "", ChooseQuantity3,
+         {{"txtGiacenza", "13"}}, StockOf10},
+        {"stock_sottrai", instance<frmServizi>, "btnSottrai", "TfrmGiacenza", "", ChooseQuantity3,
+         {{"txtGiacenza", "7"}}, StockOf10},
+
         // The date picker into each certificate card's date.
         {"date_certificato_sanitario", instance<frmCertificato_Sanitario>, "txtData", "TfrmCalendario",
          "certificato_sanitario_data", ChooseDate, {{"txtData", "15/03/2026"}}},
@@ -460,13 +480,17 @@ std::vector<HandBackCase> HandBackCases()
 
         // The numbering dialog: the start it keeps is the card's next number (25 + the one record).
         {"numbering_certificato_sanitario", instance<frmCertificato_Sanitario>, "cmdNumerazione",
-         "TfrmNumerazioneDoc", "certificato_sanitario", ChooseStart25, {{"txtNum", "26"}}, {}, "cmdNuovo"},
+         "TfrmNumerazioneDoc", "certificato_sanitario", ChooseStart25, {{"txtNum", "26"}}, {}, "cmdNuovo",
+         " Numerazione certificati sanitari"},
         {"numbering_certificato_vaccinazione", instance<frmCertificato_Vaccinazione>, "cmdNumerazione",
-         "TfrmNumerazioneDoc", "certificato_vaccinazione", ChooseStart25, {{"txtNum", "26"}}, {}, "cmdNuovo"},
+         "TfrmNumerazioneDoc", "certificato_vaccinazione", ChooseStart25, {{"txtNum", "26"}}, {}, "cmdNuovo",
+         " Numerazione certificati vaccinazione"},
         {"numbering_consenso_intervento", instance<frmConsenso_Intervento>, "cmdNumerazione", "TfrmNumerazioneDoc",
-         "consenso_intervento", ChooseStart25, {{"txtNum", "26"}}, {}, "cmdNuovo"},
+         "consenso_intervento", ChooseStart25, {{"txtNum", "26"}}, {}, "cmdNuovo",
+         " Numerazione consensi interventi"},
         {"numbering_certificato_movimento", instance<frmConsenso_Privacy>, "cmdNumerazione", "TfrmNumerazioneDoc",
-         "certificato_movimento", ChooseStart25, {{"txtNum", "26"}}, {}, "cmdNuovo"},
+         "certificato_movimento", ChooseStart25, {{"txtNum", "26"}}, {}, "cmdNuovo",
+         " Numerazione certificati movimento"},
 
         // The attach-files dialog into the three cards that keep attachments.
         {"attach_clienti", instance<frmClienti>, "cmdFile", "TfrmAllegaCartella", "clienti", ChooseAttachment, attached},
@@ -559,6 +583,9 @@ TEST_P(HandBack, ThePickersChoiceFillsTheCallersControls)
             auto *memory = w->findChild<QLabel *>(QStringLiteral("lblMemory"));
             ASSERT_NE(memory, nullptr);
             EXPECT_EQ(memory->text(), c.tag);
+        }
+        if (!c.caption.isEmpty()) {
+            EXPECT_EQ(w->windowTitle(), c.caption);
         }
         c.choice(w);
         EXPECT_FALSE(w->isVisible()) << "the choice closes the picker";
