@@ -32,7 +32,6 @@
 #include "shell/Avvio.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ListClicks.h"
-#include "tests/support/QStringPrinter.h"
 
 #include <QAbstractButton>
 #include <QCalendarWidget>
@@ -65,6 +64,10 @@ std::string testName(const QString &text)
         out += (c.isLetterOrNumber() && c.unicode() < 128) ? char(c.unicode()) : '_';
     return out;
 }
+
+// Texts compared as UTF-8, so that a failure shows them as they read.
+std::string text(const QString &s) { return s.toStdString(); }
+std::string text(const QStringList &list) { return list.join(QLatin1Char(' ')).toStdString(); }
 
 void click(QWidget *w)
 {
@@ -123,7 +126,7 @@ TEST_P(LauncherRoute, ShowsItsWindowAndClosingItComesBack)
     };
     click(frmAvvio->findChild<ClickLabel *>(QString::fromLatin1(c.command)));
     if (!c.shown) {
-        EXPECT_EQ(modal, QStringList{QString::fromLatin1(c.modal)});
+        EXPECT_EQ(text(modal), c.modal);
         EXPECT_TRUE(frmAvvio->isVisible());
         return;
     }
@@ -188,21 +191,21 @@ const MenuCase MenuCases[] = {
      },
      instance<frmFatture>,
      [](const ScriptedPlatform &sp) {
-         EXPECT_EQ(frmFatture->lblAnno->text(), "2031");
-         EXPECT_EQ(frmFatture->lblFile->text(), sp.file("2031.fat"));
-         EXPECT_EQ(frmFatture->windowTitle(), " Tavoren - Archivio fatture proforma anno 2031");
+         EXPECT_EQ(text(frmFatture->lblAnno->text()), "2031");
+         EXPECT_EQ(text(frmFatture->lblFile->text()), text(sp.file("2031.fat")));
+         EXPECT_EQ(text(frmFatture->windowTitle()), " Tavoren - Archivio fatture proforma anno 2031");
      }},
     // The year that the menu proposes, accepted as it stands, is today's.
     {"ApriFattureAnnoProposto", "btnFatture", instance<frmMenuFatture>, [] { click(frmMenuFatture->btnApriFatture); },
      instance<frmFatture>,
      [](const ScriptedPlatform &sp) {
-         EXPECT_EQ(frmFatture->lblAnno->text(), "2026");
-         EXPECT_EQ(frmFatture->lblFile->text(), sp.file("2026.fat"));
+         EXPECT_EQ(text(frmFatture->lblAnno->text()), "2026");
+         EXPECT_EQ(text(frmFatture->lblFile->text()), text(sp.file("2026.fat")));
      }},
     // The chart asks for its own year: the menu passes none.
     {"ApriRiepStats", "imgFatture", instance<frmMenuFatture>, [] { click(frmMenuFatture->btnApriRiepStats); },
      instance<frmStatistiche>,
-     [](const ScriptedPlatform &) { EXPECT_EQ(frmFatture->lblAnno->text(), ""); }},
+     [](const ScriptedPlatform &) { EXPECT_EQ(text(frmFatture->lblAnno->text()), ""); }},
     {"FattureEsci", "imgFatture", instance<frmMenuFatture>, [] { click(frmMenuFatture->imgEsci); },
      instance<frmAvvio>},
     {"FattureChiusura", "btnFatture", instance<frmMenuFatture>, [] { frmMenuFatture->close(); }, instance<frmAvvio>},
@@ -582,10 +585,10 @@ TEST_P(HandBack, ThePickersChoiceFillsTheCallersControls)
         if (!c.tag.isEmpty()) {
             auto *memory = w->findChild<QLabel *>(QStringLiteral("lblMemory"));
             ASSERT_NE(memory, nullptr);
-            EXPECT_EQ(memory->text(), c.tag);
+            EXPECT_EQ(text(memory->text()), text(c.tag));
         }
         if (!c.caption.isEmpty()) {
-            EXPECT_EQ(w->windowTitle(), c.caption);
+            EXPECT_EQ(text(w->windowTitle()), text(c.caption));
         }
         c.choice(w);
         EXPECT_FALSE(w->isVisible()) << "the choice closes the picker";
@@ -599,15 +602,15 @@ TEST_P(HandBack, ThePickersChoiceFillsTheCallersControls)
         click(command);
     }
     sp.onModal = nullptr;
-    EXPECT_EQ(pickers, QStringList{QString::fromLatin1(c.picker)});
+    EXPECT_EQ(text(pickers), c.picker);
 
     if (!c.then.isEmpty())
         click(caller->findChild<QWidget *>(c.then));
-    for (const auto &[control, text] : c.filled) {
+    for (const auto &[control, expected] : c.filled) {
         QWidget *w = caller->findChild<QWidget *>(control);
         ASSERT_NE(w, nullptr) << control.toStdString();
         EXPECT_EQ(w->window(), caller) << control.toStdString();
-        EXPECT_EQ(ControlText(w), text) << control.toStdString();
+        EXPECT_EQ(text(ControlText(w)), text(expected)) << control.toStdString();
     }
     EXPECT_TRUE(sp.messages().isEmpty()) << sp.messages().join('\n').toStdString();
 }
