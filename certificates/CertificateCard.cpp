@@ -191,6 +191,17 @@ void CertificateCard::buildLayout()
     FieldTable(Grid, sections, &layout);
     for (int i = 0; i < layout.fieldCount(); ++i)
         byField_.insert(layout.name(i), edits_[size_t(i)]);
+    // An edit of its own colour writes in it, and so does its caption.
+    for (const CertificateBand &b : type_.bands)
+        for (const CertificateEdit &e : b.edits) {
+            if (!e.colour.isValid())
+                continue;
+            const QString css = QStringLiteral(" color: %1;").arg(e.colour.name());
+            QLineEdit *edit = byField_.value(QString::fromLatin1(e.field));
+            edit->setStyleSheet(edit->styleSheet() + QStringLiteral(" QLineEdit {%1 }").arg(css));
+            if (auto *caption = panel->findChild<QLabel *>(QStringLiteral("tit") + QString::fromLatin1(e.field)))
+                caption->setStyleSheet(caption->styleSheet() + css);
+        }
 
     panInfo = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     panInfo->setGeometry(Margin, top, BandWidth, StatusHeight);

@@ -38,6 +38,7 @@ struct CertificateEdit {
     CertificateInput input = CertificateInput::Plain;
     CertificateEditCommand command = CertificateEditCommand::None;
     const char *control = nullptr;
+    QColor colour{};  // the text colour of the edit and its caption, where it is not the default
 };
 
 // What a band of the card shows besides its edits.

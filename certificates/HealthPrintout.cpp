@@ -1,22 +1,10 @@
 // The health certificate's printout: bilingual, one A4 page inside the shared page frame.
+#include "certificates/CertificatePrintObjects.h"
 #include "certificates/CertificatePrintout.h"
 
 namespace {
 
-using Kind = CertificatePrintObject::Kind;
-
-enum Face { Plain, Bold, Italic };
-
-const QColor Beige(245, 245, 220);
-const QColor Lavender(230, 230, 250);
-
-CertificatePrintObject text(const char *name, QRectF mm, double points, Face face, const char *words,
-                            ReportHAlign align = ReportHAlign::Left)
-{
-    CertificatePrintObject o{name, Kind::Text, mm, QString::fromUtf8(words), points, face == Bold, face == Italic};
-    o.hAlign = align;
-    return o;
-}
+using namespace print_objects;
 
 // A caption of the framed box, 66 mm wide at the left.
 CertificatePrintObject caption(const char *name, double top, const char *words)
@@ -29,15 +17,6 @@ CertificatePrintObject value(const char *name, double top, const char *words)
 {
     return text(name, QRectF(90.0, top, 101.0, 4.6), 9, Plain, words);
 }
-
-CertificatePrintObject band(const char *name, QRectF mm, const QColor &fill)
-{
-    CertificatePrintObject o{name, Kind::Rectangle, mm};
-    o.fill = fill;
-    return o;
-}
-
-CertificatePrintObject line(const char *name, QPointF from, QPointF to) { return {name, Kind::Line, QRectF(from, to)}; }
 
 } // namespace
 
@@ -59,7 +38,7 @@ std::vector<CertificatePrintObject> HealthCertificatePrintout()
              "Il sottoscritto Veterinario con la presente certifica che l'animale:"),
         text("Memo5", QRectF(16.0, 76.0, 184.0, 5.4), 12, Italic,
              "I, the undersigned Veterinarian, hereby certify that the animal:"),
-        {"Shape2", Kind::Rectangle, QRectF(16.0, 85.0, 178.0, 148.0)},
+        frame("Shape2", QRectF(16.0, 85.0, 178.0, 148.0)),
         caption("Memo6", 88.0, "Nome dell'animale / Animal's name:"),
         value("txtNomeAni", 88.0, "{txtNomeAni}"),
         caption("Memo7", 95.0, "Specie / Species:"),

@@ -1,0 +1,39 @@
+#pragma once
+// Short ways to write the objects of a certificate printout's table.
+#include "certificates/CertificateType.h"
+
+#include <QPointF>
+
+namespace print_objects {
+
+using Kind = CertificatePrintObject::Kind;
+
+enum Face { Plain, Bold, Italic };
+
+inline const QColor Beige(245, 245, 220);
+inline const QColor Lavender(230, 230, 250);
+inline const QColor AliceBlue(240, 248, 255);
+
+inline CertificatePrintObject text(const char *name, QRectF mm, double points, Face face, const char *words,
+                                   ReportHAlign align = ReportHAlign::Left)
+{
+    CertificatePrintObject o{name, Kind::Text, mm, QString::fromUtf8(words), points, face == Bold, face == Italic};
+    o.hAlign = align;
+    return o;
+}
+
+inline CertificatePrintObject band(const char *name, QRectF mm, const QColor &fill)
+{
+    CertificatePrintObject o{name, Kind::Rectangle, mm};
+    o.fill = fill;
+    return o;
+}
+
+inline CertificatePrintObject frame(const char *name, QRectF mm) { return {name, Kind::Rectangle, mm}; }
+
+inline CertificatePrintObject line(const char *name, QPointF from, QPointF to)
+{
+    return {name, Kind::Line, QRectF(from, to)};
+}
+
+} // namespace print_objects
