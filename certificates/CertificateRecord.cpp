@@ -19,6 +19,30 @@ const RecordLayout &CertificateBaseLayout()
 
 const RecordLayout &HealthCertificateLayout() { return CertificateBaseLayout(); }
 
+
+const RecordLayout &SicknessCertificateLayout()
+{
+    static const RecordLayout layout = RecordLayout(CertificateBaseLayout()).append({
+        {"Condizioni", 250}, {"Temperatura", 250}, {"AppMus", 250}, {"AppRes", 250}, {"AppGen", 250},
+        {"AppCar", 250},     {"AppDig", 250},      {"Sistema", 250}, {"Linfonodi", 250}, {"Cute", 250},
+        {"Mucose", 250},     {"Occhi", 250},       {"Orecchie", 250}, {"Denti", 250},   {"Diagnosi", 250},
+    });
+    return layout;
+}
+
+const RecordLayout &DeathCertificateLayout()
+{
+    static const RecordLayout layout =
+        RecordLayout(CertificateBaseLayout()).append({{"Morte", 2}, {"Eutanasia", 2}, {"DataDecesso", 10}, {"CausaDecesso", 250}});
+    return layout;
+}
+
+const RecordLayout &EuthanasiaAuthorizationLayout()
+{
+    static const RecordLayout layout = RecordLayout(CertificateBaseLayout()).append({{"Smaltimento", 250}});
+    return layout;
+}
+
 const QList<CertificateArchive> &CertificateArchives()
 {
     // The numbering sections are the numbering dialog's, looked up by the same tag.

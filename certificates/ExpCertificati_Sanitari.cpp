@@ -47,6 +47,16 @@ CertificateExport HealthCertificateExport()
     };
 }
 
+std::vector<ExportColumn> HealthExportColumnsWithout(const QStringList &left, const std::vector<ExportColumn> &added)
+{
+    std::vector<ExportColumn> columns;
+    for (const ExportColumn &c : HealthCertificateExport().columns)
+        if (!left.contains(QString::fromLatin1(c.name)))
+            columns.push_back(c);
+    columns.insert(columns.end(), added.begin(), added.end());
+    return columns;
+}
+
 TfrmExpCertificati_Sanitari::TfrmExpCertificati_Sanitari(QWidget *owner)
     : CertificateExportWindow(HealthCertificateType(), owner)
 {

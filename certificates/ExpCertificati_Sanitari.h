@@ -5,6 +5,10 @@
 // the practice header left out, written to "Certificati_Sanitari.xls".
 CertificateExport HealthCertificateExport();
 
+// The health export's columns less those named, then `added`: the other certificates export the
+// same columns with the same titles and widths, less a few and with their own at the end.
+std::vector<ExportColumn> HealthExportColumnsWithout(const QStringList &left, const std::vector<ExportColumn> &added);
+
 // The health certificates' export window: "Certificati_Sanitari.pro" in a grid, written to
 // "Certificati_Sanitari.xls".
 class TfrmExpCertificati_Sanitari : public CertificateExportWindow {
