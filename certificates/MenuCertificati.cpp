@@ -2,6 +2,7 @@
 
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificatePictures.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "common/Dates.h"
 #include "common/Text.h"
@@ -40,7 +41,7 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnCertificato_Vaccinazione, "btnCertificato_Vaccinazione", "Certificato vaccinazione",
      "certificato_vaccinazione", nullptr},
     {&TfrmMenuCertificati::btnCertificato_Malattia, "btnCertificato_Malattia", "Certificato malattia",
-     "certificato_malattia", nullptr},
+     "certificato_malattia", [] { return static_cast<QWidget *>(frmCertificato_Malattia); }},
     {&TfrmMenuCertificati::btnCertificato_Decesso, "btnCertificato_Decesso", "Certificato decesso",
      "certificato_decesso", nullptr},
     {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, "btnAutorizzazione_Eutanasia", "Autorizzazione eutanasia",

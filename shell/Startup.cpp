@@ -3,9 +3,12 @@
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "owners/Carta.h"
 #include "owners/Clienti.h"
@@ -73,6 +76,9 @@ const StartupWindow StartupTable[] = {
     Window<frmNumerazioneDoc>(), // 56 certificate numbering
     Window<frmTrovaCertificati_Sanitari>(), // 57 health certificate search
     Window<frmExpCertificati_Sanitari>(),   // 58 health certificate export
+    Window<frmCertificato_Malattia>(),      // 62 sickness certificate card
+    Window<frmTrovaCertificati_Malattia>(), // 63 sickness certificate search
+    Window<frmExpCertificati_Malattia>(),   // 64 sickness certificate export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

@@ -2,7 +2,9 @@
 #include "tests/support/QStringPrinter.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/CertificateSearch.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/LineList.h"
 #include "common/ui/RecordCard.h"
@@ -26,11 +28,16 @@ namespace {
 struct TypeCase {
     const CertificateType &(*type)();
     const char *windowClass;
+    const char *caption;
+    const char *printTitle;
 };
 
 // The types whose search windows are built; the next types extend this table.
 const TypeCase Types[] = {
-    {HealthCertificateType, "TfrmTrovaCertificati_Sanitari"},
+    {HealthCertificateType, "TfrmTrovaCertificati_Sanitari", " Trova certificati sanitari in archivio",
+     "Riepilogo certificati sanitari"},
+    {SicknessCertificateType, "TfrmTrovaCertificati_Malattia", " Trova certificati di malattia in archivio",
+     "Riepilogo certificati di malattia"},
 };
 
 Record certificate(const CertificateType &type, const std::map<QString, QString> &fields)
@@ -154,6 +161,19 @@ TEST_F(CertificateSearchTest, TheWindowDeclaresItsCriteriaInTheirOrder)
         EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')))->text(),
                   criteria[i].caption);
         EXPECT_EQ(window.highlight(i)->objectName(), criteria[i].highlight);
+    }
+}
+
+TEST_F(CertificateSearchTest, EachTypeHasItsCaptionPrintTitleAndTheHealthCriteria)
+{
+    const CertificateSearch &health = HealthCertificateType().search;
+    for (const TypeCase &t : Types) {
+        SCOPED_TRACE(t.windowClass);
+        CertificateSearchWindow window(t.type(), nullptr);
+        EXPECT_EQ(window.windowTitle(), t.caption);
+        EXPECT_EQ(window.setup().printTitle, t.printTitle);
+        for (int i = 1; i < 10; ++i)
+            EXPECT_STREQ(t.type().search.criteria[size_t(i)].caption, health.criteria[size_t(i)].caption);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificateRecord.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/MenuCertificati.h"
 #include "common/IniFile.h"
@@ -86,7 +87,7 @@ TEST_F(CertificatesMenu, RoutesOfTheCloseAreResetAtEveryShow)
     } routes[] = {
         {&TfrmMenuCertificati::btnCertificato_Sanitario, frmCertificato_Sanitario},
         {&TfrmMenuCertificati::btnCertificato_Vaccinazione, frmAvvio},
-        {&TfrmMenuCertificati::btnCertificato_Malattia, frmAvvio},
+        {&TfrmMenuCertificati::btnCertificato_Malattia, frmCertificato_Malattia},
         {&TfrmMenuCertificati::btnCertificato_Decesso, frmAvvio},
         {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, frmAvvio},
         {&TfrmMenuCertificati::btnConsenso_Intervento, frmAvvio},

@@ -2,9 +2,12 @@
 
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/Widgets.h"
 #include "owners/Carta.h"
@@ -74,6 +77,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmTrovaClienti, frmExpClienti, frmRicontatta, frmTrovaCani, frmExpCani, frmCostiCane,
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
+        frmCertificato_Malattia, frmTrovaCertificati_Malattia, frmExpCertificati_Malattia,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)

@@ -1,0 +1,28 @@
+#include "certificates/ExpCertificati_Malattia.h"
+
+#include "certificates/Certificato_Malattia.h"
+#include "certificates/ExpCertificati_Sanitari.h"
+#include "common/ui/Widgets.h"
+
+TfrmExpCertificati_Malattia *frmExpCertificati_Malattia = nullptr;
+
+CertificateExport SicknessCertificateExport()
+{
+    return {
+        .objectName = QStringLiteral("frmExpCertificati_Malattia"),
+        .caption = QStringLiteral(" Esporta archivio certificati di malattia in Microsoft Excel"),
+        .fileName = QStringLiteral("Certificati_Malattia.xls"),
+        .sheetName = QStringLiteral("Certificati Malattia"),
+        .columns = HealthExportColumnsWithout({"colSesso"},
+                                              {{"colDiagnosi", "Diagnosi", 300, false, "Diagnosi", "Diagnosi", 300}}),
+        .helpTitle = QStringLiteral("Esportazione archivio certificati di malattia in Microsoft Excel."),
+        .helpData = QStringLiteral("i dati dei certificati di malattia registrati in archivio"),
+    };
+}
+
+TfrmExpCertificati_Malattia::TfrmExpCertificati_Malattia(QWidget *owner)
+    : CertificateExportWindow(SicknessCertificateType(), owner)
+{
+}
+
+void OpenSicknessCertificateExport(QWidget *card) { OpenModal<TfrmExpCertificati_Malattia>(card); }

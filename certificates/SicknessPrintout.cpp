@@ -1,0 +1,114 @@
+// The sickness certificate's printout: one A4 page in Italian inside the shared page frame, the
+// rows 5 mm apart to leave room for the findings and the wrapping diagnosis.
+#include "certificates/CertificatePrintObjects.h"
+#include "certificates/CertificatePrintout.h"
+#include "certificates/Certificato_Malattia.h"
+
+namespace {
+
+using namespace print_objects;
+
+// A row of the animal and owner box: caption 45 mm wide, the value from 66 mm.
+void personRow(std::vector<CertificatePrintObject> &to, const char *caption, const char *captionWords,
+               const char *value, const char *valueText, double top)
+{
+    to.push_back(text(caption, QRectF(19.0, top, 45.0, 4.6), 9, Plain, captionWords));
+    to.push_back(text(value, QRectF(66.0, top, 126.0, 4.6), 9, Plain, valueText));
+}
+
+// A row of the findings box: caption 50 mm wide, the value from 72 mm.
+void findingRow(std::vector<CertificatePrintObject> &to, const char *caption, const char *captionWords,
+                const char *value, const char *valueText, double top)
+{
+    to.push_back(text(caption, QRectF(19.0, top, 50.0, 4.6), 9, Plain, captionWords));
+    to.push_back(text(value, QRectF(72.0, top, 120.4, 4.6), 9, Plain, valueText));
+}
+
+} // namespace
+
+std::vector<CertificatePrintObject> SicknessCertificatePrintout()
+{
+    constexpr auto Centre = ReportHAlign::Center;
+    std::vector<CertificatePrintObject> o = CertificatePageFrame();
+    o.push_back(text("txtNum", QRectF(12.0, 31.2, 108.0, 4.2), 9, Plain, "Certificato n. {txtNum}"));
+    o.push_back(text("txtData", QRectF(122.8, 31.2, 75.0, 4.2), 9, Plain, "{txtLuogo}, {txtData}", ReportHAlign::Right));
+    o.push_back(band("Shape1", QRectF(11.2, 36.8, 187.8, 8.0), Beige));
+    o.push_back(text("Memo1", QRectF(11.7, 38.0, 186.8, 5.6), 14, Bold,
+                     "CERTIFICATO DI MALATTIA PER ANIMALE DA COMPAGNIA", Centre));
+    o.push_back(text("Memo4", QRectF(16.0, 47.4, 184.0, 5.4), 12, Plain,
+                     "Il sottoscritto Veterinario con la presente certifica che l'animale:"));
+    o.push_back(frame("Shape2", QRectF(16.0, 55.0, 178.0, 111.0)));
+    const struct {
+        const char *caption, *captionWords, *value, *valueText;
+    } animal[] = {
+        {"Memo6", "Nome dell'animale:", "txtNomeAni", "{txtNomeAni}"},
+        {"Memo7", "Specie:", "txtSpecie", "{txtSpecie}"},
+        {"Memo10", "Razza:", "txtRazza", "{txtRazza}"},
+        {"Memo12", "Sesso:", "txtSessoAni", "{txtSessoAni}"},
+        {"Memo14", "Data di nascita:", "txtDataNascAni", "{txtDataNascAni}"},
+        {"Memo16", "Taglia:", "txtTaglia", "{txtTaglia}"},
+        {"Memo18", "Pelo:", "txtPelo", "{txtPelo}"},
+        {"Memo20", "Colore mantello:", "txtMantello", "{txtMantello}"},
+        {"Memo22", "Codice microchip:", "txtMicrochip", "{txtMicrochip}"},
+        {"Memo24", "Tatuaggio:", "txtTatuaggio", "{txtTatuaggio}"},
+        {"txtSegn", "Segni particolari:", "txtSegni", "{txtSegni}"},
+    }, owner[] = {
+        {"Memo28", "Nome del proprietario:", "txtProprietario", "{txtProprietario}"},
+        {"Memo30", "Sesso:", "txtSesso", "{txtSesso}"},
+        {"Memo32", "Data di nascita:", "txtDataNasc", "{txtDataNasc}"},
+        {"Memo34", "Luogo di nascita:", "txtComuneNasc", "{txtComuneNasc}"},
+        {"Memo36", "Codice fiscale:", "txtCodFisc", "{txtCodFisc}"},
+        {"Memo38", "Indirizzo di residenza:", "txtIndirizzoRes", "{txtindirizzoRes}"},
+        {"Memo40", "CAP:", "txtCapRes", "{txtCapRes}"},
+        {"Memo42", "Città:", "txtComuneRes", "{txtComuneRes}  {txtProvRes}"},
+        {"Memo44", "Telefono:", "txtRecapito", "{txtRecapito}"},
+    }, findings[] = {
+        {"Memo2", "Condizioni generali:", "txtCondizioni", "{txtCondizioni}"},
+        {"Memo5", "Temperatura corporea:", "txtTemperatura", "{txtTemperatura}"},
+        {"Memo11", "Apparato muscolo-scheletrico:", "txtAppMus", "{txtAppMus}"},
+        {"Memo15", "Apparato respiratorio:", "txtAppRes", "{txtAppRes}"},
+        {"Memo19", "Apparato genito-urinario:", "txtAppGen", "{txtAppGen}"},
+        {"Memo23", "Apparato cardio-circolatorio:", "txtAppCar", "{txtAppCar}"},
+        {"Memo26", "Apparato digerente:", "txtAppDig", "{txtAppDig}"},
+        {"Memo29", "Sistema nervoso:", "txtSistema", "{txtSistema}"},
+        {"Memo33", "Linfonodi esplorabili:", "txtLinfonodi", "{txtLinfonodi}"},
+        {"Memo37", "Cute e annessi:", "txtCute", "{txtCute}"},
+        {"Memo41", "Mucose apparenti:", "txtMucose", "{txtMucose}"},
+        {"Memo45", "Occhi:", "txtOcchi", "{txtOcchi}"},
+        {"Memo48", "Orecchie:", "txtOrecchie", "{txtOrecchie}"},
+        {"Memo50", "Denti:", "txtDenti", "{txtDenti}"},
+    };
+    double top = 58.0;
+    for (const auto &r : animal) {
+        personRow(o, r.caption, r.captionWords, r.value, r.valueText, top);
+        top += 5.0;
+    }
+    o.push_back(line("Line5", QPointF(18.0, 115.8), QPointF(192.0, 115.8)));
+    top = 119.0;
+    for (const auto &r : owner) {
+        personRow(o, r.caption, r.captionWords, r.value, r.valueText, top);
+        top += 5.0;
+    }
+    o.push_back(text("Memo46", QRectF(16.0, 168.5, 184.0, 5.4), 12, Plain,
+                     "alla visita clinica, effettuata in data odierna, presenta:"));
+    o.push_back(frame("Shape3", QRectF(16.0, 176.0, 178.0, 73.6)));
+    top = 178.0;
+    for (const auto &r : findings) {
+        findingRow(o, r.caption, r.captionWords, r.value, r.valueText, top);
+        top += 5.0;
+    }
+    CertificatePrintObject heading = text("Memo52", QRectF(16.0, 251.0, 178.0, 4.6), 8, Bold, "DIAGNOSI", Centre);
+    heading.fill = Beige;
+    o.push_back(heading);
+    CertificatePrintObject diagnosis = text("txtDiagnosi", QRectF(16.0, 256.0, 178.0, 11.0), 8, Plain, "{txtDiagnosi}");
+    diagnosis.vAlign = ReportVAlign::Top;
+    diagnosis.wordWrap = true;
+    diagnosis.fill = AliceBlue;
+    o.push_back(diagnosis);
+    o.push_back(text("Memo3", QRectF(16.0, 268.2, 100.0, 4.0), 8, Plain,
+                     "Si rilascia il presente certificato per gli usi consentiti dalla Legge."));
+    o.push_back(text("Memo8", QRectF(121.0, 268.2, 73.0, 4.0), 8, Plain, "FIRMA DEL VETERINARIO", Centre));
+    o.push_back(line("Line11", QPointF(121.0, 280.2), QPointF(194.0, 280.2)));
+    o.push_back(text("txtVeterinario", QRectF(121.0, 281.0, 73.0, 5.0), 8, Plain, "Dr. {txtVeterinario}", Centre));
+    return o;
+}
