@@ -168,6 +168,7 @@ void CertificateCard::buildLayout()
             break;
         }
         case CertificateBandKind::Fields:
+        case CertificateBandKind::Own:
             break;
         }
         FieldSection section{band, {}};
@@ -189,6 +190,10 @@ void CertificateCard::buildLayout()
         sections.append(section);
     }
     FieldTable(Grid, sections, &layout);
+    if (type_.ownControls)
+        for (int i = 0; i < type_.bands.size(); ++i)
+            if (type_.bands[i].kind == CertificateBandKind::Own)
+                type_.ownControls(sections[i].panel);
     for (int i = 0; i < layout.fieldCount(); ++i)
         byField_.insert(layout.name(i), edits_[size_t(i)]);
     // An edit of its own colour writes in it, and so does its caption.
@@ -321,6 +326,8 @@ void CertificateCard::FormCreate()
             [this, field] {
                 for (const ClearValue &v : type_.clearValues)
                     SetControlText(field(v.field), v.value);
+                if (type_.ownClear)
+                    type_.ownClear(this);
                 if (type_.clearFocus)
                     field(type_.clearFocus)->setFocus();
             },
@@ -337,6 +344,11 @@ void CertificateCard::FormCreate()
                 ShowNotice(NoticeKind::Warning, type_.dateMessage);
                 field("Data")->setFocus();
                 return false;
+            },
+        .showOwn =
+            [this](const Record &record) {
+                if (type_.ownShow)
+                    type_.ownShow(this, record);
             },
     });
     navigator_->attach(card);

@@ -49,6 +49,7 @@ enum class CertificateBandKind {
     Owner,        // edits beside the owner icon
     Animal,       // edits beside the animal icon
     Declaration,  // the declaration and the signature box
+    Own,          // edits at the left, the type's own controls (`ownControls`) beside them
 };
 
 // A horizontal band of the card, top to bottom.
@@ -93,6 +94,7 @@ struct CertificatePrintObject {
     bool wordWrap = false;
     std::optional<QColor> fill{};
     QImage (*picture)() = nullptr;  // a picture's image, drawn when the page is prepared
+    QString (*value)(const QWidget *card) = nullptr;  // a text read from the card otherwise than from an edit
 };
 
 // The search window of a type: its caption, criteria, list line and printout title.
@@ -144,6 +146,12 @@ struct CertificateType {
     std::function<void(QWidget *card)> openExport{};
     std::function<void(QWidget *card)> preview{};
     std::function<void(QWidget *card)> print{};
+    // Where a type has controls of its own (the death card's choice): made on its band of kind
+    // Own once the band's edits exist, set by clearing after the presets, and set from every
+    // record put on the card.
+    std::function<void(QWidget *band)> ownControls{};
+    std::function<void(QWidget *card)> ownClear{};
+    std::function<void(QWidget *card, const Record &record)> ownShow{};
 
     // The tag of the date picker: the context tag + "_data".
     QString dateTag() const { return contextTag + QStringLiteral("_data"); }
