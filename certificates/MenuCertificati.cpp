@@ -2,6 +2,7 @@
 
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificatePictures.h"
+#include "certificates/Certificato_Decesso.h"
 #include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "common/Dates.h"
@@ -43,7 +44,7 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnCertificato_Malattia, "btnCertificato_Malattia", "Certificato malattia",
      "certificato_malattia", [] { return static_cast<QWidget *>(frmCertificato_Malattia); }},
     {&TfrmMenuCertificati::btnCertificato_Decesso, "btnCertificato_Decesso", "Certificato decesso",
-     "certificato_decesso", nullptr},
+     "certificato_decesso", [] { return static_cast<QWidget *>(frmCertificato_Decesso); }},
     {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, "btnAutorizzazione_Eutanasia", "Autorizzazione eutanasia",
      "autorizzazione_eutanasia", nullptr},
     {&TfrmMenuCertificati::btnConsenso_Intervento, "btnConsenso_Intervento", "Consenso intervento",

@@ -3,11 +3,14 @@
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Decesso.h"
 #include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Decesso.h"
 #include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Decesso.h"
 #include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "owners/Carta.h"
@@ -79,6 +82,9 @@ const StartupWindow StartupTable[] = {
     Window<frmCertificato_Malattia>(),      // 62 sickness certificate card
     Window<frmTrovaCertificati_Malattia>(), // 63 sickness certificate search
     Window<frmExpCertificati_Malattia>(),   // 64 sickness certificate export
+    Window<frmCertificato_Decesso>(),       // 65 death certificate card
+    Window<frmTrovaCertificati_Decesso>(),  // 66 death certificate search
+    Window<frmExpCertificati_Decesso>(),    // 67 death certificate export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

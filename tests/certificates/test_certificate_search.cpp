@@ -2,6 +2,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/CertificateSearch.h"
+#include "certificates/Certificato_Decesso.h"
 #include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/TrovaCertificati_Malattia.h"
@@ -38,6 +39,8 @@ const TypeCase Types[] = {
      "Riepilogo certificati sanitari"},
     {SicknessCertificateType, "TfrmTrovaCertificati_Malattia", " Trova certificati di malattia in archivio",
      "Riepilogo certificati di malattia"},
+    {DeathCertificateType, "TfrmTrovaCertificati_Decesso", " Trova certificati di decesso in archivio",
+     "Riepilogo certificati di decesso"},
 };
 
 Record certificate(const CertificateType &type, const std::map<QString, QString> &fields)

@@ -1,6 +1,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificateRecord.h"
+#include "certificates/Certificato_Decesso.h"
 #include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/MenuCertificati.h"
@@ -88,7 +89,7 @@ TEST_F(CertificatesMenu, RoutesOfTheCloseAreResetAtEveryShow)
         {&TfrmMenuCertificati::btnCertificato_Sanitario, frmCertificato_Sanitario},
         {&TfrmMenuCertificati::btnCertificato_Vaccinazione, frmAvvio},
         {&TfrmMenuCertificati::btnCertificato_Malattia, frmCertificato_Malattia},
-        {&TfrmMenuCertificati::btnCertificato_Decesso, frmAvvio},
+        {&TfrmMenuCertificati::btnCertificato_Decesso, frmCertificato_Decesso},
         {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, frmAvvio},
         {&TfrmMenuCertificati::btnConsenso_Intervento, frmAvvio},
         {&TfrmMenuCertificati::btnConsenso_Privacy, frmAvvio},

@@ -2,11 +2,14 @@
 
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Certificato_Decesso.h"
 #include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpCertificati_Decesso.h"
 #include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaCertificati_Decesso.h"
 #include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "common/ui/Widgets.h"
@@ -78,6 +81,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmCertificato_Malattia, frmTrovaCertificati_Malattia, frmExpCertificati_Malattia,
+        frmCertificato_Decesso, frmTrovaCertificati_Decesso, frmExpCertificati_Decesso,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)

@@ -1,0 +1,103 @@
+// The death certificate's printout: one A4 page in Italian inside the shared page frame; the
+// opening sentence carries the date of death and the phrase follows the card's choice.
+#include "certificates/CertificatePrintObjects.h"
+#include "certificates/CertificatePrintout.h"
+#include "certificates/Certificato_Decesso.h"
+
+#include <QRadioButton>
+
+namespace {
+
+using namespace print_objects;
+
+void row(std::vector<CertificatePrintObject> &to, const char *caption, const char *captionWords, const char *value,
+         const char *valueText, double top)
+{
+    to.push_back(text(caption, QRectF(19.0, top, 60.0, 4.6), 9, Plain, captionWords));
+    to.push_back(text(value, QRectF(85.0, top, 108.0, 4.6), 9, Plain, valueText));
+}
+
+// The phrase of the choice checked on the card at this print; none when neither is checked.
+QString phrase(const QWidget *card)
+{
+    const auto checked = [card](const char *name) {
+        const auto *b = card->findChild<const QRadioButton *>(QString::fromLatin1(name));
+        return b && b->isChecked();
+    };
+    if (checked("radEutanasia"))
+        return QString::fromUtf8(
+            "è stato sottoposto a eutanasia (preceduta da anestesia) per la seguente grave malattia:");
+    if (checked("radMorte"))
+        return QString::fromUtf8("è deceduto per la seguente causa:");
+    return QString();
+}
+
+} // namespace
+
+std::vector<CertificatePrintObject> DeathCertificatePrintout()
+{
+    constexpr auto Centre = ReportHAlign::Center;
+    std::vector<CertificatePrintObject> o = CertificatePageFrame();
+    // This page's top rule stops short of the right-hand one.
+    for (CertificatePrintObject &frameObject : o)
+        if (QByteArray(frameObject.name) == "Line3")
+            frameObject.mm = QRectF(QPointF(10.2, 29.8), QPointF(199.4, 29.8));
+    o.push_back(text("txtNum", QRectF(12.0, 33.0, 108.0, 4.2), 9, Plain, "Certificato n. {txtNum}"));
+    o.push_back(text("txtData", QRectF(122.8, 33.0, 75.0, 4.2), 9, Plain, "{txtLuogo}, {txtData}", ReportHAlign::Right));
+    o.push_back(band("Shape1", QRectF(11.2, 39.8, 187.8, 8.0), Beige));
+    o.push_back(text("Memo1", QRectF(11.7, 41.0, 186.8, 5.6), 14, Bold, "CERTIFICATO DI DECESSO ANIMALE DA COMPAGNIA",
+                     Centre));
+    o.push_back(text("txtIntroduzione", QRectF(16.0, 54.0, 184.0, 5.4), 11, Plain,
+                     "Il sottoscritto Veterinario con la presente certifica che in data {txtDataDecesso} l'animale:"));
+    o.push_back(frame("Shape2", QRectF(16.0, 63.0, 178.0, 148.0)));
+    const struct {
+        const char *caption, *captionWords, *value, *valueText;
+    } animal[] = {
+        {"Memo6", "Nome dell'animale:", "txtNomeAni", "{txtNomeAni}"},
+        {"Memo7", "Specie:", "txtSpecie", "{txtSpecie}"},
+        {"Memo10", "Razza:", "txtRazza", "{txtRazza}"},
+        {"Memo12", "Sesso:", "txtSessoAni", "{txtSessoAni}"},
+        {"Memo14", "Data di nascita:", "txtDataNascAni", "{txtDataNascAni}"},
+        {"Memo16", "Taglia:", "txtTaglia", "{txtTaglia}"},
+        {"Memo18", "Pelo:", "txtPelo", "{txtPelo}"},
+        {"Memo20", "Colore mantello:", "txtMantello", "{txtMantello}"},
+        {"Memo22", "Codice microchip:", "txtMicrochip", "{txtMicrochip}"},
+        {"Memo24", "Tatuaggio:", "txtTatuaggio", "{txtTatuaggio}"},
+        {"txtSegn", "Segni particolari:", "txtSegni", "{txtSegni}"},
+    }, owner[] = {
+        {"Memo28", "Nome del proprietario:", "txtProprietario", "{txtProprietario}"},
+        {"Memo30", "Sesso:", "txtSesso", "{txtSesso}"},
+        {"Memo32", "Data di nascita:", "txtDataNasc", "{txtDataNasc}"},
+        {"Memo34", "Luogo di nascita:", "txtComuneNasc", "{txtComuneNasc}"},
+        {"Memo36", "Codice fiscale:", "txtCodFisc", "{txtCodFisc}"},
+        {"Memo38", "Indirizzo di residenza:", "txtIndirizzoRes", "{txtindirizzoRes}"},
+        {"Memo40", "CAP:", "txtCapRes", "{txtCapRes}"},
+        {"Memo42", "Città:", "txtComuneRes", "{txtComuneRes}  {txtProvRes}"},
+        {"Memo44", "Telefono:", "txtRecapito", "{txtRecapito}"},
+    };
+    double top = 66.0;
+    for (const auto &r : animal) {
+        row(o, r.caption, r.captionWords, r.value, r.valueText, top);
+        top += 7.0;
+    }
+    o.push_back(line("Line5", QPointF(18.0, 143.8), QPointF(192.0, 143.8)));
+    top = 147.0;
+    for (const auto &r : owner) {
+        row(o, r.caption, r.captionWords, r.value, r.valueText, top);
+        top += 7.0;
+    }
+    CertificatePrintObject chosen = text("txtDataDecesso", QRectF(16.0, 218.0, 184.0, 5.4), 11, Plain, "");
+    chosen.value = phrase;
+    o.push_back(chosen);
+    CertificatePrintObject cause = text("txtCausaDecesso", QRectF(16.0, 226.0, 178.0, 21.4), 11, Plain,
+                                        "{txtCausaDecesso}");
+    cause.vAlign = ReportVAlign::Top;
+    cause.wordWrap = true;
+    o.push_back(cause);
+    o.push_back(text("Memo11", QRectF(16.0, 249.0, 100.0, 4.0), 8, Plain,
+                     "Si rilascia il presente certificato per gli usi consentiti dalla Legge."));
+    o.push_back(text("Memo8", QRectF(121.0, 262.0, 73.0, 4.0), 8, Plain, "FIRMA DEL VETERINARIO", Centre));
+    o.push_back(line("Line11", QPointF(121.0, 279.0), QPointF(194.0, 279.0)));
+    o.push_back(text("txtVeterinario", QRectF(121.0, 280.0, 73.0, 5.0), 8, Plain, "Dr. {txtVeterinario}", Centre));
+    return o;
+}
