@@ -36,4 +36,16 @@ inline CertificatePrintObject line(const char *name, QPointF from, QPointF to)
     return {name, Kind::Line, QRectF(from, to)};
 }
 
+// Where an Italian printout puts the rows of its animal and owner box.
+struct RowGeometry {
+    double captionLeft, captionWidth, valueLeft, valueWidth;
+    double pitch;     // from one row to the next
+    double animalTop; // the first animal row
+    double ruleAt;    // the rule Line5 between the animal and the owner
+    double ownerTop;  // the first owner row
+};
+
+// The eleven animal rows, the rule and the nine owner rows, with their Italian captions.
+void animalAndOwnerRows(std::vector<CertificatePrintObject> &to, const RowGeometry &g);
+
 } // namespace print_objects

@@ -10,13 +10,6 @@ namespace {
 
 using namespace print_objects;
 
-void row(std::vector<CertificatePrintObject> &to, const char *caption, const char *captionWords, const char *value,
-         const char *valueText, double top)
-{
-    to.push_back(text(caption, QRectF(19.0, top, 60.0, 4.6), 9, Plain, captionWords));
-    to.push_back(text(value, QRectF(85.0, top, 108.0, 4.6), 9, Plain, valueText));
-}
-
 // The phrase of the choice checked on the card at this print; none when neither is checked.
 QString phrase(const QWidget *card)
 {
@@ -50,42 +43,7 @@ std::vector<CertificatePrintObject> DeathCertificatePrintout()
     o.push_back(text("txtIntroduzione", QRectF(16.0, 54.0, 184.0, 5.4), 11, Plain,
                      "Il sottoscritto Veterinario con la presente certifica che in data {txtDataDecesso} l'animale:"));
     o.push_back(frame("Shape2", QRectF(16.0, 63.0, 178.0, 148.0)));
-    const struct {
-        const char *caption, *captionWords, *value, *valueText;
-    } animal[] = {
-        {"Memo6", "Nome dell'animale:", "txtNomeAni", "{txtNomeAni}"},
-        {"Memo7", "Specie:", "txtSpecie", "{txtSpecie}"},
-        {"Memo10", "Razza:", "txtRazza", "{txtRazza}"},
-        {"Memo12", "Sesso:", "txtSessoAni", "{txtSessoAni}"},
-        {"Memo14", "Data di nascita:", "txtDataNascAni", "{txtDataNascAni}"},
-        {"Memo16", "Taglia:", "txtTaglia", "{txtTaglia}"},
-        {"Memo18", "Pelo:", "txtPelo", "{txtPelo}"},
-        {"Memo20", "Colore mantello:", "txtMantello", "{txtMantello}"},
-        {"Memo22", "Codice microchip:", "txtMicrochip", "{txtMicrochip}"},
-        {"Memo24", "Tatuaggio:", "txtTatuaggio", "{txtTatuaggio}"},
-        {"txtSegn", "Segni particolari:", "txtSegni", "{txtSegni}"},
-    }, owner[] = {
-        {"Memo28", "Nome del proprietario:", "txtProprietario", "{txtProprietario}"},
-        {"Memo30", "Sesso:", "txtSesso", "{txtSesso}"},
-        {"Memo32", "Data di nascita:", "txtDataNasc", "{txtDataNasc}"},
-        {"Memo34", "Luogo di nascita:", "txtComuneNasc", "{txtComuneNasc}"},
-        {"Memo36", "Codice fiscale:", "txtCodFisc", "{txtCodFisc}"},
-        {"Memo38", "Indirizzo di residenza:", "txtIndirizzoRes", "{txtindirizzoRes}"},
-        {"Memo40", "CAP:", "txtCapRes", "{txtCapRes}"},
-        {"Memo42", "Città:", "txtComuneRes", "{txtComuneRes}  {txtProvRes}"},
-        {"Memo44", "Telefono:", "txtRecapito", "{txtRecapito}"},
-    };
-    double top = 66.0;
-    for (const auto &r : animal) {
-        row(o, r.caption, r.captionWords, r.value, r.valueText, top);
-        top += 7.0;
-    }
-    o.push_back(line("Line5", QPointF(18.0, 143.8), QPointF(192.0, 143.8)));
-    top = 147.0;
-    for (const auto &r : owner) {
-        row(o, r.caption, r.captionWords, r.value, r.valueText, top);
-        top += 7.0;
-    }
+    animalAndOwnerRows(o, {19.0, 60.0, 85.0, 108.0, 7.0, 66.0, 143.8, 147.0});
     CertificatePrintObject chosen = text("txtDataDecesso", QRectF(16.0, 218.0, 184.0, 5.4), 11, Plain, "");
     chosen.value = phrase;
     o.push_back(chosen);

@@ -8,14 +8,6 @@ namespace {
 
 using namespace print_objects;
 
-// A row of the animal and owner box: caption 45 mm wide, the value from 66 mm.
-void personRow(std::vector<CertificatePrintObject> &to, const char *caption, const char *captionWords,
-               const char *value, const char *valueText, double top)
-{
-    to.push_back(text(caption, QRectF(19.0, top, 45.0, 4.6), 9, Plain, captionWords));
-    to.push_back(text(value, QRectF(66.0, top, 126.0, 4.6), 9, Plain, valueText));
-}
-
 // A row of the findings box: caption 50 mm wide, the value from 72 mm.
 void findingRow(std::vector<CertificatePrintObject> &to, const char *caption, const char *captionWords,
                 const char *value, const char *valueText, double top)
@@ -38,31 +30,10 @@ std::vector<CertificatePrintObject> SicknessCertificatePrintout()
     o.push_back(text("Memo4", QRectF(16.0, 47.4, 184.0, 5.4), 12, Plain,
                      "Il sottoscritto Veterinario con la presente certifica che l'animale:"));
     o.push_back(frame("Shape2", QRectF(16.0, 55.0, 178.0, 111.0)));
+    animalAndOwnerRows(o, {19.0, 45.0, 66.0, 126.0, 5.0, 58.0, 115.8, 119.0});
     const struct {
         const char *caption, *captionWords, *value, *valueText;
-    } animal[] = {
-        {"Memo6", "Nome dell'animale:", "txtNomeAni", "{txtNomeAni}"},
-        {"Memo7", "Specie:", "txtSpecie", "{txtSpecie}"},
-        {"Memo10", "Razza:", "txtRazza", "{txtRazza}"},
-        {"Memo12", "Sesso:", "txtSessoAni", "{txtSessoAni}"},
-        {"Memo14", "Data di nascita:", "txtDataNascAni", "{txtDataNascAni}"},
-        {"Memo16", "Taglia:", "txtTaglia", "{txtTaglia}"},
-        {"Memo18", "Pelo:", "txtPelo", "{txtPelo}"},
-        {"Memo20", "Colore mantello:", "txtMantello", "{txtMantello}"},
-        {"Memo22", "Codice microchip:", "txtMicrochip", "{txtMicrochip}"},
-        {"Memo24", "Tatuaggio:", "txtTatuaggio", "{txtTatuaggio}"},
-        {"txtSegn", "Segni particolari:", "txtSegni", "{txtSegni}"},
-    }, owner[] = {
-        {"Memo28", "Nome del proprietario:", "txtProprietario", "{txtProprietario}"},
-        {"Memo30", "Sesso:", "txtSesso", "{txtSesso}"},
-        {"Memo32", "Data di nascita:", "txtDataNasc", "{txtDataNasc}"},
-        {"Memo34", "Luogo di nascita:", "txtComuneNasc", "{txtComuneNasc}"},
-        {"Memo36", "Codice fiscale:", "txtCodFisc", "{txtCodFisc}"},
-        {"Memo38", "Indirizzo di residenza:", "txtIndirizzoRes", "{txtindirizzoRes}"},
-        {"Memo40", "CAP:", "txtCapRes", "{txtCapRes}"},
-        {"Memo42", "Città:", "txtComuneRes", "{txtComuneRes}  {txtProvRes}"},
-        {"Memo44", "Telefono:", "txtRecapito", "{txtRecapito}"},
-    }, findings[] = {
+    } findings[] = {
         {"Memo2", "Condizioni generali:", "txtCondizioni", "{txtCondizioni}"},
         {"Memo5", "Temperatura corporea:", "txtTemperatura", "{txtTemperatura}"},
         {"Memo11", "Apparato muscolo-scheletrico:", "txtAppMus", "{txtAppMus}"},
@@ -78,21 +49,10 @@ std::vector<CertificatePrintObject> SicknessCertificatePrintout()
         {"Memo48", "Orecchie:", "txtOrecchie", "{txtOrecchie}"},
         {"Memo50", "Denti:", "txtDenti", "{txtDenti}"},
     };
-    double top = 58.0;
-    for (const auto &r : animal) {
-        personRow(o, r.caption, r.captionWords, r.value, r.valueText, top);
-        top += 5.0;
-    }
-    o.push_back(line("Line5", QPointF(18.0, 115.8), QPointF(192.0, 115.8)));
-    top = 119.0;
-    for (const auto &r : owner) {
-        personRow(o, r.caption, r.captionWords, r.value, r.valueText, top);
-        top += 5.0;
-    }
     o.push_back(text("Memo46", QRectF(16.0, 168.5, 184.0, 5.4), 12, Plain,
                      "alla visita clinica, effettuata in data odierna, presenta:"));
     o.push_back(frame("Shape3", QRectF(16.0, 176.0, 178.0, 73.6)));
-    top = 178.0;
+    double top = 178.0;
     for (const auto &r : findings) {
         findingRow(o, r.caption, r.captionWords, r.value, r.valueText, top);
         top += 5.0;
