@@ -93,7 +93,7 @@ QPixmap DeclarationPicture(const QString &italian, const QString &english, QSize
     return pixmap;
 }
 
-QPixmap SignaturePicture(QSize size)
+QPixmap SignaturePicture(QSize size, const QString &words, const QString &english)
 {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
@@ -103,11 +103,11 @@ QPixmap SignaturePicture(QSize size)
     p.setFont(f);
     p.setPen(Look::Navy);
     const int w = size.width();
-    p.drawText(QRect(0, 2, w, 16), Qt::AlignCenter, QStringLiteral("FIRMA DEL VETERINARIO"));
+    p.drawText(QRect(0, 2, w, 16), Qt::AlignCenter, words);
     f.setBold(false);
     f.setItalic(true);
     p.setFont(f);
-    p.drawText(QRect(0, 18, w, 16), Qt::AlignCenter, QStringLiteral("VETERINARIAN'S SIGNATURE"));
+    p.drawText(QRect(0, 18, w, 16), Qt::AlignCenter, english);
     p.drawLine(8, size.height() - 8, w - 8, size.height() - 8);
     return pixmap;
 }

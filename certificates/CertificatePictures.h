@@ -15,5 +15,7 @@ QPixmap AnimalIconPicture(QSize size);
 QPixmap TitleBandPicture(const QString &words, QSize size);
 // A declaration in two languages, the second in italics below the first.
 QPixmap DeclarationPicture(const QString &italian, const QString &english, QSize size);
-// The signature box: "FIRMA DEL VETERINARIO" and "VETERINARIAN'S SIGNATURE" above a line.
-QPixmap SignaturePicture(QSize size);
+// The signature box: "FIRMA DEL VETERINARIO" and "VETERINARIAN'S SIGNATURE" above a line, or the
+// words given (the second line may be empty).
+QPixmap SignaturePicture(QSize size, const QString &words = QStringLiteral("FIRMA DEL VETERINARIO"),
+                         const QString &english = QStringLiteral("VETERINARIAN'S SIGNATURE"));

@@ -3,11 +3,25 @@
 
 namespace print_objects {
 
-void animalAndOwnerRows(std::vector<CertificatePrintObject> &to, const RowGeometry &g)
+namespace {
+
+struct Row {
+    const char *caption, *captionWords, *value, *valueText;
+};
+
+void rows(std::vector<CertificatePrintObject> &to, const RowGeometry &g, const Row *first, const Row *last, double top)
 {
-    const struct {
-        const char *caption, *captionWords, *value, *valueText;
-    } animal[] = {
+    for (const Row *r = first; r != last; ++r, top += g.pitch) {
+        to.push_back(text(r->caption, QRectF(g.captionLeft, top, g.captionWidth, 4.6), 9, Plain, r->captionWords));
+        to.push_back(text(r->value, QRectF(g.valueLeft, top, g.valueWidth, 4.6), 9, Plain, r->valueText));
+    }
+}
+
+} // namespace
+
+void animalRows(std::vector<CertificatePrintObject> &to, const RowGeometry &g, double top)
+{
+    static const Row animal[] = {
         {"Memo6", "Nome dell'animale:", "txtNomeAni", "{txtNomeAni}"},
         {"Memo7", "Specie:", "txtSpecie", "{txtSpecie}"},
         {"Memo10", "Razza:", "txtRazza", "{txtRazza}"},
@@ -19,8 +33,14 @@ void animalAndOwnerRows(std::vector<CertificatePrintObject> &to, const RowGeomet
         {"Memo22", "Codice microchip:", "txtMicrochip", "{txtMicrochip}"},
         {"Memo24", "Tatuaggio:", "txtTatuaggio", "{txtTatuaggio}"},
         {"txtSegn", "Segni particolari:", "txtSegni", "{txtSegni}"},
-    }, owner[] = {
-        {"Memo28", "Nome del proprietario:", "txtProprietario", "{txtProprietario}"},
+    };
+    rows(to, g, std::begin(animal), std::end(animal), top);
+}
+
+void ownerRows(std::vector<CertificatePrintObject> &to, const RowGeometry &g, double top, const char *nameCaption)
+{
+    const Row owner[] = {
+        {"Memo28", nameCaption, "txtProprietario", "{txtProprietario}"},
         {"Memo30", "Sesso:", "txtSesso", "{txtSesso}"},
         {"Memo32", "Data di nascita:", "txtDataNasc", "{txtDataNasc}"},
         {"Memo34", "Luogo di nascita:", "txtComuneNasc", "{txtComuneNasc}"},
@@ -30,21 +50,14 @@ void animalAndOwnerRows(std::vector<CertificatePrintObject> &to, const RowGeomet
         {"Memo42", "Città:", "txtComuneRes", "{txtComuneRes}  {txtProvRes}"},
         {"Memo44", "Telefono:", "txtRecapito", "{txtRecapito}"},
     };
-    const auto row = [&](const auto &r, double top) {
-        to.push_back(text(r.caption, QRectF(g.captionLeft, top, g.captionWidth, 4.6), 9, Plain, r.captionWords));
-        to.push_back(text(r.value, QRectF(g.valueLeft, top, g.valueWidth, 4.6), 9, Plain, r.valueText));
-    };
-    double top = g.animalTop;
-    for (const auto &r : animal) {
-        row(r, top);
-        top += g.pitch;
-    }
+    rows(to, g, std::begin(owner), std::end(owner), top);
+}
+
+void animalAndOwnerRows(std::vector<CertificatePrintObject> &to, const RowGeometry &g)
+{
+    animalRows(to, g, g.animalTop);
     to.push_back(line("Line5", QPointF(18.0, g.ruleAt), QPointF(192.0, g.ruleAt)));
-    top = g.ownerTop;
-    for (const auto &r : owner) {
-        row(r, top);
-        top += g.pitch;
-    }
+    ownerRows(to, g, g.ownerTop, "Nome del proprietario:");
 }
 
 } // namespace print_objects

@@ -45,6 +45,11 @@ struct RowGeometry {
     double ownerTop;  // the first owner row
 };
 
+// The eleven animal rows from `top`, `pitch` apart.
+void animalRows(std::vector<CertificatePrintObject> &to, const RowGeometry &g, double top);
+// The nine owner rows from `top`, the first captioned `nameCaption`.
+void ownerRows(std::vector<CertificatePrintObject> &to, const RowGeometry &g, double top, const char *nameCaption);
+
 // The eleven animal rows, the rule and the nine owner rows, with their Italian captions.
 void animalAndOwnerRows(std::vector<CertificatePrintObject> &to, const RowGeometry &g);
 

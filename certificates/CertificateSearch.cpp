@@ -49,17 +49,33 @@ SearchWindowSetup searchSetup(const CertificateType &type, CertificateSearchWind
 
 } // namespace
 
+namespace {
+
+// The certificate list line after `prefix`: number, date, owner, tax code, telephone, breed, name.
+ColumnLine listLine(const char *prefix)
+{
+    return ColumnLine(CertificateBaseLayout(), {
+                                                   {prefix, "Num", 6},
+                                                   {"  Data: ", "Data", 10},
+                                                   {"  ", "Proprietario", 30},
+                                                   {"  C.F. ", "CodFisc", 16},
+                                                   {"  Tel. ", "Recapito", 16},
+                                                   {"  ", "Razza", 20},
+                                                   {"  Nome: ", "NomeAni", 0},
+                                               });
+}
+
+} // namespace
+
 QString CertificateListLine(const Record &record)
 {
-    static const ColumnLine line(CertificateBaseLayout(), {
-                                                              {"Cert. n. ", "Num", 6},
-                                                              {"  Data: ", "Data", 10},
-                                                              {"  ", "Proprietario", 30},
-                                                              {"  C.F. ", "CodFisc", 16},
-                                                              {"  Tel. ", "Recapito", 16},
-                                                              {"  ", "Razza", 20},
-                                                              {"  Nome: ", "NomeAni", 0},
-                                                          });
+    static const ColumnLine line = listLine("Cert. n. ");
+    return line(record);
+}
+
+QString AuthorizationListLine(const Record &record)
+{
+    static const ColumnLine line = listLine("Aut. n. ");
     return line(record);
 }
 

@@ -8,6 +8,8 @@
 // record begins with the shared base: number, date, owner, tax code, telephone and breed in fixed
 // columns, then the animal's name whole.
 QString CertificateListLine(const Record &record);
+// The same line starting "Aut. n. ", one character shorter, so every later column starts one earlier.
+QString AuthorizationListLine(const Record &record);
 
 // A certificate card that the certificate hand-back writes into registers its context tag with a
 // function that finds its single instance (nullptr while there is none). Registering a tag again

@@ -1,5 +1,6 @@
 #include "certificates/MenuCertificati.h"
 
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificatePictures.h"
 #include "certificates/Certificato_Decesso.h"
@@ -46,7 +47,7 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnCertificato_Decesso, "btnCertificato_Decesso", "Certificato decesso",
      "certificato_decesso", [] { return static_cast<QWidget *>(frmCertificato_Decesso); }},
     {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, "btnAutorizzazione_Eutanasia", "Autorizzazione eutanasia",
-     "autorizzazione_eutanasia", nullptr},
+     "autorizzazione_eutanasia", [] { return static_cast<QWidget *>(frmAutorizzazione_Eutanasia); }},
     {&TfrmMenuCertificati::btnConsenso_Intervento, "btnConsenso_Intervento", "Consenso intervento",
      "consenso_intervento", nullptr},
     {&TfrmMenuCertificati::btnConsenso_Privacy, "btnConsenso_Privacy", "Certificato movimento", "consenso_privacy",

@@ -3,13 +3,16 @@
 #include "animals/ExpCani.h"
 #include "animals/CostiCane.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/Certificato_Decesso.h"
 #include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpAutorizzazioni_Eutanasia.h"
 #include "certificates/ExpCertificati_Decesso.h"
 #include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaAutorizzazioni_Eutanasia.h"
 #include "certificates/TrovaCertificati_Decesso.h"
 #include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
@@ -85,6 +88,9 @@ const StartupWindow StartupTable[] = {
     Window<frmCertificato_Decesso>(),       // 65 death certificate card
     Window<frmTrovaCertificati_Decesso>(),  // 66 death certificate search
     Window<frmExpCertificati_Decesso>(),    // 67 death certificate export
+    Window<frmAutorizzazione_Eutanasia>(),       // 68 euthanasia authorisation card
+    Window<frmTrovaAutorizzazioni_Eutanasia>(),  // 69 euthanasia authorisation search
+    Window<frmExpAutorizzazioni_Eutanasia>(),    // 70 euthanasia authorisation export
     Window<frmPrivacy>(),        // 77 privacy-notice document
 };
 

@@ -1,8 +1,10 @@
 // The certificate export windows: the grid read from the archive and the file written from it.
 #include "tests/support/QStringPrinter.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateExport.h"
 #include "certificates/Certificato_Decesso.h"
 #include "certificates/Certificato_Malattia.h"
+#include "certificates/ExpAutorizzazioni_Eutanasia.h"
 #include "certificates/ExpCertificati_Decesso.h"
 #include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Sanitari.h"
@@ -81,6 +83,41 @@ const std::vector<ExportCase> &cases()
              {"colMicrochip", "Microchip", 200, "Codice microchip", 250},
              {"colTatuaggio", "Tatuaggio", 250, "Tatuaggio", 250},
              {"colSegni", "Segni", 300, "Segni particolari", 300},
+         },
+         {"colNumTest", "colData"}},
+        {EuthanasiaAuthorizationType,
+         "TfrmExpAutorizzazioni_Eutanasia",
+         " Esporta archivio autorizzazioni all'eutanasia in Microsoft Excel",
+         "Autorizzazioni_Eutanasia.xls",
+         "Autorizzazioni Eutanasia",
+         "Esportazione archivio autorizzazioni all'eutanasia in Microsoft Excel.",
+         "delle autorizzazioni all'eutanasia",
+         {
+             {"colNumTest", "Num", 180, "Autorizzazione n.", 200},
+             {"colData", "Data", 150, "Data emissione", 200},
+             {"colVeterinario", "Veterinario", 250, "Veterinario", 250},
+             {"colProprietario", "Proprietario", 250, "Proprietario dell'animale", 250},
+             {"colSesso", "Sesso", 80, "Sesso", 100},
+             {"colDataNasc", "DataNasc", 180, "Data di nascita", 180},
+             {"colCodFisc", "CodFisc", 180, "Codice fiscale", 200},
+             {"colComuneNasc", "ComuneNasc", 250, "Comune di nascita", 250},
+             {"colIndirizzoRes", "IndirizzoRes", 250, "Indirizzo e numero civico", 300},
+             {"colCap", "CapRes", 150, "CAP", 200},
+             {"colComuneRes", "ComuneRes", 250, "Comune di residenza", 250},
+             {"colProvRes", "ProvRes", 150, "Prov.", 200},
+             {"colRecapito", "Recapito", 250, "Tel. preferenziale", 250},
+             {"colNomeAni", "NomeAni", 250, "Nome dell'animale", 250},
+             {"colSessoAni", "SessoAni", 80, "Sesso", 100},
+             {"colDataNascAni", "DataNascAni", 150, "Data di nascita", 200},
+             {"colSpecie", "Specie", 250, "Specie", 250},
+             {"colRazza", "Razza", 250, "Razza", 250},
+             {"colTaglia", "Taglia", 200, "Taglia", 250},
+             {"colPelo", "Pelo", 200, "Pelo", 250},
+             {"colMantello", "Mantello", 200, "Colore mantello", 250},
+             {"colMicrochip", "Microchip", 200, "Codice microchip", 250},
+             {"colTatuaggio", "Tatuaggio", 250, "Tatuaggio", 250},
+             {"colSegni", "Segni", 300, "Segni particolari", 300},
+             {"colSmaltimento", "Smaltimento", 300, "Smaltimento salma animale", 300},
          },
          {"colNumTest", "colData"}},
         {DeathCertificateType,

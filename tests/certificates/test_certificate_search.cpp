@@ -1,5 +1,6 @@
 // The certificate search windows, their list line and the hand-back into the card.
 #include "tests/support/QStringPrinter.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/CertificateSearch.h"
 #include "certificates/Certificato_Decesso.h"
@@ -41,6 +42,8 @@ const TypeCase Types[] = {
      "Riepilogo certificati di malattia"},
     {DeathCertificateType, "TfrmTrovaCertificati_Decesso", " Trova certificati di decesso in archivio",
      "Riepilogo certificati di decesso"},
+    {EuthanasiaAuthorizationType, "TfrmTrovaAutorizzazioni_Eutanasia",
+     " Trova autorizzazioni all'eutanasia in archivio", "Riepilogo autorizzazioni all'eutanasia"},
 };
 
 Record certificate(const CertificateType &type, const std::map<QString, QString> &fields)
@@ -135,6 +138,23 @@ TEST(CertificateListLine, ColumnsArePaddedOrCutAndTheNameIsWhole)
     EXPECT_EQ(CertificateListLine(certificate(type, cases[0].fields)).size(), 145);
 }
 
+TEST(CertificateListLine, TheAuthorizationLineStartsOneShorterAndEveryColumnMovesLeft)
+{
+    const Record r = certificate(EuthanasiaAuthorizationType(),
+                                 {{"Num", "7"}, {"Data", "10/12/2026"}, {"Proprietario", "Rossi Mario"},
+                                  {"CodFisc", "RSSMRA80A01H501U"}, {"Recapito", "333 1234567"},
+                                  {"Razza", "Meticcio"}, {"NomeAni", "Fido"}, {"Smaltimento", "cremazione"}});
+    const QString line = EuthanasiaAuthorizationType().search.listLine(r);
+    EXPECT_EQ(line, "Aut. n. 7       Data: 10/12/2026  Rossi Mario                     C.F. RSSMRA80A01H501U  "
+                    "Tel. 333 1234567       Meticcio              Nome: Fido");
+    // 1-based positions: the number at 9, the date at 23, the owner at 35, the name at 141.
+    EXPECT_EQ(line.indexOf("7") + 1, 9);
+    EXPECT_EQ(line.indexOf("10/12") + 1, 23);
+    EXPECT_EQ(line.indexOf("Rossi") + 1, 35);
+    EXPECT_EQ(line.indexOf("Fido") + 1, 141);
+    EXPECT_EQ(CertificateListLine(r).indexOf("Fido") + 1, 142);
+}
+
 TEST_F(CertificateSearchTest, TheWindowDeclaresItsCriteriaInTheirOrder)
 {
     const struct {
@@ -175,6 +195,8 @@ TEST_F(CertificateSearchTest, EachTypeHasItsCaptionPrintTitleAndTheHealthCriteri
         CertificateSearchWindow window(t.type(), nullptr);
         EXPECT_EQ(window.windowTitle(), t.caption);
         EXPECT_EQ(window.setup().printTitle, t.printTitle);
+        EXPECT_STREQ(t.type().search.criteria[0].caption,
+                     t.type().contextTag == "autorizzazione_eutanasia" ? "Autorizzazione n." : "Certificato n.");
         for (int i = 1; i < 10; ++i)
             EXPECT_STREQ(t.type().search.criteria[size_t(i)].caption, health.criteria[size_t(i)].caption);
     }

@@ -1,4 +1,5 @@
 #include "tests/support/QStringPrinter.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/Certificato_Decesso.h"
@@ -90,7 +91,7 @@ TEST_F(CertificatesMenu, RoutesOfTheCloseAreResetAtEveryShow)
         {&TfrmMenuCertificati::btnCertificato_Vaccinazione, frmAvvio},
         {&TfrmMenuCertificati::btnCertificato_Malattia, frmCertificato_Malattia},
         {&TfrmMenuCertificati::btnCertificato_Decesso, frmCertificato_Decesso},
-        {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, frmAvvio},
+        {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, frmAutorizzazione_Eutanasia},
         {&TfrmMenuCertificati::btnConsenso_Intervento, frmAvvio},
         {&TfrmMenuCertificati::btnConsenso_Privacy, frmAvvio},
     };

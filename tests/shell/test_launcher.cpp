@@ -2,13 +2,16 @@
 
 #include "animals/ExpCani.h"
 #include "animals/TrovaCani.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/Certificato_Decesso.h"
 #include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/ExpAutorizzazioni_Eutanasia.h"
 #include "certificates/ExpCertificati_Decesso.h"
 #include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaAutorizzazioni_Eutanasia.h"
 #include "certificates/TrovaCertificati_Decesso.h"
 #include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
@@ -82,6 +85,7 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmCertificato_Malattia, frmTrovaCertificati_Malattia, frmExpCertificati_Malattia,
         frmCertificato_Decesso, frmTrovaCertificati_Decesso, frmExpCertificati_Decesso,
+        frmAutorizzazione_Eutanasia, frmTrovaAutorizzazioni_Eutanasia, frmExpAutorizzazioni_Eutanasia,
         frmPrivacy};
     std::vector<QWidget *> order;
     for (QObject *o : created)
