@@ -10,6 +10,7 @@
 #include "dialogs/ReturnToLauncher.h"
 #include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/PrintedTexts.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -209,11 +210,7 @@ TEST_F(DeathCard, ThePrintoutTellsTheDateAndThePhraseOfTheChoiceAtEveryPrint)
     e("CausaDecesso")->setText("insufficienza renale");
     const PreparedReport report = PrepareCertificate(card.get(), DeathCertificateType());
     EXPECT_EQ(report.name, "Certificato Decesso");
-    const struct {
-        const char *object;
-        const char *text;
-        QRectF mm;
-    } objects[] = {
+    ExpectPrintedTexts(report, {
         {"txtNum", "Certificato n. 12", {12.0, 33.0, 108.0, 4.2}},
         {"txtData", "Milano, 09/12/2026", {122.8, 33.0, 75.0, 4.2}},
         {"Memo1", "CERTIFICATO DI DECESSO ANIMALE DA COMPAGNIA", {11.7, 41.0, 186.8, 5.6}},
@@ -224,14 +221,7 @@ TEST_F(DeathCard, ThePrintoutTellsTheDateAndThePhraseOfTheChoiceAtEveryPrint)
         {"txtDataDecesso", "è deceduto per la seguente causa:", {16.0, 218.0, 184.0, 5.4}},
         {"txtCausaDecesso", "insufficienza renale", {16.0, 226.0, 178.0, 21.4}},
         {"txtVeterinario", "Dr. Bruni", {121.0, 280.0, 73.0, 5.0}},
-    };
-    for (const auto &o : objects) {
-        SCOPED_TRACE(o.object);
-        const PreparedText *t = report.findText(o.object);
-        ASSERT_NE(t, nullptr);
-        EXPECT_EQ(t->text, QString::fromUtf8(o.text));
-        EXPECT_EQ(t->rect, o.mm);
-    }
+                                });
     EXPECT_TRUE(report.findText("txtCausaDecesso")->style.wordWrap);
     bool topRule = false;
     for (const PreparedItem &item : report.pages[0].items)

@@ -11,6 +11,7 @@
 #include "tests/support/CardTexts.h"
 #include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/PrintedTexts.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -225,11 +226,7 @@ TEST_F(EuthanasiaCard, ThePrintoutPutsTheOwnerFirstAndTheOwnersNameUnderTheSigna
     disposal()->setText(" sepoltura ");
     const PreparedReport report = PrepareCertificate(card.get(), EuthanasiaAuthorizationType());
     EXPECT_EQ(report.name, "Autorizzazione Eutanasia");
-    const struct {
-        const char *object;
-        const char *text;
-        QRectF mm;
-    } objects[] = {
+    ExpectPrintedTexts(report, {
         {"txtNum", "Autorizzazione n. 12", {12.0, 33.0, 108.0, 4.2}},
         {"txtData", "Milano, 09/12/2026", {122.8, 33.0, 75.0, 4.2}},
         {"Memo1", "AUTORIZZAZIONE ALL'EUTANASIA", {11.7, 41.0, 186.8, 5.6}},
@@ -244,14 +241,7 @@ TEST_F(EuthanasiaCard, ThePrintoutPutsTheOwnerFirstAndTheOwnersNameUnderTheSigna
         {"txtSmaltimento", "sepoltura", {16.0, 233.0, 178.0, 5.4}},
         {"Memo8", "FIRMA DEL PROPRIETARIO DELL'ANIMALE", {121.0, 263.0, 73.0, 4.0}},
         {"txtProprietarioAni", "Rossi Mario", {121.0, 280.0, 73.0, 5.0}},
-    };
-    for (const auto &o : objects) {
-        SCOPED_TRACE(o.object);
-        const PreparedText *t = report.findText(o.object);
-        ASSERT_NE(t, nullptr);
-        EXPECT_EQ(t->text, QString::fromUtf8(o.text));
-        EXPECT_EQ(t->rect, o.mm);
-    }
+                                });
     // No text of this page wraps, and there is neither a rule between the boxes nor a use statement.
     for (const PreparedItem &item : report.pages[0].items)
         if (auto *t = std::get_if<PreparedText>(&item)) {

@@ -8,6 +8,7 @@
 #include "dialogs/ReturnToLauncher.h"
 #include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/PrintedTexts.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -203,11 +204,7 @@ TEST_F(SicknessCard, ThePrintoutFillsTheFindingsRowsAndTheWrappingDiagnosis)
     const PreparedReport report = PrepareCertificate(card.get(), SicknessCertificateType());
     EXPECT_EQ(report.name, "Certificato Malattia");
     ASSERT_EQ(report.pages.size(), 1u);
-    const struct {
-        const char *object;
-        const char *text;
-        QRectF mm;
-    } objects[] = {
+    ExpectPrintedTexts(report, {
         {"txtNum", "Certificato n. 12", {12.0, 31.2, 108.0, 4.2}},
         {"txtData", "Milano, 09/12/2026", {122.8, 31.2, 75.0, 4.2}},
         {"Memo1", "CERTIFICATO DI MALATTIA PER ANIMALE DA COMPAGNIA", {11.7, 38.0, 186.8, 5.6}},
@@ -222,14 +219,7 @@ TEST_F(SicknessCard, ThePrintoutFillsTheFindingsRowsAndTheWrappingDiagnosis)
         {"Memo52", "DIAGNOSI", {16.0, 251.0, 178.0, 4.6}},
         {"txtDiagnosi", "Gastroenterite acuta", {16.0, 256.0, 178.0, 11.0}},
         {"txtVeterinario", "Dr. Bruni", {121.0, 281.0, 73.0, 5.0}},
-    };
-    for (const auto &o : objects) {
-        SCOPED_TRACE(o.object);
-        const PreparedText *t = report.findText(o.object);
-        ASSERT_NE(t, nullptr);
-        EXPECT_EQ(t->text, QString::fromUtf8(o.text));
-        EXPECT_EQ(t->rect, o.mm);
-    }
+                                });
     // Findings stay on one clipped line; only the diagnosis wraps, from the top of its blue box.
     EXPECT_FALSE(report.findText("txtCondizioni")->style.wordWrap);
     const PreparedText *diagnosis = report.findText("txtDiagnosi");
