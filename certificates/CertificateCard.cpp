@@ -176,6 +176,7 @@ void CertificateCard::buildLayout()
             break;
         }
         case CertificateBandKind::Fields:
+        case CertificateBandKind::Own:
             break;
         }
         FieldSection section{band, {}};
@@ -199,8 +200,23 @@ void CertificateCard::buildLayout()
     }
     FieldTable(Grid, sections, &layout,
                {.highlight = FieldBehaviour::Highlight::Background, .rest = Qt::white});
+    if (type_.ownControls)
+        for (int i = 0; i < type_.bands.size(); ++i)
+            if (type_.bands[i].kind == CertificateBandKind::Own)
+                type_.ownControls(sections[i].panel);
     for (int i = 0; i < layout.fieldCount(); ++i)
         byField_.insert(layout.name(i), edits_[size_t(i)]);
+    // An edit of its own colour writes in it, and so does its caption. The edit's palette carries
+    // it, as the focus highlight rewrites the edit's style sheet; the caption's style sheet does.
+    for (const CertificateBand &b : type_.bands)
+        for (const CertificateEdit &e : b.edits) {
+            if (!e.colour.isValid())
+                continue;
+            QLineEdit *edit = byField_.value(QString::fromLatin1(e.field));
+            SetPaletteColour(edit, QPalette::Text, e.colour);
+            if (auto *caption = panel->findChild<QLabel *>(QStringLiteral("tit") + QString::fromLatin1(e.field)))
+                caption->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(e.colour)));
+        }
 
     panInfo = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     panInfo->setGeometry(Margin, top, BandWidth, StatusHeight);
@@ -320,6 +336,8 @@ void CertificateCard::FormCreate()
             [this, field] {
                 for (const ClearValue &v : type_.clearValues)
                     SetControlText(field(v.field), v.value);
+                if (type_.ownClear)
+                    type_.ownClear(this);
                 if (type_.clearFocus)
                     field(type_.clearFocus)->setFocus();
             },
@@ -336,6 +354,11 @@ void CertificateCard::FormCreate()
                 ShowNotice(NoticeKind::Warning, type_.dateMessage);
                 field("Data")->setFocus();
                 return false;
+            },
+        .showOwn =
+            [this](const Record &record) {
+                if (type_.ownShow)
+                    type_.ownShow(this, record);
             },
     });
     navigator_->attach(card);

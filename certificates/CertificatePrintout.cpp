@@ -110,6 +110,10 @@ void addObject(ReportTemplate &report, const CertificatePrintObject &o, const QW
         text.style.vAlign = o.vAlign;
         text.style.wordWrap = o.wordWrap;
         text.style.fill = o.fill;
+        if (o.value) {
+            text.setText(o.value(card));
+            break;
+        }
         text.setText(ComposeCertificateText(o.text, [card](const QString &edit) {
             const QWidget *control = card->findChild<const QWidget *>(edit);
             if (!control)

@@ -54,6 +54,29 @@ const RecordLayout &MovementCertificateLayout()
     return layout;
 }
 
+const RecordLayout &SicknessCertificateLayout()
+{
+    static const RecordLayout layout = baseFollowedBy({
+        {"Condizioni", 250}, {"Temperatura", 250}, {"AppMus", 250},    {"AppRes", 250}, {"AppGen", 250},
+        {"AppCar", 250},     {"AppDig", 250},      {"Sistema", 250},   {"Linfonodi", 250}, {"Cute", 250},
+        {"Mucose", 250},     {"Occhi", 250},       {"Orecchie", 250},  {"Denti", 250},  {"Diagnosi", 250},
+    });
+    return layout;
+}
+
+const RecordLayout &DeathCertificateLayout()
+{
+    static const RecordLayout layout =
+        baseFollowedBy({{"Morte", 2}, {"Eutanasia", 2}, {"DataDecesso", 10}, {"CausaDecesso", 250}});
+    return layout;
+}
+
+const RecordLayout &EuthanasiaAuthorizationLayout()
+{
+    static const RecordLayout layout = baseFollowedBy({{"Smaltimento", 250}});
+    return layout;
+}
+
 const QList<CertificateArchive> &CertificateArchives()
 {
     // The numbering sections are the numbering dialog's, looked up by the same tag.

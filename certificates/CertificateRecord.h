@@ -44,6 +44,16 @@ const RecordLayout &VaccinationCertificateLayout();
 // `TMovementCertificateRecord`: twelve fields of its own, without the base, 1512 bytes.
 const RecordLayout &MovementCertificateLayout();
 
+// `TSicknessCertificateRecord`: the base and fifteen clinical findings of 250 characters, 6099 bytes.
+const RecordLayout &SicknessCertificateLayout();
+
+// `TDeathCertificateRecord`: the base, the flags Morte and Eutanasia, the date and cause of death,
+// 2602 bytes.
+const RecordLayout &DeathCertificateLayout();
+
+// `TEuthanasiaAuthorizationRecord`: the base and the disposal of the body, 2585 bytes.
+const RecordLayout &EuthanasiaAuthorizationLayout();
+
 // The settings section that every certificate card shares: the practice header, the place and
 // the veterinarian carried from one document to the next.
 inline const QString PracticeHeaderSection = QStringLiteral("Intestazione Studio");

@@ -108,6 +108,12 @@ QString MovementCertificateListLine(const Record &record)
     return line(record);
 }
 
+QString AuthorizationListLine(const Record &record)
+{
+    static const ColumnLine line = certificateLine("Aut. n. ");
+    return line(record);
+}
+
 void RegisterCertificateTarget(const QString &tag, std::function<QWidget *()> findWindow)
 {
     certificateTargets().add(tag, std::move(findWindow));

@@ -21,6 +21,9 @@ std::array<CriterionSetup, 10> CertificateSearchCriteria(const char *numberCapti
 // `MovementCertificateListLine`: number, date, owner, animal and species in fixed columns, then the
 // destination whole.
 QString MovementCertificateListLine(const Record &record);
+// The same line for the euthanasia authorisations, which begins "Aut. n. ", one character shorter,
+// so every later column starts one earlier.
+QString AuthorizationListLine(const Record &record);
 
 // A certificate card that the certificate hand-back writes into registers its context tag with a
 // function that finds its single instance (nullptr while there is none). Registering a tag again

@@ -73,12 +73,33 @@ CertificateBand AnimalBand()
              {"Segni", "Segni particolari:", L + 706, 1, 174}}};
 }
 
+namespace {
+
+// The document's noun after "del" or "il", elided before a vowel as Italian writes it
+// ("dell'autorizzazione", "l'autorizzazione").
+bool elided(const QString &document)
+{
+    return !document.isEmpty() && QStringLiteral("aeiou").contains(document.front().toLower());
+}
+
+QString ofThe(const QString &document)
+{
+    return (elided(document) ? QStringLiteral("dell'") : QStringLiteral("del ")) + document;
+}
+
+QString the(const QString &document)
+{
+    return (elided(document) ? QStringLiteral("l'") : QStringLiteral("il ")) + document;
+}
+
+} // namespace
+
 QList<RequiredPhrase> PracticeRequired(const QString &document)
 {
     return {{"Studio", QStringLiteral("la denominazione dello Studio Veterinario.")},
-            {"Num", QStringLiteral("il numero progressivo del %1.").arg(document)},
-            {"Data", QStringLiteral("la data di emissione del %1.").arg(document)},
-            {"Luogo", QStringLiteral("il luogo di emissione del %1.").arg(document)},
+            {"Num", QStringLiteral("il numero progressivo %1.").arg(ofThe(document))},
+            {"Data", QStringLiteral("la data di emissione %1.").arg(ofThe(document))},
+            {"Luogo", QStringLiteral("il luogo di emissione %1.").arg(ofThe(document))},
             {"Veterinario", QStringLiteral("il nome del medico veterinario.")},
             {"Proprietario", QStringLiteral("il nome del proprietario dell'animale.")},
             {"CodFisc", QStringLiteral("il codice fiscale del proprietario dell'animale.")},
@@ -88,7 +109,7 @@ QList<RequiredPhrase> PracticeRequired(const QString &document)
 
 QString InvalidDateMessage(const QString &document)
 {
-    return QString::fromUtf8("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare il %1 è necessario "
+    return QString::fromUtf8("Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare %1 è necessario "
                              "indicare una data valida nel formato gg/mm/anno.")
-        .arg(document);
+        .arg(the(document));
 }

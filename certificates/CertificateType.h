@@ -40,6 +40,7 @@ struct CertificateEdit {
     CertificateEditCommand command = CertificateEditCommand::None;
     const char *control = nullptr;
     QColor rest = Qt::white;  // the edit's colour while it has not the focus
+    QColor colour{};  // the text colour of the edit and its caption, where it is not the default
 };
 
 // What a band of the card shows besides its edits.
@@ -50,6 +51,7 @@ enum class CertificateBandKind {
     Owner,        // edits beside the owner icon
     Animal,       // edits beside the animal icon
     Declaration,  // the declaration and the signature box, below the band's edits if it has any
+    Own,          // edits at the left, the type's own controls (`ownControls`) beside them
 };
 
 // A horizontal band of the card, top to bottom.
@@ -94,6 +96,7 @@ struct CertificatePrintObject {
     bool wordWrap = false;
     std::optional<QColor> fill{};
     QImage (*picture)() = nullptr;  // a picture's image, drawn when the page is prepared
+    QString (*value)(const QWidget *card) = nullptr;  // a text read from the card otherwise than from an edit
 };
 
 // The search window of a type: its caption, criteria, list line and printout title.
@@ -149,6 +152,12 @@ struct CertificateType {
     std::function<void(QWidget *card)> openExport{};
     std::function<void(QWidget *card)> preview{};
     std::function<void(QWidget *card)> print{};
+    // Where a type has controls of its own (the death card's choice): made on its band of kind
+    // Own once the band's edits exist, set by clearing after the presets, and set from every
+    // record put on the card.
+    std::function<void(QWidget *band)> ownControls{};
+    std::function<void(QWidget *card)> ownClear{};
+    std::function<void(QWidget *card, const Record &record)> ownShow{};
 
     // The tag of the date picker: the context tag + "_data".
     QString dateTag() const { return contextTag + QStringLiteral("_data"); }
@@ -174,8 +183,8 @@ CertificateBand IssueBand(const char *numberCaption);
 CertificateBand OwnerBand();
 CertificateBand AnimalBand();
 // Save's nine required fields of those types, the document named in three of the warnings
-// ("certificato", "consenso all'intervento chirurgico"), and the warning of a date that does not
-// exist, which names the document alike.
+// ("certificato", "consenso all'intervento chirurgico", "autorizzazione": the article elided before a
+// vowel), and the warning of a date that does not exist, which names the document alike.
 QList<RequiredPhrase> PracticeRequired(const QString &document);
 QString InvalidDateMessage(const QString &document);
 

@@ -1,7 +1,10 @@
 #include "certificates/MenuCertificati.h"
 
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificatePictures.h"
+#include "certificates/Certificato_Decesso.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
@@ -43,11 +46,11 @@ const MenuButton Buttons[] = {
     {&TfrmMenuCertificati::btnCertificato_Vaccinazione, "btnCertificato_Vaccinazione", "Certificato vaccinazione",
      "certificato_vaccinazione", [] { return static_cast<QWidget *>(frmCertificato_Vaccinazione); }},
     {&TfrmMenuCertificati::btnCertificato_Malattia, "btnCertificato_Malattia", "Certificato malattia",
-     "certificato_malattia", nullptr},
+     "certificato_malattia", [] { return static_cast<QWidget *>(frmCertificato_Malattia); }},
     {&TfrmMenuCertificati::btnCertificato_Decesso, "btnCertificato_Decesso", "Certificato decesso",
-     "certificato_decesso", nullptr},
+     "certificato_decesso", [] { return static_cast<QWidget *>(frmCertificato_Decesso); }},
     {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, "btnAutorizzazione_Eutanasia", "Autorizzazione eutanasia",
-     "autorizzazione_eutanasia", nullptr},
+     "autorizzazione_eutanasia", [] { return static_cast<QWidget *>(frmAutorizzazione_Eutanasia); }},
     {&TfrmMenuCertificati::btnConsenso_Intervento, "btnConsenso_Intervento", "Consenso intervento",
      "consenso_intervento", [] { return static_cast<QWidget *>(frmConsenso_Intervento); }},
     {&TfrmMenuCertificati::btnConsenso_Privacy, "btnConsenso_Privacy", "Certificato movimento", "consenso_privacy",

@@ -16,15 +16,24 @@
 #include "appointments/ExpScadenzario.h"
 #include "appointments/NonConfermati.h"
 #include "appointments/TrovaScadenzario.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
+#include "certificates/Certificato_Decesso.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
 #include "certificates/Consenso_Privacy.h"
+#include "certificates/ExpAutorizzazioni_Eutanasia.h"
+#include "certificates/ExpCertificati_Decesso.h"
+#include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Movimento.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/ExpCertificati_Vaccinazione.h"
 #include "certificates/ExpConsensi_Interventi.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaAutorizzazioni_Eutanasia.h"
+#include "certificates/TrovaCertificati_Decesso.h"
+#include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Movimento.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "certificates/TrovaCertificati_Vaccinazione.h"
@@ -151,6 +160,15 @@ const StartupWindow StartupTable[] = {
     Window<frmCertificato_Vaccinazione>(),  // 59 vaccination certificate card
     Window<frmTrovaCertificati_Vaccinazione>(), // 60 vaccination certificate search
     Window<frmExpCertificati_Vaccinazione>(),   // 61 vaccination certificate export
+    Window<frmCertificato_Malattia>(),      // 62 sickness certificate card
+    Window<frmTrovaCertificati_Malattia>(), // 63 sickness certificate search
+    Window<frmExpCertificati_Malattia>(),   // 64 sickness certificate export
+    Window<frmCertificato_Decesso>(),       // 65 death certificate card
+    Window<frmTrovaCertificati_Decesso>(),  // 66 death certificate search
+    Window<frmExpCertificati_Decesso>(),    // 67 death certificate export
+    Window<frmAutorizzazione_Eutanasia>(),       // 68 euthanasia authorisation card
+    Window<frmTrovaAutorizzazioni_Eutanasia>(),  // 69 euthanasia authorisation search
+    Window<frmExpAutorizzazioni_Eutanasia>(),    // 70 euthanasia authorisation export
     Window<frmConsenso_Intervento>(),       // 71 surgery consent card
     Window<frmTrovaConsensi_Interventi>(),  // 72 surgery consent search
     Window<frmExpConsensi_Interventi>(),    // 73 surgery consent export

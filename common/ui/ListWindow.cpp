@@ -38,9 +38,7 @@ QLabel *MakePanelLabel(QWidget *panel, const QString &name, const QString &text,
     label->setGeometry(at);
     label->setFont(font);
     label->setWordWrap(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
+    SetPaletteColour(label, QPalette::WindowText, colour);
     return label;
 }
 

@@ -211,6 +211,8 @@ void RecordCard::showRecord(const Record &record, int number)
             SetControlText(w, value);
     }
     position_->setText(QString::number(number));
+    if (setup_.showOwn)
+        setup_.showOwn(record);
     if (setup_.afterShow)
         setup_.afterShow(number);
 }

@@ -62,6 +62,7 @@ struct RecordCardSetup {
     std::function<bool()> beforeSave{};      // own checks after the required fields; false stops
     std::function<void()> beforeWrite{};     // inside Save's guard, before the archive opens; may throw
     std::function<void(int)> afterSave{};    // after the record has been written
+    std::function<void(const Record &)> showOwn{};  // reads a record just put on the card, before afterShow
 };
 
 // The start number read from the settings ("" counts as 1) plus the records in the archive.

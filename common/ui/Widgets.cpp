@@ -188,6 +188,13 @@ void EnterFocusPath(const QList<QWidget *> &path)
 
 void EnterMovesFocus(QWidget *from, std::function<QWidget *()> next) { new EnterMover(from, std::move(next)); }
 
+void SetPaletteColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(role, colour);
+    w->setPalette(pal);
+}
+
 void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom)
 {
     QLinearGradient g(0, 0, 0, 1);
@@ -202,12 +209,7 @@ void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom)
 
 namespace {
 
-void SetLinkColour(ClickLabel *link, const QColor &c)
-{
-    QPalette pal = link->palette();
-    pal.setColor(QPalette::WindowText, c);
-    link->setPalette(pal);
-}
+void SetLinkColour(ClickLabel *link, const QColor &c) { SetPaletteColour(link, QPalette::WindowText, c); }
 
 } // namespace
 

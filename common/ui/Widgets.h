@@ -71,6 +71,9 @@ void MakeEnterButtons(const QList<QPushButton *> &buttons);
 // Enter in `edit` moves the focus to `button` without pressing it; the key goes no further.
 void EnterMovesTo(QLineEdit *edit, QPushButton *button);
 
+// Sets one colour role of a widget's palette (text colour that survives style-sheet changes).
+void SetPaletteColour(QWidget *w, QPalette::ColorRole role, const QColor &colour);
+
 // Fills a window's background with a vertical gradient.
 void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom);
 

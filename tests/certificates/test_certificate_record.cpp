@@ -1,5 +1,8 @@
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/CertificateType.h"
+#include "certificates/Certificato_Decesso.h"
+#include "certificates/Certificato_Malattia.h"
 
 #include <gtest/gtest.h>
 
@@ -95,8 +98,12 @@ TEST(CertificateType, DeclarationsCoverEveryFieldOnce)
         const CertificateType &(*type)();
         const char *dateTag;
         int archive;  // its row in the table of archives
+        QStringList notEdits{};  // fields held by controls of the type's own
     } cases[] = {
         {HealthCertificateType, "certificato_sanitario_data", 0},
+        {SicknessCertificateType, "certificato_malattia_data", 3},
+        {DeathCertificateType, "certificato_decesso_data", 4, {"Morte", "Eutanasia"}},
+        {EuthanasiaAuthorizationType, "autorizzazione_eutanasia_data", 5},
         {SurgeryConsentType, "consenso_intervento_data", 6},
     };
     for (const auto &c : cases) {
@@ -114,10 +121,35 @@ TEST(CertificateType, DeclarationsCoverEveryFieldOnce)
             fields << QString::fromLatin1(e.field);
             edits << CertificateEditName(e);
         }
-    EXPECT_EQ(fields, t.layout->names());
+    QStringList expected = t.layout->names();
+    for (const QString &f : c.notEdits)
+        expected.removeOne(f);
+    EXPECT_EQ(fields, expected);
     EXPECT_TRUE(edits.contains("txtindirizzoRes"));
     EXPECT_FALSE(edits.contains("txtIndirizzoRes"));
     }
+}
+
+TEST(CertificateType, WarningsNameTheDocumentWithItsArticle)
+{
+    // "del" and "il" before a consonant, elided before a vowel.
+    const struct {
+        const char *document;
+        const char *number;
+        const char *date;
+    } cases[] = {
+        {"certificato", "il numero progressivo del certificato.", "Per poter salvare il certificato è"},
+        {"autorizzazione", "il numero progressivo dell'autorizzazione.", "Per poter salvare l'autorizzazione è"},
+        {"consenso all'intervento chirurgico", "il numero progressivo del consenso all'intervento chirurgico.",
+         "Per poter salvare il consenso all'intervento chirurgico è"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.document);
+        const QList<RequiredPhrase> required = PracticeRequired(QString::fromUtf8(c.document));
+        EXPECT_EQ(required[1].phrase, QString::fromUtf8(c.number));
+        EXPECT_TRUE(InvalidDateMessage(QString::fromUtf8(c.document)).contains(QString::fromUtf8(c.date)));
+    }
+    EXPECT_EQ(EuthanasiaAuthorizationType().required[2].phrase, "la data di emissione dell'autorizzazione.");
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 // The certificate search windows, their list line and the hand-back into the card.
 #include "tests/support/QStringPrinter.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/CertificateSearch.h"
+#include "certificates/Certificato_Decesso.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
+#include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "certificates/TrovaConsensi_Interventi.h"
 #include "common/ui/LineList.h"
@@ -28,12 +32,23 @@ namespace {
 struct TypeCase {
     const CertificateType &(*type)();
     const char *windowClass;
+    const char *caption;
+    const char *printTitle;
+    const char *numberCaption;  // the first criterion's
 };
 
 // The types whose search windows are built; the next types extend this table.
 const TypeCase Types[] = {
-    {HealthCertificateType, "TfrmTrovaCertificati_Sanitari"},
-    {SurgeryConsentType, "TfrmTrovaConsensi_Interventi"},
+    {HealthCertificateType, "TfrmTrovaCertificati_Sanitari", " Trova certificati sanitari in archivio",
+     "Riepilogo certificati sanitari", "Certificato n."},
+    {SurgeryConsentType, "TfrmTrovaConsensi_Interventi", " Trova consensi a interventi chirurgici in archivio",
+     "Riepilogo consensi a interventi chirurgici", "Consenso n."},
+    {SicknessCertificateType, "TfrmTrovaCertificati_Malattia", " Trova certificati di malattia in archivio",
+     "Riepilogo certificati di malattia", "Certificato n."},
+    {DeathCertificateType, "TfrmTrovaCertificati_Decesso", " Trova certificati di decesso in archivio",
+     "Riepilogo certificati di decesso", "Certificato n."},
+    {EuthanasiaAuthorizationType, "TfrmTrovaAutorizzazioni_Eutanasia",
+     " Trova autorizzazioni all'eutanasia in archivio", "Riepilogo autorizzazioni all'eutanasia", "Autorizzazione n."},
 };
 
 Record certificate(const CertificateType &type, const std::map<QString, QString> &fields)
@@ -142,6 +157,23 @@ TEST(CertificateListLine, ConsentLinesBeginWithTheirOwnCaptionAndRebuildFromTheL
     EXPECT_EQ(type.search.listLine(r), line);
 }
 
+TEST(CertificateListLine, TheAuthorizationLineStartsOneShorterAndEveryColumnMovesLeft)
+{
+    const Record r = certificate(EuthanasiaAuthorizationType(),
+                                 {{"Num", "7"}, {"Data", "10/12/2026"}, {"Proprietario", "Rossi Mario"},
+                                  {"CodFisc", "RSSMRA80A01H501U"}, {"Recapito", "333 1234567"},
+                                  {"Razza", "Meticcio"}, {"NomeAni", "Fido"}, {"Smaltimento", "cremazione"}});
+    const QString line = EuthanasiaAuthorizationType().search.listLine(r);
+    EXPECT_EQ(line, "Aut. n. 7       Data: 10/12/2026  Rossi Mario                     C.F. RSSMRA80A01H501U  "
+                    "Tel. 333 1234567       Meticcio              Nome: Fido");
+    // 1-based positions: the number at 9, the date at 23, the owner at 35, the name at 141.
+    EXPECT_EQ(line.indexOf("7") + 1, 9);
+    EXPECT_EQ(line.indexOf("10/12") + 1, 23);
+    EXPECT_EQ(line.indexOf("Rossi") + 1, 35);
+    EXPECT_EQ(line.indexOf("Fido") + 1, 141);
+    EXPECT_EQ(CertificateListLine(r).indexOf("Fido") + 1, 142);
+}
+
 TEST_F(CertificateSearchTest, TheConsentWindowNamesItsOwnDocuments)
 {
     TfrmTrovaConsensi_Interventi window;
@@ -201,6 +233,20 @@ TEST_F(CertificateSearchTest, TheWindowDeclaresItsCriteriaInTheirOrder)
     window.criterion(9)->setFocus();
     QTest::keyClick(window.criterion(9), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), window.criterion(0));
+}
+
+TEST_F(CertificateSearchTest, EachTypeHasItsCaptionPrintTitleAndTheHealthCriteria)
+{
+    const CertificateSearch &health = HealthCertificateType().search;
+    for (const TypeCase &t : Types) {
+        SCOPED_TRACE(t.windowClass);
+        CertificateSearchWindow window(t.type(), nullptr);
+        EXPECT_EQ(window.windowTitle(), t.caption);
+        EXPECT_EQ(window.setup().printTitle, t.printTitle);
+        EXPECT_STREQ(t.type().search.criteria[0].caption, t.numberCaption);
+        for (int i = 1; i < 10; ++i)
+            EXPECT_STREQ(t.type().search.criteria[size_t(i)].caption, health.criteria[size_t(i)].caption);
+    }
 }
 
 TEST_F(CertificateSearchTest, CriteriaFindTheirFieldsAnywhereInFileOrder)

@@ -1,6 +1,9 @@
 #include "tests/support/QStringPrinter.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateHelp.h"
 #include "certificates/CertificateRecord.h"
+#include "certificates/Certificato_Decesso.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
@@ -89,9 +92,9 @@ TEST_F(CertificatesMenu, RoutesOfTheCloseAreResetAtEveryShow)
     } routes[] = {
         {&TfrmMenuCertificati::btnCertificato_Sanitario, frmCertificato_Sanitario},
         {&TfrmMenuCertificati::btnCertificato_Vaccinazione, frmCertificato_Vaccinazione},
-        {&TfrmMenuCertificati::btnCertificato_Malattia, frmAvvio},
-        {&TfrmMenuCertificati::btnCertificato_Decesso, frmAvvio},
-        {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, frmAvvio},
+        {&TfrmMenuCertificati::btnCertificato_Malattia, frmCertificato_Malattia},
+        {&TfrmMenuCertificati::btnCertificato_Decesso, frmCertificato_Decesso},
+        {&TfrmMenuCertificati::btnAutorizzazione_Eutanasia, frmAutorizzazione_Eutanasia},
         {&TfrmMenuCertificati::btnConsenso_Intervento, frmConsenso_Intervento},
         {&TfrmMenuCertificati::btnConsenso_Privacy, frmConsenso_Privacy},
     };

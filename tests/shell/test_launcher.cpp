@@ -15,15 +15,24 @@
 #include "appointments/NonConfermati.h"
 #include "appointments/TrovaScadenzario.h"
 #include "appointments/Scadenzario.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
+#include "certificates/Certificato_Decesso.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
 #include "certificates/Consenso_Privacy.h"
+#include "certificates/ExpAutorizzazioni_Eutanasia.h"
+#include "certificates/ExpCertificati_Decesso.h"
+#include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/ExpCertificati_Movimento.h"
 #include "certificates/ExpCertificati_Sanitari.h"
 #include "certificates/ExpCertificati_Vaccinazione.h"
 #include "certificates/ExpConsensi_Interventi.h"
 #include "certificates/MenuCertificati.h"
+#include "certificates/TrovaAutorizzazioni_Eutanasia.h"
+#include "certificates/TrovaCertificati_Decesso.h"
+#include "certificates/TrovaCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Movimento.h"
 #include "certificates/TrovaCertificati_Sanitari.h"
 #include "certificates/TrovaCertificati_Vaccinazione.h"
@@ -124,6 +133,9 @@ TEST(Startup, CreatesTheWindowsInTableOrderAndShowsNone)
         frmMenuCertificati, frmCertificato_Sanitario,
         frmCalendario, frmNumerazioneDoc, frmTrovaCertificati_Sanitari, frmExpCertificati_Sanitari,
         frmCertificato_Vaccinazione, frmTrovaCertificati_Vaccinazione, frmExpCertificati_Vaccinazione,
+        frmCertificato_Malattia, frmTrovaCertificati_Malattia, frmExpCertificati_Malattia,
+        frmCertificato_Decesso, frmTrovaCertificati_Decesso, frmExpCertificati_Decesso,
+        frmAutorizzazione_Eutanasia, frmTrovaAutorizzazioni_Eutanasia, frmExpAutorizzazioni_Eutanasia,
         frmConsenso_Intervento, frmTrovaConsensi_Interventi, frmExpConsensi_Interventi,
         frmConsenso_Privacy, frmTrovaCertificati_Movimento, frmExpCertificati_Movimento,
         frmPrivacy};

@@ -1,0 +1,27 @@
+#pragma once
+// The animal and owner rows that the Italian certificate printouts share.
+#include "certificates/CertificatePrintout.h"
+
+#include <vector>
+
+// The colours of the printouts' bands and boxes.
+inline const QColor PrintBeige(245, 245, 220);
+inline const QColor PrintLavender(230, 230, 250);
+inline const QColor PrintAliceBlue(240, 248, 255);
+
+// Where a printout puts the rows of its animal and owner box.
+struct PrintRowGeometry {
+    double captionLeft, captionWidth, valueLeft, valueWidth;
+    double pitch;     // from one row to the next
+    double animalTop; // the first animal row
+    double ruleAt;    // the rule Line5 between the animal and the owner
+    double ownerTop;  // the first owner row
+};
+
+// The eleven animal rows from `top`, `pitch` apart.
+void PrintAnimalRows(std::vector<CertificatePrintObject> &to, const PrintRowGeometry &g, double top);
+// The nine owner rows from `top`, the first captioned `nameCaption`.
+void PrintOwnerRows(std::vector<CertificatePrintObject> &to, const PrintRowGeometry &g, double top,
+                    const char *nameCaption);
+// The eleven animal rows, the rule and the nine owner rows, with their Italian captions.
+void PrintAnimalAndOwnerRows(std::vector<CertificatePrintObject> &to, const PrintRowGeometry &g);

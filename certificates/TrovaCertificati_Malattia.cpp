@@ -1,0 +1,23 @@
+#include "certificates/TrovaCertificati_Malattia.h"
+
+#include "certificates/Certificato_Malattia.h"
+
+TfrmTrovaCertificati_Malattia *frmTrovaCertificati_Malattia = nullptr;
+
+CertificateSearch SicknessCertificateSearch()
+{
+    return {
+        .objectName = QStringLiteral("frmTrovaCertificati_Malattia"),
+        .caption = QStringLiteral(" Trova certificati di malattia in archivio"),
+        .criteria = CertificateSearchCriteria("Certificato n."),
+        .listLine = CertificateListLine,
+        .printTitle = QStringLiteral("Riepilogo certificati di malattia"),
+    };
+}
+
+TfrmTrovaCertificati_Malattia::TfrmTrovaCertificati_Malattia(QWidget *parent)
+    : CertificateSearchWindow(SicknessCertificateType(), parent)
+{
+}
+
+void OpenSicknessCertificateSearch(QWidget *card) { OpenCertificateSearch<TfrmTrovaCertificati_Malattia>(card); }
