@@ -7,6 +7,9 @@
 #include "appointments/AppointmentRecord.h"
 #include "appointments/Scadenzario.h"
 #include "certificates/CertificateRecord.h"
+#include "certificates/Autorizzazione_Eutanasia.h"
+#include "certificates/Certificato_Decesso.h"
+#include "certificates/Certificato_Malattia.h"
 #include "certificates/Certificato_Sanitario.h"
 #include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
@@ -21,6 +24,7 @@
 #include "dialogs/Calendario.h"
 #include "dialogs/NumerazioneDoc.h"
 #include "invoice_reports/Statistiche.h"
+#include "invoices/DatiVeicolo.h"
 #include "invoices/Fatture.h"
 #include "invoices/InvoiceRecord.h"
 #include "invoices/MenuFatture.h"
@@ -172,6 +176,12 @@ const MenuCase MenuCases[] = {
      certificateButton(&TfrmMenuCertificati::btnCertificato_Sanitario), instance<frmCertificato_Sanitario>},
     {"Certificato_Vaccinazione", "imgCertificati", instance<frmMenuCertificati>,
      certificateButton(&TfrmMenuCertificati::btnCertificato_Vaccinazione), instance<frmCertificato_Vaccinazione>},
+    {"Certificato_Malattia", "imgCertificati", instance<frmMenuCertificati>,
+     certificateButton(&TfrmMenuCertificati::btnCertificato_Malattia), instance<frmCertificato_Malattia>},
+    {"Certificato_Decesso", "imgCertificati", instance<frmMenuCertificati>,
+     certificateButton(&TfrmMenuCertificati::btnCertificato_Decesso), instance<frmCertificato_Decesso>},
+    {"Autorizzazione_Eutanasia", "imgCertificati", instance<frmMenuCertificati>,
+     certificateButton(&TfrmMenuCertificati::btnAutorizzazione_Eutanasia), instance<frmAutorizzazione_Eutanasia>},
     {"Consenso_Intervento", "imgCertificati", instance<frmMenuCertificati>,
      certificateButton(&TfrmMenuCertificati::btnConsenso_Intervento), instance<frmConsenso_Intervento>},
     // "Certificato movimento" shows the movement certificate, whose class carries the other name.
@@ -388,6 +398,20 @@ void ChooseAttachment(QWidget *picker)
     click(attach->btnApplica);
 }
 
+// The additional-information dialog: six texts, "Applica e chiudi".
+void ChooseExtraInfo(QWidget *picker)
+{
+    auto *extra = qobject_cast<TfrmDatiVeicolo *>(picker);
+    ASSERT_NE(extra, nullptr);
+    extra->txtVeicolo->setText(QStringLiteral("Fido"));
+    extra->txtMarca->setText(QStringLiteral("10%"));
+    extra->txtColore->setText(QStringLiteral("300,00"));
+    extra->txtImmatricolazione->setText(QStringLiteral("3 rate"));
+    extra->txtAlimentazione->setText(QStringLiteral("Saldata"));
+    extra->txtTarga->setText(QStringLiteral("Nessuno"));
+    click(extra->btnApplica);
+}
+
 struct HandBackCase {
     QString name;
     Instance caller;       // the window whose command opens the picker, and which receives the choice
@@ -529,6 +553,48 @@ std::vector<HandBackCase> HandBackCases()
         {"invoice_sospese", instance<frmFatture>, "cmdSospese", "TfrmSospese", "", ChooseFirstLine,
          {{"txtNumFatt", "3"}, {"txtCliente", "Neri Paolo"}, {"lblPosizione", "1"}}},
     };
+    // The three clinical certificate cards take owners, animals, dates, numbering and their own records
+    // as the other certificate cards do.
+    struct Clinical {
+        Instance card;
+        QString tag;
+        const char *search;
+        QString caption;
+    };
+    const Clinical clinical[] = {
+        {instance<frmCertificato_Malattia>, "certificato_malattia", "TfrmTrovaCertificati_Malattia",
+         " Numerazione certificati malattia"},
+        {instance<frmCertificato_Decesso>, "certificato_decesso", "TfrmTrovaCertificati_Decesso",
+         " Numerazione certificati decesso"},
+        {instance<frmAutorizzazione_Eutanasia>, "autorizzazione_eutanasia", "TfrmTrovaAutorizzazioni_Eutanasia",
+         " Numerazione autorizzazioni eutanasia"},
+    };
+    for (const Clinical &c : clinical) {
+        cases.push_back({"owner_" + c.tag, c.card, "impProprietario", "TfrmTrovaClienti", c.tag, ChooseFirstLine,
+                         CertificateOwner});
+        cases.push_back({"animal_" + c.tag, c.card, "impNomeAni", "TfrmTrovaCani", c.tag, ChooseFirstLine,
+                         CertificateAnimal});
+        cases.push_back({"date_" + c.tag, c.card, "txtData", "TfrmCalendario", c.tag + "_data", ChooseDate,
+                         {{"txtData", "15/03/2026"}}});
+        cases.push_back({"numbering_" + c.tag, c.card, "cmdNumerazione", "TfrmNumerazioneDoc", c.tag, ChooseStart25,
+                         {{"txtNum", "26"}}, {}, "cmdNuovo", c.caption});
+        cases.push_back({"certificate_" + c.tag, c.card, "cmdTrova", c.search, c.tag, ChooseFirstLine,
+                         CertificateRecordShown});
+    }
+
+    // The invoice card's dialogs and document windows.
+    cases.push_back({"numbering_fatture", instance<frmFatture>, "cmdNumerazione", "TfrmNumerazione", "fatture",
+                     ChooseStart25, {{"txtNumFatt", "26"}}, {}, "cmdNuovo",
+                     " Impostazione inizio numerazione fatture"});
+    cases.push_back({"extra_fatture", instance<frmFatture>, "cmdDatiComputer", "TfrmDatiVeicolo", "fatture",
+                     ChooseExtraInfo,
+                     {{"memVeicolo", "Fido"}, {"memMarca", "10%"}, {"memColore", "300,00"},
+                      {"memImmatricolazione", "3 rate"}, {"memAlimentazione", "Saldata"}, {"memTarga", "Nessuno"}}});
+    cases.push_back({"logo", instance<frmFatture>, "btnLogo", "TfrmLogo", "", nullptr, {}});
+    cases.push_back({"document_stampa", instance<frmFatture>, "cmdStampa", "TfrmStampaFat", "", nullptr, {}});
+    cases.push_back({"document_anteprima", instance<frmFatture>, "cmdAnteprima", "TfrmAnteprimaFat", "", nullptr, {}});
+    cases.push_back({"document_pdf", instance<frmFatture>, "cmdPDF", "TfrmCrea_PDF_Fat", "", nullptr, {}});
+
     // The price-list picker of each invoice line fills that line only.
     for (int line = 1; line <= InvoiceLineCount; ++line) {
         const QString nn = QStringLiteral("%1").arg(line, 2, 10, QLatin1Char('0'));
@@ -554,6 +620,10 @@ protected:
         writeBytes(sp.file(SurgeryConsentArchiveName), recordOf(SurgeryConsentLayout(), Certificate).bytes());
         writeBytes(sp.file(MovementCertificateArchiveName),
                    recordOf(MovementCertificateLayout(), Certificate).bytes());
+        writeBytes(sp.file(SicknessCertificateArchiveName), recordOf(SicknessCertificateLayout(), Certificate).bytes());
+        writeBytes(sp.file(DeathCertificateArchiveName), recordOf(DeathCertificateLayout(), Certificate).bytes());
+        writeBytes(sp.file(EuthanasiaAuthorizationArchiveName),
+                   recordOf(EuthanasiaAuthorizationLayout(), Certificate).bytes());
         writeBytes(sp.file("2026.fat"), recordOf(InvoiceRecordLayout(), Invoice).bytes());
         writeBytes(AppointmentArchivePath(sp.folder(), QStringLiteral("2026")),
                    recordOf(AppointmentRecordLayout(), Appointment).bytes() +
