@@ -2,6 +2,7 @@
 
 #include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
+#include "common/FitSize.h"
 #include "common/Files.h"
 #include "common/Guard.h"
 #include "common/Messages.h"
@@ -86,10 +87,14 @@ QPixmap HeadingPicture(QSize size)
 
     QFont f = Look::Tahoma(-1, true);
     const QRectF text(sheet.right() + 14, 0, size.width() - sheet.right() - 16, h);
-    for (int px = int(h * 0.42); px > 6; --px) {
-        f.setPixelSize(px);
-        if (QFontMetricsF(f).horizontalAdvance(QStringLiteral("ESPORTAZIONE IN EXCEL")) <= text.width())
-            break;
+    const int largest = int(h * 0.42);
+    if (largest > 6) {
+        // The largest size at which the words fit, 7 pixels at the least.
+        const int size = LargestFittingSize(7, largest, [&](int px) {
+            f.setPixelSize(px);
+            return QFontMetricsF(f).horizontalAdvance(QStringLiteral("ESPORTAZIONE IN EXCEL")) <= text.width();
+        });
+        f.setPixelSize(std::max(size, 7));
     }
     p.setFont(f);
     p.setPen(Look::Navy);
