@@ -144,7 +144,7 @@ ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *
     // The heading strip with the heading picture, the hand and the three commands.
     shpSfondo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpSfondo"));
     shpSfondo->setGeometry(0, 0, PanelWidth, 76);
-    shpSfondo->setStyleSheet(QStringLiteral("QFrame#shpSfondo { background: white; border: 1px solid #c8c8c8; }"));
+    PaintStyledBackground(shpSfondo, QStringLiteral("background: white; border: 1px solid #c8c8c8;"));
     imgLogo = MakeNamed<QLabel>(shpSfondo, QStringLiteral("imgLogo"));
     imgLogo->setGeometry(8, 6, 340, 64);
     icoHand = MakeNamed<QLabel>(shpSfondo, QStringLiteral("icoHand"));
@@ -190,7 +190,7 @@ ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *
     // The status strip.
     shpInfo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpInfo"));
     shpInfo->setGeometry(0, PanelHeight - 36, PanelWidth, 36);
-    shpInfo->setStyleSheet(QStringLiteral("QFrame#shpInfo { background: %1; }").arg(SlateBlue.name()));
+    PaintStyledBackground(shpInfo, QStringLiteral("background: %1;").arg(SlateBlue.name()));
     panInfo = MakeNamed<QLabel>(shpInfo, QStringLiteral("panInfo"),
                                 QStringLiteral("Esportazione archivio in Microsoft Excel."));
     panInfo->setGeometry(10, 0, PanelWidth - 20, 36);
