@@ -1,4 +1,5 @@
 #include "animals/CostiCane.h"
+#include "common/ui/CardPanel.h"
 
 #include "animals/AnimalRecord.h"
 
@@ -157,7 +158,7 @@ TfrmCostiCane::TfrmCostiCane(QWidget *parent) : ListWindow(costSetup(this), pare
 
     impData = MakeNamed<ClickLabel>(panCosti, QStringLiteral("impData"));
     impData->setGeometry(332, 68, 34, 34);
-    impData->setPixmap(CommandPicture(QStringLiteral("Data"), impData->size()));
+    DrawPictureOnFirstShow(impData, [](QSize size) { return CommandPicture(QStringLiteral("Data"), size); });
     impData->setToolTip(QStringLiteral("Data odierna"));
 
     btnSalva = MakeNamed<QPushButton>(panCosti, QStringLiteral("btnSalva"), QStringLiteral("Salva"));

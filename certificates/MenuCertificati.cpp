@@ -127,7 +127,7 @@ TfrmMenuCertificati::TfrmMenuCertificati(QWidget *parent) : QWidget(parent)
     ApplyFormatSettings();
 
     QFrame *panel = PlaceCardPanel(this, QSize(1008, 680));
-    panel->setStyleSheet(QStringLiteral("#panScheda { background: transparent; }"));
+    RemoveStyledBackground(panel);
     icoTitolo = MakeDrawnPicture(panel, QStringLiteral("icoTitolo"), QRect(154, 16, 700, 64),
                                  [](QSize size) { return headingPicture(size); });
     lblIstruzioni = MakeNamed<QLabel>(panel, QStringLiteral("lblIstruzioni"));

@@ -1,5 +1,6 @@
 #include "dialogs/Artwork.h"
 #include "common/ui/Look.h"
+#include "common/FitSize.h"
 #include "common/Maker.h"
 
 #include <QFontMetricsF>
@@ -46,13 +47,12 @@ QFont makeFont(qreal pixelSize, bool bold, bool italic = false)
 QFont fitted(const QString &text, const QRectF &rect, qreal maxPixels, bool bold, int flags,
              bool italic = false)
 {
-    for (qreal px = std::max<qreal>(maxPixels, 6); px > 6; px -= 0.5) {
-        const QFont f = makeFont(px, bold, italic);
-        const QRectF r = QFontMetricsF(f).boundingRect(rect, flags, text);
-        if (r.width() <= rect.width() + 0.5 && r.height() <= rect.height() + 0.5)
-            return f;
-    }
-    return makeFont(6, bold, italic);
+    // Fonts come in whole pixel sizes; 6 is the smallest, used when no larger one fits.
+    const int size = LargestFittingSize(7, qFloor(std::max<qreal>(maxPixels, 6)), [&](int px) {
+        const QRectF r = QFontMetricsF(makeFont(px, bold, italic)).boundingRect(rect, flags, text);
+        return r.width() <= rect.width() + 0.5 && r.height() <= rect.height() + 0.5;
+    });
+    return makeFont(std::max(size, 6), bold, italic);
 }
 
 void drawFitted(QPainter &p, const QString &text, const QRectF &rect, qreal maxPixels, bool bold,

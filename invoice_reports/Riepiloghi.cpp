@@ -1,4 +1,5 @@
 #include "invoice_reports/Riepiloghi.h"
+#include "common/ui/CardPanel.h"
 
 #include "common/ArchiveSearch.h"
 #include "common/Dates.h"
@@ -71,7 +72,7 @@ ClickLabel *pictureCommand(QWidget *panel, const char *name, const QString &word
 {
     auto *command = new ClickLabel(panel, QString::fromLatin1(name));
     command->setGeometry(at);
-    command->setPixmap(CommandPicture(word, at.size()));
+    DrawPictureOnFirstShow(command, [word](QSize size) { return CommandPicture(word, size); });
     return command;
 }
 

@@ -1,4 +1,5 @@
 #include "shell/CambiaPassword.h"
+#include "common/ui/CardPanel.h"
 #include "common/ui/Look.h"
 
 #include "common/IniFile.h"
@@ -35,7 +36,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
 
     imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
     imgLogo->setGeometry(20, 15, 440, 140);
-    imgLogo->setPixmap(Artwork::ChangeHeading(imgLogo->size()));
+    DrawPictureOnFirstShow(imgLogo, Artwork::ChangeHeading);
 
     QFont labelFont = font();
     labelFont.setPixelSize(14);

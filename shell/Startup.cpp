@@ -77,6 +77,9 @@
 #include "shell/Password.h"
 #include "shell/Splash.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <type_traits>
 
 namespace {
@@ -185,6 +188,10 @@ void CreateStartupWindows()
     RegisterLauncher([]() -> QWidget * { return frmAvvio; });
     for (const StartupWindow &w : StartupTable)
         w.create();
+    // Every widget asks to be polished on the next turn of the event loop. The start-up windows
+    // are hidden, and showing a window polishes it with all its controls, so the windows not yet
+    // shown are not styled now: the program does not pay for thousands of hidden controls.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
 }
 
 void DestroyStartupWindows()

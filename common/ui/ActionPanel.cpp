@@ -36,7 +36,7 @@ ActionDialog::ActionDialog(QWidget *parent, const QString &name, const QString &
     : QDialog(parent)
 {
     setUp(name, caption, clientSize);
-    setStyleSheet(QStringLiteral("QDialog#%1 { background: %2; }").arg(name, Look::Css(Look::CardPanel)));
+    PaintStyledBackground(this, QStringLiteral("background: %1;").arg(Look::Css(Look::CardPanel)));
 
     const int panelWidth = clientSize.width() - 2 * Margin;
     const int buttonsTop = clientSize.height() - Margin - ButtonHeight;

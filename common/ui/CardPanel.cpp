@@ -14,9 +14,9 @@
 QFrame *MakeRoundedPanel(QWidget *parent, const QString &name, const QColor &fill, int radius)
 {
     auto *f = MakeNamed<QFrame>(parent, name);
-    f->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; border: 1px solid %3; border-radius: %4px; }")
-                         .arg(name, Look::Css(fill), Look::Css(Look::Sky))
-                         .arg(radius));
+    PaintStyledBackground(f, QStringLiteral("background: %1; border: 1px solid %2; border-radius: %3px;")
+                                 .arg(Look::Css(fill), Look::Css(Look::Sky))
+                                 .arg(radius));
     f->setMouseTracking(true);
     return f;
 }
@@ -38,7 +38,7 @@ QFrame *PlaceCardPanel(QWidget *window, QSize size)
     // A click on a picture command must leave the focus in the field: nothing around it takes it.
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
-    scroll->setStyleSheet(QStringLiteral("QScrollArea#scrScheda, QWidget#hostScheda { background: transparent; }"));
+    TakeApplicationLook(scroll);
     scroll->viewport()->setAutoFillBackground(false);
     scroll->viewport()->setMouseTracking(true);
     auto *host = new QWidget;
@@ -47,6 +47,7 @@ QFrame *PlaceCardPanel(QWidget *window, QSize size)
     auto *grid = new QGridLayout(host);
     grid->setContentsMargins(0, 0, 0, 0);
     scroll->setWidget(host);
+    host->setAutoFillBackground(false);  // setWidget turns it on; the window shows through
 
     QFrame *panel = MakeRoundedPanel(host, QStringLiteral("panScheda"), Look::CardPanel, 10);
     panel->setFixedSize(size);

@@ -1,6 +1,7 @@
 #include "common/ui/CommandPictures.h"
 #include "common/ui/Look.h"
 
+#include "common/FitSize.h"
 #include "common/Text.h"
 
 #include <QFontMetricsF>
@@ -36,12 +37,11 @@ QFont pictureFont(qreal pixels, bool bold)
 // The largest font up to `maxPixels` at which one line of text fits the width.
 QFont fittedFont(const QString &text, qreal width, qreal maxPixels, bool bold)
 {
-    for (qreal px = maxPixels; px > 6; px -= 0.5) {
-        QFont f = pictureFont(px, bold);
-        if (QFontMetricsF(f).horizontalAdvance(text) <= width)
-            return f;
-    }
-    return pictureFont(6, bold);
+    // Fonts come in whole pixel sizes; 6 is the smallest, used when no larger one fits.
+    const int size = LargestFittingSize(7, qFloor(maxPixels), [&](int px) {
+        return QFontMetricsF(pictureFont(px, bold)).horizontalAdvance(text) <= width;
+    });
+    return pictureFont(std::max(size, 6), bold);
 }
 
 QPixmap blank(QSize size)

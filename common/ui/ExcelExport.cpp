@@ -2,6 +2,7 @@
 
 #include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
+#include "common/FitSize.h"
 #include "common/Files.h"
 #include "common/Guard.h"
 #include "common/Messages.h"
@@ -86,10 +87,14 @@ QPixmap HeadingPicture(QSize size)
 
     QFont f = Look::Tahoma(-1, true);
     const QRectF text(sheet.right() + 14, 0, size.width() - sheet.right() - 16, h);
-    for (int px = int(h * 0.42); px > 6; --px) {
-        f.setPixelSize(px);
-        if (QFontMetricsF(f).horizontalAdvance(QStringLiteral("ESPORTAZIONE IN EXCEL")) <= text.width())
-            break;
+    const int largest = int(h * 0.42);
+    if (largest > 6) {
+        // The largest size at which the words fit, 7 pixels at the least.
+        const int size = LargestFittingSize(7, largest, [&](int px) {
+            f.setPixelSize(px);
+            return QFontMetricsF(f).horizontalAdvance(QStringLiteral("ESPORTAZIONE IN EXCEL")) <= text.width();
+        });
+        f.setPixelSize(std::max(size, 7));
     }
     p.setFont(f);
     p.setPen(Look::Navy);
@@ -139,7 +144,7 @@ ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *
     // The heading strip with the heading picture, the hand and the three commands.
     shpSfondo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpSfondo"));
     shpSfondo->setGeometry(0, 0, PanelWidth, 76);
-    shpSfondo->setStyleSheet(QStringLiteral("QFrame#shpSfondo { background: white; border: 1px solid #c8c8c8; }"));
+    PaintStyledBackground(shpSfondo, QStringLiteral("background: white; border: 1px solid #c8c8c8;"));
     imgLogo = MakeNamed<QLabel>(shpSfondo, QStringLiteral("imgLogo"));
     imgLogo->setGeometry(8, 6, 340, 64);
     icoHand = MakeNamed<QLabel>(shpSfondo, QStringLiteral("icoHand"));
@@ -185,7 +190,7 @@ ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *
     // The status strip.
     shpInfo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpInfo"));
     shpInfo->setGeometry(0, PanelHeight - 36, PanelWidth, 36);
-    shpInfo->setStyleSheet(QStringLiteral("QFrame#shpInfo { background: %1; }").arg(SlateBlue.name()));
+    PaintStyledBackground(shpInfo, QStringLiteral("background: %1;").arg(SlateBlue.name()));
     panInfo = MakeNamed<QLabel>(shpInfo, QStringLiteral("panInfo"),
                                 QStringLiteral("Esportazione archivio in Microsoft Excel."));
     panInfo->setGeometry(10, 0, PanelWidth - 20, 36);

@@ -1,4 +1,5 @@
 #include "common/ui/ListWindow.h"
+#include "common/ui/CardPanel.h"
 
 #include "common/Dates.h"
 #include "common/Guard.h"
@@ -117,7 +118,7 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
 
     imgTrova = MakeNamed<QLabel>(panContainer, QStringLiteral("imgTrova"));
     imgTrova->setGeometry(16, 68, 36, 36);
-    imgTrova->setPixmap(MagnifierPicture(imgTrova->size()));
+    DrawPictureOnFirstShow(imgTrova, MagnifierPicture);
     txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
     txtTrova->setGeometry(60, 70, 590, 32);
     txtTrova->setFont(Look::Verdana(12, true));

@@ -1,4 +1,5 @@
 #include "common/ui/SearchWindow.h"
+#include "common/ui/CardPanel.h"
 
 #include "common/Guard.h"
 #include "common/ui/LineList.h"
@@ -44,7 +45,7 @@ SearchWindow::SearchWindow(const SearchWindowSetup &setup, QWidget *parent)
     const int textWidth = PanelWidth - textLeft - Margin;
     imgAvvio = MakeNamed<QLabel>(panAvvio, QStringLiteral("imgAvvio"));
     imgAvvio->setGeometry(Margin, 14, 60, 60);
-    imgAvvio->setPixmap(MagnifierPicture(imgAvvio->size()));
+    DrawPictureOnFirstShow(imgAvvio, MagnifierPicture);
     lblRigo04 = MakePanelLabel(panAvvio, QStringLiteral("lblRigo04"),
                            QString::fromUtf8("Immettere nei campi prescelti una o più parole consecutive presenti "
                                              "nelle schede da trovare e premere il pulsante Cerca."),

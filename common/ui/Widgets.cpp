@@ -2,7 +2,9 @@
 #include "common/ui/Look.h"
 
 #include <QDialog>
+#include <QApplication>
 #include <QFocusEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -193,6 +195,53 @@ void SetPaletteColour(QWidget *w, QPalette::ColorRole role, const QColor &colour
     QPalette pal = w->palette();
     pal.setColor(role, colour);
     w->setPalette(pal);
+}
+
+namespace {
+
+// Keeps the backdrop as large as its host.
+class StyledBackdrop : public QFrame {
+public:
+    StyledBackdrop(QWidget *host, const QString &declarations) : QFrame(host)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setStyleSheet(declarations);
+        setGeometry(host->rect());
+        lower();
+        host->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+};
+
+} // namespace
+
+void TakeApplicationLook(QWidget *w)
+{
+    QPalette palette = QApplication::palette(w);
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    w->setPalette(palette);
+    QFont font = QApplication::font(w);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    w->setFont(font);
+}
+
+void PaintStyledBackground(QWidget *host, const QString &declarations)
+{
+    TakeApplicationLook(host);
+    new StyledBackdrop(host, declarations);
+}
+
+void RemoveStyledBackground(QWidget *host)
+{
+    for (QObject *child : host->children())
+        if (auto *backdrop = dynamic_cast<StyledBackdrop *>(child))
+            delete backdrop;
 }
 
 void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom)

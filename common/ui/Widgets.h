@@ -74,6 +74,18 @@ void EnterMovesTo(QLineEdit *edit, QPushButton *button);
 // Sets one colour role of a widget's palette (text colour that survives style-sheet changes).
 void SetPaletteColour(QWidget *w, QPalette::ColorRole role, const QColor &colour);
 
+// Paints `host`'s own background and border from style-sheet declarations ("background: white;
+// border: 1px solid #9dc3e6; border-radius: 8px;") on a childless widget that fills the host under
+// all its controls, and gives the host the application's palette and font as a style sheet on the
+// host would. A style sheet set on the host itself is applied to every control inside it as well,
+// which costs time and memory for each of them at creation; this styles one widget only.
+void PaintStyledBackground(QWidget *host, const QString &declarations);
+// Takes away what PaintStyledBackground painted, leaving the host transparent.
+void RemoveStyledBackground(QWidget *host);
+// The application's palette and font for `w` and everything inside it, whatever its window has:
+// what a style sheet on `w` does to them, without the style sheet.
+void TakeApplicationLook(QWidget *w);
+
 // Fills a window's background with a vertical gradient.
 void SetGradientBackground(QWidget *w, const QColor &top, const QColor &bottom);
 
