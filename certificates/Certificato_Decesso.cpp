@@ -29,6 +29,13 @@ QRadioButton *radio(QWidget *card, const char *name)
 // captions, and the signature box; the beige panel of the date and cause at the left.
 void makeChoice(QWidget *band)
 {
+    // The date of death stands out: centred and bold.
+    if (auto *date = band->findChild<QLineEdit *>(QStringLiteral("txtDataDecesso"))) {
+        date->setAlignment(Qt::AlignCenter);
+        QFont bold = date->font();
+        bold.setBold(true);
+        date->setFont(bold);
+    }
     auto *panel = MakeNamed<QFrame>(band, QStringLiteral("shpEutanasia"));
     panel->setGeometry(6, 4, ChoiceLeft - 18, band->height() - 8);
     panel->setStyleSheet(QStringLiteral("background: #f5f5dc; border-radius: 6px;"));

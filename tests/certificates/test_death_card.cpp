@@ -196,6 +196,9 @@ TEST_F(DeathCard, DuplicateKeepsTheDeathFieldsAndTheEnterChainRunsThroughThem)
     e("DataDecesso")->setFocus();
     QTest::keyClicks(e("DataDecesso"), "non si sa, forse ieri");
     EXPECT_EQ(e("DataDecesso")->text(), "non si sa,");
+    // The date of death is centred and bold, with the focus or without it.
+    EXPECT_EQ(e("DataDecesso")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_TRUE(e("DataDecesso")->font().bold());
     e("CausaDecesso")->setFocus();
     QTest::keyClick(e("CausaDecesso"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), card->radMorte);
