@@ -95,6 +95,8 @@ TfrmMenuFatture::TfrmMenuFatture(QWidget *parent) : QWidget(parent)
     ApplyFormatSettings();
     ApplyEditRules(txtAnnoFatture, {.maxLength = 4, .digitsOnly = true});
     EnterMovesTo(txtAnnoFatture, btnApriFatture);
+    // A focused button is pressed by Enter too, as on the other windows.
+    MakeEnterButtons({btnApriFatture, btnApriRiepStats});
 
     connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuFatture::btnApriFattureClick);
     connect(btnApriRiepStats, &QPushButton::clicked, this, &TfrmMenuFatture::btnApriRiepStatsClick);

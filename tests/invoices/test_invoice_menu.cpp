@@ -33,6 +33,10 @@ TEST_F(InvoiceMenu, ShowingPutsTheCurrentYearInTheBoxWithTheFocus)
     EXPECT_EQ(focused(), "btnApriFatture");
     EXPECT_TRUE(menu->isVisible());
     EXPECT_FALSE(card->isVisible());
+    // A second Enter presses the focused "Apri": the keyboard alone opens the year.
+    QTest::keyClick(menu->btnApriFatture, Qt::Key_Return);
+    EXPECT_EQ(card->lblAnno->text(), "2024");
+    EXPECT_TRUE(card->isVisible());
 }
 
 TEST_F(InvoiceMenu, OnlyFourAsciiDigitsOpenTheCardOnThatYearsArchive)
