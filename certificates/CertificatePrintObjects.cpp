@@ -1,4 +1,4 @@
-// The animal and owner box that the Italian certificate printouts share.
+// The pieces that the Italian certificate printouts share.
 #include "certificates/CertificatePrintObjects.h"
 
 namespace {
@@ -57,4 +57,17 @@ void PrintAnimalAndOwnerRows(std::vector<CertificatePrintObject> &to, const Prin
     PrintAnimalRows(to, g, g.animalTop);
     to.push_back(PrintLine("Line5", QPointF(18.0, g.ruleAt), QPointF(192.0, g.ruleAt)));
     PrintOwnerRows(to, g, g.ownerTop, "Nome del proprietario:");
+}
+
+void PrintVetSignature(std::vector<CertificatePrintObject> &to, const char *statementName, double statementTop,
+                       double captionTop, double lineAt, double nameTop)
+{
+    const ReportHAlign centre = ReportHAlign::Center;
+    to.push_back(PrintText(statementName, QRectF(16.0, statementTop, 100.0, 4.0), 8, PrintFace::Plain,
+                           "Si rilascia il presente certificato per gli usi consentiti dalla Legge."));
+    to.push_back(PrintText("Memo8", QRectF(121.0, captionTop, 73.0, 4.0), 8, PrintFace::Plain, "FIRMA DEL VETERINARIO",
+                           centre));
+    to.push_back(PrintLine("Line11", QPointF(121.0, lineAt), QPointF(194.0, lineAt)));
+    to.push_back(PrintText("txtVeterinario", QRectF(121.0, nameTop, 73.0, 5.0), 8, PrintFace::Plain,
+                           "Dr. {txtVeterinario}", centre));
 }

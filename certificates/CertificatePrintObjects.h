@@ -1,5 +1,5 @@
 #pragma once
-// The animal and owner rows that the Italian certificate printouts share.
+// The pieces that the Italian certificate printouts share: the animal and owner rows, the signature.
 #include "certificates/CertificatePrintout.h"
 
 #include <vector>
@@ -25,3 +25,9 @@ void PrintOwnerRows(std::vector<CertificatePrintObject> &to, const PrintRowGeome
                     const char *nameCaption);
 // The eleven animal rows, the rule and the nine owner rows, with their Italian captions.
 void PrintAnimalAndOwnerRows(std::vector<CertificatePrintObject> &to, const PrintRowGeometry &g);
+
+// The foot of an Italian certificate: the statement on the left (object `statementName` at
+// `statementTop`), "FIRMA DEL VETERINARIO" at `captionTop` on the right, the signature rule at
+// `lineAt` and the vet's name "Dr. ..." under it at `nameTop`.
+void PrintVetSignature(std::vector<CertificatePrintObject> &to, const char *statementName, double statementTop,
+                       double captionTop, double lineAt, double nameTop);

@@ -50,10 +50,6 @@ std::vector<CertificatePrintObject> DeathCertificatePrintout()
     cause.vAlign = ReportVAlign::Top;
     cause.wordWrap = true;
     o.push_back(cause);
-    o.push_back(PrintText("Memo11", QRectF(16.0, 249.0, 100.0, 4.0), 8, PrintFace::Plain,
-                     "Si rilascia il presente certificato per gli usi consentiti dalla Legge."));
-    o.push_back(PrintText("Memo8", QRectF(121.0, 262.0, 73.0, 4.0), 8, PrintFace::Plain, "FIRMA DEL VETERINARIO", Centre));
-    o.push_back(PrintLine("Line11", QPointF(121.0, 279.0), QPointF(194.0, 279.0)));
-    o.push_back(PrintText("txtVeterinario", QRectF(121.0, 280.0, 73.0, 5.0), 8, PrintFace::Plain, "Dr. {txtVeterinario}", Centre));
+    PrintVetSignature(o, "Memo11", 249.0, 262.0, 279.0, 280.0);
     return o;
 }

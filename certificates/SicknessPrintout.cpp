@@ -63,10 +63,6 @@ std::vector<CertificatePrintObject> SicknessCertificatePrintout()
     diagnosis.wordWrap = true;
     diagnosis.fill = PrintAliceBlue;
     o.push_back(diagnosis);
-    o.push_back(PrintText("Memo3", QRectF(16.0, 268.2, 100.0, 4.0), 8, PrintFace::Plain,
-                     "Si rilascia il presente certificato per gli usi consentiti dalla Legge."));
-    o.push_back(PrintText("Memo8", QRectF(121.0, 268.2, 73.0, 4.0), 8, PrintFace::Plain, "FIRMA DEL VETERINARIO", Centre));
-    o.push_back(PrintLine("Line11", QPointF(121.0, 280.2), QPointF(194.0, 280.2)));
-    o.push_back(PrintText("txtVeterinario", QRectF(121.0, 281.0, 73.0, 5.0), 8, PrintFace::Plain, "Dr. {txtVeterinario}", Centre));
+    PrintVetSignature(o, "Memo3", 268.2, 268.2, 280.2, 281.0);
     return o;
 }

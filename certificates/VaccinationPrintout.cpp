@@ -1,4 +1,5 @@
 // The vaccination certificate's printout: Italian only, one A4 page inside the shared page frame.
+#include "certificates/CertificatePrintObjects.h"
 #include "certificates/CertificatePrintout.h"
 
 namespace {
@@ -96,13 +97,8 @@ std::vector<CertificatePrintObject> VaccinationCertificatePrintout()
         cell("txtDenominazione", 17.0, 239.0, 68.0, "{txtDenominazione}"),
         cell("txtSerie", 87.0, 239.0, 62.0, "{txtSerie}"),
         cell("txtScadeMed", 151.0, 239.0, 42.0, "{txtScadeMed}"),
-        PrintText("Memo11", QRectF(16.0, 249.0, 100.0, 4.0), 8, PrintFace::Plain,
-                  "Si rilascia il presente certificato per gli usi consentiti dalla Legge."),
-        PrintText("Memo8", QRectF(121.0, 262.0, 73.0, 4.0), 8, PrintFace::Plain, "FIRMA DEL VETERINARIO", Centre),
-        PrintLine("Line11", QPointF(121.0, 279.0), QPointF(194.0, 279.0)),
-        PrintText("txtVeterinario", QRectF(121.0, 280.0, 73.0, 5.0), 8, PrintFace::Plain, "Dr. {txtVeterinario}",
-                  Centre),
     };
     objects.insert(objects.end(), own.begin(), own.end());
+    PrintVetSignature(objects, "Memo11", 249.0, 262.0, 279.0, 280.0);
     return objects;
 }
