@@ -479,7 +479,7 @@ void TfrmFatture::FormCreate()
                     lblInizio->setText(TrimText(start).isEmpty() ? QStringLiteral("1") : start);
                     lblSolare->setText(IniReadString(settings, section, QStringLiteral("Indicazione Anno Solare")));
                     QString number = QString::number(n);
-                    if (TrimText(lblSolare->text()) == QString::fromUtf8("Sì"))
+                    if (TrimText(lblSolare->text()) == YesNoFlag(true))
                         number += QLatin1Char('/') + Today().toString(QStringLiteral("yyyy"));
                     return number;
                 },

@@ -1,5 +1,6 @@
 #include "invoices/Numerazione.h"
 #include "common/IniFile.h"
+#include "common/Record.h"
 #include "common/Text.h"
 #include "common/ui/Widgets.h"
 
@@ -13,7 +14,6 @@ namespace {
 const QString InvoiceTag = QStringLiteral("fatture");
 const QString InvoiceSection = QStringLiteral("Numerazione Fatture");
 const QString YearKey = QStringLiteral("Indicazione Anno Solare");
-const QString Yes = QString::fromUtf8("Sì");
 
 } // namespace
 
@@ -38,13 +38,13 @@ void TfrmNumerazione::readSettings(const IniFile &settings, const QString &secti
 {
     TfrmNumerazioneDoc::readSettings(settings, section);
     // Read trimmed, as New reads it, so blanks around the value don't untick the box.
-    chkTipo->setChecked(TrimText(settings.readString(section, YearKey)) == Yes);
+    chkTipo->setChecked(TrimText(settings.readString(section, YearKey)) == YesNoFlag(true));
 }
 
 void TfrmNumerazione::writeSettings(IniFile &settings, const QString &section) const
 {
     TfrmNumerazioneDoc::writeSettings(settings, section);
-    settings.writeString(section, YearKey, chkTipo->isChecked() ? Yes : QStringLiteral("No"));
+    settings.writeString(section, YearKey, YesNoFlag(chkTipo->isChecked()));
 }
 
 void OpenInvoiceNumbering(QWidget *card)
