@@ -1,4 +1,5 @@
 #include "animals/Cani.h"
+#include "common/ui/WindowBuild.h"
 
 #include "animals/AnimalHandBack.h"
 #include "animals/AnimalHelp.h"
@@ -44,7 +45,7 @@
 
 #include <functional>
 
-TfrmCani *frmCani = nullptr;
+WindowHandle<TfrmCani> frmCani;
 
 namespace {
 
@@ -157,9 +158,15 @@ const QString AlbumNotWritten = QString::fromUtf8(
 
 TfrmCani::TfrmCani(QWidget *parent) : QWidget(parent)
 {
-    PrepareCardWindow(this, QStringLiteral("frmCani"), QStringLiteral(" Tavoren - Anagrafica Animali"));
-    buildLayout();
-    FormCreate();
+    // The pickers write into this card whether or not it is built yet.
+    RegisterAttachmentTarget(QStringLiteral("cani"), [] { return AttachmentLabelsOf(frmCani.get()); });
+    RegisterOwnerTarget(QStringLiteral("cani"), []() -> QWidget * { return frmCani; });
+    RegisterAnimalTarget(QStringLiteral("cani"), []() -> QWidget * { return frmCani; });
+    BuildWhenNeeded(this, [this] {
+        PrepareCardWindow(this, QStringLiteral("frmCani"), QStringLiteral(" Tavoren - Anagrafica Animali"));
+        buildLayout();
+        FormCreate();
+    });
 }
 
 void TfrmCani::buildLayout()
@@ -470,9 +477,6 @@ void TfrmCani::FormCreate()
 
     navigator_->attach(card);
     showPlaceholder(PhotoSource::Missing);
-    RegisterAttachmentTarget(QStringLiteral("cani"), [] { return AttachmentLabelsOf(frmCani); });
-    RegisterOwnerTarget(QStringLiteral("cani"), []() -> QWidget * { return frmCani; });
-    RegisterAnimalTarget(QStringLiteral("cani"), []() -> QWidget * { return frmCani; });
 }
 
 void TfrmCani::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QPixmap>
 #include <QWidget>
 
@@ -185,4 +186,4 @@ private:
     PhotoSource photoSource_ = PhotoSource::Missing;
 };
 
-extern TfrmCani *frmCani;
+extern WindowHandle<TfrmCani> frmCani;

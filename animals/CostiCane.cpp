@@ -1,4 +1,5 @@
 #include "animals/CostiCane.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/CardPanel.h"
 
 #include "animals/AnimalRecord.h"
@@ -26,7 +27,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TfrmCostiCane *frmCostiCane = nullptr;
+WindowHandle<TfrmCostiCane> frmCostiCane;
 
 namespace {
 
@@ -98,85 +99,91 @@ std::optional<QString> CostFileName(const QString &position, int recordCount)
 
 TfrmCostiCane::TfrmCostiCane(QWidget *parent) : ListWindow(costSetup(this), parent), lblFile(nullptr)
 {
-    setObjectName(QStringLiteral("frmCostiCane"));
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmCostiCane"));
 
-    // The list panel: the title above the instructions, the total below the list.
-    lblTitolo = MakePanelLabel(panContainer, QStringLiteral("lblTitolo"), QString(), QRect(16, 6, 801, 32),
-                               Look::Verdana(18, true), Look::Navy);
-    lblTitolo->setTextFormat(Qt::PlainText);
-    lblTitolo->setWordWrap(false);
-    lblRigo01->setGeometry(16, 42, 801, 22);
-    lblRigo02->setText(QStringLiteral(
-        "Per modificare una voce in elenco, selezionarla con un clic e premere il pulsante Modifica costo."));
-    lblRigo02->setGeometry(16, 64, 801, 22);
-    imgTrova->move(16, 92);
-    txtTrova->move(60, 94);
-    btnTrova->move(666, 94);
-    lstRecords->setGeometry(16, 138, 801, 251);
-    panelCaption(panContainer, QStringLiteral("lblRigo04"), QStringLiteral("TOTALE COSTI:"), QRect(16, 404, 200, 28));
-    lblTotale = MakePanelLabel(panContainer, QStringLiteral("lblTotale"), QStringLiteral("0,00"),
-                               QRect(220, 404, 400, 28), Look::Verdana(14, true), Look::Crimson);
-    lblTotale->setTextFormat(Qt::PlainText);
-    btnStampa->setText(QStringLiteral("Stampa riepilogo"));
-    btnAggiungi = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnAggiungi"), QStringLiteral("Aggiungi costo"));
-    btnAggiungi->setGeometry(232, 472, 151, 40);
-    btnModifica = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnModifica"), QStringLiteral("Modifica costo"));
-    btnModifica->setGeometry(449, 472, 151, 40);
-    QWidget::setTabOrder(btnStampa, btnAggiungi);
-    QWidget::setTabOrder(btnAggiungi, btnModifica);
-    QWidget::setTabOrder(btnModifica, btnChiudi);
+        // The list panel: the title above the instructions, the total below the list.
+        lblTitolo = MakePanelLabel(panContainer, QStringLiteral("lblTitolo"), QString(), QRect(16, 6, 801, 32),
+                                   Look::Verdana(18, true), Look::Navy);
+        lblTitolo->setTextFormat(Qt::PlainText);
+        lblTitolo->setWordWrap(false);
+        lblRigo01->setGeometry(16, 42, 801, 22);
+        lblRigo02->setText(QStringLiteral(
+            "Per modificare una voce in elenco, selezionarla con un clic e premere il pulsante Modifica costo."));
+        lblRigo02->setGeometry(16, 64, 801, 22);
+        imgTrova->move(16, 92);
+        txtTrova->move(60, 94);
+        btnTrova->move(666, 94);
+        lstRecords->setGeometry(16, 138, 801, 251);
+        panelCaption(panContainer, QStringLiteral("lblRigo04"), QStringLiteral("TOTALE COSTI:"),
+                     QRect(16, 404, 200, 28));
+        lblTotale = MakePanelLabel(panContainer, QStringLiteral("lblTotale"), QStringLiteral("0,00"),
+                                   QRect(220, 404, 400, 28), Look::Verdana(14, true), Look::Crimson);
+        lblTotale->setTextFormat(Qt::PlainText);
+        btnStampa->setText(QStringLiteral("Stampa riepilogo"));
+        btnAggiungi =
+            MakeNamed<QPushButton>(panContainer, QStringLiteral("btnAggiungi"), QStringLiteral("Aggiungi costo"));
+        btnAggiungi->setGeometry(232, 472, 151, 40);
+        btnModifica =
+            MakeNamed<QPushButton>(panContainer, QStringLiteral("btnModifica"), QStringLiteral("Modifica costo"));
+        btnModifica->setGeometry(449, 472, 151, 40);
+        QWidget::setTabOrder(btnStampa, btnAggiungi);
+        QWidget::setTabOrder(btnAggiungi, btnModifica);
+        QWidget::setTabOrder(btnModifica, btnChiudi);
 
-    // The entry panel, in the same place, hidden until a cost is added or changed.
-    panCosti = MakeNamed<QFrame>(this, QStringLiteral("panCosti"));
-    panCosti->setGeometry(panContainer->geometry());
-    panCosti->setFrameShape(QFrame::StyledPanel);
-    SetGradientBackground(panCosti, Qt::white, Look::Pale);
-    panCosti->hide();
-    MakePanelLabel(panCosti, QStringLiteral("lblRigo05"),
-                   QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), QRect(16, 14, 801, 24),
-                   Look::Verdana(12, true), Look::Navy);
-    QList<QWidget *> chain;
-    int y = 70;
-    for (const CostEdit &e : CostEdits) {
-        const QString field = QLatin1String(e.name);
-        panelCaption(panCosti, QStringLiteral("tit") + field, QString::fromUtf8(e.caption), QRect(16, y + 4, 160, 24));
-        QLineEdit *edit = MakeNamed<QLineEdit>(panCosti, QStringLiteral("txt") + field);
-        edit->setGeometry(180, y, e.width, 30);
-        edit->setFont(Look::Verdana(12));
-        AttachFieldHighlight(edit, QStringLiteral("eff") + field);
-        this->*e.edit = edit;
-        chain.append(edit);
-        y += 60;
-    }
-    const RecordLayout &layout = AnimalCostRecordLayout();
-    for (int i = Data; i < Importo; ++i)
-        ApplyEditRules(this->*CostEdits[i].edit, {.maxLength = layout.capacity(i)});
-    AmountKeyFilter(txtImporto, layout.capacity(Importo));
-    txtImporto->setText(QStringLiteral("0,00"));
-    txtImporto->installEventFilter(this);
-    EnterFocusChain(chain);
+        // The entry panel, in the same place, hidden until a cost is added or changed.
+        panCosti = MakeNamed<QFrame>(this, QStringLiteral("panCosti"));
+        panCosti->setGeometry(panContainer->geometry());
+        panCosti->setFrameShape(QFrame::StyledPanel);
+        SetGradientBackground(panCosti, Qt::white, Look::Pale);
+        panCosti->hide();
+        MakePanelLabel(panCosti, QStringLiteral("lblRigo05"),
+                       QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."),
+                       QRect(16, 14, 801, 24), Look::Verdana(12, true), Look::Navy);
+        QList<QWidget *> chain;
+        int y = 70;
+        for (const CostEdit &e : CostEdits) {
+            const QString field = QLatin1String(e.name);
+            panelCaption(panCosti, QStringLiteral("tit") + field, QString::fromUtf8(e.caption),
+                         QRect(16, y + 4, 160, 24));
+            QLineEdit *edit = MakeNamed<QLineEdit>(panCosti, QStringLiteral("txt") + field);
+            edit->setGeometry(180, y, e.width, 30);
+            edit->setFont(Look::Verdana(12));
+            AttachFieldHighlight(edit, QStringLiteral("eff") + field);
+            this->*e.edit = edit;
+            chain.append(edit);
+            y += 60;
+        }
+        const RecordLayout &layout = AnimalCostRecordLayout();
+        for (int i = Data; i < Importo; ++i)
+            ApplyEditRules(this->*CostEdits[i].edit, {.maxLength = layout.capacity(i)});
+        AmountKeyFilter(txtImporto, layout.capacity(Importo));
+        txtImporto->setText(QStringLiteral("0,00"));
+        txtImporto->installEventFilter(this);
+        EnterFocusChain(chain);
 
-    impData = MakeNamed<ClickLabel>(panCosti, QStringLiteral("impData"));
-    impData->setGeometry(332, 68, 34, 34);
-    DrawPictureOnFirstShow(impData, [](QSize size) { return CommandPicture(QStringLiteral("Data"), size); });
-    impData->setToolTip(QStringLiteral("Data odierna"));
+        impData = MakeNamed<ClickLabel>(panCosti, QStringLiteral("impData"));
+        impData->setGeometry(332, 68, 34, 34);
+        DrawPictureOnFirstShow(impData, [](QSize size) { return CommandPicture(QStringLiteral("Data"), size); });
+        impData->setToolTip(QStringLiteral("Data odierna"));
 
-    btnSalva = MakeNamed<QPushButton>(panCosti, QStringLiteral("btnSalva"), QStringLiteral("Salva"));
-    btnSalva->setGeometry(16, 472, 151, 40);
-    cmdClose = MakeNamed<QPushButton>(panCosti, QStringLiteral("cmdClose"), QStringLiteral("Chiudi"));
-    cmdClose->setGeometry(666, 472, 151, 40);
-    lblPosizione = MakeNamed<QLabel>(panCosti, QStringLiteral("lblPosizione"));
-    lblPosizione->hide();
-    lblFile = MakeNamed<QLabel>(panCosti, QStringLiteral("lblFile"));
-    lblFile->setTextFormat(Qt::PlainText);
-    lblFile->hide();
+        btnSalva = MakeNamed<QPushButton>(panCosti, QStringLiteral("btnSalva"), QStringLiteral("Salva"));
+        btnSalva->setGeometry(16, 472, 151, 40);
+        cmdClose = MakeNamed<QPushButton>(panCosti, QStringLiteral("cmdClose"), QStringLiteral("Chiudi"));
+        cmdClose->setGeometry(666, 472, 151, 40);
+        lblPosizione = MakeNamed<QLabel>(panCosti, QStringLiteral("lblPosizione"));
+        lblPosizione->hide();
+        lblFile = MakeNamed<QLabel>(panCosti, QStringLiteral("lblFile"));
+        lblFile->setTextFormat(Qt::PlainText);
+        lblFile->hide();
 
-    MakeEnterButtons({btnTrova, btnStampa, btnAggiungi, btnModifica, btnChiudi, btnSalva, cmdClose});
-    connect(btnAggiungi, &QPushButton::clicked, this, &TfrmCostiCane::btnAggiungiClick);
-    connect(btnModifica, &QPushButton::clicked, this, &TfrmCostiCane::btnModificaClick);
-    connect(btnSalva, &QPushButton::clicked, this, &TfrmCostiCane::btnSalvaClick);
-    connect(cmdClose, &QPushButton::clicked, this, &TfrmCostiCane::btnChiudiClick);
-    connect(impData, &ClickLabel::clicked, this, &TfrmCostiCane::impDataClick);
+        MakeEnterButtons({btnTrova, btnStampa, btnAggiungi, btnModifica, btnChiudi, btnSalva, cmdClose});
+        connect(btnAggiungi, &QPushButton::clicked, this, &TfrmCostiCane::btnAggiungiClick);
+        connect(btnModifica, &QPushButton::clicked, this, &TfrmCostiCane::btnModificaClick);
+        connect(btnSalva, &QPushButton::clicked, this, &TfrmCostiCane::btnSalvaClick);
+        connect(cmdClose, &QPushButton::clicked, this, &TfrmCostiCane::btnChiudiClick);
+        connect(impData, &ClickLabel::clicked, this, &TfrmCostiCane::impDataClick);
+    });
 }
 
 void TfrmCostiCane::setAnimal(const QString &name, const QString &breed, const QString &costFile)

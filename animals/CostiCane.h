@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/Record.h"
 #include "common/ui/ListWindow.h"
 
@@ -74,4 +75,4 @@ private:
 bool OpenAnimalCosts(QWidget *card, const QString &position, int recordCount, const QString &name,
                      const QString &breed);
 
-extern TfrmCostiCane *frmCostiCane;
+extern WindowHandle<TfrmCostiCane> frmCostiCane;

@@ -1,4 +1,5 @@
 #include "animals/CreaRTF.h"
+#include "common/ui/WindowBuild.h"
 
 #include "animals/AnimalPictures.h"
 #include "common/Cp1252.h"
@@ -12,7 +13,7 @@
 
 #include <QLabel>
 
-TfrmCreaRTF *frmCreaRTF = nullptr;
+WindowHandle<TfrmCreaRTF> frmCreaRTF;
 
 namespace {
 
@@ -138,9 +139,11 @@ TfrmCreaRTF::TfrmCreaRTF(QWidget *parent)
               .actionButton = QStringLiteral("Esporta e stampa"),
           })
 {
-    lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
-    lblMemory->setTextFormat(Qt::PlainText);
-    lblMemory->hide();
+    BuildWhenNeeded(this, [this] {
+        lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
+        lblMemory->setTextFormat(Qt::PlainText);
+        lblMemory->hide();
+    });
 }
 
 void TfrmCreaRTF::btnStampaClick()

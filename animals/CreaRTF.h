@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/WholeFileExport.h"
 #include "common/ui/ActionPanel.h"
 
@@ -20,7 +21,7 @@ public slots:
     void btnStampaClick() override;
 };
 
-extern TfrmCreaRTF *frmCreaRTF;
+extern WindowHandle<TfrmCreaRTF> frmCreaRTF;
 
 // The file the document is written to, in the program folder.
 QString AnimalRtfFileName();

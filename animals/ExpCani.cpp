@@ -3,7 +3,7 @@
 #include "animals/AnimalRecord.h"
 #include "dialogs/Guida.h"
 
-TfrmExpCani *frmExpCani = nullptr;
+WindowHandle<TfrmExpCani> frmExpCani;
 
 namespace {
 

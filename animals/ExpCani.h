@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ExcelExport.h"
 
 // The animals' export: "Anagrafica_Animali.pro" in a grid, written to "Anagrafica_Animali.xls".
@@ -8,4 +9,4 @@ public:
     explicit TfrmExpCani(QWidget *owner = nullptr);
 };
 
-extern TfrmExpCani *frmExpCani;
+extern WindowHandle<TfrmExpCani> frmExpCani;

@@ -1,4 +1,5 @@
 #include "animals/StampaCane.h"
+#include "common/ui/WindowBuild.h"
 
 #include "animals/AnimalPictures.h"
 #include "common/Dates.h"
@@ -16,7 +17,7 @@
 #include <QLabel>
 #include <QShowEvent>
 
-TfrmStampaCane *frmStampaCane = nullptr;
+WindowHandle<TfrmStampaCane> frmStampaCane;
 
 namespace {
 
@@ -148,11 +149,13 @@ TfrmStampaCane::TfrmStampaCane(QWidget *parent)
               .actionButton = QStringLiteral("Stampa"),
           })
 {
-    ApplyFormatSettings();
-    imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->hide();
-    imgTemp = MakeNamed<QLabel>(this, QStringLiteral("imgTemp"));
-    imgTemp->hide();
+    BuildWhenNeeded(this, [this] {
+        ApplyFormatSettings();
+        imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
+        imgLogo->hide();
+        imgTemp = MakeNamed<QLabel>(this, QStringLiteral("imgTemp"));
+        imgTemp->hide();
+    });
 }
 
 void TfrmStampaCane::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/report/PreparedReport.h"
 #include "common/ui/ActionPanel.h"
 
@@ -31,7 +32,7 @@ private:
     void takePhoto();
 };
 
-extern TfrmStampaCane *frmStampaCane;
+extern WindowHandle<TfrmStampaCane> frmStampaCane;
 
 // Opens the printout window for the card, modally, and destroys it when it closes.
 void OpenAnimalPrintout(QWidget *card);

@@ -1,4 +1,5 @@
 #include "animals/TrovaCani.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/Widgets.h"
 
 #include "animals/AnimalHandBack.h"
@@ -6,7 +7,7 @@
 
 #include <QLabel>
 
-TfrmTrovaCani *frmTrovaCani = nullptr;
+WindowHandle<TfrmTrovaCani> frmTrovaCani;
 
 namespace {
 
@@ -39,11 +40,13 @@ SearchWindowSetup animalSearchSetup(TfrmTrovaCani *window)
 
 TfrmTrovaCani::TfrmTrovaCani(QWidget *parent) : SearchWindow(animalSearchSetup(this), parent)
 {
-    setObjectName(QStringLiteral("frmTrovaCani"));
-    exposeCriteria({&txtNome, &txtDataNasc, &txtGruppo, &txtRazza, &txtMedico, &txtMicrochip, &txtProprietario,
-                    &txtCodFisc, &txtROI, &txtNote},
-                   {&effCampo01, &effCampo02, &effCampo09, &effCampo10, &effCampo05, &effCampo06, &effCampo07,
-                    &effCampo08, &effCampo03, &effCampo04});
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmTrovaCani"));
+        exposeCriteria({&txtNome, &txtDataNasc, &txtGruppo, &txtRazza, &txtMedico, &txtMicrochip, &txtProprietario,
+                        &txtCodFisc, &txtROI, &txtNote},
+                       {&effCampo01, &effCampo02, &effCampo09, &effCampo10, &effCampo05, &effCampo06, &effCampo07,
+                        &effCampo08, &effCampo03, &effCampo04});
+    });
 }
 
 void OpenAnimalSearch(QWidget *caller, const QString &tag)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/SearchWindow.h"
 
 // The animal search over "Anagrafica_Animali.pro": the chosen animal goes to the window that the
@@ -31,7 +32,7 @@ public:
     HighlightRect *effCampo04;
 };
 
-extern TfrmTrovaCani *frmTrovaCani;
+extern WindowHandle<TfrmTrovaCani> frmTrovaCani;
 
 // How a window opens the animal search: owned by the window, with its tag, shown modally and
 // destroyed when it closes.

@@ -1,4 +1,5 @@
 #include "animals/Zoom.h"
+#include "common/ui/WindowBuild.h"
 
 #include "animals/AnimalPictures.h"
 #include "common/Dates.h"
@@ -9,23 +10,25 @@
 #include <QScreen>
 #include <QShowEvent>
 
-TfrmZoom *frmZoom = nullptr;
+WindowHandle<TfrmZoom> frmZoom;
 
 TfrmZoom::TfrmZoom(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmZoom"));
-    setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
-    ApplyFormatSettings();
-    // A window of its own, so that it can open maximised.
-    setWindowFlags(Qt::Window);
-    setWindowState(Qt::WindowMaximized);
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmZoom"));
+        setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
+        ApplyFormatSettings();
+        // A window of its own, so that it can open maximised.
+        setWindowFlags(Qt::Window);
+        setWindowState(Qt::WindowMaximized);
+        SetGradientBackground(this, Look::WindowTop, Qt::white);
 
-    panContainer = new ClickLabel(this, QStringLiteral("panContainer"));
-    imgFoto = new ClickLabel(panContainer, QStringLiteral("imgFoto"));
-    imgFoto->setAlignment(Qt::AlignCenter);
-    connect(panContainer, &ClickLabel::clicked, this, &QDialog::accept);
-    connect(imgFoto, &ClickLabel::clicked, this, &QDialog::accept);
+        panContainer = new ClickLabel(this, QStringLiteral("panContainer"));
+        imgFoto = new ClickLabel(panContainer, QStringLiteral("imgFoto"));
+        imgFoto->setAlignment(Qt::AlignCenter);
+        connect(panContainer, &ClickLabel::clicked, this, &QDialog::accept);
+        connect(imgFoto, &ClickLabel::clicked, this, &QDialog::accept);
+    });
 }
 
 QSize TfrmZoom::PhotoArea(QSize screen) { return QSize(screen.width() - 60, screen.height() - 90); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 #include <QPixmap>
 #include <QRect>
@@ -34,7 +35,7 @@ private:
     QPixmap picture_;
 };
 
-extern TfrmZoom *frmZoom;
+extern WindowHandle<TfrmZoom> frmZoom;
 
 // Opens the zoom with the picture of the card's imgFoto, modally, and destroys it when it closes.
 void OpenPhotoZoom(QWidget *card);

@@ -1,11 +1,12 @@
 #include "appointments/Confermati.h"
+#include "common/ui/WindowBuild.h"
 
 #include "appointments/AppointmentListSetup.h"
 
-TfrmConfermati *frmConfermati = nullptr;
+WindowHandle<TfrmConfermati> frmConfermati;
 
 TfrmConfermati::TfrmConfermati(QWidget *parent)
     : ListWindow(AppointmentFlagList(QStringLiteral(" Riepilogo pagamenti da effettuare"), "Effettuata", false), parent)
 {
-    setObjectName(QStringLiteral("frmConfermati"));
+    BuildWhenNeeded(this, [this] { setObjectName(QStringLiteral("frmConfermati")); });
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ListWindow.h"
 
 // The open year's entries whose payment is still to be made (the name is the card's, not the
@@ -9,4 +10,4 @@ public:
     explicit TfrmConfermati(QWidget *parent = nullptr);
 };
 
-extern TfrmConfermati *frmConfermati;
+extern WindowHandle<TfrmConfermati> frmConfermati;

@@ -1,12 +1,13 @@
 #include "appointments/DaConfermare.h"
+#include "common/ui/WindowBuild.h"
 
 #include "appointments/AppointmentListSetup.h"
 
-TfrmDaConfermare *frmDaConfermare = nullptr;
+WindowHandle<TfrmDaConfermare> frmDaConfermare;
 
 TfrmDaConfermare::TfrmDaConfermare(QWidget *parent)
     : ListWindow(AppointmentFlagList(QStringLiteral(" Riepilogo appuntamenti da confermare"), "DaConfermare", true),
                  parent)
 {
-    setObjectName(QStringLiteral("frmDaConfermare"));
+    BuildWhenNeeded(this, [this] { setObjectName(QStringLiteral("frmDaConfermare")); });
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ListWindow.h"
 
 // The open year's appointments waiting for confirmation; a double-click loads the entry into the
@@ -9,4 +10,4 @@ public:
     explicit TfrmDaConfermare(QWidget *parent = nullptr);
 };
 
-extern TfrmDaConfermare *frmDaConfermare;
+extern WindowHandle<TfrmDaConfermare> frmDaConfermare;

@@ -1,4 +1,5 @@
 #include "appointments/ExpGiornaliere.h"
+#include "common/ui/WindowBuild.h"
 
 #include "appointments/AppointmentHandBack.h"
 #include "appointments/AppointmentRecord.h"
@@ -7,7 +8,7 @@
 #include "common/Platform.h"
 #include "common/Record.h"
 
-TfrmExpGiornaliere *frmExpGiornaliere = nullptr;
+WindowHandle<TfrmExpGiornaliere> frmExpGiornaliere;
 
 TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget *owner)
     : ExcelExportWindow(AppointmentGridExport({
@@ -21,7 +22,7 @@ TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget *owner)
                         }),
                         owner)
 {
-    ApplyFormatSettings();
+    BuildWhenNeeded(this, [this] { ApplyFormatSettings(); });
 }
 
 void TfrmExpGiornaliere::FormShow()

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ExcelExport.h"
 
 // The entries of the day chosen in the appointment card's calendar, in chronological order, exported
@@ -15,4 +16,4 @@ private:
     QString day_;  // the chosen day as the card stores dates
 };
 
-extern TfrmExpGiornaliere *frmExpGiornaliere;
+extern WindowHandle<TfrmExpGiornaliere> frmExpGiornaliere;

@@ -1,10 +1,11 @@
 #include "appointments/ExpImminenti.h"
+#include "common/ui/WindowBuild.h"
 
 #include "appointments/AppointmentRecord.h"
 #include "appointments/AppointmentViews.h"
 #include "common/Platform.h"
 
-TfrmExpImminenti *frmExpImminenti = nullptr;
+WindowHandle<TfrmExpImminenti> frmExpImminenti;
 
 TfrmExpImminenti::TfrmExpImminenti(QWidget *owner)
     : ExcelExportWindow(AppointmentGridExport({
@@ -19,6 +20,7 @@ TfrmExpImminenti::TfrmExpImminenti(QWidget *owner)
                         }),
                         owner)
 {
+    BuildWhenNeeded(this, [this] {});
 }
 
 void TfrmExpImminenti::FormShow()

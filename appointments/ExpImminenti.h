@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ExcelExport.h"
 
 #include <QDate>
@@ -17,4 +18,4 @@ private:
     QDate today_;
 };
 
-extern TfrmExpImminenti *frmExpImminenti;
+extern WindowHandle<TfrmExpImminenti> frmExpImminenti;

@@ -1,4 +1,5 @@
 #include "appointments/ExpMensili.h"
+#include "common/ui/WindowBuild.h"
 
 #include "appointments/AppointmentHandBack.h"
 #include "appointments/AppointmentRecord.h"
@@ -8,7 +9,7 @@
 #include "common/Record.h"
 #include "common/Text.h"
 
-TfrmExpMensili *frmExpMensili = nullptr;
+WindowHandle<TfrmExpMensili> frmExpMensili;
 
 TfrmExpMensili::TfrmExpMensili(QWidget *owner)
     : ExcelExportWindow(AppointmentGridExport({
@@ -27,7 +28,7 @@ TfrmExpMensili::TfrmExpMensili(QWidget *owner)
                         }),
                         owner)
 {
-    ApplyFormatSettings();
+    BuildWhenNeeded(this, [this] { ApplyFormatSettings(); });
 }
 
 void TfrmExpMensili::FormShow()

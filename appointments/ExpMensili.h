@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ExcelExport.h"
 
 // The entries of the month chosen in the appointment card's calendar, in chronological order,
@@ -16,4 +17,4 @@ private:
     QString year_;
 };
 
-extern TfrmExpMensili *frmExpMensili;
+extern WindowHandle<TfrmExpMensili> frmExpMensili;

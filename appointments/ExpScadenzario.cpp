@@ -1,9 +1,10 @@
 #include "appointments/ExpScadenzario.h"
+#include "common/ui/WindowBuild.h"
 
 #include "appointments/AppointmentHandBack.h"
 #include "appointments/AppointmentViews.h"
 
-TfrmExpScadenzario *frmExpScadenzario = nullptr;
+WindowHandle<TfrmExpScadenzario> frmExpScadenzario;
 
 TfrmExpScadenzario::TfrmExpScadenzario(QWidget *owner)
     : ExcelExportWindow(AppointmentGridExport({
@@ -19,6 +20,7 @@ TfrmExpScadenzario::TfrmExpScadenzario(QWidget *owner)
                         }),
                         owner)
 {
+    BuildWhenNeeded(this, [this] {});
 }
 
 void TfrmExpScadenzario::FormShow()

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ExcelExport.h"
 
 // Every entry of the year open in the appointment card, in file order, exported to
@@ -12,4 +13,4 @@ public slots:
     void FormShow() override;
 };
 
-extern TfrmExpScadenzario *frmExpScadenzario;
+extern WindowHandle<TfrmExpScadenzario> frmExpScadenzario;

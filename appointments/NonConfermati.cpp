@@ -1,11 +1,12 @@
 #include "appointments/NonConfermati.h"
+#include "common/ui/WindowBuild.h"
 
 #include "appointments/AppointmentListSetup.h"
 
-TfrmNonConfermati *frmNonConfermati = nullptr;
+WindowHandle<TfrmNonConfermati> frmNonConfermati;
 
 TfrmNonConfermati::TfrmNonConfermati(QWidget *parent)
     : ListWindow(AppointmentFlagList(QStringLiteral(" Riepilogo pagamenti effettuati"), "Effettuata", true), parent)
 {
-    setObjectName(QStringLiteral("frmNonConfermati"));
+    BuildWhenNeeded(this, [this] { setObjectName(QStringLiteral("frmNonConfermati")); });
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ListWindow.h"
 
 // The open year's entries whose payment has been made (the name is the card's, not the content's);
@@ -9,4 +10,4 @@ public:
     explicit TfrmNonConfermati(QWidget *parent = nullptr);
 };
 
-extern TfrmNonConfermati *frmNonConfermati;
+extern WindowHandle<TfrmNonConfermati> frmNonConfermati;

@@ -1,4 +1,5 @@
 #include "appointments/Scadenzario.h"
+#include "common/ui/WindowBuild.h"
 
 #include "animals/AnimalHandBack.h"
 #include "animals/TrovaCani.h"
@@ -48,7 +49,7 @@
 #include <algorithm>
 #include <functional>
 
-TfrmScadenzario *frmScadenzario = nullptr;
+WindowHandle<TfrmScadenzario> frmScadenzario;
 
 namespace {
 
@@ -126,21 +127,25 @@ const QString NoticeSound = QStringLiteral("Avviso.mp3");
 
 TfrmScadenzario::TfrmScadenzario(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmScadenzario"));
-    setWindowTitle(QStringLiteral(" Tavoren - Scadenze e Appuntamenti"));
-    ApplyFormatSettings();
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
-    setMouseTracking(true);
-    QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, PanelHeight));
-    panAvvio = MakeNamed<QFrame>(panel, QStringLiteral("panAvvio"));
-    panAvvio->setGeometry(0, 0, PanelWidth, PanelHeight);
-    panContainer = MakeNamed<QFrame>(panel, QStringLiteral("panContainer"));
-    panContainer->setGeometry(0, 0, PanelWidth, PanelHeight);
-    buildStartPanel(panAvvio);
-    buildCard(panContainer);
-    panContainer->hide();
-    FormCreate();
-    setWindowState(Qt::WindowMaximized);
+    // The pickers write into this card whether or not it is built yet.
+    RegisterAnimalTarget(QStringLiteral("scadenzario"), [] { return frmScadenzario; });
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmScadenzario"));
+        setWindowTitle(QStringLiteral(" Tavoren - Scadenze e Appuntamenti"));
+        ApplyFormatSettings();
+        SetGradientBackground(this, Look::WindowTop, Qt::white);
+        setMouseTracking(true);
+        QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, PanelHeight));
+        panAvvio = MakeNamed<QFrame>(panel, QStringLiteral("panAvvio"));
+        panAvvio->setGeometry(0, 0, PanelWidth, PanelHeight);
+        panContainer = MakeNamed<QFrame>(panel, QStringLiteral("panContainer"));
+        panContainer->setGeometry(0, 0, PanelWidth, PanelHeight);
+        buildStartPanel(panAvvio);
+        buildCard(panContainer);
+        panContainer->hide();
+        FormCreate();
+        setWindowState(Qt::WindowMaximized);
+    });
 }
 
 void TfrmScadenzario::buildStartPanel(QFrame *panel)
@@ -394,7 +399,6 @@ void TfrmScadenzario::FormCreate()
         .beforeSave = [this] { return saveChecks(); },
     });
     navigator_->attach(card);
-    RegisterAnimalTarget(QStringLiteral("scadenzario"), [] { return frmScadenzario; });
 }
 
 void TfrmScadenzario::showEvent(QShowEvent *e)

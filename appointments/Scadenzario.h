@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QWidget>
 
 class ClickLabel;
@@ -126,4 +127,4 @@ private:
     bool soundLoaded_ = false;
 };
 
-extern TfrmScadenzario *frmScadenzario;
+extern WindowHandle<TfrmScadenzario> frmScadenzario;

@@ -1,4 +1,5 @@
 #include "appointments/TrovaScadenzario.h"
+#include "common/ui/WindowBuild.h"
 
 #include "appointments/AppointmentHandBack.h"
 #include "appointments/AppointmentRecord.h"
@@ -6,7 +7,7 @@
 
 #include <QLabel>
 
-TfrmTrovaScadenzario *frmTrovaScadenzario = nullptr;
+WindowHandle<TfrmTrovaScadenzario> frmTrovaScadenzario;
 
 namespace {
 
@@ -42,11 +43,13 @@ SearchWindowSetup appointmentSearchSetup(TfrmTrovaScadenzario *window)
 
 TfrmTrovaScadenzario::TfrmTrovaScadenzario(QWidget *parent) : SearchWindow(appointmentSearchSetup(this), parent)
 {
-    setObjectName(QStringLiteral("frmTrovaScadenzario"));
-    QLineEdit **edits[] = {&txtData,  &txtOra,   &txtProprietario, &txtCodFisc,  &txtNome,
-                           &txtRazza, &txtMicrochip, &txtPersona,  &txtDettagli, &txtNote};
-    for (int i = 0; i < CriterionCount; ++i)
-        *edits[i] = criterion(i);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmTrovaScadenzario"));
+        QLineEdit **edits[] = {&txtData,  &txtOra,       &txtProprietario, &txtCodFisc,  &txtNome,
+                               &txtRazza, &txtMicrochip, &txtPersona,      &txtDettagli, &txtNote};
+        for (int i = 0; i < CriterionCount; ++i)
+            *edits[i] = criterion(i);
+    });
 }
 
 void OpenAppointmentSearch(QWidget *card, const QString &tag)

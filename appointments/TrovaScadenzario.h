@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/SearchWindow.h"
 
 // The search over the year open in the appointment card: the chosen entry goes back into the card
@@ -21,7 +22,7 @@ public:
     QLineEdit *txtNote;
 };
 
-extern TfrmTrovaScadenzario *frmTrovaScadenzario;
+extern WindowHandle<TfrmTrovaScadenzario> frmTrovaScadenzario;
 
 // How the card opens the search: owned by the card, with its tag, shown modally and destroyed when
 // it closes.

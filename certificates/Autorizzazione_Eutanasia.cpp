@@ -5,7 +5,7 @@
 #include "certificates/ExpAutorizzazioni_Eutanasia.h"
 #include "certificates/TrovaAutorizzazioni_Eutanasia.h"
 
-TfrmAutorizzazione_Eutanasia *frmAutorizzazione_Eutanasia = nullptr;
+WindowHandle<TfrmAutorizzazione_Eutanasia> frmAutorizzazione_Eutanasia;
 
 QString DefaultDisposalText()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateCard.h"
 
 // The euthanasia authorisation: "Autorizzazioni_Eutanasia.pro", tag "autorizzazione_eutanasia"; the
@@ -20,4 +21,4 @@ public:
     explicit TfrmAutorizzazione_Eutanasia(QWidget *parent = nullptr);
 };
 
-extern TfrmAutorizzazione_Eutanasia *frmAutorizzazione_Eutanasia;
+extern WindowHandle<TfrmAutorizzazione_Eutanasia> frmAutorizzazione_Eutanasia;

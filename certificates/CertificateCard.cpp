@@ -1,4 +1,5 @@
 #include "certificates/CertificateCard.h"
+#include "common/ui/WindowBuild.h"
 
 #include "animals/AnimalHandBack.h"
 #include "animals/TrovaCani.h"
@@ -98,13 +99,29 @@ bool passesDateEdit(int key)
 
 CertificateCard::CertificateCard(const CertificateType &type, QWidget *parent) : QWidget(parent), type_(type)
 {
-    setObjectName(type_.objectName);
-    setWindowTitle(type_.caption);
-    SetGradientBackground(this, QColor(0x42, 0x7a, 0xa8), Qt::white);
-    setMouseTracking(true);
-    buildLayout();
-    FormCreate();
-    setWindowState(Qt::WindowMaximized);
+    // The pickers write into this card while it exists, built or not yet.
+    const QPointer<CertificateCard> self(this);
+    const auto built = [self]() -> CertificateCard * {
+        if (self)
+            BuildPending(self);
+        return self.data();
+    };
+    RegisterDateTarget(type_.dateTag(), [built]() -> QLineEdit * {
+        CertificateCard *card = built();
+        return card ? card->edit(QStringLiteral("Data")) : nullptr;
+    });
+    RegisterOwnerTarget(type_.contextTag, built);
+    RegisterAnimalTarget(type_.contextTag, built);
+    RegisterCertificateTarget(type_.contextTag, built);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(type_.objectName);
+        setWindowTitle(type_.caption);
+        SetGradientBackground(this, QColor(0x42, 0x7a, 0xa8), Qt::white);
+        setMouseTracking(true);
+        buildLayout();
+        FormCreate();
+        setWindowState(Qt::WindowMaximized);
+    });
 }
 
 CertificateCard::~CertificateCard() = default;
@@ -362,15 +379,6 @@ void CertificateCard::FormCreate()
             },
     });
     navigator_->attach(card);
-
-    // The pickers write into this card while it exists.
-    const QPointer<CertificateCard> self(this);
-    RegisterDateTarget(type_.dateTag(), [self]() -> QLineEdit * {
-        return self ? self->edit(QStringLiteral("Data")) : nullptr;
-    });
-    RegisterOwnerTarget(type_.contextTag, [self]() -> QWidget * { return self.data(); });
-    RegisterAnimalTarget(type_.contextTag, [self]() -> QWidget * { return self.data(); });
-    RegisterCertificateTarget(type_.contextTag, [self]() -> QWidget * { return self.data(); });
 }
 
 void CertificateCard::today(const char *field) { edit(QString::fromLatin1(field))->setText(FormatDate(Today())); }

@@ -1,4 +1,5 @@
 #include "certificates/CertificateSearch.h"
+#include "common/ui/WindowBuild.h"
 
 #include "certificates/CertificateRecord.h"
 #include "common/Text.h"
@@ -139,5 +140,5 @@ void CertificateHandBack(const CertificateType &type, const QString &windowTag, 
 CertificateSearchWindow::CertificateSearchWindow(const CertificateType &type, QWidget *parent)
     : SearchWindow(searchSetup(type, this), parent), type_(&type)
 {
-    setObjectName(type.search.objectName);
+    BuildWhenNeeded(this, [this] { setObjectName(type_->search.objectName); });
 }

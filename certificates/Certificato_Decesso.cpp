@@ -1,4 +1,5 @@
 #include "certificates/Certificato_Decesso.h"
+#include "common/ui/WindowBuild.h"
 
 #include "certificates/CertificatePictures.h"
 #include "certificates/CertificatePrintout.h"
@@ -14,7 +15,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-TfrmCertificato_Decesso *frmCertificato_Decesso = nullptr;
+WindowHandle<TfrmCertificato_Decesso> frmCertificato_Decesso;
 
 namespace {
 
@@ -159,12 +160,13 @@ const CertificateType &DeathCertificateType()
     return type;
 }
 
-TfrmCertificato_Decesso::TfrmCertificato_Decesso(QWidget *parent)
-    : CertificateCard(DeathCertificateType(), parent),
-      radMorte(radio(this, "radMorte")),
-      radEutanasia(radio(this, "radEutanasia")),
-      icoMorte(findChild<ClickLabel *>(QStringLiteral("icoMorte"))),
-      icoEutanasia(findChild<ClickLabel *>(QStringLiteral("icoEutanasia")))
+TfrmCertificato_Decesso::TfrmCertificato_Decesso(QWidget *parent) : CertificateCard(DeathCertificateType(), parent)
 {
-    radMorte->setChecked(true);
+    BuildWhenNeeded(this, [this] {
+        radMorte = radio(this, "radMorte");
+        radEutanasia = radio(this, "radEutanasia");
+        icoMorte = findChild<ClickLabel *>(QStringLiteral("icoMorte"));
+        icoEutanasia = findChild<ClickLabel *>(QStringLiteral("icoEutanasia"));
+        radMorte->setChecked(true);
+    });
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateCard.h"
 
 class QRadioButton;
@@ -24,4 +25,4 @@ public:
     ClickLabel *icoEutanasia = nullptr;
 };
 
-extern TfrmCertificato_Decesso *frmCertificato_Decesso;
+extern WindowHandle<TfrmCertificato_Decesso> frmCertificato_Decesso;

@@ -5,7 +5,7 @@
 #include "certificates/ExpCertificati_Malattia.h"
 #include "certificates/TrovaCertificati_Malattia.h"
 
-TfrmCertificato_Malattia *frmCertificato_Malattia = nullptr;
+WindowHandle<TfrmCertificato_Malattia> frmCertificato_Malattia;
 
 namespace {
 

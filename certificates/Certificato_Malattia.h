@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateCard.h"
 
 // The sickness certificate: "Certificati_Malattia.pro", tag "certificato_malattia"; the health
@@ -15,4 +16,4 @@ public:
     explicit TfrmCertificato_Malattia(QWidget *parent = nullptr);
 };
 
-extern TfrmCertificato_Malattia *frmCertificato_Malattia;
+extern WindowHandle<TfrmCertificato_Malattia> frmCertificato_Malattia;

@@ -1,6 +1,6 @@
 #include "certificates/Certificato_Sanitario.h"
 
-TfrmCertificato_Sanitario *frmCertificato_Sanitario = nullptr;
+WindowHandle<TfrmCertificato_Sanitario> frmCertificato_Sanitario;
 
 TfrmCertificato_Sanitario::TfrmCertificato_Sanitario(QWidget *parent)
     : CertificateCard(HealthCertificateType(), parent)

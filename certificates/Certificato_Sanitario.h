@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateCard.h"
 
 // The health certificate card: the certificate card running the health declaration.
@@ -8,4 +9,4 @@ public:
     explicit TfrmCertificato_Sanitario(QWidget *parent = nullptr);
 };
 
-extern TfrmCertificato_Sanitario *frmCertificato_Sanitario;
+extern WindowHandle<TfrmCertificato_Sanitario> frmCertificato_Sanitario;

@@ -1,6 +1,6 @@
 #include "certificates/Certificato_Vaccinazione.h"
 
-TfrmCertificato_Vaccinazione *frmCertificato_Vaccinazione = nullptr;
+WindowHandle<TfrmCertificato_Vaccinazione> frmCertificato_Vaccinazione;
 
 TfrmCertificato_Vaccinazione::TfrmCertificato_Vaccinazione(QWidget *parent)
     : CertificateCard(VaccinationCertificateType(), parent)

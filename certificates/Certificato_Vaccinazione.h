@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateCard.h"
 
 // The rabies vaccination certificate card: the certificate card with the vaccine's four edits.
@@ -8,4 +9,4 @@ public:
     explicit TfrmCertificato_Vaccinazione(QWidget *parent = nullptr);
 };
 
-extern TfrmCertificato_Vaccinazione *frmCertificato_Vaccinazione;
+extern WindowHandle<TfrmCertificato_Vaccinazione> frmCertificato_Vaccinazione;

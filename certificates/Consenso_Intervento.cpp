@@ -1,5 +1,5 @@
 #include "certificates/Consenso_Intervento.h"
 
-TfrmConsenso_Intervento *frmConsenso_Intervento = nullptr;
+WindowHandle<TfrmConsenso_Intervento> frmConsenso_Intervento;
 
 TfrmConsenso_Intervento::TfrmConsenso_Intervento(QWidget *parent) : CertificateCard(SurgeryConsentType(), parent) {}

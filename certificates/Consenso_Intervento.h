@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateCard.h"
 
 // The consent to anaesthesia and surgery: the certificate card running the consent declaration.
@@ -8,4 +9,4 @@ public:
     explicit TfrmConsenso_Intervento(QWidget *parent = nullptr);
 };
 
-extern TfrmConsenso_Intervento *frmConsenso_Intervento;
+extern WindowHandle<TfrmConsenso_Intervento> frmConsenso_Intervento;

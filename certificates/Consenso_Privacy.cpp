@@ -1,5 +1,5 @@
 #include "certificates/Consenso_Privacy.h"
 
-TfrmConsenso_Privacy *frmConsenso_Privacy = nullptr;
+WindowHandle<TfrmConsenso_Privacy> frmConsenso_Privacy;
 
 TfrmConsenso_Privacy::TfrmConsenso_Privacy(QWidget *parent) : CertificateCard(MovementCertificateType(), parent) {}

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateCard.h"
 
 // The card of the certificate for the non-commercial movement of pets into Italy (its class name
@@ -9,4 +10,4 @@ public:
     explicit TfrmConsenso_Privacy(QWidget *parent = nullptr);
 };
 
-extern TfrmConsenso_Privacy *frmConsenso_Privacy;
+extern WindowHandle<TfrmConsenso_Privacy> frmConsenso_Privacy;

@@ -4,7 +4,7 @@
 #include "certificates/CertificateExport.h"
 #include "common/ui/Widgets.h"
 
-TfrmExpAutorizzazioni_Eutanasia *frmExpAutorizzazioni_Eutanasia = nullptr;
+WindowHandle<TfrmExpAutorizzazioni_Eutanasia> frmExpAutorizzazioni_Eutanasia;
 
 CertificateExport EuthanasiaAuthorizationExport()
 {

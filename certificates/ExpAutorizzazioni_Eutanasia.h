@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateExport.h"
 
 // The euthanasia authorisation's export: the health export's columns less the place, the number
@@ -12,7 +13,7 @@ public:
     explicit TfrmExpAutorizzazioni_Eutanasia(QWidget *owner = nullptr);
 };
 
-extern TfrmExpAutorizzazioni_Eutanasia *frmExpAutorizzazioni_Eutanasia;
+extern WindowHandle<TfrmExpAutorizzazioni_Eutanasia> frmExpAutorizzazioni_Eutanasia;
 
 // How the authorisation card opens its export: owned by the card, shown modally.
 void OpenEuthanasiaAuthorizationExport(QWidget *card);

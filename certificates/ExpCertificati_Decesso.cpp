@@ -4,7 +4,7 @@
 #include "certificates/CertificateExport.h"
 #include "common/ui/Widgets.h"
 
-TfrmExpCertificati_Decesso *frmExpCertificati_Decesso = nullptr;
+WindowHandle<TfrmExpCertificati_Decesso> frmExpCertificati_Decesso;
 
 CertificateExport DeathCertificateExport()
 {

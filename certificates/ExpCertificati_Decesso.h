@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateExport.h"
 
 // The death certificate's export: the health export's columns less the place and the owner's sex,
@@ -12,7 +13,7 @@ public:
     explicit TfrmExpCertificati_Decesso(QWidget *owner = nullptr);
 };
 
-extern TfrmExpCertificati_Decesso *frmExpCertificati_Decesso;
+extern WindowHandle<TfrmExpCertificati_Decesso> frmExpCertificati_Decesso;
 
 // How the death card opens its export: owned by the card, shown modally.
 void OpenDeathCertificateExport(QWidget *card);

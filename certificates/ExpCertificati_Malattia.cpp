@@ -4,7 +4,7 @@
 #include "certificates/CertificateExport.h"
 #include "common/ui/Widgets.h"
 
-TfrmExpCertificati_Malattia *frmExpCertificati_Malattia = nullptr;
+WindowHandle<TfrmExpCertificati_Malattia> frmExpCertificati_Malattia;
 
 CertificateExport SicknessCertificateExport()
 {

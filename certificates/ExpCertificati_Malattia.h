@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateExport.h"
 
 // The sickness certificate's export: the health export's columns less the owner's sex, and the
@@ -12,7 +13,7 @@ public:
     explicit TfrmExpCertificati_Malattia(QWidget *owner = nullptr);
 };
 
-extern TfrmExpCertificati_Malattia *frmExpCertificati_Malattia;
+extern WindowHandle<TfrmExpCertificati_Malattia> frmExpCertificati_Malattia;
 
 // How the sickness card opens its export: owned by the card, shown modally.
 void OpenSicknessCertificateExport(QWidget *card);

@@ -2,7 +2,7 @@
 
 #include "common/ui/Widgets.h"
 
-TfrmExpCertificati_Movimento *frmExpCertificati_Movimento = nullptr;
+WindowHandle<TfrmExpCertificati_Movimento> frmExpCertificati_Movimento;
 
 CertificateExport MovementCertificateExport()
 {

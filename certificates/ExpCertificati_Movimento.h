@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateExport.h"
 
 // The movement certificate's export, written to "Certificati_Movimento.xls".
@@ -12,7 +13,7 @@ public:
     explicit TfrmExpCertificati_Movimento(QWidget *owner = nullptr);
 };
 
-extern TfrmExpCertificati_Movimento *frmExpCertificati_Movimento;
+extern WindowHandle<TfrmExpCertificati_Movimento> frmExpCertificati_Movimento;
 
 // How the movement card opens its export: owned by the card, shown modally, destroyed when it closes.
 void OpenMovementCertificateExport(QWidget *card);

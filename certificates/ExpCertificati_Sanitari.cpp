@@ -2,7 +2,7 @@
 
 #include "common/ui/Widgets.h"
 
-TfrmExpCertificati_Sanitari *frmExpCertificati_Sanitari = nullptr;
+WindowHandle<TfrmExpCertificati_Sanitari> frmExpCertificati_Sanitari;
 
 CertificateExport HealthCertificateExport()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateExport.h"
 
 // The health certificate's export: the certificates from the number to the distinguishing marks,
@@ -13,7 +14,7 @@ public:
     explicit TfrmExpCertificati_Sanitari(QWidget *owner = nullptr);
 };
 
-extern TfrmExpCertificati_Sanitari *frmExpCertificati_Sanitari;
+extern WindowHandle<TfrmExpCertificati_Sanitari> frmExpCertificati_Sanitari;
 
 // How the health card opens its export: owned by the card, shown modally, destroyed when it closes.
 void OpenHealthCertificateExport(QWidget *card);

@@ -2,7 +2,7 @@
 
 #include "common/ui/Widgets.h"
 
-TfrmExpCertificati_Vaccinazione *frmExpCertificati_Vaccinazione = nullptr;
+WindowHandle<TfrmExpCertificati_Vaccinazione> frmExpCertificati_Vaccinazione;
 
 CertificateExport VaccinationCertificateExport()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateExport.h"
 
 // The vaccination certificate's export, written to "Certificati_Vaccinazione.xls".
@@ -12,7 +13,7 @@ public:
     explicit TfrmExpCertificati_Vaccinazione(QWidget *owner = nullptr);
 };
 
-extern TfrmExpCertificati_Vaccinazione *frmExpCertificati_Vaccinazione;
+extern WindowHandle<TfrmExpCertificati_Vaccinazione> frmExpCertificati_Vaccinazione;
 
 // How the vaccination card opens its export: owned by the card, shown modally, destroyed when it closes.
 void OpenVaccinationCertificateExport(QWidget *card);

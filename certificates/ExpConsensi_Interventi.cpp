@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-TfrmExpConsensi_Interventi *frmExpConsensi_Interventi = nullptr;
+WindowHandle<TfrmExpConsensi_Interventi> frmExpConsensi_Interventi;
 
 CertificateExport SurgeryConsentExport()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateExport.h"
 
 // The surgery consent's export: the consents from the number to the further treatments, the
@@ -13,7 +14,7 @@ public:
     explicit TfrmExpConsensi_Interventi(QWidget *owner = nullptr);
 };
 
-extern TfrmExpConsensi_Interventi *frmExpConsensi_Interventi;
+extern WindowHandle<TfrmExpConsensi_Interventi> frmExpConsensi_Interventi;
 
 // How the consent card opens its export: owned by the card, shown modally, destroyed when it closes.
 void OpenSurgeryConsentExport(QWidget *card);

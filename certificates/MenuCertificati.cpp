@@ -1,4 +1,5 @@
 #include "certificates/MenuCertificati.h"
+#include "common/ui/WindowBuild.h"
 
 #include "certificates/Autorizzazione_Eutanasia.h"
 #include "certificates/CertificateHelp.h"
@@ -24,7 +25,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TfrmMenuCertificati *frmMenuCertificati = nullptr;
+WindowHandle<TfrmMenuCertificati> frmMenuCertificati;
 
 namespace {
 
@@ -121,65 +122,67 @@ QWidget *CertificateMenuRoute(const QString &route)
 
 TfrmMenuCertificati::TfrmMenuCertificati(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmMenuCertificati"));
-    setWindowTitle(QStringLiteral(" Tavoren - Certificati e Consensi"));
-    SetGradientBackground(this, QColor(0x42, 0x7a, 0xa8), Qt::white);
-    ApplyFormatSettings();
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmMenuCertificati"));
+        setWindowTitle(QStringLiteral(" Tavoren - Certificati e Consensi"));
+        SetGradientBackground(this, QColor(0x42, 0x7a, 0xa8), Qt::white);
+        ApplyFormatSettings();
 
-    QFrame *panel = PlaceCardPanel(this, QSize(1008, 680));
-    RemoveStyledBackground(panel);
-    icoTitolo = MakeDrawnPicture(panel, QStringLiteral("icoTitolo"), QRect(154, 16, 700, 64),
-                                 [](QSize size) { return headingPicture(size); });
-    lblIstruzioni = MakeNamed<QLabel>(panel, QStringLiteral("lblIstruzioni"));
-    lblIstruzioni->setText(QStringLiteral("Premi il pulsante relativo al modello da compilare."));
-    lblIstruzioni->setFont(Look::Verdana(12, true));
-    lblIstruzioni->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(Look::Navy)));
-    lblIstruzioni->setAlignment(Qt::AlignCenter);
-    lblIstruzioni->setGeometry(154, 92, 700, 28);
-    icoCertificati = MakeDrawnPicture(panel, QStringLiteral("icoCertificati"), QRect(90, 150, 380, 400),
-                                      [](QSize size) { return documentsPicture(size); });
+        QFrame *panel = PlaceCardPanel(this, QSize(1008, 680));
+        RemoveStyledBackground(panel);
+        icoTitolo = MakeDrawnPicture(panel, QStringLiteral("icoTitolo"), QRect(154, 16, 700, 64),
+                                     [](QSize size) { return headingPicture(size); });
+        lblIstruzioni = MakeNamed<QLabel>(panel, QStringLiteral("lblIstruzioni"));
+        lblIstruzioni->setText(QStringLiteral("Premi il pulsante relativo al modello da compilare."));
+        lblIstruzioni->setFont(Look::Verdana(12, true));
+        lblIstruzioni->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(Look::Navy)));
+        lblIstruzioni->setAlignment(Qt::AlignCenter);
+        lblIstruzioni->setGeometry(154, 92, 700, 28);
+        icoCertificati = MakeDrawnPicture(panel, QStringLiteral("icoCertificati"), QRect(90, 150, 380, 400),
+                                          [](QSize size) { return documentsPicture(size); });
 
-    constexpr int ButtonLeft = 560;
-    constexpr int ButtonTop = 146;
-    constexpr int Pitch = 62;
-    QWidget *previous = nullptr;
-    int row = 0;
-    for (const MenuButton &b : Buttons) {
-        const QString name = QString::fromLatin1(b.name);
-        QFrame *back = MakeNamed<QFrame>(panel, QStringLiteral("sfo") + name.mid(3));
-        back->setStyleSheet(QStringLiteral("background: #ffebcd; border-radius: 6px;"));
-        back->setGeometry(ButtonLeft, ButtonTop + row * Pitch, 340, 52);
-        QPushButton *button = MakeNamed<QPushButton>(back, name);
-        button->setText(QString::fromUtf8(b.caption));
-        button->setFont(Look::Verdana(11, true));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setGeometry(10, 8, 320, 36);
-        this->*b.button = button;
-        connect(button, &QPushButton::clicked, this, [this, tag = QString::fromLatin1(b.tag)] { choose(tag); });
-        if (previous)
-            QWidget::setTabOrder(previous, button);
-        previous = button;
-        ++row;
-    }
+        constexpr int ButtonLeft = 560;
+        constexpr int ButtonTop = 146;
+        constexpr int Pitch = 62;
+        QWidget *previous = nullptr;
+        int row = 0;
+        for (const MenuButton &b : Buttons) {
+            const QString name = QString::fromLatin1(b.name);
+            QFrame *back = MakeNamed<QFrame>(panel, QStringLiteral("sfo") + name.mid(3));
+            back->setStyleSheet(QStringLiteral("background: #ffebcd; border-radius: 6px;"));
+            back->setGeometry(ButtonLeft, ButtonTop + row * Pitch, 340, 52);
+            QPushButton *button = MakeNamed<QPushButton>(back, name);
+            button->setText(QString::fromUtf8(b.caption));
+            button->setFont(Look::Verdana(11, true));
+            button->setCursor(Qt::PointingHandCursor);
+            button->setGeometry(10, 8, 320, 36);
+            this->*b.button = button;
+            connect(button, &QPushButton::clicked, this, [this, tag = QString::fromLatin1(b.tag)] { choose(tag); });
+            if (previous)
+                QWidget::setTabOrder(previous, button);
+            previous = button;
+            ++row;
+        }
 
-    imgGuida = MakeNamed<ClickLabel>(panel, QStringLiteral("imgGuida"));
-    imgGuida->setGeometry(24, 610, 120, 44);
-    imgEsci = MakeNamed<ClickLabel>(panel, QStringLiteral("imgEsci"));
-    imgEsci->setGeometry(1008 - 24 - 120, 610, 120, 44);
-    for (ClickLabel *c : {imgGuida, imgEsci})
-        c->setCursor(Qt::PointingHandCursor);
-    DrawOnFirstShow(this, [this] {
-        imgGuida->setPixmap(CommandPicture(QStringLiteral("Guida"), imgGuida->size()));
-        imgEsci->setPixmap(CommandPicture(QStringLiteral("Esci"), imgEsci->size()));
+        imgGuida = MakeNamed<ClickLabel>(panel, QStringLiteral("imgGuida"));
+        imgGuida->setGeometry(24, 610, 120, 44);
+        imgEsci = MakeNamed<ClickLabel>(panel, QStringLiteral("imgEsci"));
+        imgEsci->setGeometry(1008 - 24 - 120, 610, 120, 44);
+        for (ClickLabel *c : {imgGuida, imgEsci})
+            c->setCursor(Qt::PointingHandCursor);
+        DrawOnFirstShow(this, [this] {
+            imgGuida->setPixmap(CommandPicture(QStringLiteral("Guida"), imgGuida->size()));
+            imgEsci->setPixmap(CommandPicture(QStringLiteral("Esci"), imgEsci->size()));
+        });
+        connect(imgGuida, &ClickLabel::clicked, this, &TfrmMenuCertificati::imgGuidaClick);
+        connect(imgEsci, &ClickLabel::clicked, this, &TfrmMenuCertificati::imgEsciClick);
+
+        lblMemory = MakeNamed<QLabel>(panel, QStringLiteral("lblMemory"));
+        lblMemory->setText(Launcher);
+        lblMemory->hide();
+
+        setWindowState(Qt::WindowMaximized);
     });
-    connect(imgGuida, &ClickLabel::clicked, this, &TfrmMenuCertificati::imgGuidaClick);
-    connect(imgEsci, &ClickLabel::clicked, this, &TfrmMenuCertificati::imgEsciClick);
-
-    lblMemory = MakeNamed<QLabel>(panel, QStringLiteral("lblMemory"));
-    lblMemory->setText(Launcher);
-    lblMemory->hide();
-
-    setWindowState(Qt::WindowMaximized);
 }
 
 void TfrmMenuCertificati::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QString>
 #include <QWidget>
 
@@ -42,7 +43,7 @@ private:
     void choose(const QString &tag);
 };
 
-extern TfrmMenuCertificati *frmMenuCertificati;
+extern WindowHandle<TfrmMenuCertificati> frmMenuCertificati;
 
 // `MenuCloseRouting`: the window that a route (trimmed) shows when the menu closes: the card of a
 // tag, or nullptr for "avvio", for a card not built yet and for anything else (the launcher).

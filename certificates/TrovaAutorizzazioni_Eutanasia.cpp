@@ -2,7 +2,7 @@
 
 #include "certificates/Autorizzazione_Eutanasia.h"
 
-TfrmTrovaAutorizzazioni_Eutanasia *frmTrovaAutorizzazioni_Eutanasia = nullptr;
+WindowHandle<TfrmTrovaAutorizzazioni_Eutanasia> frmTrovaAutorizzazioni_Eutanasia;
 
 CertificateSearch EuthanasiaAuthorizationSearch()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateSearch.h"
 
 // The euthanasia authorisation's search window: the health window's criteria, the number captioned
@@ -12,7 +13,7 @@ public:
     explicit TfrmTrovaAutorizzazioni_Eutanasia(QWidget *parent = nullptr);
 };
 
-extern TfrmTrovaAutorizzazioni_Eutanasia *frmTrovaAutorizzazioni_Eutanasia;
+extern WindowHandle<TfrmTrovaAutorizzazioni_Eutanasia> frmTrovaAutorizzazioni_Eutanasia;
 
 // How the authorisation card opens its search: owned by the card, with the card's tag, shown modally.
 void OpenEuthanasiaAuthorizationSearch(QWidget *card);

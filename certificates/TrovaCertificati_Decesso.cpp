@@ -2,7 +2,7 @@
 
 #include "certificates/Certificato_Decesso.h"
 
-TfrmTrovaCertificati_Decesso *frmTrovaCertificati_Decesso = nullptr;
+WindowHandle<TfrmTrovaCertificati_Decesso> frmTrovaCertificati_Decesso;
 
 CertificateSearch DeathCertificateSearch()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateSearch.h"
 
 // The death certificate's search window: the health window's criteria and list line.
@@ -11,7 +12,7 @@ public:
     explicit TfrmTrovaCertificati_Decesso(QWidget *parent = nullptr);
 };
 
-extern TfrmTrovaCertificati_Decesso *frmTrovaCertificati_Decesso;
+extern WindowHandle<TfrmTrovaCertificati_Decesso> frmTrovaCertificati_Decesso;
 
 // How the death card opens its search: owned by the card, with the card's tag, shown modally.
 void OpenDeathCertificateSearch(QWidget *card);

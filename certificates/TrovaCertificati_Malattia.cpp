@@ -2,7 +2,7 @@
 
 #include "certificates/Certificato_Malattia.h"
 
-TfrmTrovaCertificati_Malattia *frmTrovaCertificati_Malattia = nullptr;
+WindowHandle<TfrmTrovaCertificati_Malattia> frmTrovaCertificati_Malattia;
 
 CertificateSearch SicknessCertificateSearch()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateSearch.h"
 
 // The sickness certificate's search window: the health window's criteria and list line.
@@ -11,7 +12,7 @@ public:
     explicit TfrmTrovaCertificati_Malattia(QWidget *parent = nullptr);
 };
 
-extern TfrmTrovaCertificati_Malattia *frmTrovaCertificati_Malattia;
+extern WindowHandle<TfrmTrovaCertificati_Malattia> frmTrovaCertificati_Malattia;
 
 // How the sickness card opens its search: owned by the card, with the card's tag, shown modally.
 void OpenSicknessCertificateSearch(QWidget *card);

@@ -1,6 +1,6 @@
 #include "certificates/TrovaCertificati_Movimento.h"
 
-TfrmTrovaCertificati_Movimento *frmTrovaCertificati_Movimento = nullptr;
+WindowHandle<TfrmTrovaCertificati_Movimento> frmTrovaCertificati_Movimento;
 
 CertificateSearch MovementCertificateSearch()
 {

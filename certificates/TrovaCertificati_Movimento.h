@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateSearch.h"
 
 // The movement certificate's search window: caption, the ten criteria, list line and print title.
@@ -11,7 +12,7 @@ public:
     explicit TfrmTrovaCertificati_Movimento(QWidget *parent = nullptr);
 };
 
-extern TfrmTrovaCertificati_Movimento *frmTrovaCertificati_Movimento;
+extern WindowHandle<TfrmTrovaCertificati_Movimento> frmTrovaCertificati_Movimento;
 
 // How the movement card opens its search.
 void OpenMovementCertificateSearch(QWidget *card);

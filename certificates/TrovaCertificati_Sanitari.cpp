@@ -1,6 +1,6 @@
 #include "certificates/TrovaCertificati_Sanitari.h"
 
-TfrmTrovaCertificati_Sanitari *frmTrovaCertificati_Sanitari = nullptr;
+WindowHandle<TfrmTrovaCertificati_Sanitari> frmTrovaCertificati_Sanitari;
 
 CertificateSearch HealthCertificateSearch()
 {

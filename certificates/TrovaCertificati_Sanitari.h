@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateSearch.h"
 
 // The health certificate's search window: caption, the ten criteria, list line and print title.
@@ -11,7 +12,7 @@ public:
     explicit TfrmTrovaCertificati_Sanitari(QWidget *parent = nullptr);
 };
 
-extern TfrmTrovaCertificati_Sanitari *frmTrovaCertificati_Sanitari;
+extern WindowHandle<TfrmTrovaCertificati_Sanitari> frmTrovaCertificati_Sanitari;
 
 // How the health card opens its search: owned by the card, with the card's tag, shown modally and
 // destroyed when it closes.

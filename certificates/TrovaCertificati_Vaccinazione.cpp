@@ -1,6 +1,6 @@
 #include "certificates/TrovaCertificati_Vaccinazione.h"
 
-TfrmTrovaCertificati_Vaccinazione *frmTrovaCertificati_Vaccinazione = nullptr;
+WindowHandle<TfrmTrovaCertificati_Vaccinazione> frmTrovaCertificati_Vaccinazione;
 
 CertificateSearch VaccinationCertificateSearch()
 {

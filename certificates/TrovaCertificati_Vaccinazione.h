@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateSearch.h"
 
 // The vaccination certificate's search window: caption, the ten criteria, list line and print title.
@@ -11,7 +12,7 @@ public:
     explicit TfrmTrovaCertificati_Vaccinazione(QWidget *parent = nullptr);
 };
 
-extern TfrmTrovaCertificati_Vaccinazione *frmTrovaCertificati_Vaccinazione;
+extern WindowHandle<TfrmTrovaCertificati_Vaccinazione> frmTrovaCertificati_Vaccinazione;
 
 // How the vaccination card opens its search.
 void OpenVaccinationCertificateSearch(QWidget *card);

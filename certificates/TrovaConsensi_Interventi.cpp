@@ -1,6 +1,6 @@
 #include "certificates/TrovaConsensi_Interventi.h"
 
-TfrmTrovaConsensi_Interventi *frmTrovaConsensi_Interventi = nullptr;
+WindowHandle<TfrmTrovaConsensi_Interventi> frmTrovaConsensi_Interventi;
 
 CertificateSearch SurgeryConsentSearch()
 {

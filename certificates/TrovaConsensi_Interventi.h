@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "certificates/CertificateSearch.h"
 
 // The surgery consent's search window: caption, the ten criteria, list line and print title.
@@ -11,7 +12,7 @@ public:
     explicit TfrmTrovaConsensi_Interventi(QWidget *parent = nullptr);
 };
 
-extern TfrmTrovaConsensi_Interventi *frmTrovaConsensi_Interventi;
+extern WindowHandle<TfrmTrovaConsensi_Interventi> frmTrovaConsensi_Interventi;
 
 // How the consent card opens its search: owned by the card, with the card's tag, shown modally and
 // destroyed when it closes.

@@ -1,4 +1,5 @@
 #include "dialogs/AllegaCartella.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/Look.h"
 
 #include "common/Cp1252.h"
@@ -22,7 +23,7 @@
 #include <memory>
 #include <utility>
 
-TfrmAllegaCartella *frmAllegaCartella = nullptr;
+WindowHandle<TfrmAllegaCartella> frmAllegaCartella;
 
 namespace {
 
@@ -91,101 +92,105 @@ void RegisterAttachmentTarget(const QString &tag, std::function<AttachmentLabels
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAllegaCartella"));
-    setWindowTitle(QStringLiteral(" Allega file"));
-    MakeFixedWindow(this, 634, 534);
-    SetGradientBackground(this, Pale, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmAllegaCartella"));
+        setWindowTitle(QStringLiteral(" Allega file"));
+        MakeFixedWindow(this, 634, 534);
+        SetGradientBackground(this, Pale, Qt::white);
 
-    imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(8, 6, 618, 84);
-    imgLogo->setAccessibleDescription(InstructionLines.join(u'\n'));
+        imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
+        imgLogo->setGeometry(8, 6, 618, 84);
+        imgLogo->setAccessibleDescription(InstructionLines.join(u'\n'));
 
-    const QFont captionFont = [this] {
-        QFont f = font();
-        f.setBold(true);
-        return f;
-    }();
-    QFont fileFont = Look::Verdana();
-    fileFont.setBold(true);
-    const QFont descFont = Look::Verdana(12, true);
+        const QFont captionFont = [this] {
+            QFont f = font();
+            f.setBold(true);
+            return f;
+        }();
+        QFont fileFont = Look::Verdana();
+        fileFont.setBold(true);
+        const QFont descFont = Look::Verdana(12, true);
 
-    const struct {
-        QLabel *&fileCaption;
-        QWidget *&shape;
-        QLineEdit *&file;
-        QPushButton *&browse;
-        QPushButton *&open;
-        ClickLabel *&clear;
-        QLabel *&descCaption;
-        QLineEdit *&desc;
-        int n;
-    } rows[] = {
-        {lblCampo01, shpFile01, txtFile01, btnSfoglia01, btnApri01, imgCancella01, lblCampo02, txtDesc01, 1},
-        {lblCampo03, shpFile02, txtFile02, btnSfoglia02, btnApri02, imgCancella02, lblCampo04, txtDesc02, 2},
-        {lblCampo05, shpFile03, txtFile03, btnSfoglia03, btnApri03, imgCancella03, lblCampo06, txtDesc03, 3},
-    };
-    for (const auto &s : rows) {
-        const int y = 96 + (s.n - 1) * 128;
-        const QString nn = QStringLiteral("0%1").arg(s.n);
-        s.fileCaption = MakeNamed<QLabel>(this, QStringLiteral("lblCampo0%1").arg(2 * s.n - 1),
-                                          QStringLiteral("Nome %1° file allegato:").arg(s.n));
-        s.fileCaption->setGeometry(14, y, 380, 20);
-        s.fileCaption->setFont(captionFont);
-        s.shape = MakeNamed<QWidget>(this, QStringLiteral("shpFile") + nn);
-        s.shape->setGeometry(10, y + 20, 392, 42);
-        SetGradientBackground(s.shape, Blue, Sky);
-        s.file = MakeNamed<QLineEdit>(this, QStringLiteral("txtFile") + nn);
-        s.file->setGeometry(16, y + 25, 380, 32);
-        s.file->setReadOnly(true);
-        s.file->setFont(fileFont);
-        s.browse = MakeNamed<QPushButton>(this, QStringLiteral("btnSfoglia") + nn, QStringLiteral("Sfoglia..."));
-        s.browse->setGeometry(412, y + 24, 96, 34);
-        s.open = MakeNamed<QPushButton>(this, QStringLiteral("btnApri") + nn, QStringLiteral("Apri"));
-        s.open->setGeometry(514, y + 24, 70, 34);
-        s.open->setEnabled(false);
-        s.clear = new ClickLabel(this, QStringLiteral("imgCancella") + nn);
-        s.clear->setGeometry(590, y + 25, 32, 32);
-        s.clear->setPixmap(DialogPictures::Eraser(s.clear->size()));
-        s.descCaption = MakeNamed<QLabel>(this, QStringLiteral("lblCampo0%1").arg(2 * s.n),
-                                          QStringLiteral("Descrizione %1° file allegato:").arg(s.n));
-        s.descCaption->setGeometry(14, y + 66, 380, 20);
-        s.descCaption->setFont(captionFont);
-        s.desc = MakeNamed<QLineEdit>(this, QStringLiteral("txtDesc") + nn);
-        s.desc->setGeometry(10, y + 86, 612, 32);
-        s.desc->setFont(descFont);
-        // Enter in an edit presses no button: the dialog has no default command.
-        s.browse->setAutoDefault(false);
-        s.open->setAutoDefault(false);
-    }
+        const struct {
+            QLabel *&fileCaption;
+            QWidget *&shape;
+            QLineEdit *&file;
+            QPushButton *&browse;
+            QPushButton *&open;
+            ClickLabel *&clear;
+            QLabel *&descCaption;
+            QLineEdit *&desc;
+            int n;
+        } rows[] = {
+            {lblCampo01, shpFile01, txtFile01, btnSfoglia01, btnApri01, imgCancella01, lblCampo02, txtDesc01, 1},
+            {lblCampo03, shpFile02, txtFile02, btnSfoglia02, btnApri02, imgCancella02, lblCampo04, txtDesc02, 2},
+            {lblCampo05, shpFile03, txtFile03, btnSfoglia03, btnApri03, imgCancella03, lblCampo06, txtDesc03, 3},
+        };
+        for (const auto &s : rows) {
+            const int y = 96 + (s.n - 1) * 128;
+            const QString nn = QStringLiteral("0%1").arg(s.n);
+            s.fileCaption = MakeNamed<QLabel>(this, QStringLiteral("lblCampo0%1").arg(2 * s.n - 1),
+                                              QStringLiteral("Nome %1° file allegato:").arg(s.n));
+            s.fileCaption->setGeometry(14, y, 380, 20);
+            s.fileCaption->setFont(captionFont);
+            s.shape = MakeNamed<QWidget>(this, QStringLiteral("shpFile") + nn);
+            s.shape->setGeometry(10, y + 20, 392, 42);
+            SetGradientBackground(s.shape, Blue, Sky);
+            s.file = MakeNamed<QLineEdit>(this, QStringLiteral("txtFile") + nn);
+            s.file->setGeometry(16, y + 25, 380, 32);
+            s.file->setReadOnly(true);
+            s.file->setFont(fileFont);
+            s.browse = MakeNamed<QPushButton>(this, QStringLiteral("btnSfoglia") + nn, QStringLiteral("Sfoglia..."));
+            s.browse->setGeometry(412, y + 24, 96, 34);
+            s.open = MakeNamed<QPushButton>(this, QStringLiteral("btnApri") + nn, QStringLiteral("Apri"));
+            s.open->setGeometry(514, y + 24, 70, 34);
+            s.open->setEnabled(false);
+            s.clear = new ClickLabel(this, QStringLiteral("imgCancella") + nn);
+            s.clear->setGeometry(590, y + 25, 32, 32);
+            s.clear->setPixmap(DialogPictures::Eraser(s.clear->size()));
+            s.descCaption = MakeNamed<QLabel>(this, QStringLiteral("lblCampo0%1").arg(2 * s.n),
+                                              QStringLiteral("Descrizione %1° file allegato:").arg(s.n));
+            s.descCaption->setGeometry(14, y + 66, 380, 20);
+            s.descCaption->setFont(captionFont);
+            s.desc = MakeNamed<QLineEdit>(this, QStringLiteral("txtDesc") + nn);
+            s.desc->setGeometry(10, y + 86, 612, 32);
+            s.desc->setFont(descFont);
+            // Enter in an edit presses no button: the dialog has no default command.
+            s.browse->setAutoDefault(false);
+            s.open->setAutoDefault(false);
+        }
 
-    btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    btnAnnulla->setGeometry(382, 488, 110, 34);
-    btnAnnulla->setAutoDefault(false);
-    btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
-    btnApplica->setGeometry(502, 488, 120, 34);
-    btnApplica->setAutoDefault(false);
+        btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
+        btnAnnulla->setGeometry(382, 488, 110, 34);
+        btnAnnulla->setAutoDefault(false);
+        btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
+        btnApplica->setGeometry(502, 488, 120, 34);
+        btnApplica->setAutoDefault(false);
 
-    lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
-    lblMemory->hide();
+        lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
+        lblMemory->hide();
 
-    DrawOnFirstShow(this, [this] { imgLogo->setPixmap(DialogPictures::AttachInstructions(imgLogo->size(), InstructionLines)); });
+        DrawOnFirstShow(this, [this] {
+            imgLogo->setPixmap(DialogPictures::AttachInstructions(imgLogo->size(), InstructionLines));
+        });
 
-    connect(btnSfoglia01, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia01Click);
-    connect(btnSfoglia02, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia02Click);
-    connect(btnSfoglia03, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia03Click);
-    connect(btnApri01, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri01Click);
-    connect(btnApri02, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri02Click);
-    connect(btnApri03, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri03Click);
-    connect(imgCancella01, &ClickLabel::clicked, this, &TfrmAllegaCartella::imgCancella01Click);
-    connect(imgCancella02, &ClickLabel::clicked, this, &TfrmAllegaCartella::imgCancella02Click);
-    connect(imgCancella03, &ClickLabel::clicked, this, &TfrmAllegaCartella::imgCancella03Click);
-    connect(txtFile01, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile01Change);
-    connect(txtFile02, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile02Change);
-    connect(txtFile03, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile03Change);
-    connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
+        connect(btnSfoglia01, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia01Click);
+        connect(btnSfoglia02, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia02Click);
+        connect(btnSfoglia03, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia03Click);
+        connect(btnApri01, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri01Click);
+        connect(btnApri02, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri02Click);
+        connect(btnApri03, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri03Click);
+        connect(imgCancella01, &ClickLabel::clicked, this, &TfrmAllegaCartella::imgCancella01Click);
+        connect(imgCancella02, &ClickLabel::clicked, this, &TfrmAllegaCartella::imgCancella02Click);
+        connect(imgCancella03, &ClickLabel::clicked, this, &TfrmAllegaCartella::imgCancella03Click);
+        connect(txtFile01, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile01Change);
+        connect(txtFile02, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile02Change);
+        connect(txtFile03, &QLineEdit::textChanged, this, &TfrmAllegaCartella::txtFile03Change);
+        connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+        connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
 
-    CenterWindow(this);
+        CenterWindow(this);
+    });
 }
 
 void TfrmAllegaCartella::btnSfoglia01Click() { attachFile(txtFile01); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 #include <QString>
 
@@ -88,7 +89,7 @@ private:
     void openAttachment(QLineEdit *file);
 };
 
-extern TfrmAllegaCartella *frmAllegaCartella;
+extern WindowHandle<TfrmAllegaCartella> frmAllegaCartella;
 
 // The name under which an attachment is kept, in the slot and in "Documenti_Allegati" alike: the
 // file-name part of the text only (never a folder), trimmed, Windows-1252 characters only (any

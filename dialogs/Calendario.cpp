@@ -1,4 +1,5 @@
 #include "dialogs/Calendario.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/Look.h"
 
 #include "common/Dates.h"
@@ -16,7 +17,7 @@
 #include <memory>
 #include <utility>
 
-TfrmCalendario *frmCalendario = nullptr;
+WindowHandle<TfrmCalendario> frmCalendario;
 
 namespace {
 
@@ -35,40 +36,42 @@ void RegisterDateTarget(const QString &tag, std::function<QLineEdit *()> findDat
 
 TfrmCalendario::TfrmCalendario(QWidget *parent) : QDialog(parent)
 {
-    // FormCreate.
-    setObjectName(QStringLiteral("frmCalendario"));
-    ApplyFormatSettings();
-    setWindowTitle(QStringLiteral(" Importazione data"));
-    MakeFixedWindow(this, 253, 294);
-    SetGradientBackground(this, Look::Pale, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        // FormCreate.
+        setObjectName(QStringLiteral("frmCalendario"));
+        ApplyFormatSettings();
+        setWindowTitle(QStringLiteral(" Importazione data"));
+        MakeFixedWindow(this, 253, 294);
+        SetGradientBackground(this, Look::Pale, Qt::white);
 
-    lblCampo001 = MakeNamed<QLabel>(this, QStringLiteral("lblCampo001"), QStringLiteral("Importare una data:"));
-    lblCampo001->setGeometry(10, 8, 233, 22);
-    QFont bold = lblCampo001->font();
-    bold.setBold(true);
-    lblCampo001->setFont(bold);
+        lblCampo001 = MakeNamed<QLabel>(this, QStringLiteral("lblCampo001"), QStringLiteral("Importare una data:"));
+        lblCampo001->setGeometry(10, 8, 233, 22);
+        QFont bold = lblCampo001->font();
+        bold.setBold(true);
+        lblCampo001->setFont(bold);
 
-    bkgCalendario = MakeNamed<QFrame>(this, QStringLiteral("bkgCalendario"));
-    bkgCalendario->setGeometry(6, 34, 241, 206);
-    bkgCalendario->setFrameShape(QFrame::Box);
-    SetGradientBackground(bkgCalendario, Look::Blue, Look::Sky);
+        bkgCalendario = MakeNamed<QFrame>(this, QStringLiteral("bkgCalendario"));
+        bkgCalendario->setGeometry(6, 34, 241, 206);
+        bkgCalendario->setFrameShape(QFrame::Box);
+        SetGradientBackground(bkgCalendario, Look::Blue, Look::Sky);
 
-    calAppuntamenti = MakeNamed<QCalendarWidget>(this, QStringLiteral("calAppuntamenti"));
-    calAppuntamenti->setGeometry(10, 38, 233, 198);
-    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
-    calAppuntamenti->setSelectedDate(Today());
+        calAppuntamenti = MakeNamed<QCalendarWidget>(this, QStringLiteral("calAppuntamenti"));
+        calAppuntamenti->setGeometry(10, 38, 233, 198);
+        calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+        calAppuntamenti->setSelectedDate(Today());
 
-    btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    btnAnnulla->setGeometry(10, 250, 112, 34);
-    btnImportaData = MakeNamed<QPushButton>(this, QStringLiteral("btnImportaData"), QStringLiteral("Importa"));
-    btnImportaData->setGeometry(131, 250, 112, 34);
+        btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
+        btnAnnulla->setGeometry(10, 250, 112, 34);
+        btnImportaData = MakeNamed<QPushButton>(this, QStringLiteral("btnImportaData"), QStringLiteral("Importa"));
+        btnImportaData->setGeometry(131, 250, 112, 34);
 
-    lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
-    lblMemory->hide();
+        lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
+        lblMemory->hide();
 
-    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
+        connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
+        connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
+    });
 }
 
 void TfrmCalendario::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 #include <QString>
 
@@ -32,7 +33,7 @@ protected:
     void showEvent(QShowEvent *e) override;
 };
 
-extern TfrmCalendario *frmCalendario;
+extern WindowHandle<TfrmCalendario> frmCalendario;
 
 // The date edit that a date-picker tag names: each certificate card registers its tag with a
 // function that finds its `txtData` (nullptr while the card does not exist). Tags are compared

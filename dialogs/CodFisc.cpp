@@ -1,4 +1,5 @@
 #include "dialogs/CodFisc.h"
+#include "common/ui/WindowBuild.h"
 
 #include "dialogs/PartitaIVA.h"
 
@@ -7,7 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-TfrmCodFisc *frmCodFisc = nullptr;
+WindowHandle<TfrmCodFisc> frmCodFisc;
 
 namespace {
 
@@ -90,8 +91,10 @@ TfrmCodFisc::TfrmCodFisc(QWidget *parent)
                            QStringLiteral("txtCodFisc"), QStringLiteral("shpCodFisc"),
                            {16, false, EditRules::Case::UpperTrim}, true})
 {
-    shpCodFisc = shape;
-    txtCodFisc = edit;
+    BuildWhenNeeded(this, [this] {
+        shpCodFisc = shape;
+        txtCodFisc = edit;
+    });
 }
 
 void TfrmCodFisc::btnControllaClick()

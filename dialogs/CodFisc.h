@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/CheckDialog.h"
 
 class QLineEdit;
@@ -20,7 +21,7 @@ public slots:
     void btnControllaClick() override;
 };
 
-extern TfrmCodFisc *frmCodFisc;
+extern WindowHandle<TfrmCodFisc> frmCodFisc;
 
 // The tax-code check command of the cards: a field of digits only goes to the VAT-number dialog,
 // anything else (empty too) to the tax-code dialog.

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 
 class ClickLabel;
@@ -24,7 +25,7 @@ public slots:
     void btnChiudiClick();
 };
 
-extern TfrmGuida *frmGuida;
+extern WindowHandle<TfrmGuida> frmGuida;
 
 // Shows a help window owned by `owner` with the topic title and text (paragraphs joined by an
 // empty line), modally, and destroys it when it closes.

@@ -1,4 +1,5 @@
 #include "dialogs/NumerazioneDoc.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/Look.h"
 
 #include "common/Messages.h"
@@ -24,7 +25,7 @@
 #include <memory>
 #include <optional>
 
-TfrmNumerazioneDoc *frmNumerazioneDoc = nullptr;
+WindowHandle<TfrmNumerazioneDoc> frmNumerazioneDoc;
 
 namespace {
 
@@ -74,60 +75,63 @@ QString NumberingStartByTag(const QString &tag)
 
 TfrmNumerazioneDoc::TfrmNumerazioneDoc(QWidget *parent) : QDialog(parent)
 {
-    // FormCreate.
-    setObjectName(QStringLiteral("frmNumerazioneDoc"));
-    ApplyFormatSettings();
-    setWindowTitle(QStringLiteral(" Numerazione"));
-    MakeFixedWindow(this, 420, 307);
-    SetGradientBackground(this, Pale, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        // FormCreate.
+        setObjectName(QStringLiteral("frmNumerazioneDoc"));
+        ApplyFormatSettings();
+        setWindowTitle(QStringLiteral(" Numerazione"));
+        MakeFixedWindow(this, 420, 307);
+        SetGradientBackground(this, Pale, Qt::white);
 
-    // The two bands: instructions above, the number below.
-    auto *upper = new QFrame(this);
-    upper->setGeometry(0, 0, 420, 140);
-    SetGradientBackground(upper, Qt::white, Pale);
-    auto *lower = new QFrame(this);
-    lower->setGeometry(0, 140, 420, 110);
-    SetGradientBackground(lower, Pale, Qt::white);
+        // The two bands: instructions above, the number below.
+        auto *upper = new QFrame(this);
+        upper->setGeometry(0, 0, 420, 140);
+        SetGradientBackground(upper, Qt::white, Pale);
+        auto *lower = new QFrame(this);
+        lower->setGeometry(0, 140, 420, 110);
+        SetGradientBackground(lower, Pale, Qt::white);
 
-    imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(10, 22, 72, 84);
-    icoIstruzioni = MakeNamed<QLabel>(this, QStringLiteral("icoIstruzioni"));
-    icoIstruzioni->setGeometry(92, 10, 318, 122);
-    icoIstruzioni->setAccessibleDescription(Paragraph1 + QStringLiteral("\n") + Paragraph2);
-    icoMano = MakeNamed<QLabel>(this, QStringLiteral("icoMano"));
-    icoMano->setGeometry(14, 160, 68, 68);
-    DrawOnFirstShow(this, [this] {
-        imgLogo->setPixmap(DialogPictures::Documents(imgLogo->size()));
-        icoIstruzioni->setPixmap(DialogPictures::NumberingInstructions(icoIstruzioni->size(), Paragraph1, Paragraph2));
-        icoMano->setPixmap(DialogPictures::PointingHand(icoMano->size()));
+        imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
+        imgLogo->setGeometry(10, 22, 72, 84);
+        icoIstruzioni = MakeNamed<QLabel>(this, QStringLiteral("icoIstruzioni"));
+        icoIstruzioni->setGeometry(92, 10, 318, 122);
+        icoIstruzioni->setAccessibleDescription(Paragraph1 + QStringLiteral("\n") + Paragraph2);
+        icoMano = MakeNamed<QLabel>(this, QStringLiteral("icoMano"));
+        icoMano->setGeometry(14, 160, 68, 68);
+        DrawOnFirstShow(this, [this] {
+            imgLogo->setPixmap(DialogPictures::Documents(imgLogo->size()));
+            icoIstruzioni->setPixmap(
+                DialogPictures::NumberingInstructions(icoIstruzioni->size(), Paragraph1, Paragraph2));
+            icoMano->setPixmap(DialogPictures::PointingHand(icoMano->size()));
+        });
+
+        grpNumerazione =
+            MakeNamed<QGroupBox>(this, QStringLiteral("grpNumerazione"), QStringLiteral(" Inizia numerazione da: "));
+        grpNumerazione->setGeometry(92, 148, 318, 94);
+        txtInizio = MakeNamed<QLineEdit>(grpNumerazione, QStringLiteral("txtInizio"), QStringLiteral("1"));
+        txtInizio->setGeometry(104, 36, 110, 34);
+        txtInizio->setFont(Look::Verdana(12, true));
+        txtInizio->setAlignment(Qt::AlignCenter);
+        effInizio = AttachFieldHighlight(txtInizio, QStringLiteral("effInizio"));
+        EditRules rules;
+        rules.maxLength = 5;
+        rules.digitsOnly = true;
+        ApplyEditRules(txtInizio, rules);
+        txtInizio->installEventFilter(this);
+
+        btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
+        btnAnnulla->setGeometry(176, 262, 110, 34);
+        btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
+        btnApplica->setGeometry(296, 262, 114, 34);
+        // Enter only moves the focus to "Applica e chiudi"; the dialog presses no button for it.
+        EnterMovesTo(txtInizio, btnApplica);
+
+        lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
+        lblMemory->hide();
+
+        connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazioneDoc::btnApplicaClick);
+        connect(btnAnnulla, &QPushButton::clicked, this, &TfrmNumerazioneDoc::btnAnnullaClick);
     });
-
-    grpNumerazione = MakeNamed<QGroupBox>(this, QStringLiteral("grpNumerazione"),
-                                          QStringLiteral(" Inizia numerazione da: "));
-    grpNumerazione->setGeometry(92, 148, 318, 94);
-    txtInizio = MakeNamed<QLineEdit>(grpNumerazione, QStringLiteral("txtInizio"), QStringLiteral("1"));
-    txtInizio->setGeometry(104, 36, 110, 34);
-    txtInizio->setFont(Look::Verdana(12, true));
-    txtInizio->setAlignment(Qt::AlignCenter);
-    effInizio = AttachFieldHighlight(txtInizio, QStringLiteral("effInizio"));
-    EditRules rules;
-    rules.maxLength = 5;
-    rules.digitsOnly = true;
-    ApplyEditRules(txtInizio, rules);
-    txtInizio->installEventFilter(this);
-
-    btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    btnAnnulla->setGeometry(176, 262, 110, 34);
-    btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
-    btnApplica->setGeometry(296, 262, 114, 34);
-    // Enter only moves the focus to "Applica e chiudi"; the dialog presses no button for it.
-    EnterMovesTo(txtInizio, btnApplica);
-
-    lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
-    lblMemory->hide();
-
-    connect(btnApplica, &QPushButton::clicked, this, &TfrmNumerazioneDoc::btnApplicaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmNumerazioneDoc::btnAnnullaClick);
 }
 
 void TfrmNumerazioneDoc::showEvent(QShowEvent *e)

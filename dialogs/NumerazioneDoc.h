@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 #include <QString>
 
@@ -42,7 +43,7 @@ protected:
     virtual void writeSettings(IniFile &settings, const QString &section) const;
 };
 
-extern TfrmNumerazioneDoc *frmNumerazioneDoc;
+extern WindowHandle<TfrmNumerazioneDoc> frmNumerazioneDoc;
 
 // The settings section of the certificate type that a tag names (the tag is trimmed first), or
 // the empty text when it names none.

@@ -1,4 +1,5 @@
 #include "dialogs/PartitaIVA.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/Look.h"
 
 #include <QLineEdit>
@@ -6,7 +7,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
-TfrmPartitaIva *frmPartitaIva = nullptr;
+WindowHandle<TfrmPartitaIva> frmPartitaIva;
 
 const VatOffice VatOfficeTable[104] = {
     {"001", "Torino"}, {"002", "Vercelli"}, {"003", "Novara"}, {"004", "Cuneo"}, {"005", "Asti"},
@@ -150,8 +151,10 @@ TfrmPartitaIva::TfrmPartitaIva(QWidget *parent)
                            QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
                            QStringLiteral("txtPartitaIva"), QStringLiteral("shpPartitaIva"), {11, true}, true})
 {
-    shpPartitaIva = shape;
-    txtPartitaIva = edit;
+    BuildWhenNeeded(this, [this] {
+        shpPartitaIva = shape;
+        txtPartitaIva = edit;
+    });
 }
 
 void TfrmPartitaIva::btnControllaClick()

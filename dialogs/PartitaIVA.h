@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/CheckDialog.h"
 
 class QLineEdit;
@@ -30,7 +31,7 @@ public slots:
     void btnControllaClick() override;
 };
 
-extern TfrmPartitaIva *frmPartitaIva;
+extern WindowHandle<TfrmPartitaIva> frmPartitaIva;
 
 // The VAT-number check command of the cards: the VAT-number dialog with the field's trimmed text.
 void OpenVatCheck(QWidget *owner, const QString &fieldText);

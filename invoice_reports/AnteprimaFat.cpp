@@ -5,7 +5,7 @@
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ReportOutput.h"
 
-TfrmAnteprimaFat *frmAnteprimaFat = nullptr;
+WindowHandle<TfrmAnteprimaFat> frmAnteprimaFat;
 
 TfrmAnteprimaFat::TfrmAnteprimaFat(QWidget *parent)
     : InvoiceOutputWindow(

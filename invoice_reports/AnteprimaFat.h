@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "invoice_reports/InvoiceOutput.h"
 
 // Shows the invoice on the card in the preview window; when the preview closes, so does this.
@@ -11,7 +12,7 @@ public slots:
     void btnStampaClick() override;
 };
 
-extern TfrmAnteprimaFat *frmAnteprimaFat;
+extern WindowHandle<TfrmAnteprimaFat> frmAnteprimaFat;
 
 // Opens the preview window over the invoice card, modally, and destroys it when it closes.
 void OpenInvoicePreview(QWidget *card);

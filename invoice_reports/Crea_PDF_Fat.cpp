@@ -5,7 +5,7 @@
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ReportOutput.h"
 
-TfrmCrea_PDF_Fat *frmCrea_PDF_Fat = nullptr;
+WindowHandle<TfrmCrea_PDF_Fat> frmCrea_PDF_Fat;
 
 const QString TfrmCrea_PDF_Fat::FileName = QStringLiteral("Fattura.pdf");
 

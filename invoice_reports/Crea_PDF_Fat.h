@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "invoice_reports/InvoiceOutput.h"
 
 // Writes the invoice on the card to "Fattura.pdf" in the program folder and offers to open it.
@@ -14,7 +15,7 @@ public slots:
     void btnStampaClick() override;
 };
 
-extern TfrmCrea_PDF_Fat *frmCrea_PDF_Fat;
+extern WindowHandle<TfrmCrea_PDF_Fat> frmCrea_PDF_Fat;
 
 // Opens the PDF window over the invoice card, modally, and destroys it when it closes.
 void OpenInvoicePdf(QWidget *card);

@@ -5,7 +5,7 @@
 #include "invoice_reports/InvoiceLists.h"
 #include "invoices/InvoiceRecord.h"
 
-TfrmExpFatture *frmExpFatture = nullptr;
+WindowHandle<TfrmExpFatture> frmExpFatture;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ExcelExport.h"
 
 // The export of the year open on the invoice card: its invoices in a grid, written to "Fatture.xls".
@@ -8,7 +9,7 @@ public:
     explicit TfrmExpFatture(QWidget *owner = nullptr);
 };
 
-extern TfrmExpFatture *frmExpFatture;
+extern WindowHandle<TfrmExpFatture> frmExpFatture;
 
 // The invoice card's export command: the window owned by the card, shown modally and destroyed
 // when it closes.

@@ -1,4 +1,5 @@
 #include "invoice_reports/InvoiceOutput.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Dates.h"
 #include "common/Errors.h"
@@ -173,13 +174,15 @@ InvoiceOutputWindow::InvoiceOutputWindow(QWidget *parent, const InvoiceOutputSet
                        .actionButton = setup.actionButton,
                    })
 {
-    ApplyFormatSettings();
-    imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(QRect(QPoint(0, 0), LogoSize));
-    imgLogo->hide();
-    imgTemp = MakeNamed<QLabel>(this, QStringLiteral("imgTemp"));
-    imgTemp->setGeometry(QRect(QPoint(0, 0), LogoSize));
-    imgTemp->hide();
+    BuildWhenNeeded(this, [this] {
+        ApplyFormatSettings();
+        imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
+        imgLogo->setGeometry(QRect(QPoint(0, 0), LogoSize));
+        imgLogo->hide();
+        imgTemp = MakeNamed<QLabel>(this, QStringLiteral("imgTemp"));
+        imgTemp->setGeometry(QRect(QPoint(0, 0), LogoSize));
+        imgTemp->hide();
+    });
 }
 
 void InvoiceOutputWindow::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #include "invoice_reports/Riepiloghi.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/CardPanel.h"
 
 #include "common/ArchiveSearch.h"
@@ -23,9 +24,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TfrmRiepAnnuale *frmRiepAnnuale = nullptr;
-TfrmRiepMensile *frmRiepMensile = nullptr;
-TfrmRiepTrimestrale *frmRiepTrimestrale = nullptr;
+WindowHandle<TfrmRiepAnnuale> frmRiepAnnuale;
+WindowHandle<TfrmRiepMensile> frmRiepMensile;
+WindowHandle<TfrmRiepTrimestrale> frmRiepTrimestrale;
 
 namespace {
 
@@ -80,79 +81,83 @@ ClickLabel *pictureCommand(QWidget *panel, const char *name, const QString &word
 
 SummaryWindow::SummaryWindow(Period period, QWidget *parent) : QDialog(parent), period_(period)
 {
-    // FormCreate.
-    ApplyFormatSettings();
-    MakeFixedWindow(this, Width, Height);
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        // FormCreate.
+        ApplyFormatSettings();
+        MakeFixedWindow(this, Width, Height);
+        SetGradientBackground(this, Look::WindowTop, Qt::white);
 
-    panContainer = MakeNamed<QFrame>(this, QStringLiteral("panContainer"));
-    panContainer->setGeometry((Width - PanelWidth) / 2, (Height - PanelHeight) / 2, PanelWidth, PanelHeight);
-    panContainer->setFrameShape(QFrame::StyledPanel);
-    SetGradientBackground(panContainer, Look::WindowTop, Qt::white);
+        panContainer = MakeNamed<QFrame>(this, QStringLiteral("panContainer"));
+        panContainer->setGeometry((Width - PanelWidth) / 2, (Height - PanelHeight) / 2, PanelWidth, PanelHeight);
+        panContainer->setFrameShape(QFrame::StyledPanel);
+        SetGradientBackground(panContainer, Look::WindowTop, Qt::white);
 
-    lblTipologia = boldLabel(panContainer, "lblTipologia", QStringLiteral("Tipologia riepilogo:"),
-                             QRect(16, 12, 200, 24), Qt::white);
-    const QString designTitle = period_ == Period::Year    ? QStringLiteral("Fatture emesse nell'anno solare.")
-                                : period_ == Period::Month ? QStringLiteral("Fatture emesse nel mese.")
-                                                           : QStringLiteral("Fatture emesse nel trimestre.");
-    titTipologia = boldLabel(panContainer, "titTipologia", designTitle, QRect(220, 12, 700, 24), Look::Navy);
-    const QFont lineFont = Look::Verdana(10);
-    lblRigo01 = MakePanelLabel(panContainer, QStringLiteral("lblRigo01"),
-                               QString::fromUtf8("Immettere una o più parole consecutive presenti nella scheda in "
-                                                 "elenco da cercare e premere il pulsante Trova."),
-                               QRect(16, 44, 900, 20), lineFont);
-    lblRigo02 = MakePanelLabel(panContainer, QStringLiteral("lblRigo02"),
-                               QString::fromUtf8("Per spostarsi sulla voce successiva contenente la stessa chiave di "
-                                                 "ricerca, fare di nuovo clic su Trova."),
-                               QRect(16, 64, 900, 20), lineFont);
-    imgGuida = pictureCommand(panContainer, "imgGuida", QStringLiteral("Guida"), QRect(929, 44, 48, 48));
+        lblTipologia = boldLabel(panContainer, "lblTipologia", QStringLiteral("Tipologia riepilogo:"),
+                                 QRect(16, 12, 200, 24), Qt::white);
+        const QString designTitle = period_ == Period::Year    ? QStringLiteral("Fatture emesse nell'anno solare.")
+                                    : period_ == Period::Month ? QStringLiteral("Fatture emesse nel mese.")
+                                                               : QStringLiteral("Fatture emesse nel trimestre.");
+        titTipologia = boldLabel(panContainer, "titTipologia", designTitle, QRect(220, 12, 700, 24), Look::Navy);
+        const QFont lineFont = Look::Verdana(10);
+        lblRigo01 = MakePanelLabel(panContainer, QStringLiteral("lblRigo01"),
+                                   QString::fromUtf8("Immettere una o più parole consecutive presenti nella scheda in "
+                                                     "elenco da cercare e premere il pulsante Trova."),
+                                   QRect(16, 44, 900, 20), lineFont);
+        lblRigo02 =
+            MakePanelLabel(panContainer, QStringLiteral("lblRigo02"),
+                           QString::fromUtf8("Per spostarsi sulla voce successiva contenente la stessa chiave di "
+                                             "ricerca, fare di nuovo clic su Trova."),
+                           QRect(16, 64, 900, 20), lineFont);
+        imgGuida = pictureCommand(panContainer, "imgGuida", QStringLiteral("Guida"), QRect(929, 44, 48, 48));
 
-    txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
-    txtTrova->setGeometry(16, 96, 760, 32);
-    txtTrova->setFont(Look::Verdana(12, true));
-    btnTrova = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
-    btnTrova->setGeometry(792, 96, 185, 32);
+        txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
+        txtTrova->setGeometry(16, 96, 760, 32);
+        txtTrova->setFont(Look::Verdana(12, true));
+        btnTrova = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
+        btnTrova->setGeometry(792, 96, 185, 32);
 
-    lstRecords = MakeNamed<LineListView>(panContainer, QStringLiteral("lstRecords"));
-    lstRecords->setGeometry(16, 140, PanelWidth - 32, 380);
-    lstRecords->setItemWidth(1400);
+        lstRecords = MakeNamed<LineListView>(panContainer, QStringLiteral("lstRecords"));
+        lstRecords->setGeometry(16, 140, PanelWidth - 32, 380);
+        lstRecords->setItemWidth(1400);
 
-    const char *captions[] = {"infTotImponibile", "infTotImposta", "infTotEsente", "infTotale"};
-    const char *texts[] = {"Imponibile:", "Imposta:", "Esente:", "TOTALE:"};
-    const char *sums[] = {"lblTotImponibile", "lblTotImposta", "lblTotEsente", "lblTotale"};
-    QLabel **captionMembers[] = {&infTotImponibile, &infTotImposta, &infTotEsente, &infTotale};
-    QLabel **sumMembers[] = {&lblTotImponibile, &lblTotImposta, &lblTotEsente, &lblTotale};
-    for (int i = 0; i < 4; ++i) {
-        const int top = 528 + i * 24;
-        *captionMembers[i] = boldLabel(panContainer, captions[i], QString::fromLatin1(texts[i]),
-                                       QRect(16, top, 200, 22), Look::Navy);
-        QLabel *sum = boldLabel(panContainer, sums[i], ZeroSum, QRect(PanelWidth - 316, top, 300, 22), Maroon);
-        sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *sumMembers[i] = sum;
-    }
+        const char *captions[] = {"infTotImponibile", "infTotImposta", "infTotEsente", "infTotale"};
+        const char *texts[] = {"Imponibile:", "Imposta:", "Esente:", "TOTALE:"};
+        const char *sums[] = {"lblTotImponibile", "lblTotImposta", "lblTotEsente", "lblTotale"};
+        QLabel **captionMembers[] = {&infTotImponibile, &infTotImposta, &infTotEsente, &infTotale};
+        QLabel **sumMembers[] = {&lblTotImponibile, &lblTotImposta, &lblTotEsente, &lblTotale};
+        for (int i = 0; i < 4; ++i) {
+            const int top = 528 + i * 24;
+            *captionMembers[i] = boldLabel(panContainer, captions[i], QString::fromLatin1(texts[i]),
+                                           QRect(16, top, 200, 22), Look::Navy);
+            QLabel *sum = boldLabel(panContainer, sums[i], ZeroSum, QRect(PanelWidth - 316, top, 300, 22), Maroon);
+            sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            *sumMembers[i] = sum;
+        }
 
-    panInfo = boldLabel(panContainer, "panInfo", QStringLiteral("Il presente riepilogo contiene 0 fatture."),
-                        QRect(16, 632, 580, 40), Qt::white, 10);
-    panInfo->setAutoFillBackground(true);
-    QPalette info = panInfo->palette();
-    info.setColor(QPalette::Window, SlateBlue);
-    panInfo->setPalette(info);
-    panInfo->setIndent(8);
+        panInfo = boldLabel(panContainer, "panInfo", QStringLiteral("Il presente riepilogo contiene 0 fatture."),
+                            QRect(16, 632, 580, 40), Qt::white, 10);
+        panInfo->setAutoFillBackground(true);
+        QPalette info = panInfo->palette();
+        info.setColor(QPalette::Window, SlateBlue);
+        panInfo->setPalette(info);
+        panInfo->setIndent(8);
 
-    btnStampa = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"));
-    btnStampa->setGeometry(612, 632, 185, 40);
-    btnEsci = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnEsci"), QStringLiteral("Esci"));
-    btnEsci->setGeometry(812, 632, 165, 40);
+        btnStampa =
+            MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"));
+        btnStampa->setGeometry(612, 632, 185, 40);
+        btnEsci = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnEsci"), QStringLiteral("Esci"));
+        btnEsci->setGeometry(812, 632, 165, 40);
 
-    MakeEnterButtons({btnTrova, btnStampa, btnEsci});
-    connect(btnTrova, &QPushButton::clicked, this, &SummaryWindow::btnTrovaClick);
-    connect(btnStampa, &QPushButton::clicked, this, &SummaryWindow::btnStampaClick);
-    connect(btnEsci, &QPushButton::clicked, this, &SummaryWindow::btnEsciClick);
-    connect(imgGuida, &ClickLabel::clicked, this, &SummaryWindow::imgGuidaClick);
+        MakeEnterButtons({btnTrova, btnStampa, btnEsci});
+        connect(btnTrova, &QPushButton::clicked, this, &SummaryWindow::btnTrovaClick);
+        connect(btnStampa, &QPushButton::clicked, this, &SummaryWindow::btnStampaClick);
+        connect(btnEsci, &QPushButton::clicked, this, &SummaryWindow::btnEsciClick);
+        connect(imgGuida, &ClickLabel::clicked, this, &SummaryWindow::imgGuidaClick);
 
-    if (period_ != Period::Year)
-        buildSelection();
-    CenterWindow(this);
+        if (period_ != Period::Year)
+            buildSelection();
+        CenterWindow(this);
+    });
 }
 
 void SummaryWindow::buildSelection()
@@ -295,20 +300,26 @@ void SummaryWindow::imgGuidaClick()
 
 TfrmRiepAnnuale::TfrmRiepAnnuale(QWidget *parent) : SummaryWindow(Period::Year, parent)
 {
-    setObjectName(QStringLiteral("frmRiepAnnuale"));
-    setWindowTitle(QStringLiteral(" Tavoren - Riepilogo annuale fatture emesse"));
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmRiepAnnuale"));
+        setWindowTitle(QStringLiteral(" Tavoren - Riepilogo annuale fatture emesse"));
+    });
 }
 
 TfrmRiepMensile::TfrmRiepMensile(QWidget *parent) : SummaryWindow(Period::Month, parent)
 {
-    setObjectName(QStringLiteral("frmRiepMensile"));
-    setWindowTitle(QStringLiteral(" Tavoren - Riepilogo mensile fatture emesse"));
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmRiepMensile"));
+        setWindowTitle(QStringLiteral(" Tavoren - Riepilogo mensile fatture emesse"));
+    });
 }
 
 TfrmRiepTrimestrale::TfrmRiepTrimestrale(QWidget *parent) : SummaryWindow(Period::Quarter, parent)
 {
-    setObjectName(QStringLiteral("frmRiepTrimestrale"));
-    setWindowTitle(QStringLiteral(" Tavoren - Riepilogo trimestrale fatture emesse"));
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmRiepTrimestrale"));
+        setWindowTitle(QStringLiteral(" Tavoren - Riepilogo trimestrale fatture emesse"));
+    });
 }
 
 void OpenAnnualSummary(QWidget *card) { OpenModal<TfrmRiepAnnuale>(card); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 #include <QStringList>
 
@@ -97,9 +98,9 @@ public:
     explicit TfrmRiepTrimestrale(QWidget *parent = nullptr);
 };
 
-extern TfrmRiepAnnuale *frmRiepAnnuale;
-extern TfrmRiepMensile *frmRiepMensile;
-extern TfrmRiepTrimestrale *frmRiepTrimestrale;
+extern WindowHandle<TfrmRiepAnnuale> frmRiepAnnuale;
+extern WindowHandle<TfrmRiepMensile> frmRiepMensile;
+extern WindowHandle<TfrmRiepTrimestrale> frmRiepTrimestrale;
 
 // The invoice card's three summary commands: the window owned by the card, the monthly and
 // quarterly ones with the card's year, shown modally and destroyed when it closes.

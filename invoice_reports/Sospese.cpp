@@ -1,4 +1,5 @@
 #include "invoice_reports/Sospese.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Guard.h"
 #include "common/Messages.h"
@@ -12,7 +13,7 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
-TfrmSospese *frmSospese = nullptr;
+WindowHandle<TfrmSospese> frmSospese;
 
 namespace {
 
@@ -39,7 +40,7 @@ bool subjectToVat(const Record &invoice)
 
 TfrmSospese::TfrmSospese(QWidget *parent) : ListWindow(vatListSetup(), parent)
 {
-    setObjectName(QStringLiteral("frmSospese"));
+    BuildWhenNeeded(this, [this] { setObjectName(QStringLiteral("frmSospese")); });
 }
 
 void TfrmSospese::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ListWindow.h"
 
 // The invoices of the open year subject to VAT: those saved with the card's "IVA esente" box
@@ -13,7 +14,7 @@ protected:
     void showEvent(QShowEvent *e) override;
 };
 
-extern TfrmSospese *frmSospese;
+extern WindowHandle<TfrmSospese> frmSospese;
 
 // The invoice card's VAT-list command: the list owned by the card, shown modally and destroyed
 // when it closes.

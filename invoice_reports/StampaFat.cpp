@@ -5,7 +5,7 @@
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ReportOutput.h"
 
-TfrmStampaFat *frmStampaFat = nullptr;
+WindowHandle<TfrmStampaFat> frmStampaFat;
 
 TfrmStampaFat::TfrmStampaFat(QWidget *parent)
     : InvoiceOutputWindow(

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "invoice_reports/InvoiceOutput.h"
 
 // Prints the invoice on the card after the print dialog; the window closes whether the user
@@ -12,7 +13,7 @@ public slots:
     void btnStampaClick() override;
 };
 
-extern TfrmStampaFat *frmStampaFat;
+extern WindowHandle<TfrmStampaFat> frmStampaFat;
 
 // Opens the print window over the invoice card, modally, and destroys it when it closes.
 void OpenInvoicePrint(QWidget *card);

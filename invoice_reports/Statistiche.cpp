@@ -1,4 +1,5 @@
 #include "invoice_reports/Statistiche.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Dates.h"
 #include "common/Errors.h"
@@ -27,7 +28,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TfrmStatistiche *frmStatistiche = nullptr;
+WindowHandle<TfrmStatistiche> frmStatistiche;
 
 namespace {
 
@@ -92,81 +93,89 @@ int ChartCopiesAnswer(const QString &answer)
 
 TfrmStatistiche::TfrmStatistiche(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmStatistiche"));
-    // FormCreate.
-    ApplyFormatSettings();
-    setWindowTitle(QStringLiteral(" Tavoren - Statistiche fatture emesse"));
-    resize(DesignWidth, DesignHeight);
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmStatistiche"));
+        // FormCreate.
+        ApplyFormatSettings();
+        setWindowTitle(QStringLiteral(" Tavoren - Statistiche fatture emesse"));
+        resize(DesignWidth, DesignHeight);
+        SetGradientBackground(this, Look::WindowTop, Qt::white);
 
-    panAvvio = fullPanel(this, "panAvvio");
-    lblApri = MakePanelLabel(panAvvio, QStringLiteral("lblApri"), QStringLiteral("Indicare l'anno solare e premere Apri."),
-                             QRect(308, 240, 400, 26), Look::Verdana(12, true), Qt::white);
-    lblApri->setAlignment(Qt::AlignCenter);
-    txtAnno = MakeNamed<QLineEdit>(panAvvio, QStringLiteral("txtAnno"));
-    txtAnno->setGeometry(408, 280, 200, 60);
-    txtAnno->setFont(Look::Verdana(28, true));
-    txtAnno->setAlignment(Qt::AlignCenter);
-    txtAnno->setMaxLength(4);
-    DigitOnlyKeyFilter(txtAnno);
-    btnApri = MakeNamed<QPushButton>(panAvvio, QStringLiteral("btnApri"), QStringLiteral("Apri"));
-    btnApri->setGeometry(408, 356, 200, 40);
-    imgGuida = picture(panAvvio, "imgGuida", QStringLiteral("Guida"), QRect(408, 420, 90, 40));
-    imgEsci = picture(panAvvio, "imgEsci", QStringLiteral("Esci"), QRect(518, 420, 90, 40));
-    lblFile = MakeNamed<QLabel>(panAvvio, QStringLiteral("lblFile"));
-    lblFile->hide();
-    for (size_t i = 0; i < memMesi.size(); ++i) {
-        memMesi[i] = MakeNamed<QLabel>(panAvvio, QString::fromLatin1(MonthLabelNames[i]), QStringLiteral("0"));
-        memMesi[i]->hide();
-    }
+        panAvvio = fullPanel(this, "panAvvio");
+        lblApri = MakePanelLabel(panAvvio, QStringLiteral("lblApri"),
+                                 QStringLiteral("Indicare l'anno solare e premere Apri."), QRect(308, 240, 400, 26),
+                                 Look::Verdana(12, true), Qt::white);
+        lblApri->setAlignment(Qt::AlignCenter);
+        txtAnno = MakeNamed<QLineEdit>(panAvvio, QStringLiteral("txtAnno"));
+        txtAnno->setGeometry(408, 280, 200, 60);
+        txtAnno->setFont(Look::Verdana(28, true));
+        txtAnno->setAlignment(Qt::AlignCenter);
+        txtAnno->setMaxLength(4);
+        DigitOnlyKeyFilter(txtAnno);
+        btnApri = MakeNamed<QPushButton>(panAvvio, QStringLiteral("btnApri"), QStringLiteral("Apri"));
+        btnApri->setGeometry(408, 356, 200, 40);
+        imgGuida = picture(panAvvio, "imgGuida", QStringLiteral("Guida"), QRect(408, 420, 90, 40));
+        imgEsci = picture(panAvvio, "imgEsci", QStringLiteral("Esci"), QRect(518, 420, 90, 40));
+        lblFile = MakeNamed<QLabel>(panAvvio, QStringLiteral("lblFile"));
+        lblFile->hide();
+        for (size_t i = 0; i < memMesi.size(); ++i) {
+            memMesi[i] = MakeNamed<QLabel>(panAvvio, QString::fromLatin1(MonthLabelNames[i]), QStringLiteral("0"));
+            memMesi[i]->hide();
+        }
 
-    panContainer = fullPanel(this, "panContainer");
-    lblTitolo = MakePanelLabel(panContainer, QStringLiteral("lblTitolo"), QString(), QRect(16, 8, 984, 28),
-                               Look::Verdana(14, true), Qt::white);
-    lblRigo04 = MakePanelLabel(panContainer, QStringLiteral("lblRigo04"),
-                               QStringLiteral("Il presente grafico statistico mostra gli incassi al lordo dell'IVA "
-                                              "relativi a ciascun mese dell'anno in base alle fatture emesse."),
-                               QRect(16, 40, 984, 20), Look::Verdana(10));
-    lblRigo05 = MakePanelLabel(panContainer, QStringLiteral("lblRigo05"),
-                               QStringLiteral("Servirsi dei pulsanti in calce per visualizzare il tipo di grafico "
-                                              "desiderato e per mandarlo in stampa."),
-                               QRect(16, 60, 984, 20), Look::Verdana(10));
-    ChartStats = MakeNamed<TakingsChart>(panContainer, QStringLiteral("ChartStats"));
-    ChartStats->setGeometry(16, 86, 984, 540);
-    btnBarre = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnBarre"), QStringLiteral("Visualizza grafico a barre"));
-    btnBarre->setGeometry(16, 640, 220, 36);
-    btnTorta = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTorta"), QStringLiteral("Visualizza grafico a torta"));
-    btnTorta->setGeometry(246, 640, 220, 36);
-    btnStampa = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa grafico"));
-    btnStampa->setGeometry(476, 640, 160, 36);
-    btnEsci = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnEsci"), QStringLiteral("Esci"));
-    btnEsci->setGeometry(646, 640, 110, 36);
-    cmdGuida = picture(panContainer, "cmdGuida", QStringLiteral("Guida"), QRect(766, 640, 80, 36));
-    panInfo = MakeNamed<QLabel>(panContainer, QStringLiteral("panInfo"), QStringLiteral("Grafico statistico degli incassi mensili."));
-    panInfo->setGeometry(16, 684, 984, 22);
-    panInfo->setFont(Look::Verdana(9));
-    HoverHint(btnBarre, panInfo,
-              QStringLiteral("Visualizza le statistiche degli incassi sotto forma di grafico a barre tridimensionali."));
-    HoverHint(btnTorta, panInfo,
-              QStringLiteral("Visualizza le statistiche degli incassi sotto forma di grafico a torta tridimensionale."));
-    HoverHint(btnStampa, panInfo, QStringLiteral("Stampa il grafico corrente."));
-    HoverHint(btnEsci, panInfo, QStringLiteral("Esci da questo ambiente di lavoro."));
-    HoverHint(cmdGuida, panInfo, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    ClearHintOver(panContainer, panInfo);
-    ClearHintOver(ChartStats, panInfo);
-    panContainer->hide();
+        panContainer = fullPanel(this, "panContainer");
+        lblTitolo = MakePanelLabel(panContainer, QStringLiteral("lblTitolo"), QString(), QRect(16, 8, 984, 28),
+                                   Look::Verdana(14, true), Qt::white);
+        lblRigo04 = MakePanelLabel(panContainer, QStringLiteral("lblRigo04"),
+                                   QStringLiteral("Il presente grafico statistico mostra gli incassi al lordo dell'IVA "
+                                                  "relativi a ciascun mese dell'anno in base alle fatture emesse."),
+                                   QRect(16, 40, 984, 20), Look::Verdana(10));
+        lblRigo05 = MakePanelLabel(panContainer, QStringLiteral("lblRigo05"),
+                                   QStringLiteral("Servirsi dei pulsanti in calce per visualizzare il tipo di grafico "
+                                                  "desiderato e per mandarlo in stampa."),
+                                   QRect(16, 60, 984, 20), Look::Verdana(10));
+        ChartStats = MakeNamed<TakingsChart>(panContainer, QStringLiteral("ChartStats"));
+        ChartStats->setGeometry(16, 86, 984, 540);
+        btnBarre = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnBarre"),
+                                          QStringLiteral("Visualizza grafico a barre"));
+        btnBarre->setGeometry(16, 640, 220, 36);
+        btnTorta = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTorta"),
+                                          QStringLiteral("Visualizza grafico a torta"));
+        btnTorta->setGeometry(246, 640, 220, 36);
+        btnStampa = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa grafico"));
+        btnStampa->setGeometry(476, 640, 160, 36);
+        btnEsci = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnEsci"), QStringLiteral("Esci"));
+        btnEsci->setGeometry(646, 640, 110, 36);
+        cmdGuida = picture(panContainer, "cmdGuida", QStringLiteral("Guida"), QRect(766, 640, 80, 36));
+        panInfo = MakeNamed<QLabel>(panContainer, QStringLiteral("panInfo"),
+                                    QStringLiteral("Grafico statistico degli incassi mensili."));
+        panInfo->setGeometry(16, 684, 984, 22);
+        panInfo->setFont(Look::Verdana(9));
+        HoverHint(
+            btnBarre, panInfo,
+            QStringLiteral("Visualizza le statistiche degli incassi sotto forma di grafico a barre tridimensionali."));
+        HoverHint(
+            btnTorta, panInfo,
+            QStringLiteral("Visualizza le statistiche degli incassi sotto forma di grafico a torta tridimensionale."));
+        HoverHint(btnStampa, panInfo, QStringLiteral("Stampa il grafico corrente."));
+        HoverHint(btnEsci, panInfo, QStringLiteral("Esci da questo ambiente di lavoro."));
+        HoverHint(cmdGuida, panInfo, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+        ClearHintOver(panContainer, panInfo);
+        ClearHintOver(ChartStats, panInfo);
+        panContainer->hide();
 
-    EnterMovesTo(txtAnno, btnApri);
-    MakeEnterButtons({btnApri, btnBarre, btnTorta, btnStampa, btnEsci});
-    connect(btnApri, &QPushButton::clicked, this, &TfrmStatistiche::btnApriClick);
-    connect(btnBarre, &QPushButton::clicked, this, &TfrmStatistiche::btnBarreClick);
-    connect(btnTorta, &QPushButton::clicked, this, &TfrmStatistiche::btnTortaClick);
-    connect(btnStampa, &QPushButton::clicked, this, &TfrmStatistiche::btnStampaClick);
-    connect(btnEsci, &QPushButton::clicked, this, &TfrmStatistiche::btnEsciClick);
-    connect(imgEsci, &ClickLabel::clicked, this, &TfrmStatistiche::imgEsciClick);
-    connect(imgGuida, &ClickLabel::clicked, this, &TfrmStatistiche::imgGuidaClick);
-    connect(cmdGuida, &ClickLabel::clicked, this, &TfrmStatistiche::imgGuidaClick);
-    setWindowState(Qt::WindowMaximized);
+        EnterMovesTo(txtAnno, btnApri);
+        MakeEnterButtons({btnApri, btnBarre, btnTorta, btnStampa, btnEsci});
+        connect(btnApri, &QPushButton::clicked, this, &TfrmStatistiche::btnApriClick);
+        connect(btnBarre, &QPushButton::clicked, this, &TfrmStatistiche::btnBarreClick);
+        connect(btnTorta, &QPushButton::clicked, this, &TfrmStatistiche::btnTortaClick);
+        connect(btnStampa, &QPushButton::clicked, this, &TfrmStatistiche::btnStampaClick);
+        connect(btnEsci, &QPushButton::clicked, this, &TfrmStatistiche::btnEsciClick);
+        connect(imgEsci, &ClickLabel::clicked, this, &TfrmStatistiche::imgEsciClick);
+        connect(imgGuida, &ClickLabel::clicked, this, &TfrmStatistiche::imgGuidaClick);
+        connect(cmdGuida, &ClickLabel::clicked, this, &TfrmStatistiche::imgGuidaClick);
+        setWindowState(Qt::WindowMaximized);
+    });
 }
 
 void TfrmStatistiche::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QWidget>
 
 #include <array>
@@ -58,7 +59,7 @@ protected:
     void closeEvent(QCloseEvent *e) override; // FormClose
 };
 
-extern TfrmStatistiche *frmStatistiche;
+extern WindowHandle<TfrmStatistiche> frmStatistiche;
 
 // The copies typed in the copies box: a number of digits only, anything else (blank, a letter, a
 // leading blank) one copy.

@@ -1,4 +1,5 @@
 #include "invoice_reports/TrovaFatture.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/ui/Widgets.h"
 #include "invoice_reports/InvoiceLists.h"
@@ -6,7 +7,7 @@
 
 #include <QLabel>
 
-TfrmTrovaFatture *frmTrovaFatture = nullptr;
+WindowHandle<TfrmTrovaFatture> frmTrovaFatture;
 
 namespace {
 
@@ -43,11 +44,13 @@ SearchWindowSetup invoiceSearchSetup(TfrmTrovaFatture *window)
 
 TfrmTrovaFatture::TfrmTrovaFatture(QWidget *parent) : SearchWindow(invoiceSearchSetup(this), parent)
 {
-    setObjectName(QStringLiteral("frmTrovaFatture"));
-    exposeCriteria({&txtNumFatt, &txtData, &txtCliente, &txtViaCliente, &txtCittaCliente, &txtPagamento,
-                    &txtIvaCliente, &txtCodFiscCliente, &txtRiferimenti, &txtNote},
-                   {&effNumFatt, &effData, &effCliente, &effViaCliente, &effCittaCliente, &effPagamento,
-                    &effIvaCliente, &effCodFiscCliente, &effRiferimenti, &effNote});
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmTrovaFatture"));
+        exposeCriteria({&txtNumFatt, &txtData, &txtCliente, &txtViaCliente, &txtCittaCliente, &txtPagamento,
+                        &txtIvaCliente, &txtCodFiscCliente, &txtRiferimenti, &txtNote},
+                       {&effNumFatt, &effData, &effCliente, &effViaCliente, &effCittaCliente, &effPagamento,
+                        &effIvaCliente, &effCodFiscCliente, &effRiferimenti, &effNote});
+    });
 }
 
 void OpenInvoiceSearch(QWidget *card)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/SearchWindow.h"
 
 // The invoice search over the year open on the invoice card; a double-click loads the invoice
@@ -31,7 +32,7 @@ public:
     HighlightRect *effNote;
 };
 
-extern TfrmTrovaFatture *frmTrovaFatture;
+extern WindowHandle<TfrmTrovaFatture> frmTrovaFatture;
 
 // The invoice card's find command: the search owned by the card, tagged "fatture", shown modally
 // and destroyed when it closes.

@@ -1,4 +1,5 @@
 #include "invoices/DatiVeicolo.h"
+#include "common/ui/WindowBuild.h"
 #include "common/Dates.h"
 #include "common/Text.h"
 #include "common/ui/CardPanel.h"
@@ -15,7 +16,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TfrmDatiVeicolo *frmDatiVeicolo = nullptr;
+WindowHandle<TfrmDatiVeicolo> frmDatiVeicolo;
 
 namespace {
 
@@ -42,52 +43,54 @@ const FieldGrid Grid{.rowPitch = 41, .captionTop = 0, .editTop = 18, .editHeight
 
 TfrmDatiVeicolo::TfrmDatiVeicolo(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmDatiVeicolo"));
-    ApplyFormatSettings();
-    setWindowTitle(QStringLiteral(" Altre informazioni"));
-    MakeFixedWindow(this, 560, 334);
-    SetGradientBackground(this, Look::Pale, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmDatiVeicolo"));
+        ApplyFormatSettings();
+        setWindowTitle(QStringLiteral(" Altre informazioni"));
+        MakeFixedWindow(this, 560, 334);
+        SetGradientBackground(this, Look::Pale, Qt::white);
 
-    imgFoto = MakeNamed<QLabel>(this, QStringLiteral("imgFoto"));
-    imgFoto->setGeometry(10, 10, 160, 139);
-    DrawOnFirstShow(this, [this] {
-        imgFoto->setPixmap(Artwork::ApplicationPhoto(Artwork::Application::Invoices, imgFoto->size()));
+        imgFoto = MakeNamed<QLabel>(this, QStringLiteral("imgFoto"));
+        imgFoto->setGeometry(10, 10, 160, 139);
+        DrawOnFirstShow(this, [this] {
+            imgFoto->setPixmap(Artwork::ApplicationPhoto(Artwork::Application::Invoices, imgFoto->size()));
+        });
+        lblIstruzioni = MakeNamed<QLabel>(
+            this, QStringLiteral("lblIstruzioni"),
+            QStringLiteral("Inserire i dati, fare clic su Applica e chiudi e poi sul pulsante Salva per salvare le "
+                           "modifiche."));
+        lblIstruzioni->setGeometry(186, 40, 364, 60);
+        lblIstruzioni->setWordWrap(true);
+        lblIstruzioni->setFont(Look::Verdana(10));
+
+        // Two columns of three rows; Enter walks them in the order of the record.
+        QFrame *panel = MakeRoundedPanel(this, QStringLiteral("shpDati"), Qt::white);
+        panel->setGeometry(10, 156, 540, 3 * Grid.rowPitch + 6);
+        const int left = 8, right = 274, width = 258;
+        FieldTable(Grid,
+                   {{panel,
+                     {
+                         {&txtVeicolo, "Veicolo", "Animale:", left, 0, width},
+                         {&txtMarca, "Marca", "Sconti applicati:", right, 0, width},
+                         {&txtColore, "Colore", "Totale terapia:", left, 1, width},
+                         {&txtImmatricolazione, "Immatricolazione", "Rateazione:", right, 1, width},
+                         {&txtAlimentazione, "Alimentazione", "Stato pagamenti:", left, 2, width},
+                         {&txtTarga, "Targa", "Interessi di mora:", right, 2, width},
+                     }}},
+                   &InvoiceRecordLayout());
+
+        btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
+        btnAnnulla->setGeometry(318, 292, 110, 32);
+        btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
+        btnApplica->setGeometry(438, 292, 112, 32);
+        MakeEnterButtons({btnAnnulla, btnApplica});
+
+        lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
+        lblMemory->hide();
+
+        connect(btnApplica, &QPushButton::clicked, this, &TfrmDatiVeicolo::btnApplicaClick);
+        connect(btnAnnulla, &QPushButton::clicked, this, &TfrmDatiVeicolo::btnAnnullaClick);
     });
-    lblIstruzioni = MakeNamed<QLabel>(
-        this, QStringLiteral("lblIstruzioni"),
-        QStringLiteral("Inserire i dati, fare clic su Applica e chiudi e poi sul pulsante Salva per salvare le "
-                       "modifiche."));
-    lblIstruzioni->setGeometry(186, 40, 364, 60);
-    lblIstruzioni->setWordWrap(true);
-    lblIstruzioni->setFont(Look::Verdana(10));
-
-    // Two columns of three rows; Enter walks them in the order of the record.
-    QFrame *panel = MakeRoundedPanel(this, QStringLiteral("shpDati"), Qt::white);
-    panel->setGeometry(10, 156, 540, 3 * Grid.rowPitch + 6);
-    const int left = 8, right = 274, width = 258;
-    FieldTable(Grid,
-               {{panel,
-                 {
-                     {&txtVeicolo, "Veicolo", "Animale:", left, 0, width},
-                     {&txtMarca, "Marca", "Sconti applicati:", right, 0, width},
-                     {&txtColore, "Colore", "Totale terapia:", left, 1, width},
-                     {&txtImmatricolazione, "Immatricolazione", "Rateazione:", right, 1, width},
-                     {&txtAlimentazione, "Alimentazione", "Stato pagamenti:", left, 2, width},
-                     {&txtTarga, "Targa", "Interessi di mora:", right, 2, width},
-                 }}},
-               &InvoiceRecordLayout());
-
-    btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    btnAnnulla->setGeometry(318, 292, 110, 32);
-    btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
-    btnApplica->setGeometry(438, 292, 112, 32);
-    MakeEnterButtons({btnAnnulla, btnApplica});
-
-    lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
-    lblMemory->hide();
-
-    connect(btnApplica, &QPushButton::clicked, this, &TfrmDatiVeicolo::btnApplicaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmDatiVeicolo::btnAnnullaClick);
 }
 
 void TfrmDatiVeicolo::showEvent(QShowEvent *e)

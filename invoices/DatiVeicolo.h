@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 
 class QLabel;
@@ -34,7 +35,7 @@ protected:
     void showEvent(QShowEvent *e) override;
 };
 
-extern TfrmDatiVeicolo *frmDatiVeicolo;
+extern WindowHandle<TfrmDatiVeicolo> frmDatiVeicolo;
 
 // `ExtraInfoHandBack`: with the tag "fatture" (trimmed), each of the invoice card's six hidden
 // labels takes the trimmed text of its edit; any other tag writes nothing.

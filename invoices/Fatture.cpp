@@ -1,4 +1,5 @@
 #include "invoices/Fatture.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Dates.h"
 #include "common/IniFile.h"
@@ -53,7 +54,7 @@
 #include <functional>
 #include <optional>
 
-TfrmFatture *frmFatture = nullptr;
+WindowHandle<TfrmFatture> frmFatture;
 
 namespace {
 
@@ -125,14 +126,20 @@ QList<ClickLabel *> commandGroup(QWidget *panel, const char *shape, QPoint at, c
 
 TfrmFatture::TfrmFatture(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmFatture"));
-    setWindowTitle(QStringLiteral(" Tavoren - Archivio Fatture Proforma"));
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
-    setMouseTracking(true);
-    buildLayout();
-    InstallInvoiceFields(*this);
-    FormCreate();
-    setWindowState(Qt::WindowMaximized);
+    // The pickers write into this card whether or not it is built yet.
+    RegisterOwnerTarget(QStringLiteral("fatture"), [] { return frmFatture; });
+    for (int line = 1; line <= InvoiceLineCount; ++line)
+        RegisterPriceItemTarget(InvoiceLineTag(line), [] { return frmFatture; });
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmFatture"));
+        setWindowTitle(QStringLiteral(" Tavoren - Archivio Fatture Proforma"));
+        SetGradientBackground(this, Look::WindowTop, Qt::white);
+        setMouseTracking(true);
+        buildLayout();
+        InstallInvoiceFields(*this);
+        FormCreate();
+        setWindowState(Qt::WindowMaximized);
+    });
 }
 
 TfrmFatture::~TfrmFatture() { delete issuerSettings_; }
@@ -510,10 +517,6 @@ void TfrmFatture::FormCreate()
         {txtIban, section, QStringLiteral("Iban")},
         {txtPercIva, section, QStringLiteral("Aliquota Iva")},
     });
-
-    RegisterOwnerTarget(QStringLiteral("fatture"), [] { return frmFatture; });
-    for (int line = 1; line <= InvoiceLineCount; ++line)
-        RegisterPriceItemTarget(InvoiceLineTag(line), [] { return frmFatture; });
 }
 
 void TfrmFatture::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "invoices/InvoiceRecord.h"
 
 #include <QWidget>
@@ -169,4 +170,4 @@ private:
     SettingsBinding *issuerSettings_ = nullptr;
 };
 
-extern TfrmFatture *frmFatture;
+extern WindowHandle<TfrmFatture> frmFatture;

@@ -1,4 +1,5 @@
 #include "invoices/Logo.h"
+#include "common/ui/WindowBuild.h"
 #include "common/Files.h"
 #include "common/Guard.h"
 #include "common/PictureFiles.h"
@@ -16,7 +17,7 @@
 
 #include <algorithm>
 
-TfrmLogo *frmLogo = nullptr;
+WindowHandle<TfrmLogo> frmLogo;
 
 namespace {
 
@@ -71,55 +72,58 @@ QPixmap Preview(const QImage &picture)
 
 TfrmLogo::TfrmLogo(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmLogo"));
-    setWindowTitle(QStringLiteral(" Impostazione logo"));
-    MakeFixedWindow(this, 337, 370);
-    SetGradientBackground(this, Qt::white, Look::Pale);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmLogo"));
+        setWindowTitle(QStringLiteral(" Impostazione logo"));
+        MakeFixedWindow(this, 337, 370);
+        SetGradientBackground(this, Qt::white, Look::Pale);
 
-    imgTitolo = MakeNamed<QLabel>(this, QStringLiteral("imgTitolo"));
-    imgTitolo->setGeometry(20, 8, 297, 62);
-    imgTitolo->setAccessibleDescription(Title + QStringLiteral("\n") + Instruction);
+        imgTitolo = MakeNamed<QLabel>(this, QStringLiteral("imgTitolo"));
+        imgTitolo->setGeometry(20, 8, 297, 62);
+        imgTitolo->setAccessibleDescription(Title + QStringLiteral("\n") + Instruction);
 
-    // The preview on white inside a thin frame, so that a blank logo shows as blank.
-    auto *frame = MakeNamed<QFrame>(this, QStringLiteral("shpLogo"));
-    frame->setGeometry(19, 77, PreviewSize.width() + 2, PreviewSize.height() + 2);
-    frame->setStyleSheet(QStringLiteral("#shpLogo { background: white; border: 1px solid %1; }").arg(Look::Css(Look::Sky)));
-    imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(20, 78, PreviewSize.width(), PreviewSize.height());
-    imgLogo->setAlignment(Qt::AlignCenter);
-    imgTemp = MakeNamed<QLabel>(this, QStringLiteral("imgTemp"));
-    imgTemp->hide();
-    imgBianco = MakeNamed<QLabel>(this, QStringLiteral("imgBianco"));
-    imgBianco->hide();
+        // The preview on white inside a thin frame, so that a blank logo shows as blank.
+        auto *frame = MakeNamed<QFrame>(this, QStringLiteral("shpLogo"));
+        frame->setGeometry(19, 77, PreviewSize.width() + 2, PreviewSize.height() + 2);
+        frame->setStyleSheet(
+            QStringLiteral("#shpLogo { background: white; border: 1px solid %1; }").arg(Look::Css(Look::Sky)));
+        imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
+        imgLogo->setGeometry(20, 78, PreviewSize.width(), PreviewSize.height());
+        imgLogo->setAlignment(Qt::AlignCenter);
+        imgTemp = MakeNamed<QLabel>(this, QStringLiteral("imgTemp"));
+        imgTemp->hide();
+        imgBianco = MakeNamed<QLabel>(this, QStringLiteral("imgBianco"));
+        imgBianco->hide();
 
-    btnSfoglia = MakeNamed<QPushButton>(this, QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."));
-    btnSfoglia->setGeometry(20, 272, 110, 30);
-    btnCancLogo = MakeNamed<ClickLabel>(this, QStringLiteral("btnCancLogo"));
-    btnCancLogo->setGeometry(249, 272, 30, 30);
-    btnCancLogo->setCursor(Qt::PointingHandCursor);
-    imgEuro = MakeNamed<ClickLabel>(this, QStringLiteral("imgEuro"));
-    imgEuro->setGeometry(287, 272, 30, 30);
-    imgEuro->setCursor(Qt::PointingHandCursor);
+        btnSfoglia = MakeNamed<QPushButton>(this, QStringLiteral("btnSfoglia"), QStringLiteral("Sfoglia..."));
+        btnSfoglia->setGeometry(20, 272, 110, 30);
+        btnCancLogo = MakeNamed<ClickLabel>(this, QStringLiteral("btnCancLogo"));
+        btnCancLogo->setGeometry(249, 272, 30, 30);
+        btnCancLogo->setCursor(Qt::PointingHandCursor);
+        imgEuro = MakeNamed<ClickLabel>(this, QStringLiteral("imgEuro"));
+        imgEuro->setGeometry(287, 272, 30, 30);
+        imgEuro->setCursor(Qt::PointingHandCursor);
 
-    btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    btnAnnulla->setGeometry(87, 324, 110, 34);
-    btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
-    btnApplica->setGeometry(207, 324, 110, 34);
-    MakeEnterButtons({btnSfoglia, btnAnnulla, btnApplica});
+        btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
+        btnAnnulla->setGeometry(87, 324, 110, 34);
+        btnApplica = MakeNamed<QPushButton>(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"));
+        btnApplica->setGeometry(207, 324, 110, 34);
+        MakeEnterButtons({btnSfoglia, btnAnnulla, btnApplica});
 
-    DrawOnFirstShow(this, [this] {
-        imgTitolo->setPixmap(Heading(imgTitolo->size()));
-        btnCancLogo->setPixmap(DialogPictures::Eraser(btnCancLogo->size()));
-        imgEuro->setPixmap(CaduceusPicture(imgEuro->size()));
-        imgTemp->setPixmap(QPixmap::fromImage(DefaultInvoiceLogo()));
-        imgBianco->setPixmap(QPixmap::fromImage(BlankInvoiceLogo()));
+        DrawOnFirstShow(this, [this] {
+            imgTitolo->setPixmap(Heading(imgTitolo->size()));
+            btnCancLogo->setPixmap(DialogPictures::Eraser(btnCancLogo->size()));
+            imgEuro->setPixmap(CaduceusPicture(imgEuro->size()));
+            imgTemp->setPixmap(QPixmap::fromImage(DefaultInvoiceLogo()));
+            imgBianco->setPixmap(QPixmap::fromImage(BlankInvoiceLogo()));
+        });
+
+        connect(btnSfoglia, &QPushButton::clicked, this, &TfrmLogo::btnSfogliaClick);
+        connect(btnCancLogo, &ClickLabel::clicked, this, &TfrmLogo::btnCancLogoClick);
+        connect(imgEuro, &ClickLabel::clicked, this, &TfrmLogo::imgEuroClick);
+        connect(btnApplica, &QPushButton::clicked, this, &TfrmLogo::btnApplicaClick);
+        connect(btnAnnulla, &QPushButton::clicked, this, &TfrmLogo::btnAnnullaClick);
     });
-
-    connect(btnSfoglia, &QPushButton::clicked, this, &TfrmLogo::btnSfogliaClick);
-    connect(btnCancLogo, &ClickLabel::clicked, this, &TfrmLogo::btnCancLogoClick);
-    connect(imgEuro, &ClickLabel::clicked, this, &TfrmLogo::imgEuroClick);
-    connect(btnApplica, &QPushButton::clicked, this, &TfrmLogo::btnApplicaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmLogo::btnAnnullaClick);
 }
 
 void TfrmLogo::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 #include <QImage>
 
@@ -41,7 +42,7 @@ private:
     QImage logo_;
 };
 
-extern TfrmLogo *frmLogo;
+extern WindowHandle<TfrmLogo> frmLogo;
 
 // How the invoice card opens the dialog: owned by the card, shown modally, destroyed when it closes.
 void OpenLogoDialog(QWidget *card);

@@ -1,4 +1,5 @@
 #include "invoices/MenuFatture.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Dates.h"
 #include "common/Platform.h"
@@ -22,7 +23,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TfrmMenuFatture *frmMenuFatture = nullptr;
+WindowHandle<TfrmMenuFatture> frmMenuFatture;
 
 namespace {
 
@@ -52,57 +53,60 @@ QPushButton *openButton(QWidget *parent, const char *name, const QRect &place)
 
 TfrmMenuFatture::TfrmMenuFatture(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmMenuFatture"));
-    setWindowTitle(QStringLiteral(" Tavoren - Emissione Fatture Proforma"));
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmMenuFatture"));
+        setWindowTitle(QStringLiteral(" Tavoren - Emissione Fatture Proforma"));
+        SetGradientBackground(this, Look::WindowTop, Qt::white);
 
-    QFrame *panel = PlaceCardPanel(this, QSize(720, 330));
-    auto *info = MakeNamed<QLabel>(panel, QStringLiteral("lblInformazioni"));
-    info->setText(QString::fromUtf8("In questo ambiente è possibile emettere fatture proforma per i propri clienti e "
-                                    "visualizzare grafici statistici degli incassi mensili."));
-    info->setWordWrap(true);
-    info->setFont(Look::Verdana(11));
-    info->setGeometry(20, 16, 680, 48);
+        QFrame *panel = PlaceCardPanel(this, QSize(720, 330));
+        auto *info = MakeNamed<QLabel>(panel, QStringLiteral("lblInformazioni"));
+        info->setText(
+            QString::fromUtf8("In questo ambiente è possibile emettere fatture proforma per i propri clienti e "
+                              "visualizzare grafici statistici degli incassi mensili."));
+        info->setWordWrap(true);
+        info->setFont(Look::Verdana(11));
+        info->setGeometry(20, 16, 680, 48);
 
-    // The archive block and the chart block, side by side.
-    QFrame *archive = MakeRoundedPanel(panel, QStringLiteral("shpAnnoFatture"), Qt::white);
-    archive->setGeometry(20, 80, 330, 170);
-    heading(archive, "intAnnoFatture", "Archivio fatture proforma:", QRect(16, 12, 300, 24));
-    heading(archive, "titAnnoFatture", "Anno:", QRect(16, 62, 70, 30));
-    txtAnnoFatture = MakeNamed<QLineEdit>(archive, QStringLiteral("txtAnnoFatture"));
-    txtAnnoFatture->setFont(Look::Verdana(14, true));
-    txtAnnoFatture->setAlignment(Qt::AlignCenter);
-    txtAnnoFatture->setGeometry(90, 58, 110, 36);
-    btnApriFatture = openButton(archive, "btnApriFatture", QRect(90, 114, 110, 34));
+        // The archive block and the chart block, side by side.
+        QFrame *archive = MakeRoundedPanel(panel, QStringLiteral("shpAnnoFatture"), Qt::white);
+        archive->setGeometry(20, 80, 330, 170);
+        heading(archive, "intAnnoFatture", "Archivio fatture proforma:", QRect(16, 12, 300, 24));
+        heading(archive, "titAnnoFatture", "Anno:", QRect(16, 62, 70, 30));
+        txtAnnoFatture = MakeNamed<QLineEdit>(archive, QStringLiteral("txtAnnoFatture"));
+        txtAnnoFatture->setFont(Look::Verdana(14, true));
+        txtAnnoFatture->setAlignment(Qt::AlignCenter);
+        txtAnnoFatture->setGeometry(90, 58, 110, 36);
+        btnApriFatture = openButton(archive, "btnApriFatture", QRect(90, 114, 110, 34));
 
-    QFrame *chart = MakeRoundedPanel(panel, QStringLiteral("shpRiepStats"), Qt::white);
-    chart->setGeometry(370, 80, 330, 170);
-    heading(chart, "intAnnoRiepStats", "Grafici statistici incassi mensili:", QRect(16, 12, 300, 24));
-    btnApriRiepStats = openButton(chart, "btnApriRiepStats", QRect(110, 114, 110, 34));
+        QFrame *chart = MakeRoundedPanel(panel, QStringLiteral("shpRiepStats"), Qt::white);
+        chart->setGeometry(370, 80, 330, 170);
+        heading(chart, "intAnnoRiepStats", "Grafici statistici incassi mensili:", QRect(16, 12, 300, 24));
+        btnApriRiepStats = openButton(chart, "btnApriRiepStats", QRect(110, 114, 110, 34));
 
-    imgGuida = MakeNamed<ClickLabel>(panel, QStringLiteral("imgGuida"));
-    imgGuida->setGeometry(460, 268, 110, 40);
-    DrawPictureOnFirstShow(imgGuida, [](QSize size) { return CommandPicture(QStringLiteral("Guida"), size); });
-    imgEsci = MakeNamed<ClickLabel>(panel, QStringLiteral("imgEsci"));
-    imgEsci->setGeometry(590, 268, 110, 40);
-    DrawPictureOnFirstShow(imgEsci, [](QSize size) { return CommandPicture(QStringLiteral("Esci"), size); });
+        imgGuida = MakeNamed<ClickLabel>(panel, QStringLiteral("imgGuida"));
+        imgGuida->setGeometry(460, 268, 110, 40);
+        DrawPictureOnFirstShow(imgGuida, [](QSize size) { return CommandPicture(QStringLiteral("Guida"), size); });
+        imgEsci = MakeNamed<ClickLabel>(panel, QStringLiteral("imgEsci"));
+        imgEsci->setGeometry(590, 268, 110, 40);
+        DrawPictureOnFirstShow(imgEsci, [](QSize size) { return CommandPicture(QStringLiteral("Esci"), size); });
 
-    lblMemory = MakeNamed<QLabel>(panel, QStringLiteral("lblMemory"));
-    lblMemory->setText(StartTag);
-    lblMemory->hide();
+        lblMemory = MakeNamed<QLabel>(panel, QStringLiteral("lblMemory"));
+        lblMemory->setText(StartTag);
+        lblMemory->hide();
 
-    // FormCreate: the year takes four digits typed; Enter goes to the archive's "Apri".
-    ApplyFormatSettings();
-    ApplyEditRules(txtAnnoFatture, {.maxLength = 4, .digitsOnly = true});
-    EnterMovesTo(txtAnnoFatture, btnApriFatture);
-    // A focused button is pressed by Enter too, as on the other windows.
-    MakeEnterButtons({btnApriFatture, btnApriRiepStats});
+        // FormCreate: the year takes four digits typed; Enter goes to the archive's "Apri".
+        ApplyFormatSettings();
+        ApplyEditRules(txtAnnoFatture, {.maxLength = 4, .digitsOnly = true});
+        EnterMovesTo(txtAnnoFatture, btnApriFatture);
+        // A focused button is pressed by Enter too, as on the other windows.
+        MakeEnterButtons({btnApriFatture, btnApriRiepStats});
 
-    connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuFatture::btnApriFattureClick);
-    connect(btnApriRiepStats, &QPushButton::clicked, this, &TfrmMenuFatture::btnApriRiepStatsClick);
-    connect(imgGuida, &ClickLabel::clicked, this, &TfrmMenuFatture::imgGuidaClick);
-    connect(imgEsci, &ClickLabel::clicked, this, &TfrmMenuFatture::imgEsciClick);
-    setWindowState(Qt::WindowMaximized);
+        connect(btnApriFatture, &QPushButton::clicked, this, &TfrmMenuFatture::btnApriFattureClick);
+        connect(btnApriRiepStats, &QPushButton::clicked, this, &TfrmMenuFatture::btnApriRiepStatsClick);
+        connect(imgGuida, &ClickLabel::clicked, this, &TfrmMenuFatture::imgGuidaClick);
+        connect(imgEsci, &ClickLabel::clicked, this, &TfrmMenuFatture::imgEsciClick);
+        setWindowState(Qt::WindowMaximized);
+    });
 }
 
 void TfrmMenuFatture::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QWidget>
 
 class ClickLabel;
@@ -31,4 +32,4 @@ protected:
     void closeEvent(QCloseEvent *e) override; // FormClose: the routing
 };
 
-extern TfrmMenuFatture *frmMenuFatture;
+extern WindowHandle<TfrmMenuFatture> frmMenuFatture;

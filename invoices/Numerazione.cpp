@@ -1,4 +1,5 @@
 #include "invoices/Numerazione.h"
+#include "common/ui/WindowBuild.h"
 #include "common/IniFile.h"
 #include "common/Record.h"
 #include "common/Text.h"
@@ -7,7 +8,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-TfrmNumerazione *frmNumerazione = nullptr;
+WindowHandle<TfrmNumerazione> frmNumerazione;
 
 namespace {
 
@@ -19,14 +20,16 @@ const QString YearKey = QStringLiteral("Indicazione Anno Solare");
 
 TfrmNumerazione::TfrmNumerazione(QWidget *parent) : TfrmNumerazioneDoc(parent)
 {
-    setObjectName(QStringLiteral("frmNumerazione"));
-    // The box about the year sits under the number; the buttons move down to make room.
-    setFixedSize(420, 343);
-    chkTipo = MakeNamed<QCheckBox>(this, QStringLiteral("chkTipo"),
-                                   QStringLiteral("Indica l'anno solare dopo il numero progressivo del documento"));
-    chkTipo->setGeometry(10, 254, 406, 24);
-    btnAnnulla->move(btnAnnulla->x(), 298);
-    btnApplica->move(btnApplica->x(), 298);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmNumerazione"));
+        // The box about the year sits under the number; the buttons move down to make room.
+        setFixedSize(420, 343);
+        chkTipo = MakeNamed<QCheckBox>(this, QStringLiteral("chkTipo"),
+                                       QStringLiteral("Indica l'anno solare dopo il numero progressivo del documento"));
+        chkTipo->setGeometry(10, 254, 406, 24);
+        btnAnnulla->move(btnAnnulla->x(), 298);
+        btnApplica->move(btnApplica->x(), 298);
+    });
 }
 
 QString TfrmNumerazione::settingsSection() const

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "dialogs/NumerazioneDoc.h"
 
 class QCheckBox;
@@ -18,7 +19,7 @@ protected:
     void writeSettings(IniFile &settings, const QString &section) const override;
 };
 
-extern TfrmNumerazione *frmNumerazione;
+extern WindowHandle<TfrmNumerazione> frmNumerazione;
 
 // How the invoice card opens the dialog: owned by the card, with the tag "fatture" and its
 // caption, shown modally and destroyed when it closes.

@@ -1,4 +1,5 @@
 #include "owners/Carta.h"
+#include "common/ui/WindowBuild.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -6,7 +7,7 @@
 
 #include <vector>
 
-TfrmCarta *frmCarta = nullptr;
+WindowHandle<TfrmCarta> frmCarta;
 
 namespace {
 
@@ -109,7 +110,7 @@ TfrmCarta::TfrmCarta(QWidget *parent)
                            QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."),
                            QStringLiteral("txtNumero"), QString(), {30, true, EditRules::Case::UpperTrim}, false})
 {
-    txtNumero = edit;
+    BuildWhenNeeded(this, [this] { txtNumero = edit; });
 }
 
 void TfrmCarta::btnControllaClick()

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/CheckDialog.h"
 
 class QLineEdit;
@@ -25,7 +26,7 @@ public slots:
     void btnControllaClick() override;
 };
 
-extern TfrmCarta *frmCarta;
+extern WindowHandle<TfrmCarta> frmCarta;
 
 // The payment-card check command of the owner card: the dialog with the field's trimmed text.
 void OpenCardCheck(QWidget *owner, const QString &fieldText);

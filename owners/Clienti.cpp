@@ -1,4 +1,5 @@
 #include "owners/Clienti.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Dates.h"
 #include "common/OpenURL.h"
@@ -38,7 +39,7 @@
 #include <algorithm>
 #include <functional>
 
-TfrmClienti *frmClienti = nullptr;
+WindowHandle<TfrmClienti> frmClienti;
 
 namespace {
 
@@ -58,9 +59,13 @@ PictureMaker check() { return [](QSize size) { return CheckPicture(size); }; }
 
 TfrmClienti::TfrmClienti(QWidget *parent) : QWidget(parent)
 {
-    PrepareCardWindow(this, QStringLiteral("frmClienti"), QStringLiteral(" Tavoren - Anagrafica Proprietari"));
-    buildLayout();
-    FormCreate();
+    // The pickers write into this card whether or not it is built yet.
+    RegisterAttachmentTarget(QStringLiteral("clienti"), [] { return AttachmentLabelsOf(frmClienti.get()); });
+    BuildWhenNeeded(this, [this] {
+        PrepareCardWindow(this, QStringLiteral("frmClienti"), QStringLiteral(" Tavoren - Anagrafica Proprietari"));
+        buildLayout();
+        FormCreate();
+    });
 }
 
 void TfrmClienti::buildLayout()
@@ -208,7 +213,6 @@ void TfrmClienti::FormCreate()
     });
 
     navigator_->attach(card);
-    RegisterAttachmentTarget(QStringLiteral("clienti"), [] { return AttachmentLabelsOf(frmClienti); });
 }
 
 void TfrmClienti::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QWidget>
 
 #include <array>
@@ -113,4 +114,4 @@ private:
     RecordNavigator *navigator_ = nullptr;
 };
 
-extern TfrmClienti *frmClienti;
+extern WindowHandle<TfrmClienti> frmClienti;

@@ -3,7 +3,7 @@
 #include "owners/OwnerRecord.h"
 #include "dialogs/Guida.h"
 
-TfrmExpClienti *frmExpClienti = nullptr;
+WindowHandle<TfrmExpClienti> frmExpClienti;
 
 namespace {
 

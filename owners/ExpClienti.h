@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ExcelExport.h"
 
 // The owners' export: the whole of "Proprietari.pro" in a grid, written to "Proprietari.xls".
@@ -8,4 +9,4 @@ public:
     explicit TfrmExpClienti(QWidget *owner = nullptr);
 };
 
-extern TfrmExpClienti *frmExpClienti;
+extern WindowHandle<TfrmExpClienti> frmExpClienti;

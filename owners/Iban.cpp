@@ -1,9 +1,10 @@
 #include "owners/Iban.h"
+#include "common/ui/WindowBuild.h"
 
 #include <QLineEdit>
 #include <QPainter>
 
-TfrmIban *frmIban = nullptr;
+WindowHandle<TfrmIban> frmIban;
 
 namespace {
 
@@ -78,7 +79,7 @@ TfrmIban::TfrmIban(QWidget *parent)
                            QStringLiteral("txtIban"), QString(), {IbanLength, false, EditRules::Case::UpperTrim},
                            false})
 {
-    txtIban = edit;
+    BuildWhenNeeded(this, [this] { txtIban = edit; });
 }
 
 void TfrmIban::btnControllaClick()

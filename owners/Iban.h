@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/CheckDialog.h"
 
 class QLineEdit;
@@ -26,7 +27,7 @@ public slots:
     void btnControllaClick() override;
 };
 
-extern TfrmIban *frmIban;
+extern WindowHandle<TfrmIban> frmIban;
 
 // The IBAN check command of the owner card: the dialog with the field's trimmed text.
 void OpenIbanCheck(QWidget *owner, const QString &fieldText);

@@ -1,4 +1,5 @@
 #include "owners/Privacy.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Cp1252.h"
 #include "common/Guard.h"
@@ -25,7 +26,7 @@
 
 #include <exception>
 
-TfrmPrivacy *frmPrivacy = nullptr;
+WindowHandle<TfrmPrivacy> frmPrivacy;
 
 namespace {
 
@@ -57,65 +58,67 @@ QString fieldText(const QWidget *field) { return TrimText(ControlText(field)); }
 
 TfrmPrivacy::TfrmPrivacy(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmPrivacy"));
-    setWindowTitle(QStringLiteral(" Esporta e stampa Modulo Privacy"));
-    MakeFixedWindow(this, WindowWidth, WindowHeight);
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmPrivacy"));
+        setWindowTitle(QStringLiteral(" Esporta e stampa Modulo Privacy"));
+        MakeFixedWindow(this, WindowWidth, WindowHeight);
+        SetGradientBackground(this, Look::WindowTop, Qt::white);
 
-    QFrame *studio = makeSection(this, QStringLiteral("shpStudio"), nullptr, 3);
-    QFrame *client = makeSection(this, QStringLiteral("shpCliente"), studio, 4);
-    QFrame *signature = makeSection(this, QStringLiteral("shpFirma"), client, 1);
-    const EditRules upper{.typing = EditRules::Case::UpperTrim};
-    const EditRules province{.maxLength = 2};
-    const QStringList *provinces = &ProvinceCodes();
-    const Qt::Alignment centred = Qt::AlignCenter;
-    // Screen order, which is also the tab order and the Enter chain.
-    const FieldTable fields(
-        Grid, {
-                  {studio,
-                   {
-                       {&txtStudioDent, "StudioDent", "Studio Veterinario:", 14, 0, 440},
-                       {&txtTelDent, "TelDent", "Recapiti telefonici:", 466, 0, 256},
-                       {&txtIvaDent, "IvaDent", "Partita IVA:", 14, 1, 200, {.digitsOnly = true}},
-                       {&txtCodFiscDent, "CodFiscDent", "C.F.", 226, 1, 228, upper},
-                       {&txtCittaDent, "CittaDent", "Comune sede legale:", 14, 2, 250},
-                       {&txtProvDent, "ProvDent", "Prov.", 276, 2, 64, province, provinces},
-                       {&txtIndirizzoDent, "IndirizzoDent", "Via e numero civico:", 352, 2, 270},
-                       {&txtCapDent, "CapDent", "CAP:", 634, 2, 88},
-                   }},
-                  {client,
-                   {
-                       {&txtPaziente, "Paziente", "Cognome e nome Cliente:", 14, 0, 440},
-                       {&txtComuneNasc, "ComuneNasc", "Comune di nascita:", 14, 1, 250},
-                       {&txtProvNasc, "ProvNasc", "Prov.", 276, 1, 64, province, provinces},
-                       {&txtDataNasc, "DataNasc", "Data di nascita:", 352, 1, 140, {}, nullptr, centred},
-                       {&txtCodFisc, "CodFisc", "C.F.", 504, 1, 218, upper},
-                       {&txtComuneRes, "ComuneRes", "Comune di residenza:", 14, 2, 250},
-                       {&txtProvRes, "ProvRes", "Prov.", 276, 2, 64, province, provinces},
-                       {&txtIndirizzo, "Indirizzo", "Via e numero civico:", 352, 2, 270},
-                       {&txtCapRes, "CapRes", "CAP:", 634, 2, 88},
-                       {&txtRecapito, "Recapito", "Tel.", 14, 3, 250},
-                   }},
-                  {signature,
-                   {
-                       {&txtPrivacy, "Privacy", "Titolare Privacy:", 14, 0, 300},
-                       {&txtData, "Data", "Data:", 326, 0, 140, {}, nullptr, centred},
-                       {&txtLuogo, "Luogo", "Luogo:", 478, 0, 244},
-                   }},
-              });
+        QFrame *studio = makeSection(this, QStringLiteral("shpStudio"), nullptr, 3);
+        QFrame *client = makeSection(this, QStringLiteral("shpCliente"), studio, 4);
+        QFrame *signature = makeSection(this, QStringLiteral("shpFirma"), client, 1);
+        const EditRules upper{.typing = EditRules::Case::UpperTrim};
+        const EditRules province{.maxLength = 2};
+        const QStringList *provinces = &ProvinceCodes();
+        const Qt::Alignment centred = Qt::AlignCenter;
+        // Screen order, which is also the tab order and the Enter chain.
+        const FieldTable fields(
+            Grid, {
+                      {studio,
+                       {
+                           {&txtStudioDent, "StudioDent", "Studio Veterinario:", 14, 0, 440},
+                           {&txtTelDent, "TelDent", "Recapiti telefonici:", 466, 0, 256},
+                           {&txtIvaDent, "IvaDent", "Partita IVA:", 14, 1, 200, {.digitsOnly = true}},
+                           {&txtCodFiscDent, "CodFiscDent", "C.F.", 226, 1, 228, upper},
+                           {&txtCittaDent, "CittaDent", "Comune sede legale:", 14, 2, 250},
+                           {&txtProvDent, "ProvDent", "Prov.", 276, 2, 64, province, provinces},
+                           {&txtIndirizzoDent, "IndirizzoDent", "Via e numero civico:", 352, 2, 270},
+                           {&txtCapDent, "CapDent", "CAP:", 634, 2, 88},
+                       }},
+                      {client,
+                       {
+                           {&txtPaziente, "Paziente", "Cognome e nome Cliente:", 14, 0, 440},
+                           {&txtComuneNasc, "ComuneNasc", "Comune di nascita:", 14, 1, 250},
+                           {&txtProvNasc, "ProvNasc", "Prov.", 276, 1, 64, province, provinces},
+                           {&txtDataNasc, "DataNasc", "Data di nascita:", 352, 1, 140, {}, nullptr, centred},
+                           {&txtCodFisc, "CodFisc", "C.F.", 504, 1, 218, upper},
+                           {&txtComuneRes, "ComuneRes", "Comune di residenza:", 14, 2, 250},
+                           {&txtProvRes, "ProvRes", "Prov.", 276, 2, 64, province, provinces},
+                           {&txtIndirizzo, "Indirizzo", "Via e numero civico:", 352, 2, 270},
+                           {&txtCapRes, "CapRes", "CAP:", 634, 2, 88},
+                           {&txtRecapito, "Recapito", "Tel.", 14, 3, 250},
+                       }},
+                      {signature,
+                       {
+                           {&txtPrivacy, "Privacy", "Titolare Privacy:", 14, 0, 300},
+                           {&txtData, "Data", "Data:", 326, 0, 140, {}, nullptr, centred},
+                           {&txtLuogo, "Luogo", "Luogo:", 478, 0, 244},
+                       }},
+                  });
 
-    const int buttonsTop = signature->geometry().bottom() + 1 + 12;
-    btnChiudi = MakeNamed<QPushButton>(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
-    btnChiudi->setGeometry(WindowWidth - PanelLeft - 110, buttonsTop, 110, 32);
-    btnRTF = MakeNamed<QPushButton>(this, QStringLiteral("btnRTF"), QStringLiteral("Crea file RTF"));
-    btnRTF->setGeometry(btnChiudi->x() - 10 - 130, buttonsTop, 130, 32);
-    btnRTF->setAutoDefault(false);
-    btnChiudi->setAutoDefault(false);
-    setTabOrder(fields.controls().back(), btnRTF);
-    setTabOrder(btnRTF, btnChiudi);
+        const int buttonsTop = signature->geometry().bottom() + 1 + 12;
+        btnChiudi = MakeNamed<QPushButton>(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
+        btnChiudi->setGeometry(WindowWidth - PanelLeft - 110, buttonsTop, 110, 32);
+        btnRTF = MakeNamed<QPushButton>(this, QStringLiteral("btnRTF"), QStringLiteral("Crea file RTF"));
+        btnRTF->setGeometry(btnChiudi->x() - 10 - 130, buttonsTop, 130, 32);
+        btnRTF->setAutoDefault(false);
+        btnChiudi->setAutoDefault(false);
+        setTabOrder(fields.controls().back(), btnRTF);
+        setTabOrder(btnRTF, btnChiudi);
 
-    connect(btnRTF, &QPushButton::clicked, this, &TfrmPrivacy::btnRTFClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmPrivacy::btnChiudiClick);
+        connect(btnRTF, &QPushButton::clicked, this, &TfrmPrivacy::btnRTFClick);
+        connect(btnChiudi, &QPushButton::clicked, this, &TfrmPrivacy::btnChiudiClick);
+    });
 }
 
 SettingsBinding TfrmPrivacy::settings() const

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 #include <QString>
 
@@ -65,4 +66,4 @@ private:
     bool settingsWritten = false;
 };
 
-extern TfrmPrivacy *frmPrivacy;
+extern WindowHandle<TfrmPrivacy> frmPrivacy;

@@ -1,9 +1,10 @@
 #include "owners/Ricontatta.h"
+#include "common/ui/WindowBuild.h"
 
 #include "owners/OwnerHandBack.h"
 #include "owners/OwnerRecord.h"
 
-TfrmRicontatta *frmRicontatta = nullptr;
+WindowHandle<TfrmRicontatta> frmRicontatta;
 
 namespace {
 
@@ -26,5 +27,5 @@ ListWindowSetup recontactSetup()
 
 TfrmRicontatta::TfrmRicontatta(QWidget *parent) : ListWindow(recontactSetup(), parent)
 {
-    setObjectName(QStringLiteral("frmRicontatta"));
+    BuildWhenNeeded(this, [this] { setObjectName(QStringLiteral("frmRicontatta")); });
 }

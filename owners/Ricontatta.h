@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ListWindow.h"
 
 // The owners whose flag "Da ricontattare" is set; a double-click loads the owner into the owner card.
@@ -8,4 +9,4 @@ public:
     explicit TfrmRicontatta(QWidget *parent = nullptr);
 };
 
-extern TfrmRicontatta *frmRicontatta;
+extern WindowHandle<TfrmRicontatta> frmRicontatta;

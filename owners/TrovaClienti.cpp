@@ -1,4 +1,5 @@
 #include "owners/TrovaClienti.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/Widgets.h"
 
 #include "common/Platform.h"
@@ -7,7 +8,7 @@
 
 #include <QLabel>
 
-TfrmTrovaClienti *frmTrovaClienti = nullptr;
+WindowHandle<TfrmTrovaClienti> frmTrovaClienti;
 
 namespace {
 
@@ -40,11 +41,13 @@ SearchWindowSetup ownerSearchSetup(TfrmTrovaClienti *window)
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent) : SearchWindow(ownerSearchSetup(this), parent)
 {
-    setObjectName(QStringLiteral("frmTrovaClienti"));
-    exposeCriteria({&txtCliente, &txtComuneRes, &txtPartitaIva, &txtCodFisc, &txtDocumento, &txtOccupazione,
-                    &txtCaniOra, &txtCaniPrima, &txtQuestioni, &txtNote},
-                   {&effCliente, &effComuneRes, &effPartitaIva, &effCodFisc, &effDocumento, &effOccupazione,
-                    &effCaniOra, &effCaniPrima, &effQuestioni, &effNote});
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmTrovaClienti"));
+        exposeCriteria({&txtCliente, &txtComuneRes, &txtPartitaIva, &txtCodFisc, &txtDocumento, &txtOccupazione,
+                        &txtCaniOra, &txtCaniPrima, &txtQuestioni, &txtNote},
+                       {&effCliente, &effComuneRes, &effPartitaIva, &effCodFisc, &effDocumento, &effOccupazione,
+                        &effCaniOra, &effCaniPrima, &effQuestioni, &effNote});
+    });
 }
 
 void OpenOwnerSearch(QWidget *caller, const QString &tag)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/SearchWindow.h"
 
 // The owner search over "Proprietari.pro": the chosen owner goes to the window that the context
@@ -31,7 +32,7 @@ public:
     HighlightRect *effNote;
 };
 
-extern TfrmTrovaClienti *frmTrovaClienti;
+extern WindowHandle<TfrmTrovaClienti> frmTrovaClienti;
 
 // How a window opens the owner search: owned by the window, with its tag, shown modally and
 // destroyed when it closes.

@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-TfrmExpServizi *frmExpServizi = nullptr;
+WindowHandle<TfrmExpServizi> frmExpServizi;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ExcelExport.h"
 
 // The price list's export: "Magazzino.pro" in a grid, written to "Magazzino.xls".
@@ -8,7 +9,7 @@ public:
     explicit TfrmExpServizi(QWidget *owner = nullptr);
 };
 
-extern TfrmExpServizi *frmExpServizi;
+extern WindowHandle<TfrmExpServizi> frmExpServizi;
 
 // How the price-list card opens the export: owned by the card, shown modally and destroyed when
 // it closes.

@@ -1,4 +1,5 @@
 #include "pricelist/Giacenza.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Text.h"
 #include "common/ui/EditRules.h"
@@ -15,7 +16,7 @@
 
 #include <optional>
 
-TfrmGiacenza *frmGiacenza = nullptr;
+WindowHandle<TfrmGiacenza> frmGiacenza;
 
 namespace {
 
@@ -54,42 +55,44 @@ QString TfrmGiacenza::SubtractCaption() { return QString::fromUtf8("Quantità da
 
 TfrmGiacenza::TfrmGiacenza(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmGiacenza"));
-    setWindowTitle(QStringLiteral(" Aggiornamento giacenza"));
-    MakeFixedWindow(this, 364, 339);
-    SetGradientBackground(this, Look::Pale, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmGiacenza"));
+        setWindowTitle(QStringLiteral(" Aggiornamento giacenza"));
+        MakeFixedWindow(this, 364, 339);
+        SetGradientBackground(this, Look::Pale, Qt::white);
 
-    lblGiacenza = caption(this, "lblGiacenza", QStringLiteral("Giacenza attuale:"), 30);
-    txtGiacenza = quantityEdit(this, "txtGiacenza", 30);
-    lblAggiunta = caption(this, "lblAggiunta", AddCaption(), 90);
-    txtAggiunta = quantityEdit(this, "txtAggiunta", 90);
-    btnTotale = MakeNamed<QPushButton>(this, QStringLiteral("btnTotale"), QStringLiteral("Calcola totale"));
-    btnTotale->setGeometry(194, 150, 150, 34);
-    txtTotale = quantityEdit(this, "txtTotale", 210);
-    txtTotale->setReadOnly(true);
-    QPalette crimson = txtTotale->palette();
-    crimson.setColor(QPalette::Text, Look::Crimson);
-    txtTotale->setPalette(crimson);
-    btnAggiorna = MakeNamed<QPushButton>(this, QStringLiteral("btnAggiorna"), QStringLiteral("Applica e chiudi"));
-    btnAggiorna->setGeometry(194, 285, 150, 34);
-    btnChiudi = MakeNamed<QPushButton>(this, QStringLiteral("btnChiudi"), QStringLiteral("Annulla"));
-    btnChiudi->setGeometry(20, 285, 150, 34);
+        lblGiacenza = caption(this, "lblGiacenza", QStringLiteral("Giacenza attuale:"), 30);
+        txtGiacenza = quantityEdit(this, "txtGiacenza", 30);
+        lblAggiunta = caption(this, "lblAggiunta", AddCaption(), 90);
+        txtAggiunta = quantityEdit(this, "txtAggiunta", 90);
+        btnTotale = MakeNamed<QPushButton>(this, QStringLiteral("btnTotale"), QStringLiteral("Calcola totale"));
+        btnTotale->setGeometry(194, 150, 150, 34);
+        txtTotale = quantityEdit(this, "txtTotale", 210);
+        txtTotale->setReadOnly(true);
+        QPalette crimson = txtTotale->palette();
+        crimson.setColor(QPalette::Text, Look::Crimson);
+        txtTotale->setPalette(crimson);
+        btnAggiorna = MakeNamed<QPushButton>(this, QStringLiteral("btnAggiorna"), QStringLiteral("Applica e chiudi"));
+        btnAggiorna->setGeometry(194, 285, 150, 34);
+        btnChiudi = MakeNamed<QPushButton>(this, QStringLiteral("btnChiudi"), QStringLiteral("Annulla"));
+        btnChiudi->setGeometry(20, 285, 150, 34);
 
-    for (QLineEdit *e : {txtGiacenza, txtAggiunta}) {
-        DigitOnlyKeyFilter(e);
-        // Installed after the digit filter, so it sees each key first.
-        e->installEventFilter(this);
-    }
-    MakeEnterButtons({btnTotale, btnAggiorna, btnChiudi});
-    setTabOrder(txtGiacenza, txtAggiunta);
-    setTabOrder(txtAggiunta, btnTotale);
-    setTabOrder(btnTotale, txtTotale);
-    setTabOrder(txtTotale, btnAggiorna);
-    setTabOrder(btnAggiorna, btnChiudi);
+        for (QLineEdit *e : {txtGiacenza, txtAggiunta}) {
+            DigitOnlyKeyFilter(e);
+            // Installed after the digit filter, so it sees each key first.
+            e->installEventFilter(this);
+        }
+        MakeEnterButtons({btnTotale, btnAggiorna, btnChiudi});
+        setTabOrder(txtGiacenza, txtAggiunta);
+        setTabOrder(txtAggiunta, btnTotale);
+        setTabOrder(btnTotale, txtTotale);
+        setTabOrder(txtTotale, btnAggiorna);
+        setTabOrder(btnAggiorna, btnChiudi);
 
-    connect(btnTotale, &QPushButton::clicked, this, &TfrmGiacenza::btnTotaleClick);
-    connect(btnAggiorna, &QPushButton::clicked, this, &TfrmGiacenza::btnAggiornaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGiacenza::btnChiudiClick);
+        connect(btnTotale, &QPushButton::clicked, this, &TfrmGiacenza::btnTotaleClick);
+        connect(btnAggiorna, &QPushButton::clicked, this, &TfrmGiacenza::btnAggiornaClick);
+        connect(btnChiudi, &QPushButton::clicked, this, &TfrmGiacenza::btnChiudiClick);
+    });
 }
 
 void TfrmGiacenza::showEvent(QShowEvent *e)

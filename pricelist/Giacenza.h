@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 #include <QString>
 
@@ -39,4 +40,4 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 };
 
-extern TfrmGiacenza *frmGiacenza;
+extern WindowHandle<TfrmGiacenza> frmGiacenza;

@@ -1,4 +1,5 @@
 #include "pricelist/Servizi.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Dates.h"
 #include "common/Messages.h"
@@ -36,7 +37,7 @@
 #include <functional>
 #include <optional>
 
-TfrmServizi *frmServizi = nullptr;
+WindowHandle<TfrmServizi> frmServizi;
 
 namespace {
 
@@ -89,13 +90,18 @@ QString tooLong(const char *caption, int capacity)
 
 TfrmServizi::TfrmServizi(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmServizi"));
-    setWindowTitle(QStringLiteral(" Tavoren - Tariffario Prodotti e Servizi"));
-    SetGradientBackground(this, Look::WindowTop, Qt::white);
-    setMouseTracking(true);
-    buildLayout();
-    FormCreate();
-    setWindowState(Qt::WindowMaximized);
+    // The pickers write into this card whether or not it is built yet.
+    RegisterAttachmentTarget(PriceListCardTag, [] { return AttachmentLabelsOf(frmServizi.get()); });
+    RegisterPriceItemTarget(PriceListCardTag, []() -> QWidget * { return frmServizi; });
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmServizi"));
+        setWindowTitle(QStringLiteral(" Tavoren - Tariffario Prodotti e Servizi"));
+        SetGradientBackground(this, Look::WindowTop, Qt::white);
+        setMouseTracking(true);
+        buildLayout();
+        FormCreate();
+        setWindowState(Qt::WindowMaximized);
+    });
 }
 
 void TfrmServizi::buildLayout()
@@ -250,8 +256,6 @@ void TfrmServizi::FormCreate()
     });
 
     navigator_->attach(card);
-    RegisterAttachmentTarget(PriceListCardTag, [] { return AttachmentLabelsOf(frmServizi); });
-    RegisterPriceItemTarget(PriceListCardTag, []() -> QWidget * { return frmServizi; });
 }
 
 bool TfrmServizi::normaliseNumbers()

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QWidget>
 
 #include <array>
@@ -92,4 +93,4 @@ private:
     RecordNavigator *navigator_ = nullptr;
 };
 
-extern TfrmServizi *frmServizi;
+extern WindowHandle<TfrmServizi> frmServizi;

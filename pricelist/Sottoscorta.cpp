@@ -1,11 +1,12 @@
 #include "pricelist/Sottoscorta.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Decimal.h"
 #include "common/ui/Widgets.h"
 #include "pricelist/PriceItemHandBack.h"
 #include "pricelist/PriceListRecord.h"
 
-TfrmSottoscorta *frmSottoscorta = nullptr;
+WindowHandle<TfrmSottoscorta> frmSottoscorta;
 
 namespace {
 
@@ -37,7 +38,7 @@ bool IsLowStock(const Record &item)
 
 TfrmSottoscorta::TfrmSottoscorta(QWidget *parent) : ListWindow(lowStockSetup(), parent)
 {
-    setObjectName(QStringLiteral("frmSottoscorta"));
+    BuildWhenNeeded(this, [this] { setObjectName(QStringLiteral("frmSottoscorta")); });
 }
 
 void OpenLowStockList(QWidget *caller) { OpenModal<TfrmSottoscorta>(caller); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/ListWindow.h"
 
 class Record;
@@ -11,7 +12,7 @@ public:
     explicit TfrmSottoscorta(QWidget *parent = nullptr);
 };
 
-extern TfrmSottoscorta *frmSottoscorta;
+extern WindowHandle<TfrmSottoscorta> frmSottoscorta;
 
 // Whether an article belongs in the low-stock list: its stock and its minimum stock are both
 // numbers and the stock does not exceed the minimum. An article whose stock or minimum is not a

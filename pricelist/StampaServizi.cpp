@@ -1,4 +1,5 @@
 #include "pricelist/StampaServizi.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/Dates.h"
 #include "common/Guard.h"
@@ -17,7 +18,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-TfrmStampaServizi *frmStampaServizi = nullptr;
+WindowHandle<TfrmStampaServizi> frmStampaServizi;
 
 namespace {
 
@@ -111,47 +112,49 @@ PreparedReport PreparePriceCard(const TfrmServizi &card)
 
 TfrmStampaServizi::TfrmStampaServizi(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmStampaServizi"));
-    ApplyFormatSettings();
-    setWindowTitle(QStringLiteral(" Stampa scheda corrente"));
-    MakeFixedWindow(this, 364, 287);
-    SetGradientBackground(this, Look::Pale, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmStampaServizi"));
+        ApplyFormatSettings();
+        setWindowTitle(QStringLiteral(" Stampa scheda corrente"));
+        MakeFixedWindow(this, 364, 287);
+        SetGradientBackground(this, Look::Pale, Qt::white);
 
-    imgIstruzioni = MakeNamed<QLabel>(this, QStringLiteral("imgIstruzioni"));
-    imgIstruzioni->setGeometry(16, 16, 332, 200);
-    const QString heading = QStringLiteral("Stampa scheda");
-    const QString lines[] = {
-        QString::fromUtf8("Questa operazione provvederà a stampare la scheda corrente su carta con i dati immessi "
-                          "dall'utente."),
-        QString::fromUtf8("Premere il pulsante Stampa per dare avvio alla stampa oppure premere Annulla per "
-                          "annullare l'operazione."),
-    };
-    imgIstruzioni->setAccessibleDescription(heading + u'\n' + lines[0] + u'\n' + lines[1]);
-    DrawOnFirstShow(this, [this, heading, lines] {
-        QPixmap picture(imgIstruzioni->size());
-        picture.fill(Qt::transparent);
-        QPainter p(&picture);
-        p.setPen(Look::Navy);
-        p.setFont(Look::Verdana(14, true));
-        QRect area(0, 0, picture.width(), 30);
-        p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, heading);
-        p.setFont(Look::Verdana(10, false));
-        int top = 40;
-        for (const QString &line : lines) {
-            const QRect box = p.boundingRect(QRect(0, top, picture.width(), 200), Qt::TextWordWrap, line);
-            p.drawText(box, Qt::TextWordWrap, line);
-            top = box.bottom() + 14;
-        }
-        imgIstruzioni->setPixmap(picture);
+        imgIstruzioni = MakeNamed<QLabel>(this, QStringLiteral("imgIstruzioni"));
+        imgIstruzioni->setGeometry(16, 16, 332, 200);
+        const QString heading = QStringLiteral("Stampa scheda");
+        const QString lines[] = {
+            QString::fromUtf8("Questa operazione provvederà a stampare la scheda corrente su carta con i dati immessi "
+                              "dall'utente."),
+            QString::fromUtf8("Premere il pulsante Stampa per dare avvio alla stampa oppure premere Annulla per "
+                              "annullare l'operazione."),
+        };
+        imgIstruzioni->setAccessibleDescription(heading + u'\n' + lines[0] + u'\n' + lines[1]);
+        DrawOnFirstShow(this, [this, heading, lines] {
+            QPixmap picture(imgIstruzioni->size());
+            picture.fill(Qt::transparent);
+            QPainter p(&picture);
+            p.setPen(Look::Navy);
+            p.setFont(Look::Verdana(14, true));
+            QRect area(0, 0, picture.width(), 30);
+            p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, heading);
+            p.setFont(Look::Verdana(10, false));
+            int top = 40;
+            for (const QString &line : lines) {
+                const QRect box = p.boundingRect(QRect(0, top, picture.width(), 200), Qt::TextWordWrap, line);
+                p.drawText(box, Qt::TextWordWrap, line);
+                top = box.bottom() + 14;
+            }
+            imgIstruzioni->setPixmap(picture);
+        });
+
+        btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
+        btnAnnulla->setGeometry(64, 236, 130, 34);
+        btnStampa = MakeNamed<QPushButton>(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
+        btnStampa->setGeometry(210, 236, 130, 34);
+        MakeEnterButtons({btnAnnulla, btnStampa});
+        connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaServizi::btnStampaClick);
+        connect(btnAnnulla, &QPushButton::clicked, this, &TfrmStampaServizi::btnAnnullaClick);
     });
-
-    btnAnnulla = MakeNamed<QPushButton>(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"));
-    btnAnnulla->setGeometry(64, 236, 130, 34);
-    btnStampa = MakeNamed<QPushButton>(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
-    btnStampa->setGeometry(210, 236, 130, 34);
-    MakeEnterButtons({btnAnnulla, btnStampa});
-    connect(btnStampa, &QPushButton::clicked, this, &TfrmStampaServizi::btnStampaClick);
-    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmStampaServizi::btnAnnullaClick);
 }
 
 void TfrmStampaServizi::showEvent(QShowEvent *e)

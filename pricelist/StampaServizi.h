@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/report/PreparedReport.h"
 
 #include <QDialog>
@@ -44,4 +45,4 @@ protected:
     void showEvent(QShowEvent *e) override;
 };
 
-extern TfrmStampaServizi *frmStampaServizi;
+extern WindowHandle<TfrmStampaServizi> frmStampaServizi;

@@ -1,4 +1,5 @@
 #include "pricelist/TrovaServizi.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/ui/Widgets.h"
 #include "pricelist/PriceItemHandBack.h"
@@ -6,7 +7,7 @@
 
 #include <QLabel>
 
-TfrmTrovaServizi *frmTrovaServizi = nullptr;
+WindowHandle<TfrmTrovaServizi> frmTrovaServizi;
 
 namespace {
 
@@ -39,11 +40,13 @@ SearchWindowSetup priceListSearchSetup(TfrmTrovaServizi *window)
 
 TfrmTrovaServizi::TfrmTrovaServizi(QWidget *parent) : SearchWindow(priceListSearchSetup(this), parent)
 {
-    setObjectName(QStringLiteral("frmTrovaServizi"));
-    exposeCriteria({&txtDescrizione, &txtTipologia, &txtTempi, &txtSupplementi, &txtPersonale, &txtNote, &txtMarca,
-                    &txtCollocazione, &txtFornitore, &txtOrdine},
-                   {&effDescrizione, &effTipologia, &effTempi, &effSupplementi, &effPersonale, &effNote, &effMarca,
-                    &effCollocazione, &effFornitore, &effOrdine});
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmTrovaServizi"));
+        exposeCriteria({&txtDescrizione, &txtTipologia, &txtTempi, &txtSupplementi, &txtPersonale, &txtNote, &txtMarca,
+                        &txtCollocazione, &txtFornitore, &txtOrdine},
+                       {&effDescrizione, &effTipologia, &effTempi, &effSupplementi, &effPersonale, &effNote, &effMarca,
+                        &effCollocazione, &effFornitore, &effOrdine});
+    });
 }
 
 void OpenPriceListSearch(QWidget *caller, const QString &tag)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include "common/ui/SearchWindow.h"
 
 // The price-list search over "Magazzino.pro" and the picker of articles: the chosen article goes
@@ -32,7 +33,7 @@ public:
     HighlightRect *effOrdine;
 };
 
-extern TfrmTrovaServizi *frmTrovaServizi;
+extern WindowHandle<TfrmTrovaServizi> frmTrovaServizi;
 
 // How a window opens the price-list search: owned by the window, with its tag ("servizi" from the
 // price-list card, "fat_art_01" .. "fat_art_30" from the invoice lines), shown modally and

@@ -1,4 +1,5 @@
 #include "shell/Avvio.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/Look.h"
 
 #include "common/Dates.h"
@@ -26,7 +27,7 @@
 #include <memory>
 #include <vector>
 
-TfrmAvvio *frmAvvio = nullptr;
+WindowHandle<TfrmAvvio> frmAvvio;
 
 namespace {
 
@@ -39,82 +40,90 @@ constexpr QSize ButtonSize(308, 38);
 
 TfrmAvvio::TfrmAvvio(QWidget *parent) : QWidget(parent)
 {
-    // FormCreate
-    ApplyFormatSettings();
+    BuildWhenNeeded(this, [this] {
+        // FormCreate
+        ApplyFormatSettings();
 
-    setObjectName(QStringLiteral("frmAvvio"));
-    setWindowTitle(QStringLiteral(" Tavoren"));
-    resize(1016, 713);
-    SetGradientBackground(this, Look::LauncherTop, Look::LauncherBottom);
+        setObjectName(QStringLiteral("frmAvvio"));
+        setWindowTitle(QStringLiteral(" Tavoren"));
+        resize(1016, 713);
+        SetGradientBackground(this, Look::LauncherTop, Look::LauncherBottom);
 
-    panContainer = MakeNamed<QWidget>(this, QStringLiteral("panContainer"));
-    panContainer->resize(PanelWidth, PanelHeight);
-    shpSfondo = MakeNamed<QWidget>(panContainer, QStringLiteral("shpSfondo"));
-    shpSfondo->setGeometry(0, 0, PanelWidth, PanelHeight);
-    SetGradientBackground(shpSfondo, Qt::white, Look::LauncherPanel);
+        panContainer = MakeNamed<QWidget>(this, QStringLiteral("panContainer"));
+        panContainer->resize(PanelWidth, PanelHeight);
+        shpSfondo = MakeNamed<QWidget>(panContainer, QStringLiteral("shpSfondo"));
+        shpSfondo->setGeometry(0, 0, PanelWidth, PanelHeight);
+        SetGradientBackground(shpSfondo, Qt::white, Look::LauncherPanel);
 
-    // The pictures are drawn when the launcher is first shown, after the login.
-    auto pictures = std::make_shared<std::vector<std::function<void()>>>();
-    auto picture = [&pictures](QLabel *label, const QRect &where, std::function<QPixmap(QSize)> art) {
-        label->setGeometry(where);
-        pictures->push_back([label, art] { label->setPixmap(art(label->size())); });
-    };
-    auto command = [this, &picture](const QString &name, const QRect &where, std::function<QPixmap(QSize)> art,
-                                    void (TfrmAvvio::*handler)()) {
-        auto *label = new ClickLabel(panContainer, name);
-        picture(label, where, std::move(art));
-        connect(label, &ClickLabel::clicked, this, handler);
-        return label;
-    };
+        // The pictures are drawn when the launcher is first shown, after the login.
+        auto pictures = std::make_shared<std::vector<std::function<void()>>>();
+        auto picture = [&pictures](QLabel *label, const QRect &where, std::function<QPixmap(QSize)> art) {
+            label->setGeometry(where);
+            pictures->push_back([label, art] { label->setPixmap(art(label->size())); });
+        };
+        auto command = [this, &picture](const QString &name, const QRect &where, std::function<QPixmap(QSize)> art,
+                                        void (TfrmAvvio::*handler)()) {
+            auto *label = new ClickLabel(panContainer, name);
+            picture(label, where, std::move(art));
+            connect(label, &ClickLabel::clicked, this, handler);
+            return label;
+        };
 
-    imgTitolo = MakeNamed<QLabel>(panContainer, QStringLiteral("imgTitolo"));
-    picture(imgTitolo, QRect((PanelWidth - 520) / 2, 6, 520, 64), Artwork::LauncherTitle);
-    imgSottotitolo = MakeNamed<QLabel>(panContainer, QStringLiteral("imgSottotitolo"));
-    picture(imgSottotitolo, QRect(0, 72, PanelWidth, 40), Artwork::LauncherSubtitle);
-    imgInfo = command("imgInfo", QRect(10, 10, 48, 48), Artwork::InfoIcon, &TfrmAvvio::imgInfoClick);
-    imgGuida = command("imgGuida", QRect(PanelWidth - 58, 10, 48, 48), Artwork::HelpIcon, &TfrmAvvio::imgGuidaClick);
+        imgTitolo = MakeNamed<QLabel>(panContainer, QStringLiteral("imgTitolo"));
+        picture(imgTitolo, QRect((PanelWidth - 520) / 2, 6, 520, 64), Artwork::LauncherTitle);
+        imgSottotitolo = MakeNamed<QLabel>(panContainer, QStringLiteral("imgSottotitolo"));
+        picture(imgSottotitolo, QRect(0, 72, PanelWidth, 40), Artwork::LauncherSubtitle);
+        imgInfo = command("imgInfo", QRect(10, 10, 48, 48), Artwork::InfoIcon, &TfrmAvvio::imgInfoClick);
+        imgGuida =
+            command("imgGuida", QRect(PanelWidth - 58, 10, 48, 48), Artwork::HelpIcon, &TfrmAvvio::imgGuidaClick);
 
-    // Two rows of three applications: a photograph with its button picture under it; both run the
-    // same command.
-    using App = Artwork::Application;
-    const struct {
-        App app;
-        QString photoName, buttonName;
-        ClickLabel *&photo;
-        ClickLabel *&button;
-        void (TfrmAvvio::*handler)();
-    } apps[] = {
-        {App::Owners, "imgProprietari", "btnProprietari", imgProprietari, btnProprietari, &TfrmAvvio::imgProprietariClick},
-        {App::Animals, "imgAnimali", "btnAnimali", imgAnimali, btnAnimali, &TfrmAvvio::imgAnimaliClick},
-        {App::Certificates, "imgCertificati", "btnCertificati", imgCertificati, btnCertificati,
-         &TfrmAvvio::imgCertificatiClick},
-        {App::Appointments, "imgAppuntamenti", "btnAppuntamenti", imgAppuntamenti, btnAppuntamenti,
-         &TfrmAvvio::imgAppuntamentiClick},
-        {App::PriceList, "imgTariffario", "btnTariffario", imgTariffario, btnTariffario, &TfrmAvvio::imgTariffarioClick},
-        {App::Invoices, "imgFatture", "btnFatture", imgFatture, btnFatture, &TfrmAvvio::imgFattureClick},
-    };
-    const int columnGap = (PanelWidth - 3 * ButtonSize.width()) / 4;
-    for (int i = 0; i < 6; ++i) {
-        const auto &a = apps[i];
-        const App app = a.app;
-        const int left = columnGap + (i % 3) * (ButtonSize.width() + columnGap);
-        const int top = 122 + (i / 3) * 252;
-        a.photo = command(a.photoName, QRect(QPoint(left + (ButtonSize.width() - PhotoSize.width()) / 2, top), PhotoSize),
-                          [app](QSize size) { return Artwork::ApplicationPhoto(app, size); }, a.handler);
-        a.button = command(a.buttonName, QRect(QPoint(left, top + PhotoSize.height() + 6), ButtonSize),
-                           [app](QSize size) { return Artwork::ApplicationButton(app, size); }, a.handler);
-    }
+        // Two rows of three applications: a photograph with its button picture under it; both run the
+        // same command.
+        using App = Artwork::Application;
+        const struct {
+            App app;
+            QString photoName, buttonName;
+            ClickLabel *&photo;
+            ClickLabel *&button;
+            void (TfrmAvvio::*handler)();
+        } apps[] = {
+            {App::Owners, "imgProprietari", "btnProprietari", imgProprietari, btnProprietari,
+             &TfrmAvvio::imgProprietariClick},
+            {App::Animals, "imgAnimali", "btnAnimali", imgAnimali, btnAnimali, &TfrmAvvio::imgAnimaliClick},
+            {App::Certificates, "imgCertificati", "btnCertificati", imgCertificati, btnCertificati,
+             &TfrmAvvio::imgCertificatiClick},
+            {App::Appointments, "imgAppuntamenti", "btnAppuntamenti", imgAppuntamenti, btnAppuntamenti,
+             &TfrmAvvio::imgAppuntamentiClick},
+            {App::PriceList, "imgTariffario", "btnTariffario", imgTariffario, btnTariffario,
+             &TfrmAvvio::imgTariffarioClick},
+            {App::Invoices, "imgFatture", "btnFatture", imgFatture, btnFatture, &TfrmAvvio::imgFattureClick},
+        };
+        const int columnGap = (PanelWidth - 3 * ButtonSize.width()) / 4;
+        for (int i = 0; i < 6; ++i) {
+            const auto &a = apps[i];
+            const App app = a.app;
+            const int left = columnGap + (i % 3) * (ButtonSize.width() + columnGap);
+            const int top = 122 + (i / 3) * 252;
+            a.photo = command(
+                a.photoName, QRect(QPoint(left + (ButtonSize.width() - PhotoSize.width()) / 2, top), PhotoSize),
+                [app](QSize size) { return Artwork::ApplicationPhoto(app, size); }, a.handler);
+            a.button = command(
+                a.buttonName, QRect(QPoint(left, top + PhotoSize.height() + 6), ButtonSize),
+                [app](QSize size) { return Artwork::ApplicationButton(app, size); }, a.handler);
+        }
 
-    imgSito = command("imgSito", QRect(0, 620, PanelWidth, 32), Artwork::MakerStrip, &TfrmAvvio::imgSitoClick);
-    imgCopyright = command("imgCopyright", QRect(10, 654, 32, 32), Artwork::CopyrightMark, &TfrmAvvio::imgCopyrightClick);
-    imgEsci = command("imgEsci", QRect(PanelWidth - 42, 654, 32, 32), Artwork::ExitCross, &TfrmAvvio::imgEsciClick);
-    DrawOnFirstShow(this, [pictures] {
-        for (const auto &draw : *pictures)
-            draw();
+        imgSito = command("imgSito", QRect(0, 620, PanelWidth, 32), Artwork::MakerStrip, &TfrmAvvio::imgSitoClick);
+        imgCopyright =
+            command("imgCopyright", QRect(10, 654, 32, 32), Artwork::CopyrightMark, &TfrmAvvio::imgCopyrightClick);
+        imgEsci = command("imgEsci", QRect(PanelWidth - 42, 654, 32, 32), Artwork::ExitCross, &TfrmAvvio::imgEsciClick);
+        DrawOnFirstShow(this, [pictures] {
+            for (const auto &draw : *pictures)
+                draw();
+        });
+
+        setWindowState(Qt::WindowMaximized);
+        centerPanel();
     });
-
-    setWindowState(Qt::WindowMaximized);
-    centerPanel();
 }
 
 void TfrmAvvio::centerPanel()

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QWidget>
 
 class ClickLabel;
@@ -54,4 +55,4 @@ private:
     void centerPanel();
 };
 
-extern TfrmAvvio *frmAvvio;
+extern WindowHandle<TfrmAvvio> frmAvvio;

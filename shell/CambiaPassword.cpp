@@ -1,4 +1,5 @@
 #include "shell/CambiaPassword.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/CardPanel.h"
 #include "common/ui/Look.h"
 
@@ -18,7 +19,7 @@
 #include <algorithm>
 #include <climits>
 
-TfrmCambiaPassword *frmCambiaPassword = nullptr;
+WindowHandle<TfrmCambiaPassword> frmCambiaPassword;
 
 namespace {
 
@@ -29,64 +30,69 @@ constexpr int MaxPasswordLength = 255;
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmCambiaPassword"));
-    setWindowTitle(QStringLiteral(" Cambia password"));
-    MakeFixedWindow(this, 480, 470);
-    SetGradientBackground(this, Look::LoginTop, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmCambiaPassword"));
+        setWindowTitle(QStringLiteral(" Cambia password"));
+        MakeFixedWindow(this, 480, 470);
+        SetGradientBackground(this, Look::LoginTop, Qt::white);
 
-    imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(20, 15, 440, 140);
-    DrawPictureOnFirstShow(imgLogo, Artwork::ChangeHeading);
+        imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
+        imgLogo->setGeometry(20, 15, 440, 140);
+        DrawPictureOnFirstShow(imgLogo, Artwork::ChangeHeading);
 
-    QFont labelFont = font();
-    labelFont.setPixelSize(14);
-    labelFont.setBold(true);
-    QFont editFont = Look::Verdana();
-    editFont.setPixelSize(14);
-    editFont.setBold(true);
+        QFont labelFont = font();
+        labelFont.setPixelSize(14);
+        labelFont.setBold(true);
+        QFont editFont = Look::Verdana();
+        editFont.setPixelSize(14);
+        editFont.setBold(true);
 
-    const struct {
-        QLabel *&label;
-        QString labelName, caption;
-        QLineEdit *&edit;
-        QString editName;
-        HighlightRect *&rect;
-        QString rectName;
-    } rows[] = {
-        {lblRigo05, "lblRigo05", "Vecchia password:", txtPasswordOld, "txtPasswordOld", effPasswordOld, "effPasswordOld"},
-        {lblRigo06, "lblRigo06", "Nuova password:", txtPasswordNew, "txtPasswordNew", effPasswordNew, "effPasswordNew"},
-        {lblRigo07, "lblRigo07", "Conferma nuova password:", txtConferma, "txtConferma", effConferma, "effConferma"},
-    };
-    int y = 168;
-    for (const auto &row : rows) {
-        row.label = MakeNamed<QLabel>(this, row.labelName, row.caption);
-        row.label->setGeometry(40, y, 400, 22);
-        row.label->setFont(labelFont);
-        row.edit = MakeNamed<QLineEdit>(this, row.editName);
-        row.edit->setGeometry(40, y + 26, 400, 34);
-        row.edit->setEchoMode(QLineEdit::Password);
-        row.edit->setMaxLength(INT_MAX);
-        row.edit->setFont(editFont);
-        row.rect = AttachFieldHighlight(row.edit, row.rectName);
-        row.edit->installEventFilter(this);
-        connect(row.edit, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtPasswordChange);
-        y += 74;
-    }
-    EnterFocusChain({txtPasswordOld, txtPasswordNew, txtConferma});
+        const struct {
+            QLabel *&label;
+            QString labelName, caption;
+            QLineEdit *&edit;
+            QString editName;
+            HighlightRect *&rect;
+            QString rectName;
+        } rows[] = {
+            {lblRigo05, "lblRigo05", "Vecchia password:", txtPasswordOld, "txtPasswordOld", effPasswordOld,
+             "effPasswordOld"},
+            {lblRigo06, "lblRigo06", "Nuova password:", txtPasswordNew, "txtPasswordNew", effPasswordNew,
+             "effPasswordNew"},
+            {lblRigo07, "lblRigo07", "Conferma nuova password:", txtConferma, "txtConferma", effConferma,
+             "effConferma"},
+        };
+        int y = 168;
+        for (const auto &row : rows) {
+            row.label = MakeNamed<QLabel>(this, row.labelName, row.caption);
+            row.label->setGeometry(40, y, 400, 22);
+            row.label->setFont(labelFont);
+            row.edit = MakeNamed<QLineEdit>(this, row.editName);
+            row.edit->setGeometry(40, y + 26, 400, 34);
+            row.edit->setEchoMode(QLineEdit::Password);
+            row.edit->setMaxLength(INT_MAX);
+            row.edit->setFont(editFont);
+            row.rect = AttachFieldHighlight(row.edit, row.rectName);
+            row.edit->installEventFilter(this);
+            connect(row.edit, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtPasswordChange);
+            y += 74;
+        }
+        EnterFocusChain({txtPasswordOld, txtPasswordNew, txtConferma});
 
-    cmdOK = MakeNamed<QPushButton>(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
-    cmdOK->setGeometry(40, 400, 190, 36);
-    cmdOK->setEnabled(false);
-    cmdEsci = MakeNamed<QPushButton>(this, QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"));
-    cmdEsci->setGeometry(250, 400, 190, 36);
+        cmdOK = MakeNamed<QPushButton>(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+        cmdOK->setGeometry(40, 400, 190, 36);
+        cmdOK->setEnabled(false);
+        cmdEsci = MakeNamed<QPushButton>(this, QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"));
+        cmdEsci->setGeometry(250, 400, 190, 36);
 
-    lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
-    lblMemory->hide();
+        lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
+        lblMemory->hide();
 
-    connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
-    connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
+        connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
+        connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
 
-    CenterWindow(this);
+        CenterWindow(this);
+    });
 }
 
 void TfrmCambiaPassword::showEvent(QShowEvent *e)

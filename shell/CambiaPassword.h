@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QWidget>
 
 class QLabel;
@@ -37,4 +38,4 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 };
 
-extern TfrmCambiaPassword *frmCambiaPassword;
+extern WindowHandle<TfrmCambiaPassword> frmCambiaPassword;

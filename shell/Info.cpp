@@ -1,4 +1,5 @@
 #include "shell/Info.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/OpenURL.h"
 #include "common/ui/Widgets.h"
@@ -7,39 +8,41 @@
 
 #include <QPushButton>
 
-TfrmInfo *frmInfo = nullptr;
+WindowHandle<TfrmInfo> frmInfo;
 
 TfrmInfo::TfrmInfo(QWidget *owner) : QDialog(owner)
 {
-    setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(QStringLiteral(" Informazioni su Tavoren"));
-    MakeFixedWindow(this, 520, 300);
-    SetGradientBackground(this, Qt::black, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmInfo"));
+        setWindowTitle(QStringLiteral(" Informazioni su Tavoren"));
+        MakeFixedWindow(this, 520, 300);
+        SetGradientBackground(this, Qt::black, Qt::white);
 
-    imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(20, 20, 480, 110);
+        imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
+        imgLogo->setGeometry(20, 20, 480, 110);
 
-    imgEmail = new ClickLabel(this, QStringLiteral("imgEmail"));
-    imgEmail->setGeometry(120, 176, 40, 30);
-    lnkWeb = new ClickLabel(this, QStringLiteral("lnkWeb"));
-    lnkWeb->setText(MakerEmail);
-    MakeTextLink(lnkWeb, {imgEmail});
-    lnkWeb->adjustSize();
-    lnkWeb->move(170, 191 - lnkWeb->height() / 2);
+        imgEmail = new ClickLabel(this, QStringLiteral("imgEmail"));
+        imgEmail->setGeometry(120, 176, 40, 30);
+        lnkWeb = new ClickLabel(this, QStringLiteral("lnkWeb"));
+        lnkWeb->setText(MakerEmail);
+        MakeTextLink(lnkWeb, {imgEmail});
+        lnkWeb->adjustSize();
+        lnkWeb->move(170, 191 - lnkWeb->height() / 2);
 
-    btnChiudi = MakeNamed<QPushButton>(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
-    btnChiudi->setGeometry(380, 248, 120, 34);
+        btnChiudi = MakeNamed<QPushButton>(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
+        btnChiudi->setGeometry(380, 248, 120, 34);
 
-    connect(lnkWeb, &ClickLabel::clicked, this, &TfrmInfo::lnkWebClick);
-    connect(imgEmail, &ClickLabel::clicked, this, &TfrmInfo::lnkWebClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
+        connect(lnkWeb, &ClickLabel::clicked, this, &TfrmInfo::lnkWebClick);
+        connect(imgEmail, &ClickLabel::clicked, this, &TfrmInfo::lnkWebClick);
+        connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
 
-    DrawOnFirstShow(this, [this] {
-        imgLogo->setPixmap(Artwork::InfoHeading(imgLogo->size()));
-        imgEmail->setPixmap(Artwork::EnvelopeIcon(imgEmail->size()));
+        DrawOnFirstShow(this, [this] {
+            imgLogo->setPixmap(Artwork::InfoHeading(imgLogo->size()));
+            imgEmail->setPixmap(Artwork::EnvelopeIcon(imgEmail->size()));
+        });
+
+        CenterWindow(this);
     });
-
-    CenterWindow(this);
 }
 
 void TfrmInfo::lnkWebClick()

@@ -1,4 +1,5 @@
 #include "shell/Password.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/Look.h"
 
 #include "common/IniFile.h"
@@ -18,7 +19,7 @@
 
 #include <climits>
 
-TfrmPassword *frmPassword = nullptr;
+WindowHandle<TfrmPassword> frmPassword;
 
 QString ReadStoredPassword()
 {
@@ -28,50 +29,54 @@ QString ReadStoredPassword()
 
 TfrmPassword::TfrmPassword(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmPassword"));
-    setWindowTitle(QStringLiteral(" Tavoren - Accesso"));
-    MakeFixedWindow(this, 480, 460);
-    SetGradientBackground(this, Look::LoginTop, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(QStringLiteral("frmPassword"));
+        setWindowTitle(QStringLiteral(" Tavoren - Accesso"));
+        MakeFixedWindow(this, 480, 460);
+        SetGradientBackground(this, Look::LoginTop, Qt::white);
 
-    imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(20, 15, 440, 230);
-    imgLogo->setPixmap(Artwork::LoginHeading(imgLogo->size()));
+        imgLogo = MakeNamed<QLabel>(this, QStringLiteral("imgLogo"));
+        imgLogo->setGeometry(20, 15, 440, 230);
+        imgLogo->setPixmap(Artwork::LoginHeading(imgLogo->size()));
 
-    lblRigo05 = MakeNamed<QLabel>(this, QStringLiteral("lblRigo05"), QStringLiteral("Immetti la password e premi OK."));
-    lblRigo05->setGeometry(40, 258, 400, 24);
-    QFont labelFont = lblRigo05->font();
-    labelFont.setPixelSize(14);
-    labelFont.setBold(true);
-    lblRigo05->setFont(labelFont);
+        lblRigo05 =
+            MakeNamed<QLabel>(this, QStringLiteral("lblRigo05"), QStringLiteral("Immetti la password e premi OK."));
+        lblRigo05->setGeometry(40, 258, 400, 24);
+        QFont labelFont = lblRigo05->font();
+        labelFont.setPixelSize(14);
+        labelFont.setBold(true);
+        lblRigo05->setFont(labelFont);
 
-    txtPassword = MakeNamed<QLineEdit>(this, QStringLiteral("txtPassword"));
-    txtPassword->setGeometry(40, 290, 400, 36);
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setMaxLength(INT_MAX);
-    QFont editFont = Look::Verdana();
-    editFont.setPixelSize(14);
-    editFont.setBold(true);
-    txtPassword->setFont(editFont);
-    effPassword = AttachFieldHighlight(txtPassword, QStringLiteral("effPassword"));
-    txtPassword->installEventFilter(this);
+        txtPassword = MakeNamed<QLineEdit>(this, QStringLiteral("txtPassword"));
+        txtPassword->setGeometry(40, 290, 400, 36);
+        txtPassword->setEchoMode(QLineEdit::Password);
+        txtPassword->setMaxLength(INT_MAX);
+        QFont editFont = Look::Verdana();
+        editFont.setPixelSize(14);
+        editFont.setBold(true);
+        txtPassword->setFont(editFont);
+        effPassword = AttachFieldHighlight(txtPassword, QStringLiteral("effPassword"));
+        txtPassword->installEventFilter(this);
 
-    cmdOK = MakeNamed<QPushButton>(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
-    cmdOK->setGeometry(40, 348, 190, 36);
-    cmdOK->setEnabled(false);
-    cmdEsci = MakeNamed<QPushButton>(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
-    cmdEsci->setGeometry(250, 348, 190, 36);
-    btnCambiaPassword = MakeNamed<QPushButton>(this, QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"));
-    btnCambiaPassword->setGeometry(40, 400, 400, 36);
+        cmdOK = MakeNamed<QPushButton>(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+        cmdOK->setGeometry(40, 348, 190, 36);
+        cmdOK->setEnabled(false);
+        cmdEsci = MakeNamed<QPushButton>(this, QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
+        cmdEsci->setGeometry(250, 348, 190, 36);
+        btnCambiaPassword =
+            MakeNamed<QPushButton>(this, QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"));
+        btnCambiaPassword->setGeometry(40, 400, 400, 36);
 
-    lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
-    lblMemory->hide();
+        lblMemory = MakeNamed<QLabel>(this, QStringLiteral("lblMemory"));
+        lblMemory->hide();
 
-    connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
-    connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
-    connect(cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
-    connect(btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
+        connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
+        connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
+        connect(cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
+        connect(btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
 
-    CenterWindow(this);
+        CenterWindow(this);
+    });
 }
 
 void TfrmPassword::showEvent(QShowEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QWidget>
 
 class QLabel;
@@ -40,4 +41,4 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 };
 
-extern TfrmPassword *frmPassword;
+extern WindowHandle<TfrmPassword> frmPassword;

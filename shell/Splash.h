@@ -1,4 +1,5 @@
 #pragma once
+#include "common/ui/WindowBuild.h"
 #include <QDialog>
 
 class ClickLabel;
@@ -21,4 +22,4 @@ public slots:
     void btnChiudiClick();
 };
 
-extern TfrmSplash *frmSplash;
+extern WindowHandle<TfrmSplash> frmSplash;

@@ -1,5 +1,8 @@
 #include "shell/Startup.h"
 
+#include "common/Dates.h"
+#include "common/ui/WindowBuild.h"
+
 #include "animals/Cani.h"
 #include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
@@ -93,9 +96,10 @@ struct StartupWindow {
 template <auto &Global>
 constexpr StartupWindow Window()
 {
-    using T = std::remove_pointer_t<std::remove_reference_t<decltype(Global)>>;
-    return {[] { Global = new T(); }, [] {
-                delete Global;
+    using T = std::remove_pointer_t<decltype(Global.unbuilt())>;
+    return {[] { Global = new T(); },
+            [] {
+                delete Global.unbuilt();
                 Global = nullptr;
             }};
 }
@@ -186,8 +190,14 @@ const StartupWindow StartupTable[] = {
 void CreateStartupWindows()
 {
     RegisterLauncher([]() -> QWidget * { return frmAvvio; });
-    for (const StartupWindow &w : StartupTable)
-        w.create();
+    // Qt's own controls speak Italian from the first window on, whichever is built first.
+    ApplyFormatSettings();
+    {
+        // Each window builds its controls when the program first needs it.
+        DeferWindowBuilds later;
+        for (const StartupWindow &w : StartupTable)
+            w.create();
+    }
     // Every widget asks to be polished on the next turn of the event loop. The start-up windows
     // are hidden, and showing a window polishes it with all its controls, so the windows not yet
     // shown are not styled now: the program does not pay for thousands of hidden controls.

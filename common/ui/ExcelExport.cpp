@@ -1,4 +1,5 @@
 #include "common/ui/ExcelExport.h"
+#include "common/ui/WindowBuild.h"
 
 #include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
@@ -129,112 +130,114 @@ QString ExportHelpText(const QString &data)
 ExcelExportWindow::ExcelExportWindow(ExcelExportDefinition definition, QWidget *owner)
     : QDialog(owner), definition_(std::move(definition))
 {
-    setObjectName(definition_.objectName);
-    setWindowTitle(definition_.caption);
-    MakeFixedWindow(this, ClientWidth, ClientHeight);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, WindowGrey);
-    setPalette(pal);
+    BuildWhenNeeded(this, [this] {
+        setObjectName(definition_.objectName);
+        setWindowTitle(definition_.caption);
+        MakeFixedWindow(this, ClientWidth, ClientHeight);
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, WindowGrey);
+        setPalette(pal);
 
-    panContainer = MakeNamed<QFrame>(this, QStringLiteral("panContainer"));
-    panContainer->setGeometry((ClientWidth - PanelWidth) / 2, (ClientHeight - PanelHeight) / 2, PanelWidth,
-                              PanelHeight);
+        panContainer = MakeNamed<QFrame>(this, QStringLiteral("panContainer"));
+        panContainer->setGeometry((ClientWidth - PanelWidth) / 2, (ClientHeight - PanelHeight) / 2, PanelWidth,
+                                  PanelHeight);
 
-    // The heading strip with the heading picture, the hand and the three commands.
-    shpSfondo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpSfondo"));
-    shpSfondo->setGeometry(0, 0, PanelWidth, 76);
-    PaintStyledBackground(shpSfondo, QStringLiteral("background: white; border: 1px solid #c8c8c8;"));
-    imgLogo = MakeNamed<QLabel>(shpSfondo, QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(8, 6, 340, 64);
-    icoHand = MakeNamed<QLabel>(shpSfondo, QStringLiteral("icoHand"));
-    icoHand->setGeometry(376, 16, 44, 44);
-    const QSize tile(124, 46);
-    const struct {
-        ClickLabel *&command;
-        const char *name;
-        int left;
-        void (ExcelExportWindow::*handler)();
-        const char *hint;
-    } commands[] = {
-        {cmdEsporta, "cmdEsporta", 432, &ExcelExportWindow::cmdEsportaClick,
-         "Esporta l'archivio in formato Microsoft Excel."},
-        {cmdGuida, "cmdGuida", 566, &ExcelExportWindow::cmdGuidaClick,
-         "Visualizza la pagina della guida sensibile al contesto."},
-        {cmdEsci, "cmdEsci", 700, &ExcelExportWindow::cmdEsciClick, "Esci da questo ambiente di lavoro."},
-    };
+        // The heading strip with the heading picture, the hand and the three commands.
+        shpSfondo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpSfondo"));
+        shpSfondo->setGeometry(0, 0, PanelWidth, 76);
+        PaintStyledBackground(shpSfondo, QStringLiteral("background: white; border: 1px solid #c8c8c8;"));
+        imgLogo = MakeNamed<QLabel>(shpSfondo, QStringLiteral("imgLogo"));
+        imgLogo->setGeometry(8, 6, 340, 64);
+        icoHand = MakeNamed<QLabel>(shpSfondo, QStringLiteral("icoHand"));
+        icoHand->setGeometry(376, 16, 44, 44);
+        const QSize tile(124, 46);
+        const struct {
+            ClickLabel *&command;
+            const char *name;
+            int left;
+            void (ExcelExportWindow::*handler)();
+            const char *hint;
+        } commands[] = {
+            {cmdEsporta, "cmdEsporta", 432, &ExcelExportWindow::cmdEsportaClick,
+             "Esporta l'archivio in formato Microsoft Excel."},
+            {cmdGuida, "cmdGuida", 566, &ExcelExportWindow::cmdGuidaClick,
+             "Visualizza la pagina della guida sensibile al contesto."},
+            {cmdEsci, "cmdEsci", 700, &ExcelExportWindow::cmdEsciClick, "Esci da questo ambiente di lavoro."},
+        };
 
-    // The grid: "N." and then one column per definition column.
-    QStringList headers{QStringLiteral("N.")};
-    std::vector<bool> readOnly{true};
-    for (const ExportColumn &c : definition_.columns) {
-        headers << QString::fromUtf8(c.header);
-        readOnly.push_back(c.readOnly);
-    }
-    model_ = new ExportGridModel(headers, readOnly, this);
-    grdRecords = MakeNamed<QTableView>(panContainer, QStringLiteral("grdRecords"));
-    grdRecords->setModel(model_);
-    grdRecords->setGeometry((PanelWidth - GridWidth) / 2, 82, GridWidth, GridHeight);
-    grdRecords->setAlternatingRowColors(true);
-    grdRecords->verticalHeader()->hide();
-    grdRecords->verticalHeader()->setMinimumSectionSize(RowHeight);
-    grdRecords->verticalHeader()->setDefaultSectionSize(RowHeight);
-    grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdRecords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                QAbstractItemView::AnyKeyPressed);
-    grdRecords->setColumnWidth(0, 60);
-    for (size_t i = 0; i < definition_.columns.size(); ++i)
-        grdRecords->setColumnWidth(int(i) + 1, definition_.columns[i].width);
-    model_->setRows(DesignRows);
-
-    // The status strip.
-    shpInfo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpInfo"));
-    shpInfo->setGeometry(0, PanelHeight - 36, PanelWidth, 36);
-    PaintStyledBackground(shpInfo, QStringLiteral("background: %1;").arg(SlateBlue.name()));
-    panInfo = MakeNamed<QLabel>(shpInfo, QStringLiteral("panInfo"),
-                                QStringLiteral("Esportazione archivio in Microsoft Excel."));
-    panInfo->setGeometry(10, 0, PanelWidth - 20, 36);
-    panInfo->setFont(Look::Tahoma(12));
-    panInfo->setStyleSheet(QStringLiteral("color: white;"));
-
-    for (const auto &c : commands) {
-        c.command = new ClickLabel(shpSfondo, QString::fromLatin1(c.name));
-        c.command->setGeometry(QRect(QPoint(c.left, 15), tile));
-        c.command->setCursor(Qt::PointingHandCursor);
-        connect(c.command, &ClickLabel::clicked, this, c.handler);
-        HoverHint(c.command, panInfo, QString::fromUtf8(c.hint));
-    }
-    // The instance made at start-up stays hidden: its pictures are drawn when a window is first shown.
-    DrawOnFirstShow(this, [this, tile] {
-        imgLogo->setPixmap(HeadingPicture(imgLogo->size()));
-        icoHand->setPixmap(HandPicture(icoHand->size()));
-        cmdEsporta->setPixmap(CommandPicture(QStringLiteral("Esporta archivio"), tile));
-        cmdGuida->setPixmap(CommandPicture(QStringLiteral("Guida"), tile));
-        cmdEsci->setPixmap(CommandPicture(QStringLiteral("Esci"), tile));
-    });
-    for (QWidget *w : std::initializer_list<QWidget *>{this, panContainer, grdRecords, grdRecords->viewport(),
-                                                       shpInfo, panInfo, shpSfondo, imgLogo, icoHand})
-        ClearHintOver(w, panInfo);
-
-    // The fields behind each column, looked up once.
-    for (const ExportColumn &c : definition_.columns) {
-        std::vector<int> indices;
-        // The longest text the column can take: its fields whole and a blank between two.
-        if (c.computed)
-            maxRowText_ += ComputedCellLimit;
-        if (c.fields && definition_.layout) {
-            for (const QString &field : QString::fromLatin1(c.fields).split(u' ', Qt::SkipEmptyParts)) {
-                const int i = definition_.layout->indexOf(field);
-                if (i < 0)
-                    throw std::invalid_argument("export column " + std::string(c.name) + ": no field " +
-                                                field.toStdString());
-                indices.push_back(i);
-                maxRowText_ += definition_.layout->capacity(i) + 1;
-            }
+        // The grid: "N." and then one column per definition column.
+        QStringList headers{QStringLiteral("N.")};
+        std::vector<bool> readOnly{true};
+        for (const ExportColumn &c : definition_.columns) {
+            headers << QString::fromUtf8(c.header);
+            readOnly.push_back(c.readOnly);
         }
-        sources_.push_back(std::move(indices));
-    }
-    CenterWindow(this);
+        model_ = new ExportGridModel(headers, readOnly, this);
+        grdRecords = MakeNamed<QTableView>(panContainer, QStringLiteral("grdRecords"));
+        grdRecords->setModel(model_);
+        grdRecords->setGeometry((PanelWidth - GridWidth) / 2, 82, GridWidth, GridHeight);
+        grdRecords->setAlternatingRowColors(true);
+        grdRecords->verticalHeader()->hide();
+        grdRecords->verticalHeader()->setMinimumSectionSize(RowHeight);
+        grdRecords->verticalHeader()->setDefaultSectionSize(RowHeight);
+        grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        grdRecords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                    QAbstractItemView::AnyKeyPressed);
+        grdRecords->setColumnWidth(0, 60);
+        for (size_t i = 0; i < definition_.columns.size(); ++i)
+            grdRecords->setColumnWidth(int(i) + 1, definition_.columns[i].width);
+        model_->setRows(DesignRows);
+
+        // The status strip.
+        shpInfo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpInfo"));
+        shpInfo->setGeometry(0, PanelHeight - 36, PanelWidth, 36);
+        PaintStyledBackground(shpInfo, QStringLiteral("background: %1;").arg(SlateBlue.name()));
+        panInfo = MakeNamed<QLabel>(shpInfo, QStringLiteral("panInfo"),
+                                    QStringLiteral("Esportazione archivio in Microsoft Excel."));
+        panInfo->setGeometry(10, 0, PanelWidth - 20, 36);
+        panInfo->setFont(Look::Tahoma(12));
+        panInfo->setStyleSheet(QStringLiteral("color: white;"));
+
+        for (const auto &c : commands) {
+            c.command = new ClickLabel(shpSfondo, QString::fromLatin1(c.name));
+            c.command->setGeometry(QRect(QPoint(c.left, 15), tile));
+            c.command->setCursor(Qt::PointingHandCursor);
+            connect(c.command, &ClickLabel::clicked, this, c.handler);
+            HoverHint(c.command, panInfo, QString::fromUtf8(c.hint));
+        }
+        // The instance made at start-up stays hidden: its pictures are drawn when a window is first shown.
+        DrawOnFirstShow(this, [this, tile] {
+            imgLogo->setPixmap(HeadingPicture(imgLogo->size()));
+            icoHand->setPixmap(HandPicture(icoHand->size()));
+            cmdEsporta->setPixmap(CommandPicture(QStringLiteral("Esporta archivio"), tile));
+            cmdGuida->setPixmap(CommandPicture(QStringLiteral("Guida"), tile));
+            cmdEsci->setPixmap(CommandPicture(QStringLiteral("Esci"), tile));
+        });
+        for (QWidget *w : std::initializer_list<QWidget *>{this, panContainer, grdRecords, grdRecords->viewport(),
+                                                           shpInfo, panInfo, shpSfondo, imgLogo, icoHand})
+            ClearHintOver(w, panInfo);
+
+        // The fields behind each column, looked up once.
+        for (const ExportColumn &c : definition_.columns) {
+            std::vector<int> indices;
+            // The longest text the column can take: its fields whole and a blank between two.
+            if (c.computed)
+                maxRowText_ += ComputedCellLimit;
+            if (c.fields && definition_.layout) {
+                for (const QString &field : QString::fromLatin1(c.fields).split(u' ', Qt::SkipEmptyParts)) {
+                    const int i = definition_.layout->indexOf(field);
+                    if (i < 0)
+                        throw std::invalid_argument("export column " + std::string(c.name) + ": no field " +
+                                                    field.toStdString());
+                    indices.push_back(i);
+                    maxRowText_ += definition_.layout->capacity(i) + 1;
+                }
+            }
+            sources_.push_back(std::move(indices));
+        }
+        CenterWindow(this);
+    });
 }
 
 int ExcelExportWindow::columnIndex(const QString &name) const

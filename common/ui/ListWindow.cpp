@@ -1,4 +1,5 @@
 #include "common/ui/ListWindow.h"
+#include "common/ui/WindowBuild.h"
 #include "common/ui/CardPanel.h"
 
 #include "common/Dates.h"
@@ -96,61 +97,64 @@ QPixmap HandPicture(QSize size)
 
 ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(parent), setup_(setup)
 {
-    // FormCreate.
-    ApplyFormatSettings();
-    setWindowTitle(setup_.caption);
-    MakeFixedWindow(this, Width, Height);
-    SetGradientBackground(this, Look::Pale, Qt::white);
+    BuildWhenNeeded(this, [this] {
+        // FormCreate.
+        ApplyFormatSettings();
+        setWindowTitle(setup_.caption);
+        MakeFixedWindow(this, Width, Height);
+        SetGradientBackground(this, Look::Pale, Qt::white);
 
-    panContainer = MakeNamed<QFrame>(this, QStringLiteral("panContainer"));
-    panContainer->setGeometry((Width - PanelWidth) / 2, (Height - PanelHeight) / 2, PanelWidth, PanelHeight);
-    panContainer->setFrameShape(QFrame::StyledPanel);
-    SetGradientBackground(panContainer, Qt::white, Look::Pale);
+        panContainer = MakeNamed<QFrame>(this, QStringLiteral("panContainer"));
+        panContainer->setGeometry((Width - PanelWidth) / 2, (Height - PanelHeight) / 2, PanelWidth, PanelHeight);
+        panContainer->setFrameShape(QFrame::StyledPanel);
+        SetGradientBackground(panContainer, Qt::white, Look::Pale);
 
-    lblRigo01 = MakePanelLabel(panContainer, QStringLiteral("lblRigo01"),
-                               QString::fromUtf8("Immettere una o più parole consecutive presenti nella scheda in "
-                                                 "elenco da cercare e premere il pulsante Trova."),
-                               QRect(16, 10, 801, 22), lineFont());
-    lblRigo02 = MakePanelLabel(panContainer, QStringLiteral("lblRigo02"),
-                               QString::fromUtf8("Per spostarsi sulla voce successiva contenente la stessa chiave di "
-                                                 "ricerca, fare di nuovo clic su Trova."),
-                               QRect(16, 34, 801, 22), lineFont());
+        lblRigo01 = MakePanelLabel(panContainer, QStringLiteral("lblRigo01"),
+                                   QString::fromUtf8("Immettere una o più parole consecutive presenti nella scheda in "
+                                                     "elenco da cercare e premere il pulsante Trova."),
+                                   QRect(16, 10, 801, 22), lineFont());
+        lblRigo02 =
+            MakePanelLabel(panContainer, QStringLiteral("lblRigo02"),
+                           QString::fromUtf8("Per spostarsi sulla voce successiva contenente la stessa chiave di "
+                                             "ricerca, fare di nuovo clic su Trova."),
+                           QRect(16, 34, 801, 22), lineFont());
 
-    imgTrova = MakeNamed<QLabel>(panContainer, QStringLiteral("imgTrova"));
-    imgTrova->setGeometry(16, 68, 36, 36);
-    DrawPictureOnFirstShow(imgTrova, MagnifierPicture);
-    txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
-    txtTrova->setGeometry(60, 70, 590, 32);
-    txtTrova->setFont(Look::Verdana(12, true));
-    btnTrova = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
-    btnTrova->setGeometry(666, 70, 151, 32);
+        imgTrova = MakeNamed<QLabel>(panContainer, QStringLiteral("imgTrova"));
+        imgTrova->setGeometry(16, 68, 36, 36);
+        DrawPictureOnFirstShow(imgTrova, MagnifierPicture);
+        txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
+        txtTrova->setGeometry(60, 70, 590, 32);
+        txtTrova->setFont(Look::Verdana(12, true));
+        btnTrova = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
+        btnTrova->setGeometry(666, 70, 151, 32);
 
-    lstRecords = MakeNamed<LineListView>(panContainer, QStringLiteral("lstRecords"));
-    lstRecords->setGeometry(16, 116, 801, 273);
-    lstRecords->setItemWidth(setup_.itemWidth);
+        lstRecords = MakeNamed<LineListView>(panContainer, QStringLiteral("lstRecords"));
+        lstRecords->setGeometry(16, 116, 801, 273);
+        lstRecords->setItemWidth(setup_.itemWidth);
 
-    imgRigo03 = nullptr;
-    lblRigo03 = nullptr;
-    if (!setup_.pickLine.isEmpty()) {
-        imgRigo03 = MakeNamed<QLabel>(panContainer, QStringLiteral("imgRigo03"));
-        imgRigo03->setGeometry(16, 396, 28, 28);
-        imgRigo03->setPixmap(HandPicture(imgRigo03->size()));
-        lblRigo03 = MakePanelLabel(panContainer, QStringLiteral("lblRigo03"), setup_.pickLine, QRect(52, 398, 765, 24),
-                                   lineFont(), WebCrimson);
-    }
+        imgRigo03 = nullptr;
+        lblRigo03 = nullptr;
+        if (!setup_.pickLine.isEmpty()) {
+            imgRigo03 = MakeNamed<QLabel>(panContainer, QStringLiteral("imgRigo03"));
+            imgRigo03->setGeometry(16, 396, 28, 28);
+            imgRigo03->setPixmap(HandPicture(imgRigo03->size()));
+            lblRigo03 = MakePanelLabel(panContainer, QStringLiteral("lblRigo03"), setup_.pickLine,
+                                       QRect(52, 398, 765, 24), lineFont(), WebCrimson);
+        }
 
-    btnStampa = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
-    btnStampa->setGeometry(16, 472, 151, 40);
-    btnChiudi = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
-    btnChiudi->setGeometry(666, 472, 151, 40);
+        btnStampa = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
+        btnStampa->setGeometry(16, 472, 151, 40);
+        btnChiudi = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
+        btnChiudi->setGeometry(666, 472, 151, 40);
 
-    MakeEnterButtons({btnTrova, btnStampa, btnChiudi});
-    EnterMovesTo(txtTrova, btnTrova);
-    connect(btnTrova, &QPushButton::clicked, this, &ListWindow::btnTrovaClick);
-    connect(btnStampa, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
-    connect(btnChiudi, &QPushButton::clicked, this, &ListWindow::btnChiudiClick);
-    connect(lstRecords, &LineListView::listDoubleClicked, this, &ListWindow::lstRecordsDblClick);
-    CenterWindow(this);
+        MakeEnterButtons({btnTrova, btnStampa, btnChiudi});
+        EnterMovesTo(txtTrova, btnTrova);
+        connect(btnTrova, &QPushButton::clicked, this, &ListWindow::btnTrovaClick);
+        connect(btnStampa, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
+        connect(btnChiudi, &QPushButton::clicked, this, &ListWindow::btnChiudiClick);
+        connect(lstRecords, &LineListView::listDoubleClicked, this, &ListWindow::lstRecordsDblClick);
+        CenterWindow(this);
+    });
 }
 
 void ListWindow::listRecords(const std::function<bool(const Record &)> &take)

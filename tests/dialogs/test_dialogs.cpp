@@ -562,7 +562,7 @@ TEST_F(AttachHandBack, ApplyWritesTheTrimmedTextsIntoTheTaggedCard)
         dialog->lblMemory->setText(c.tag);
         fillDialog();
         (c.apply ? dialog->btnApplica : dialog->btnAnnulla)->click();
-        EXPECT_EQ(texts(AttachmentLabelsOf(frmClienti)), c.owner) << c.tag.toStdString();
+        EXPECT_EQ(texts(AttachmentLabelsOf(frmClienti.get())), c.owner) << c.tag.toStdString();
         EXPECT_EQ(texts(AttachmentLabelsOf(&servizi)), c.other) << c.tag.toStdString();
         EXPECT_EQ(dialog->isVisible(), c.staysOpen) << c.tag.toStdString();
     }
@@ -597,7 +597,7 @@ TEST_F(AttachHandBack, OwnerCardAttachCommandOpensTheDialogWithItsAttachments)
     QTest::mouseClick(frmClienti->cmdFile, Qt::LeftButton);
     ASSERT_EQ(sp.callsOf("modal").size(), 1u);
     EXPECT_EQ(modal.shown, nullptr) << "the dialog is destroyed after use";
-    EXPECT_EQ(texts(AttachmentLabelsOf(frmClienti)),
+    EXPECT_EQ(texts(AttachmentLabelsOf(frmClienti.get())),
               QStringList({"esistente.pdf", "Documento", "nuovo.pdf", "Nuovo", "", ""}));
     EXPECT_EQ(readBytes(folder() + "nuovo.pdf"), bytes);
 }
