@@ -3,6 +3,8 @@
 #include "common/Errors.h"
 #include "common/Text.h"
 
+#include <cstdint>
+
 namespace {
 
 using U128 = unsigned __int128;
@@ -42,10 +44,14 @@ Decimal withSign(U128 m, bool negative, const char *what)
     return Decimal::fromUnits(negative ? -__int128(m) : __int128(m));
 }
 
+// Counts that fit 64 bits, as nearly all amounts do, are worked in 64 bits: a division of 128
+// bits is a library call, and every amount read from an archive is measured here.
 int digitCount(U128 m)
 {
     int n = 0;
-    for (; m != 0; m /= 10)
+    for (; m > UINT64_MAX; m /= 10)
+        ++n;
+    for (uint64_t small = uint64_t(m); small != 0; small /= 10)
         ++n;
     return n;
 }
@@ -55,8 +61,14 @@ int significantDigits(U128 m)
 {
     if (m == 0)
         return 0;
-    while (m % 10 == 0)
+    while (m > UINT64_MAX && m % 10 == 0)
         m /= 10;
+    if (m <= UINT64_MAX) {
+        uint64_t small = uint64_t(m);
+        while (small % 10 == 0)
+            small /= 10;
+        m = small;
+    }
     return digitCount(m);
 }
 
@@ -113,20 +125,29 @@ Decimal Decimal::fromInt(long long value)
     return fromUnits(__int128(value) * 10000);
 }
 
-std::optional<Decimal> Decimal::parse(const QString &text)
+namespace {
+
+// The reading of parse over any sequence of characters given by their codes.
+template <typename Text>
+std::optional<Decimal> parseCodes(const Text &text)
 {
-    const QString s = TrimText(text);
-    qsizetype i = 0;
+    qsizetype begin = 0, end = text.size();
+    const auto code = [&text](qsizetype i) { return text[i]; };
+    while (begin < end && code(begin) <= 32)
+        ++begin;
+    while (end > begin && code(end - 1) <= 32)
+        --end;
+    qsizetype i = begin;
     bool negative = false;
-    if (i < s.size() && (s.at(i) == u'+' || s.at(i) == u'-'))
-        negative = s.at(i++) == u'-';
+    if (i < end && (code(i) == u'+' || code(i) == u'-'))
+        negative = code(i++) == u'-';
 
     U128 integer = 0, fraction = 0;
     int integerDigits = 0, fractionDigits = 0, digits = 0;
     bool comma = false;
     bool roundUp = false; // the first decimal past the fourth is 5 or more
-    for (; i < s.size(); ++i) {
-        const char16_t c = s.at(i).unicode();
+    for (; i < end; ++i) {
+        const char16_t c = code(i);
         if (c == u',') {
             if (comma)
                 return std::nullopt;
@@ -140,10 +161,10 @@ std::optional<Decimal> Decimal::parse(const QString &text)
                 if (integerDigits > MaxIntegerDigits)
                     return std::nullopt;
                 integer = integer * 10 + d;
-            } else if (fractionDigits < Places) {
+            } else if (fractionDigits < Decimal::Places) {
                 fraction = fraction * 10 + d;
                 ++fractionDigits;
-            } else if (fractionDigits++ == Places) {
+            } else if (fractionDigits++ == Decimal::Places) {
                 roundUp = d >= 5;
             }
         } else {
@@ -152,15 +173,36 @@ std::optional<Decimal> Decimal::parse(const QString &text)
     }
     if (digits == 0)
         return std::nullopt;
-    const int kept = qMin(fractionDigits, int(Places));
-    U128 units = integer * pow10(Places) + fraction * pow10(Places - kept);
+    const int kept = qMin(fractionDigits, int(Decimal::Places));
+    U128 units = integer * pow10(Decimal::Places) + fraction * pow10(Decimal::Places - kept);
     if (roundUp)
         ++units;
     // A value the general text would show otherwise is not taken: what is read can be written back.
-    if (significantDigits(units) > MaxSignificantDigits)
+    if (significantDigits(units) > Decimal::MaxSignificantDigits)
         return std::nullopt;
     return withSign(units, negative, "text");
 }
+
+// UTF-16 text read as character codes.
+struct UnitCodes {
+    QStringView text;
+    qsizetype size() const { return text.size(); }
+    char16_t operator[](qsizetype i) const { return text[i].unicode(); }
+};
+
+// Bytes of Windows-1252 read as character codes: every byte that may be part of a number is ASCII,
+// and any other byte is refused as the character it stands for would be.
+struct ByteCodes {
+    QByteArrayView bytes;
+    qsizetype size() const { return bytes.size(); }
+    char16_t operator[](qsizetype i) const { return char16_t(static_cast<unsigned char>(bytes[i])); }
+};
+
+} // namespace
+
+std::optional<Decimal> Decimal::parse(const QString &text) { return parseCodes(UnitCodes{text}); }
+
+std::optional<Decimal> Decimal::parseBytes(QByteArrayView text) { return parseCodes(ByteCodes{text}); }
 
 QString Decimal::toGeneralText() const
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 #include <compare>
 #include <initializer_list>
@@ -29,6 +30,8 @@ public:
     // rounded to four decimals ("1234567890123456" is refused; "1000000000000000000000" is taken),
     // or more than 30 integer digits.
     static std::optional<Decimal> parse(const QString &text);
+    // The same reading of a text in Windows-1252 bytes, as stored in the archives.
+    static std::optional<Decimal> parseBytes(QByteArrayView text);
 
     constexpr __int128 units() const { return units_; }
     bool isZero() const { return units_ == 0; }

@@ -129,6 +129,12 @@ QString Record::text(int field) const
 
 QString Record::text(const QString &name) const { return text(require(name)); }
 
+QByteArrayView Record::trimmedBytes(int field) const
+{
+    checkField(*layout_, field);
+    return TrimmedFieldBytes(bytes_.constData() + layout_->offset(field), layout_->capacity(field));
+}
+
 void Record::setText(int field, const QString &value)
 {
     checkField(*layout_, field);

@@ -78,6 +78,8 @@ public:
     const QByteArray &bytes() const { return bytes_; }
 
     QString text(int field) const;
+    // The stored text of the field trimmed, as its Windows-1252 bytes: a view into the record.
+    QByteArrayView trimmedBytes(int field) const;
     QString text(const QString &name) const;
     void setText(int field, const QString &value);
     void setText(const QString &name, const QString &value);

@@ -1,3 +1,4 @@
+#include "common/Cp1252.h"
 #include "common/Decimal.h"
 #include "common/Errors.h"
 #include "common/Guard.h"
@@ -64,6 +65,28 @@ TEST(DecimalParse, RejectsEverythingElse)
     for (const char *text : {"", "   ", ",", "-", "+,", "1.234,5", "1.5", "1e3", "12 3", "1,2,3", "--1",
                              "- 1", "1-", "abc", "12a", "0x10", "١٢"}) {
         EXPECT_FALSE(Decimal::parse(QString::fromUtf8(text)).has_value()) << text;
+    }
+}
+
+TEST(DecimalParse, StoredBytesAreReadAsTheirText)
+{
+    // The archives' amounts are parsed from their Windows-1252 bytes: every text, taken or refused,
+    // gives the same answer both ways.
+    const QString texts[] = {
+        QStringLiteral("12"), QStringLiteral(",5"), QStringLiteral("-3"), QStringLiteral("+3,25"),
+        QStringLiteral(" \t7 \r\n"), QStringLiteral("0007,1000"), QStringLiteral("1,00005"),
+        QStringLiteral("-1,00005"), QStringLiteral("9,99999"), QStringLiteral("99999999999,99995"),
+        QString(15, u'9'), QString(16, u'9'), u'1' + QString(29, u'0'), u'1' + QString(30, u'0'),
+        QString(40, u'0') + u'1', QString(), QStringLiteral(" "), QStringLiteral(","), QStringLiteral("1.5"),
+        QStringLiteral("1,2,3"), QStringLiteral("- 1"), QString::fromUtf8("12€"), QString::fromUtf8("€"),
+        QString::fromUtf8("1\u00a0"), QString::fromUtf8("\u00a01"), QString::fromUtf8("½")};
+    for (const QString &text : texts) {
+        const auto fromText = Decimal::parse(text);
+        const auto fromBytes = Decimal::parseBytes(ToCp1252(text));
+        ASSERT_EQ(fromText.has_value(), fromBytes.has_value()) << text.toStdString();
+        if (fromText) {
+            EXPECT_EQ(fromText->units(), fromBytes->units()) << text.toStdString();
+        }
     }
 }
 
