@@ -1,6 +1,7 @@
 #include "invoice_reports/InvoiceLists.h"
 
 #include "common/ArchiveSearch.h"
+#include "common/Cp1252.h"
 #include "common/Errors.h"
 #include "common/Text.h"
 #include "invoices/Fatture.h"
@@ -27,16 +28,65 @@ const ListFields &listFields()
 
 } // namespace
 
+namespace {
+
+// Makes the characters of the line from `start` on exactly `width` long: cut, or padded with blanks.
+void fitColumn(QString &line, qsizetype start, int width) { line.resize(start + width, u' '); }
+
+// Appends a stored field, trimmed, cut and padded to its column. The line is built in one buffer
+// straight from the record's bytes: the summaries make one for every invoice of the year.
+void appendColumn(QString &line, QByteArrayView field, int width)
+{
+    const qsizetype start = line.size();
+    AppendCp1252(line, field.first(qMin<qsizetype>(field.size(), width)));
+    fitColumn(line, start, width);
+}
+
+// The characters of the date from `from` on, at most `count`, without the blanks around them.
+QString datePart(QByteArrayView date, qsizetype from, qsizetype count)
+{
+    if (from >= date.size())
+        return QString();
+    QByteArrayView part = date.sliced(from, qMin(count, date.size() - from));
+    while (!part.isEmpty() && static_cast<unsigned char>(part.front()) <= 32)
+        part = part.sliced(1);
+    while (!part.isEmpty() && static_cast<unsigned char>(part.back()) <= 32)
+        part.chop(1);
+    return FromCp1252(part.data(), int(part.size()));
+}
+
+// Month and year of a date written "dd/mm/yyyy", read by position as the stored text stands.
+InvoiceDateParts datePartsOf(QByteArrayView trimmedDate)
+{
+    if (trimmedDate.isEmpty())
+        return {};
+    return {datePart(trimmedDate, 3, 2), datePart(trimmedDate, 6, 4)};
+}
+
+} // namespace
+
 QString InvoiceListLine(const Record &invoice)
 {
     const ListFields &f = listFields();
+    QString line;
+    line.reserve(180);
+    line += u"Fatt. n. ";
     // Number and date are joined first and padded as one column: an empty number leaves the
     // column starting with the blank of " del ".
-    const QString numberAndDate = TrimText(invoice.text(f.number)) + QStringLiteral(" del ") + TrimText(invoice.text(f.date));
-    return QStringLiteral("Fatt. n. ") + numberAndDate.left(25).leftJustified(25, u' ') + QStringLiteral("  ")
-        + PadCut(invoice.text(f.customer), 35) + QStringLiteral("  C.F. ") + PadCut(invoice.text(f.taxCode), 16)
-        + QStringLiteral("  Rif. ") + PadCut(invoice.text(f.references), 35) + QString::fromUtf8("  Tot. € ")
-        + TrimText(invoice.text(f.total));
+    const qsizetype numberAndDate = line.size();
+    AppendCp1252(line, invoice.trimmedBytes(f.number));
+    line += u" del ";
+    AppendCp1252(line, invoice.trimmedBytes(f.date));
+    fitColumn(line, numberAndDate, 25);
+    line += u"  ";
+    appendColumn(line, invoice.trimmedBytes(f.customer), 35);
+    line += u"  C.F. ";
+    appendColumn(line, invoice.trimmedBytes(f.taxCode), 16);
+    line += u"  Rif. ";
+    appendColumn(line, invoice.trimmedBytes(f.references), 35);
+    line += QString::fromUtf8("  Tot. € ");
+    AppendCp1252(line, invoice.trimmedBytes(f.total));
+    return line;
 }
 
 QString OpenInvoiceArchive() { return frmFatture ? TrimText(frmFatture->lblFile->text()) : QString(); }
@@ -49,14 +99,7 @@ void HandInvoiceToCard(const Record &invoice, int number)
         frmFatture->LoadInvoiceIntoCard(invoice, number);
 }
 
-InvoiceDateParts InvoiceDate(const Record &invoice)
-{
-    const QString date = TrimText(invoice.text(listFields().date));
-    if (date.isEmpty())
-        return {};
-    const QString d = date + QString(10, QLatin1Char(' '));
-    return {TrimText(d.mid(3, 2)), TrimText(d.mid(6, 4))};
-}
+InvoiceDateParts InvoiceDate(const Record &invoice) { return datePartsOf(invoice.trimmedBytes(listFields().date)); }
 
 InvoiceSummary SummariseInvoices(const QString &file, const QString &year,
                                  const std::function<bool(const QString &month)> &inPeriod)
@@ -67,14 +110,15 @@ InvoiceSummary SummariseInvoices(const QString &file, const QString &year,
         totals[i] = layout.indexOf(QString::fromLatin1(SummedInvoiceTotals[i]));
     InvoiceSummary summary;
     ScanArchive(file, layout, [&](const Record &invoice, int number) {
-        const InvoiceDateParts date = InvoiceDate(invoice);
-        if (TrimText(invoice.text(listFields().date)).isEmpty())
+        const QByteArrayView dateText = invoice.trimmedBytes(listFields().date);
+        if (dateText.isEmpty())
             return;
         summary.anyDated = true;
+        const InvoiceDateParts date = datePartsOf(dateText);
         if (date.year != year || !inPeriod(date.month))
             return;
         for (size_t i = 0; i < totals.size(); ++i) {
-            const std::optional<Decimal> amount = Decimal::parse(invoice.text(totals[i]));
+            const std::optional<Decimal> amount = Decimal::parseBytes(invoice.trimmedBytes(totals[i]));
             if (!amount)
                 throw ConversionError("invoice " + std::to_string(number) + ": " + SummedInvoiceTotals[i]
                                       + " is not a number");
@@ -98,7 +142,7 @@ std::array<Decimal, 12> MonthlyTakings(const QString &file, const QString &year)
         const int month = date.month.toInt();
         if (month < 1 || month > 12)
             return;
-        const std::optional<Decimal> amount = Decimal::parse(invoice.text(total));
+        const std::optional<Decimal> amount = Decimal::parseBytes(invoice.trimmedBytes(total));
         if (!amount)
             throw ConversionError("invoice " + std::to_string(number) + ": TotFattura is not a number");
         months[size_t(month - 1)] += *amount;

@@ -64,6 +64,17 @@ TEST(InvoiceListLine, FixedColumnsThenTheTotal)
     EXPECT_TRUE(bareLine.startsWith("Fatt. n.  del 01/01/2024" + QString(10, ' ') + "  " + QString(35, 'X') + "  C.F. "));
     EXPECT_TRUE(bareLine.endsWith("  Tot. " + Euro + " "));
     EXPECT_EQ(bareLine.size(), 145);
+
+    // Stored characters outside ASCII take one place each, as typed.
+    const Record accented = MakeInvoice({{"NumFatt", "3"},
+                                         {"Data", "02/02/2024"},
+                                         {"Cliente", QString::fromUtf8("Società Cinofila «Bau»")},
+                                         {"Riferimenti", QString::fromUtf8("Acconto € 50 – saldo")},
+                                         {"TotFattura", "7,5"}});
+    const QString accentedLine = InvoiceListLine(accented);
+    EXPECT_EQ(accentedLine.mid(36, 35), QString::fromUtf8("Società Cinofila «Bau»").leftJustified(35));
+    EXPECT_EQ(accentedLine.mid(101, 35), QString::fromUtf8("Acconto € 50 – saldo").leftJustified(35));
+    EXPECT_EQ(accentedLine.indexOf("7,5"), 145);
 }
 
 TEST_F(InvoiceLists, EachCriterionSearchesItsOwnField)
