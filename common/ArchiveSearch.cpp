@@ -166,8 +166,6 @@ QString ColumnLine::operator()(const Record &record) const
 {
     // Built straight from the stored bytes, as PadCut of the loaded text would give it, in one
     // allocation of the exact size: lists of a hundred thousand lines fill at the pace of the disk.
-    const RecordLayout &layout = record.layout();
-    const char *bytes = record.bytes().constData();
     struct Span {
         const unsigned char *text;
         int taken;
@@ -175,15 +173,10 @@ QString ColumnLine::operator()(const Record &record) const
     QVarLengthArray<Span, 16> spans;
     qsizetype length = 0;
     for (const Column &c : columns_) {
-        const auto *field = reinterpret_cast<const unsigned char *>(bytes + layout.offset(c.field));
-        int begin = 1;
-        int end = 1 + qMin(int(field[0]), layout.field(c.field).capacity);
-        while (begin < end && field[begin] <= 32)
-            ++begin;
-        while (end > begin && field[end - 1] <= 32)
-            --end;
-        const int taken = c.width > 0 ? qMin(end - begin, c.width) : end - begin;
-        spans.append({field + begin, taken});
+        const QByteArrayView field = record.trimmedBytes(c.field);
+        const int size = int(field.size());
+        const int taken = c.width > 0 ? qMin(size, c.width) : size;
+        spans.append({reinterpret_cast<const unsigned char *>(field.data()), taken});
         length += c.separator.size() + qMax(taken, c.width);
     }
 

@@ -39,31 +39,16 @@ QByteArray ToCp1252(const QString &text)
     return out;
 }
 
-namespace {
-
-void decode(QChar *dst, const char *bytes, qsizetype length)
-{
-    for (qsizetype i = 0; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        dst[i] = QChar(b >= 0x80 && b < 0xA0 ? HighControls[b - 0x80] : char16_t(b));
-    }
-}
-
-} // namespace
-
 QString FromCp1252(const char *bytes, int length)
 {
     length = qMax(length, 0);
     QString out(length, Qt::Uninitialized);
-    decode(out.data(), bytes, length);
+    QChar *dst = out.data();
+    for (int i = 0; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        dst[i] = QChar(b >= 0x80 && b < 0xA0 ? HighControls[b - 0x80] : char16_t(b));
+    }
     return out;
-}
-
-void AppendCp1252(QString &out, QByteArrayView bytes)
-{
-    const qsizetype start = out.size();
-    out.resize(start + bytes.size());
-    decode(out.data() + start, bytes.data(), bytes.size());
 }
 
 QString FromCp1252(const QByteArray &bytes)

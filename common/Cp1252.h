@@ -7,7 +7,5 @@
 QByteArray ToCp1252(const QString &text);
 QString FromCp1252(const char *bytes, int length);
 QString FromCp1252(const QByteArray &bytes);
-// Appends the decoded bytes to `out`: a line made of several stored fields is built in one buffer.
-void AppendCp1252(QString &out, QByteArrayView bytes);
 // True when the character has a Windows-1252 byte.
 bool IsCp1252Char(QChar c);

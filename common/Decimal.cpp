@@ -127,17 +127,13 @@ Decimal Decimal::fromInt(long long value)
 
 namespace {
 
-// The reading of parse over any sequence of characters given by their codes.
+// The reading of parse over a trimmed sequence of characters given by their codes.
 template <typename Text>
 std::optional<Decimal> parseCodes(const Text &text)
 {
-    qsizetype begin = 0, end = text.size();
+    const qsizetype end = text.size();
     const auto code = [&text](qsizetype i) { return text[i]; };
-    while (begin < end && code(begin) <= 32)
-        ++begin;
-    while (end > begin && code(end - 1) <= 32)
-        --end;
-    qsizetype i = begin;
+    qsizetype i = 0;
     bool negative = false;
     if (i < end && (code(i) == u'+' || code(i) == u'-'))
         negative = code(i++) == u'-';
@@ -200,9 +196,9 @@ struct ByteCodes {
 
 } // namespace
 
-std::optional<Decimal> Decimal::parse(const QString &text) { return parseCodes(UnitCodes{text}); }
+std::optional<Decimal> Decimal::parse(const QString &text) { return parseCodes(UnitCodes{TrimmedView(text)}); }
 
-std::optional<Decimal> Decimal::parseBytes(QByteArrayView text) { return parseCodes(ByteCodes{text}); }
+std::optional<Decimal> Decimal::parseBytes(QByteArrayView text) { return parseCodes(ByteCodes{TrimmedView(text)}); }
 
 QString Decimal::toGeneralText() const
 {

@@ -18,17 +18,10 @@ void StoreShortText(char *field, int capacity, const QString &text)
 
 QByteArrayView TrimmedFieldBytes(const char *field, int capacity)
 {
-    // A damaged length byte must not make the read leave the field.
+    // A damaged length byte must not make the read leave the field. Trimmed on the bytes, this
+    // equals trimming the loaded text without a second copy.
     const int length = qMin(int(static_cast<unsigned char>(field[0])), capacity);
-    // Trimmed on the bytes: a byte of 32 or less is the character of that code, and every other
-    // byte is a character above 32, so this equals trimming the text without a second copy.
-    const auto *text = reinterpret_cast<const unsigned char *>(field + 1);
-    int begin = 0, end = length;
-    while (begin < end && text[begin] <= 32)
-        ++begin;
-    while (end > begin && text[end - 1] <= 32)
-        --end;
-    return QByteArrayView(field + 1 + begin, end - begin);
+    return TrimmedView(QByteArrayView(field + 1, length));
 }
 
 QString LoadShortText(const char *field, int capacity)

@@ -1,5 +1,7 @@
 #include "common/Text.h"
 
+#include <utility>
+
 namespace {
 
 char16_t foldUpper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; }
@@ -14,16 +16,37 @@ QString mapLetters(const QString &s, Fold fold)
     return out;
 }
 
+// Where the characters past the trimmed ones begin and end: `code(i)` gives the code of character i.
+template <typename Code>
+std::pair<qsizetype, qsizetype> trimmedSpan(qsizetype size, Code code)
+{
+    qsizetype begin = 0, end = size;
+    while (begin < end && code(begin) <= 32)
+        ++begin;
+    while (end > begin && code(end - 1) <= 32)
+        --end;
+    return {begin, end};
+}
+
 } // namespace
 
 QString TrimText(const QString &s)
 {
-    qsizetype begin = 0, end = s.size();
-    while (begin < end && s.at(begin).unicode() <= 32)
-        ++begin;
-    while (end > begin && s.at(end - 1).unicode() <= 32)
-        --end;
+    const auto [begin, end] = trimmedSpan(s.size(), [&s](qsizetype i) { return s.at(i).unicode(); });
     return s.mid(begin, end - begin);
+}
+
+QStringView TrimmedView(QStringView s)
+{
+    const auto [begin, end] = trimmedSpan(s.size(), [s](qsizetype i) { return s[i].unicode(); });
+    return s.sliced(begin, end - begin);
+}
+
+QByteArrayView TrimmedView(QByteArrayView bytes)
+{
+    const auto [begin, end] =
+        trimmedSpan(bytes.size(), [bytes](qsizetype i) { return static_cast<unsigned char>(bytes[i]); });
+    return bytes.sliced(begin, end - begin);
 }
 
 QString UpperText(const QString &s) { return mapLetters(s, foldUpper); }

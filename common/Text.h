@@ -1,9 +1,15 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // The suite's own text rules: trimming removes characters of code 32 or less at both ends;
 // case changes and case-blind comparisons touch only the letters A-Z and a-z.
 QString TrimText(const QString &s);
+// The same trimming without a copy: of a view, or of Windows-1252 bytes (a byte of 32 or less is
+// the character of that code, every other byte a character above 32).
+QStringView TrimmedView(QStringView s);
+QByteArrayView TrimmedView(QByteArrayView bytes);
 QString UpperText(const QString &s);
 QString LowerText(const QString &s);
 bool SameText(const QString &a, const QString &b);

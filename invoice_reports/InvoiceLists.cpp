@@ -12,34 +12,26 @@
 namespace {
 
 struct ListFields {
-    int number, date, customer, taxCode, references, total;
+    int number, date;
 };
 
 const ListFields &listFields()
 {
     static const ListFields f = [] {
         const RecordLayout &l = InvoiceRecordLayout();
-        return ListFields{l.indexOf(QStringLiteral("NumFatt")),        l.indexOf(QStringLiteral("Data")),
-                          l.indexOf(QStringLiteral("Cliente")),        l.indexOf(QStringLiteral("CodFiscCliente")),
-                          l.indexOf(QStringLiteral("Riferimenti")),    l.indexOf(QStringLiteral("TotFattura"))};
+        return ListFields{l.indexOf(QStringLiteral("NumFatt")), l.indexOf(QStringLiteral("Data"))};
     }();
     return f;
 }
 
-} // namespace
-
-namespace {
-
-// Makes the characters of the line from `start` on exactly `width` long: cut, or padded with blanks.
-void fitColumn(QString &line, qsizetype start, int width) { line.resize(start + width, u' '); }
-
-// Appends a stored field, trimmed, cut and padded to its column. The line is built in one buffer
-// straight from the record's bytes: the summaries make one for every invoice of the year.
-void appendColumn(QString &line, QByteArrayView field, int width)
+// The list line after the number and date: fixed columns, then the total.
+const ColumnLine &lineColumns()
 {
-    const qsizetype start = line.size();
-    AppendCp1252(line, field.first(qMin<qsizetype>(field.size(), width)));
-    fitColumn(line, start, width);
+    static const ColumnLine columns(InvoiceRecordLayout(), {{"  ", "Cliente", 35},
+                                                            {"  C.F. ", "CodFiscCliente", 16},
+                                                            {"  Rif. ", "Riferimenti", 35},
+                                                            {"  Tot. € ", "TotFattura", 0}});
+    return columns;
 }
 
 // The characters of the date from `from` on, at most `count`, without the blanks around them.
@@ -47,11 +39,7 @@ QString datePart(QByteArrayView date, qsizetype from, qsizetype count)
 {
     if (from >= date.size())
         return QString();
-    QByteArrayView part = date.sliced(from, qMin(count, date.size() - from));
-    while (!part.isEmpty() && static_cast<unsigned char>(part.front()) <= 32)
-        part = part.sliced(1);
-    while (!part.isEmpty() && static_cast<unsigned char>(part.back()) <= 32)
-        part.chop(1);
+    const QByteArrayView part = TrimmedView(date.sliced(from, qMin(count, date.size() - from)));
     return FromCp1252(part.data(), int(part.size()));
 }
 
@@ -68,25 +56,12 @@ InvoiceDateParts datePartsOf(QByteArrayView trimmedDate)
 QString InvoiceListLine(const Record &invoice)
 {
     const ListFields &f = listFields();
-    QString line;
-    line.reserve(180);
-    line += u"Fatt. n. ";
     // Number and date are joined first and padded as one column: an empty number leaves the
     // column starting with the blank of " del ".
-    const qsizetype numberAndDate = line.size();
-    AppendCp1252(line, invoice.trimmedBytes(f.number));
-    line += u" del ";
-    AppendCp1252(line, invoice.trimmedBytes(f.date));
-    fitColumn(line, numberAndDate, 25);
-    line += u"  ";
-    appendColumn(line, invoice.trimmedBytes(f.customer), 35);
-    line += u"  C.F. ";
-    appendColumn(line, invoice.trimmedBytes(f.taxCode), 16);
-    line += u"  Rif. ";
-    appendColumn(line, invoice.trimmedBytes(f.references), 35);
-    line += QString::fromUtf8("  Tot. € ");
-    AppendCp1252(line, invoice.trimmedBytes(f.total));
-    return line;
+    static const QString lead = QStringLiteral("Fatt. n. ");
+    QString line = lead + invoice.text(f.number) + QStringLiteral(" del ") + invoice.text(f.date);
+    line.resize(lead.size() + 25, u' ');
+    return line + lineColumns()(invoice);
 }
 
 QString OpenInvoiceArchive() { return frmFatture ? TrimText(frmFatture->lblFile->text()) : QString(); }

@@ -198,9 +198,9 @@ void CreateStartupWindows()
         for (const StartupWindow &w : StartupTable)
             w.create();
     }
-    // Every widget asks to be polished on the next turn of the event loop. The start-up windows
-    // are hidden, and showing a window polishes it with all its controls, so the windows not yet
-    // shown are not styled now: the program does not pay for thousands of hidden controls.
+    // Every widget asks to be polished on the next turn of the event loop, and polishing a window
+    // not yet built would build it. The start-up windows are hidden, and showing a window polishes
+    // it, so the requests are dropped: each window is built and styled when it is first needed.
     QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
 }
 

@@ -104,11 +104,7 @@ QPixmap HeadingPicture(QSize size)
 }
 
 // Appends a stored field's Windows-1252 bytes, trimmed.
-void AppendField(ExportGridRows &out, const Record &record, int field)
-{
-    const RecordLayout &layout = record.layout();
-    out.append(TrimmedFieldBytes(record.bytes().constData() + layout.offset(field), layout.field(field).capacity));
-}
+void AppendField(ExportGridRows &out, const Record &record, int field) { out.append(record.trimmedBytes(field)); }
 
 } // namespace
 
