@@ -10,6 +10,14 @@
 
 namespace {
 
+// A combo box the user enters: no list selection, the caret after the text, ready for typing.
+void EnterComboForTyping(QComboBox *box)
+{
+    DropComboSelection(box);
+    if (box->lineEdit())
+        box->lineEdit()->end(false);
+}
+
 class CodeComboFocus : public QObject {
 public:
     explicit CodeComboFocus(QComboBox *box) : QObject(box), box(box)
@@ -23,7 +31,7 @@ public:
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::FocusIn) {
-            DropComboSelection(box);
+            EnterComboForTyping(box);
         } else if (e->type() == QEvent::FocusOut && tidyOnExit) {
             const QString text = UpperText(TrimText(box->currentText()));
             if (text != box->currentText())
@@ -50,7 +58,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *e) override
     {
         if (watched == box && e->type() == QEvent::FocusIn) {
-            DropComboSelection(box);
+            EnterComboForTyping(box);
         } else if (watched == box && e->type() == QEvent::FocusOut) {
             const QString text = TrimText(box->currentText());
             if (!text.isEmpty() && box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
@@ -130,6 +138,10 @@ void KeepCodeComboTextOnExit(QComboBox *box)
 void DropComboSelection(QComboBox *box)
 {
     const QString text = box->currentText();
+    const int caret = box->lineEdit() ? box->lineEdit()->cursorPosition() : 0;
     box->setCurrentIndex(-1);
     box->setEditText(text);
+    if (box->lineEdit())
+        box->lineEdit()->setCursorPosition(caret);
 }
+

@@ -20,5 +20,5 @@ void KeepCodeComboTextOnExit(QComboBox *box);
 // trimmed text that is not exactly one of the items (letter case included) is emptied.
 void MakeListOnlyCombo(QComboBox *box, const QStringList &items, int maxLength);
 
-// Drops the list selection of an editable combo box, keeping the text it shows.
+// Drops the list selection of an editable combo box, keeping the text it shows and the caret.
 void DropComboSelection(QComboBox *box);

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include <optional>
+
 namespace {
 
 // A character that the digit rule lets in: a digit, and the comma or the letters A-Z and a-z
@@ -58,16 +60,30 @@ public:
         connect(edit, &QLineEdit::textChanged, this, [this](const QString &t) {
             // A typed change that onEdited has put right still reports the text as typed
             // afterwards: only the text the edit really holds counts.
-            if (!inEdit && t == this->edit->text())
-                previous = t;
+            if (inEdit)
+                return;
+            const bool byUser = edited && t == *edited;
+            if (byUser)
+                edited.reset();
+            if (t != this->edit->text())
+                return;
+            previous = t;
+            // A text set by the program shows from its first character.
+            if (!byUser)
+                this->edit->setCursorPosition(0);
         });
         connect(edit, &QLineEdit::textEdited, this, [this](const QString &t) { onEdited(t); });
     }
 
     bool eventFilter(QObject *, QEvent *e) override
     {
+        if (e->type() == QEvent::KeyPress)
+            keyText = static_cast<QKeyEvent *>(e)->text();
         if (e->type() == QEvent::KeyPress && rules.digitsOnly) {
             auto *k = static_cast<QKeyEvent *>(e);
+            // A paste is let through and filtered as a whole when the edit changes.
+            if (k->matches(QKeySequence::Paste))
+                return false;
             int key = k->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab)
                 return false;
@@ -111,6 +127,7 @@ private:
 
     void onEdited(const QString &typed)
     {
+        edited = typed;
         QString t = typed;
         int cursor = edit->cursorPosition();
         // What the user inserted, between what stayed in front and behind.
@@ -121,7 +138,12 @@ private:
         while (back < t.size() - front && back < previous.size() - front
                && t[t.size() - 1 - back] == previous[previous.size() - 1 - back])
             ++back;
-        QString inserted = blankControls(t.mid(front, t.size() - front - back));
+        const QString raw = t.mid(front, t.size() - front - back);
+        // One key typed inserts its own text; anything else (a paste, a drop) is cleaned whole
+        // before it is cut to the room left.
+        const bool keyed = !raw.isEmpty() && raw == keyText;
+        keyText = QString();
+        QString inserted = blankControls(raw);
         QString kept = previous.left(front) + previous.right(back);
         if (rules.digitsOnly && countNonDigits(t, rules) > countNonDigits(previous, rules)) {
             QString digits;
@@ -129,6 +151,16 @@ private:
                 if (allowedChar(c, rules))
                     digits += c;
             inserted = digits;
+        }
+        if (!keyed) {
+            // The value is stored trimmed: blanks that would stand at an end of the text go first.
+            const auto blank = [](QChar c) { return c.unicode() <= 32; };
+            if (TrimmedView(QStringView(previous).left(front)).isEmpty())
+                while (!inserted.isEmpty() && blank(inserted.front()))
+                    inserted.remove(0, 1);
+            if (TrimmedView(QStringView(previous).right(back)).isEmpty())
+                while (!inserted.isEmpty() && blank(inserted.back()))
+                    inserted.chop(1);
         }
         if (rules.maxLength >= 0 && kept.size() + inserted.size() > rules.maxLength && t.size() > previous.size())
             inserted = inserted.left(qMax(0, rules.maxLength - int(kept.size())));
@@ -152,6 +184,8 @@ private:
     QLineEdit *edit;
     EditRules rules;
     QString previous;
+    std::optional<QString> edited;  // the text of the last user edit, until its change signal
+    QString keyText;                // the text of the last key pressed, until the edit it makes
     bool inEdit = false;
 };
 
@@ -187,6 +221,12 @@ void ApplyEditRules(QLineEdit *edit, const EditRules &rules)
     if (auto *old = edit->findChild<QObject *>(QStringLiteral("EditRuleFilter"), Qt::FindDirectChildrenOnly))
         delete old;
     new EditRuleFilter(edit, rules);
+}
+
+void ShowProgramTextFromStart(QLineEdit *edit)
+{
+    if (!edit->findChild<QObject *>(QStringLiteral("EditRuleFilter"), Qt::FindDirectChildrenOnly))
+        new EditRuleFilter(edit, {});
 }
 
 void DigitOnlyKeyFilter(QLineEdit *edit)

@@ -25,7 +25,12 @@ struct EditRules {
 };
 
 // Installs the rules on an edit (a combo box's line edit too). Calling it again replaces them.
+// With any rules, a text the program sets shows from its first character, and a pasted or dropped
+// text is cleaned whole (control characters blanked, refused characters dropped, the blanks that
+// would stand at an end of the text trimmed) before it is cut to the room left.
 void ApplyEditRules(QLineEdit *edit, const EditRules &rules);
+// The same for an edit without rules of its own; one that has rules keeps them.
+void ShowProgramTextFromStart(QLineEdit *edit);
 
 // The digit-only rule alone: `DigitOnlyKeyFilter`.
 void DigitOnlyKeyFilter(QLineEdit *edit);

@@ -1,6 +1,7 @@
 #include "common/ui/FieldTable.h"
 
 #include "common/Record.h"
+#include "common/Text.h"
 #include "common/ui/CardPanel.h"
 #include "common/ui/CodeCombo.h"
 #include "common/ui/Look.h"
@@ -48,8 +49,21 @@ protected:
     }
     void insertFromMimeData(const QMimeData *source) override
     {
-        if (source->hasText())
-            insertPlainText(source->text().left(std::max(0, room())));
+        if (!source->hasText())
+            return;
+        // The value is stored trimmed: blanks and line breaks that would stand at an end of the
+        // text go before the paste is cut to the room left.
+        QString text = source->text();
+        const QString whole = toPlainText();
+        const QTextCursor c = textCursor();
+        const auto blank = [](QChar ch) { return ch.unicode() <= 32; };
+        if (TrimmedView(QStringView(whole).left(c.selectionStart())).isEmpty())
+            while (!text.isEmpty() && blank(text.front()))
+                text.remove(0, 1);
+        if (TrimmedView(QStringView(whole).mid(c.selectionEnd())).isEmpty())
+            while (!text.isEmpty() && blank(text.back()))
+                text.chop(1);
+        insertPlainText(text.left(std::max(0, room())));
     }
 
 private:
