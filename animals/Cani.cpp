@@ -461,6 +461,11 @@ void TfrmCani::FormCreate()
                      {txtRazza, QString::fromUtf8("la razza di appartenenza dell'animale.")}},
         .resetOnDuplicate = {lblFile[0], lblFile[1], lblFile[2], lblDesc[0], lblDesc[1], lblDesc[2]},
         .firstField = txtNome,
+        .reveal = [this](QWidget *field) {
+            for (QFrame *section : {panPsicosomatica, panAlbero, panSanitaria, panDocumenti})
+                if (section->isAncestorOf(field))
+                    showSection(section);
+        },
         .afterClear = [this] {
             showPlaceholder(PhotoSource::Missing);
             showSection(panPsicosomatica);

@@ -17,6 +17,7 @@
 #include "common/ui/EditRules.h"
 #include "common/ui/LineList.h"
 #include "common/ui/Look.h"
+#include "common/ui/StoredTexts.h"
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ListReport.h"
 
@@ -295,7 +296,16 @@ void TfrmCostiCane::btnSalvaClick()
             return;
         }
     }
+    QList<QWidget *> edits;
+    for (const CostEdit &e : CostEdits)
+        edits.append(this->*e.edit);
+    if (!TextsStorable(edits))
+        return;
+    // The amount is stored as shown, or not at all.
     txtImporto->setText(AmountFormText(txtImporto->text()));
+    if (!NumberFitsField(txtImporto, txtImporto->text(), QStringLiteral("\"Importo\""),
+                         AnimalCostRecordLayout().capacity(Importo)))
+        return;
     QString saved;
     const bool ok = RunGuarded(
         [&] {

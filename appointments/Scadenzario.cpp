@@ -516,6 +516,10 @@ bool TfrmScadenzario::saveChecks()
         return false;
     }
     txtCosto->setText(*amount);
+    const RecordLayout &layout = AppointmentRecordLayout();
+    if (!NumberFitsField(txtCosto, *amount, QStringLiteral("\"Importo in euro\""),
+                         layout.capacity(layout.indexOf(QStringLiteral("Costo")))))
+        return false;
 
     lblOra->setText(hour + ":" + minutes);
     const QString month = MonthNumber(txtMese->currentText());

@@ -397,8 +397,13 @@ void CertificateCard::showEvent(QShowEvent *e)
 
 void CertificateCard::closeEvent(QCloseEvent *e)
 {
-    // A settings file that cannot be written is reported, and the card closes all the same: an
-    // unwritable folder must never hold the user in the card.
+    // A header value the settings file could not keep as shown holds the card open, with the focus
+    // on it; a settings file that cannot be written is reported, and the card closes all the same:
+    // an unwritable folder must never hold the user in the card.
+    if (!header_->storable()) {
+        e->ignore();
+        return;
+    }
     e->accept();
     RunReportingErrors([this] { header_->save(ProgramFile(SettingsFileName)); }, SettingsWriteFailureMessage());
     ReturnToLauncher(this);

@@ -60,3 +60,15 @@ bool IsCp1252Char(QChar c)
 {
     return byteOf(c.unicode()) >= 0;
 }
+
+char32_t FirstUnstorableChar(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            return QChar::surrogateToUcs4(c, text.at(i + 1));
+        if (byteOf(c.unicode()) < 0)
+            return c.unicode();
+    }
+    return 0;
+}

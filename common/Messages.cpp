@@ -1,6 +1,7 @@
 #include "common/Messages.h"
 
 #include "common/IniFile.h"
+#include "common/Text.h"
 
 QString ArchiveAccessMessage()
 {
@@ -30,4 +31,21 @@ QString SettingsWriteFailureMessage()
 {
     return QStringLiteral("Attenzione: il sistema non permette di salvare le impostazioni nel file ") + SettingsFileName +
            QStringLiteral(".\n\r\n\rAccertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+}
+
+QString UnstorableCharMessage(const QString &caption, char32_t character)
+{
+    const QString shown = QString::fromUcs4(&character, 1);
+    const QString code = QStringLiteral("U+") + UpperText(QStringLiteral("%1").arg(uint(character), 4, 16, QLatin1Char('0')));
+    return QString::fromUtf8("Attenzione: il campo \"%1\" contiene il carattere \"%2\" (%3), che l'archivio non può "
+                             "memorizzare.\n\r\n\rPer poter salvare è necessario sostituirlo o eliminarlo.")
+        .arg(caption, shown, code);
+}
+
+QString NumberTooLongMessage(const QString &where, int capacity)
+{
+    return QString::fromUtf8("Attenzione: il numero indicato nel campo %1 supera i %2 caratteri che l'archivio può "
+                             "contenere.\n\r\n\rPer poter salvare la scheda è necessario correggerlo.")
+        .arg(where)
+        .arg(capacity);
 }

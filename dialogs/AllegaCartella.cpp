@@ -9,6 +9,7 @@
 #include "common/OpenURL.h"
 #include "common/Platform.h"
 #include "common/Text.h"
+#include "common/ui/StoredTexts.h"
 #include "common/ui/Widgets.h"
 #include "dialogs/DialogPictures.h"
 #include "dialogs/TagTargets.h"
@@ -54,12 +55,23 @@ TagTargets<AttachmentLabels> &attachmentTargets()
 // differs only in letter case is taken.
 QString attachmentFolder() { return ResolveInFolder(ProgramFolder(), AttachmentFolderName) + u'/'; }
 
+// What names an attachment's file or description, in the dialog and in messages.
+QString AttachmentCaption(bool description, int n)
+{
+    return (description ? QStringLiteral("Descrizione %1° file allegato") : QStringLiteral("Nome %1° file allegato"))
+        .arg(n);
+}
+
 } // namespace
 
 void MakeAttachmentLabels(QWidget *parent, std::array<QLabel *, 3> &files, std::array<QLabel *, 3> &descriptions)
 {
     files = MakeNamedArray<QLabel, 3>(parent, QStringLiteral("lblFile"));
     descriptions = MakeNamedArray<QLabel, 3>(parent, QStringLiteral("lblDesc"));
+    for (int i = 0; i < 3; ++i) {
+        files[size_t(i)]->setAccessibleName(AttachmentCaption(false, i + 1));
+        descriptions[size_t(i)]->setAccessibleName(AttachmentCaption(true, i + 1));
+    }
     for (const auto &labels : {files, descriptions})
         for (QLabel *l : labels) {
             l->setTextFormat(Qt::PlainText);
@@ -130,7 +142,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
             const int y = 96 + (s.n - 1) * 128;
             const QString nn = QStringLiteral("0%1").arg(s.n);
             s.fileCaption = MakeNamed<QLabel>(this, QStringLiteral("lblCampo0%1").arg(2 * s.n - 1),
-                                              QStringLiteral("Nome %1° file allegato:").arg(s.n));
+                                              AttachmentCaption(false, s.n) + u':');
             s.fileCaption->setGeometry(14, y, 380, 20);
             s.fileCaption->setFont(captionFont);
             s.shape = MakeNamed<QWidget>(this, QStringLiteral("shpFile") + nn);
@@ -149,12 +161,14 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent) : QDialog(parent)
             s.clear->setGeometry(590, y + 25, 32, 32);
             s.clear->setPixmap(DialogPictures::Eraser(s.clear->size()));
             s.descCaption = MakeNamed<QLabel>(this, QStringLiteral("lblCampo0%1").arg(2 * s.n),
-                                              QStringLiteral("Descrizione %1° file allegato:").arg(s.n));
+                                              AttachmentCaption(true, s.n) + u':');
             s.descCaption->setGeometry(14, y + 66, 380, 20);
             s.descCaption->setFont(captionFont);
             s.desc = MakeNamed<QLineEdit>(this, QStringLiteral("txtDesc") + nn);
             s.desc->setGeometry(10, y + 86, 612, 32);
             s.desc->setFont(descFont);
+            s.file->setAccessibleName(AttachmentCaption(false, s.n));
+            s.desc->setAccessibleName(AttachmentCaption(true, s.n));
             // Enter in an edit presses no button: the dialog has no default command.
             s.browse->setAutoDefault(false);
             s.open->setAutoDefault(false);
@@ -255,6 +269,9 @@ void TfrmAllegaCartella::btnApplicaClick()
         return;  // no card of that tag: nothing is written and the dialog stays
     const QLineEdit *files[3] = {txtFile01, txtFile02, txtFile03};
     const QLineEdit *descriptions[3] = {txtDesc01, txtDesc02, txtDesc03};
+    // The card will store these texts: one it could not keep as shown is corrected here.
+    if (!TextsStorable({txtFile01, txtDesc01, txtFile02, txtDesc02, txtFile03, txtDesc03}))
+        return;
     for (int i = 0; i < 3; ++i) {
         labels.files[i]->setText(TrimText(files[i]->text()));
         labels.descriptions[i]->setText(TrimText(descriptions[i]->text()));

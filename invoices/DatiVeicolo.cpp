@@ -5,6 +5,7 @@
 #include "common/ui/CardPanel.h"
 #include "common/ui/FieldTable.h"
 #include "common/ui/Look.h"
+#include "common/ui/StoredTexts.h"
 #include "common/ui/Widgets.h"
 #include "dialogs/Artwork.h"
 #include "invoices/Fatture.h"
@@ -104,6 +105,12 @@ void TfrmDatiVeicolo::showEvent(QShowEvent *e)
 
 void TfrmDatiVeicolo::btnApplicaClick()
 {
+    // The card will store these texts: one it could not keep as shown is corrected here.
+    QList<QWidget *> edits;
+    for (const ExtraText &t : ExtraTexts)
+        edits.append(this->*t.edit);
+    if (!TextsStorable(edits))
+        return;
     ExtraInfoHandBack(*this);
     accept();
 }

@@ -492,6 +492,7 @@ void TfrmFatture::FormCreate()
                 },
         },
         .firstField = txtCliente,
+        .reveal = [this](QWidget *field) { revealField(field); },
         .failures = {.newCard = NoticeKind::Error, .save = NoticeKind::Warning, .first = NoticeKind::Warning,
                      .previous = NoticeKind::Error, .next = NoticeKind::Error, .last = NoticeKind::Error},
         .afterClear = [this] { showPage(1); },
@@ -531,8 +532,13 @@ void TfrmFatture::showEvent(QShowEvent *e)
 
 void TfrmFatture::closeEvent(QCloseEvent *e)
 {
+    // An issuer value the settings file could not keep as shown holds the card open, with the focus
+    // on it; a settings file that cannot be written is reported, and the card closes all the same.
+    if (!issuerSettings_->storable()) {
+        e->ignore();
+        return;
+    }
     e->accept();
-    // A settings file that cannot be written is reported; the card closes all the same.
     RunReportingErrors([this] { issuerSettings_->save(ProgramFile(SettingsFileName)); },
                        SettingsWriteFailureMessage());
     ReturnToLauncher(this);
@@ -550,6 +556,13 @@ void TfrmFatture::showPage(int page)
 {
     for (int p = 1; p <= Pages; ++p)
         grpPage[size_t(p - 1)]->setVisible(p == page);
+}
+
+void TfrmFatture::revealField(QWidget *field)
+{
+    for (int p = 1; p <= Pages; ++p)
+        if (grpPage[size_t(p - 1)]->isAncestorOf(field))
+            showPage(p);
 }
 
 void TfrmFatture::turnPage(int page)
@@ -592,21 +605,11 @@ bool TfrmFatture::checkBeforeSave()
     const RecordLayout &layout = InvoiceRecordLayout();
     for (const NumberField &f : numbers) {
         const int capacity = layout.capacity(layout.indexOf(f.control->objectName().mid(3)));
-        if (TrimText(ControlText(f.control)).size() <= capacity)
-            continue;
         const QString where = f.line ? QStringLiteral("\"%1\" della riga %2").arg(f.name).arg(f.line)
                                      : QStringLiteral("\"%1\"").arg(f.name);
-        ShowNotice(NoticeKind::Warning,
-                   QString::fromUtf8("Attenzione: il numero indicato nel campo %1 supera i %2 caratteri che "
-                                     "l'archivio può contenere.\n\r\n\rPer poter salvare la scheda è necessario "
-                                     "correggerlo.")
-                       .arg(where)
-                       .arg(capacity));
-        if (f.line)
-            showPage((f.line - 1) / LinesPerPage + 1);
-        if (f.control->focusPolicy() != Qt::NoFocus)
-            f.control->setFocus();
-        return false;
+        if (!NumberFitsField(f.control, ControlText(f.control), where, capacity,
+                             [this](QWidget *field) { revealField(field); }))
+            return false;
     }
     return true;
 }

@@ -159,6 +159,8 @@ private:
     // Save's own checks after the required fields: the date, rewritten dd/mm/yyyy, and the number
     // texts that must fit their fields.
     bool checkBeforeSave();
+    // Shows the line page that holds a field a message names.
+    void revealField(QWidget *field);
     // Works out the line amounts and the totals into the card; on a text that does not convert
     // shows the warning naming it, puts the focus there and returns false.
     bool calculate();

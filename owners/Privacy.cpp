@@ -151,6 +151,9 @@ void TfrmPrivacy::showEvent(QShowEvent *e)
 
 bool TfrmPrivacy::writeSettings()
 {
+    // A value the file could not keep as shown is named and nothing is written.
+    if (!settings().storable())
+        return false;
     // No guard of its own: a failure reaches the error box.
     return RunReportingErrors(
         [this] {
@@ -171,9 +174,13 @@ void TfrmPrivacy::btnChiudiClick()
 void TfrmPrivacy::done(int result)
 {
     // Escape or the system's close: the settings are written too, and the window closes whatever
-    // came of it, so that an unwritable folder never holds the user in the window.
-    if (!settingsWritten)
+    // came of it, so that an unwritable folder never holds the user in the window. A value the file
+    // could not keep as shown does hold it, with the focus on that value to be corrected.
+    if (!settingsWritten) {
+        if (!settings().storable())
+            return;
         writeSettings();
+    }
     settingsWritten = false;
     QDialog::done(result);
 }

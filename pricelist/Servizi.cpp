@@ -78,14 +78,6 @@ QString notAnAmount(const char *caption)
         .arg(QString::fromUtf8(caption));
 }
 
-QString tooLong(const char *caption, int capacity)
-{
-    return QString::fromUtf8("Attenzione: il numero del campo \"%1\" supera i %2 caratteri consentiti e non può "
-                             "essere salvato.")
-        .arg(QString::fromUtf8(caption))
-        .arg(capacity);
-}
-
 } // namespace
 
 TfrmServizi::TfrmServizi(QWidget *parent) : QWidget(parent)
@@ -289,8 +281,12 @@ bool TfrmServizi::normaliseNumbers()
     const RecordLayout &layout = PriceListItemRecordLayout();
     for (const auto &n : numbers) {
         const int capacity = layout.capacity(layout.indexOf(n.edit->objectName().mid(3)));
-        if (!n.text || n.text->size() > capacity)
-            return refuse(n.edit, tooLong(n.caption, capacity));
+        const QString where = QStringLiteral("\"%1\"").arg(QString::fromUtf8(n.caption));
+        // A value too large to be worked out is a number longer than its field as well.
+        if (!n.text)
+            return refuse(n.edit, NumberTooLongMessage(where, capacity));
+        if (!NumberFitsField(n.edit, *n.text, where, capacity))
+            return false;
     }
     for (const auto &n : numbers)
         n.edit->setText(*n.text);

@@ -6,6 +6,7 @@
 #include "common/IniFile.h"
 #include "common/Messages.h"
 #include "common/Text.h"
+#include "common/ui/EditRules.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -79,10 +80,14 @@ QString ControlText(const QWidget *w)
 
 void SetControlText(QWidget *w, const QString &text)
 {
-    if (auto *e = qobject_cast<QLineEdit *>(w))
+    if (auto *e = qobject_cast<QLineEdit *>(w)) {
         e->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
+        e->setCursorPosition(0);
+    } else if (auto *c = qobject_cast<QComboBox *>(w)) {
         c->setCurrentText(text);
+        if (c->lineEdit())
+            c->lineEdit()->setCursorPosition(0);
+    }
     else if (auto *p = qobject_cast<QPlainTextEdit *>(w))
         p->setPlainText(text);
     else if (auto *t = qobject_cast<QTextEdit *>(w))
@@ -148,6 +153,10 @@ RecordCard::RecordCard(QWidget *window, RecordCardSetup setup)
             wiringFault(QStringLiteral("more than one control for field ") + name);
         controls_.push_back(found.front());
     }
+
+    // Every value the card puts in an edit shows from its first character, whoever sets it.
+    for (QLineEdit *edit : window_->findChildren<QLineEdit *>())
+        ShowProgramTextFromStart(edit);
 
     const QList<QWidget *> positions = byName.value(QStringLiteral("lblPosizione"));
     if (positions.size() != 1 || !qobject_cast<QLabel *>(positions.front()))
@@ -301,6 +310,9 @@ void RecordCard::Save()
             return;
         }
     }
+    // Nothing is written that the archive would keep otherwise than the card shows it.
+    if (!TextsStorable(QList<QWidget *>(controls_.begin(), controls_.end()), setup_.reveal))
+        return;
     if (setup_.beforeSave && !setup_.beforeSave())
         return;
     guarded(setup_.failures.save, [&] {

@@ -1,6 +1,7 @@
 #pragma once
 #include "common/Platform.h"
 #include "common/Record.h"
+#include "common/ui/StoredTexts.h"
 
 #include <QList>
 #include <QObject>
@@ -53,6 +54,7 @@ struct RecordCardSetup {
     QList<QWidget *> resetOnDuplicate{};     // emptied by Duplicate
     bool duplicateOpensArchive = false;      // Duplicate opens (and so creates) the archive
     QWidget *firstField = nullptr;           // focused by New and Duplicate
+    RevealField reveal{};                    // shows the page or section of a field Save names
     QString appendedMessage = QString::fromUtf8("La scheda corrente è stata inserita in archivio.");
     CardFailureNotices failures{};
     std::function<void()> afterClear{};      // the card's own part of clearing (a page, presets)
@@ -116,6 +118,7 @@ private:
 
 // Text of an edit, combo box, multi-line text or label; check state of a box as "Sì"/"No" aside.
 QString ControlText(const QWidget *w);
+// Sets a control's text as the program does: an edit shows it from its first character.
 void SetControlText(QWidget *w, const QString &text);
 // The trimmed text of the control of `window` named `name`; empty when the window has none.
 QString NamedControlText(const QWidget *window, const QString &name);

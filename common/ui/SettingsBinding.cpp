@@ -3,6 +3,7 @@
 #include "common/IniFile.h"
 #include "common/Text.h"
 #include "common/ui/RecordCard.h"
+#include "common/ui/StoredTexts.h"
 
 void SettingsBinding::load(const QString &path) const
 {
@@ -17,4 +18,12 @@ void SettingsBinding::save(const QString &path) const
     for (const Entry &e : entries_)
         settings.writeString(e.section, e.key, TrimText(ControlText(e.control)));
     settings.save();
+}
+
+bool SettingsBinding::storable() const
+{
+    QList<QWidget *> controls;
+    for (const Entry &e : entries_)
+        controls.append(e.control);
+    return TextsStorable(controls);
 }

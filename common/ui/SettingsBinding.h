@@ -20,6 +20,9 @@ public:
     void load(const QString &path) const;
     // Writes every key and saves the file whole; throws IoError when it cannot be written.
     void save(const QString &path) const;
+    // Whether every value can be written as the controls show it; when one cannot, the warning
+    // names its control, which takes the focus (TextsStorable), and nothing should be written.
+    bool storable() const;
 
 private:
     QList<Entry> entries_;

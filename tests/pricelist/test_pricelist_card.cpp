@@ -188,12 +188,14 @@ TEST_F(PriceCard, SaveRefusesWhatItCannotStore)
         {card->txtCosto, ",",
          "Attenzione: il campo \"Costo\" non contiene un importo valido. Correggere il valore prima di salvare la scheda."},
         {card->txtPrezzo, "12345678,5",  // "12345678,50" is one character more than the price holds
-         "Attenzione: il numero del campo \"Importo\" supera i 10 caratteri consentiti e non può essere salvato."},
+         "Attenzione: il numero indicato nel campo \"Importo\" supera i 10 caratteri che l'archivio può contenere."
+         "\n\r\n\rPer poter salvare la scheda è necessario correggerlo."},
         {card->txtGiacenza, "1000000000000000000000",
-         "Attenzione: il numero del campo \"Giacenza\" supera i 15 caratteri consentiti e non può essere salvato."},
+         "Attenzione: il numero indicato nel campo \"Giacenza\" supera i 15 caratteri che l'archivio può contenere."
+         "\n\r\n\rPer poter salvare la scheda è necessario correggerlo."},
         {card->txtCosto, "99999999999,99",  // the value, 12 times that, does not fit
-         "Attenzione: il numero del campo \"Valore (costo x giacenza)\" supera i 15 caratteri consentiti e non può "
-         "essere salvato."},
+         "Attenzione: il numero indicato nel campo \"Valore (costo x giacenza)\" supera i 15 caratteri che "
+         "l'archivio può contenere.\n\r\n\rPer poter salvare la scheda è necessario correggerlo."},
     };
     const QByteArray before = stored();
     for (const auto &c : cases) {
