@@ -37,8 +37,8 @@ QString UnstorableCharMessage(const QString &caption, char32_t character)
 {
     const QString shown = QString::fromUcs4(&character, 1);
     const QString code = QStringLiteral("U+") + UpperText(QStringLiteral("%1").arg(uint(character), 4, 16, QLatin1Char('0')));
-    return QString::fromUtf8("Attenzione: il campo \"%1\" contiene il carattere \"%2\" (%3), che l'archivio non può "
-                             "memorizzare.\n\r\n\rPer poter salvare è necessario sostituirlo o eliminarlo.")
+    return QString::fromUtf8("Attenzione: il campo \"%1\" contiene il carattere \"%2\" (%3), che non può essere "
+                             "memorizzato.\n\r\n\rPer poter salvare è necessario sostituirlo o eliminarlo.")
         .arg(caption, shown, code);
 }
 

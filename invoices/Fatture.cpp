@@ -444,6 +444,9 @@ void TfrmFatture::buildLines(QWidget *area)
             txtQuant[i] = edit("Quant", Quant, Qt::AlignCenter, InvoiceNumberKind::Quantity);
             txtCodice[i] = edit("Codice", Codice, left, std::nullopt);
             txtDesc[i] = edit("Desc", Desc, left, std::nullopt);
+            // Named in messages by their column and line.
+            txtCodice[i]->setAccessibleName(QStringLiteral("Codice articolo della riga %1").arg(line));
+            txtDesc[i]->setAccessibleName(QStringLiteral("Descrizione della riga %1").arg(line));
             txtPrezzo[i] = edit("Prezzo", Prezzo, Qt::AlignRight | Qt::AlignVCenter, InvoiceNumberKind::UnitPrice);
             txtPercSconto[i] = edit("PercSconto", Sconto, Qt::AlignCenter, InvoiceNumberKind::Discount);
             txtImporto[i] = amountLabel(page, QStringLiteral("txtImporto") + nn, QStringLiteral("shpImporto") + nn,

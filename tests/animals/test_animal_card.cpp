@@ -19,6 +19,7 @@
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/ShownHelp.h"
+#include "tests/support/UnstorableText.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -201,6 +202,16 @@ TEST_F(AnimalCard, RequiredFieldsAreCheckedInOrderBeforeTheArchiveIsOpened)
         EXPECT_FALSE(QFileInfo::exists(archive()));
         EXPECT_FALSE(QFileInfo::exists(sp.file("Album")));
     }
+}
+
+// A field on a section not shown is shown with the focus on it.
+TEST_F(AnimalCard, SaveRefusesALetterTheArchiveCannotHoldOnItsSection)
+{
+    fillRequired();
+    ASSERT_EQ(visibleSection(), "panPsicosomatica");
+    ExpectUnstorableRefused(sp, card->txtPadre, "Padre", archive(), [&] { click(card->cmdSalva); });
+    EXPECT_EQ(visibleSection(), "panAlbero");
+    EXPECT_FALSE(QFileInfo::exists(sp.file("Album")));
 }
 
 TEST_F(AnimalCard, SaveAppendsANewAnimalWithItsPlaceholderPhotoAndOverwritesARecord)

@@ -8,6 +8,7 @@
 #include "common/ui/report/ListReport.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/UnstorableText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -213,6 +214,31 @@ TEST_F(CostRegister, AddAppendsAndASecondSaveOverwrites)
     EXPECT_EQ(stored[1].text("Causale"), "Vaccino trivalente");
     EXPECT_EQ(stored[1].text("Importo"), "13,46");
     EXPECT_EQ(stored[0].text("Causale"), "Visita");
+}
+
+// The register stores what it shows: an amount whose form outgrows its field, or a letter the
+// code page cannot hold, refuses the Save.
+TEST_F(CostRegister, SaveRefusesWhatItCouldNotStoreAsShown)
+{
+    writeEntries({entry("02/01/2026", "Visita", "Rossi", "Ambulatorio", "10,10")});
+    const QByteArray before = readBytes(sp.file(CostFile));
+    open();
+    QTest::mouseClick(window->btnAggiungi, Qt::LeftButton);
+    for (const char *typed : {"1234567890123,5", "999999999999999"}) {
+        fill({"05/01/2026", "Vaccino", "Rossi", "Ambulatorio", typed});
+        sp.clear();
+        QTest::mouseClick(window->btnSalva, Qt::LeftButton);
+        EXPECT_EQ(sp.messages(),
+                  QStringList{QString::fromUtf8("Attenzione: il numero indicato nel campo \"Importo\" supera i 15 "
+                                                "caratteri che l'archivio può contenere.\n\r\n\rPer poter salvare la "
+                                                "scheda è necessario correggerlo.")})
+            << typed;
+        EXPECT_EQ(focused(), "txtImporto");
+        EXPECT_EQ(readBytes(sp.file(CostFile)), before);
+    }
+    fill({"05/01/2026", "Vaccino", "Rossi", "Ambulatorio", "12"});
+    ExpectUnstorableRefused(sp, window->txtBeneficiario, "Beneficiario", sp.file(CostFile),
+                            [&] { QTest::mouseClick(window->btnSalva, Qt::LeftButton); });
 }
 
 TEST_F(CostRegister, ModifyLoadsTheEntryOfTheSelectedLineAndOverwritesIt)

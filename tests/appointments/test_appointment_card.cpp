@@ -13,6 +13,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/ShownHelp.h"
+#include "tests/support/UnstorableText.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -293,6 +294,32 @@ TEST_F(AppointmentCard, AmountIsBroughtToItsFormAtSaveAndOnLeavingTheEdit)
     card->txtCosto->setText(",,");
     card->txtContatto->setFocus();
     EXPECT_EQ(card->txtCosto->text(), "0,00");
+}
+
+// The amount is stored as the card shows it, or Save refuses it; so is every text.
+TEST_F(AppointmentCard, SaveRefusesAnAmountLongerThanItsFieldAndALetterTheArchiveCannotHold)
+{
+    fillValidCard();
+    const QString path = sp.file("2024.sca");
+    for (const char *typed : {"999999999999999", "1234567890123,5"}) {
+        card->txtCosto->setText(typed);
+        sp.clear();
+        click(card->cmdSalva);
+        EXPECT_EQ(sp.messages(),
+                  QStringList{QString::fromUtf8("Attenzione: il numero indicato nel campo \"Importo in euro\" supera i "
+                                                "15 caratteri che l'archivio può contenere.\n\r\n\rPer poter salvare "
+                                                "la scheda è necessario correggerlo.")})
+            << typed;
+        EXPECT_EQ(focused(), "txtCosto");
+        EXPECT_FALSE(QFile::exists(path)) << typed;
+    }
+    // The longest amount that fits is stored as shown.
+    card->txtCosto->setText("123456789012,5");
+    click(card->cmdSalva);
+    EXPECT_EQ(card->txtCosto->text(), "123456789012,50");
+    EXPECT_EQ(stored(path, 1).text("Costo"), "123456789012,50");
+
+    ExpectUnstorableRefused(sp, card->txtNote, "Note", path, [&] { click(card->cmdSalva); });
 }
 
 TEST_F(AppointmentCard, DuplicateKeepsAllButTheDateAndTime)

@@ -27,6 +27,8 @@
 #include "tests/support/ListClicks.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/UnstorableText.h"
+#include "tests/support/CardControls.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -349,6 +351,28 @@ TEST_F(HealthCard, HeaderKeysAreReadAtEveryShowAndWrittenAtEveryClose)
     EXPECT_EQ(focused(), "txtProprietario");
 }
 
+// The certificate and the header kept in the settings are stored as the card shows them: a letter
+// the code page cannot hold refuses the Save, and keeps the card open at the close to be corrected.
+TEST_F(HealthCard, SaveAndCloseRefuseALetterTheArchiveOrTheSettingsCannotHold)
+{
+    IniWriteString(settings(), PracticeHeaderSection, "Denominazione", "Studio Aurora");
+    show();
+    fill(Complete);
+    ExpectUnstorableRefused(sp, e("Razza"), "Razza", archive(),
+                            [&] { QTest::mouseClick(card->cmdSalva, Qt::LeftButton); });
+
+    e("Razza")->setText("Beagle");
+    launcher.hide();
+    ExpectUnstorableRefused(sp, e("Studio"), "Studio Veterinario", settings(),
+                            [&] { QTest::mouseClick(card->cmdEsci, Qt::LeftButton); });
+    EXPECT_TRUE(card->isVisible());
+    EXPECT_FALSE(launcher.isVisible());
+    e("Studio")->setText(QString::fromUtf8("Studio Nicolò"));
+    QTest::mouseClick(card->cmdEsci, Qt::LeftButton);
+    EXPECT_FALSE(card->isVisible());
+    EXPECT_EQ(IniReadString(settings(), PracticeHeaderSection, "Denominazione"), QString::fromUtf8("Studio Nicolò"));
+}
+
 TEST_F(HealthCard, CloseWithASettingsFileThatCannotBeWrittenStillReturns)
 {
     show();
@@ -414,6 +438,8 @@ TEST_F(HealthCard, OwnerAndAnimalImportsWriteTheirFieldsOnly)
         {"Microchip", "380"},    {"Tatuaggio", "T1"},   {"Segni", "Coda corta"}};
     for (const auto &[f, v] : animalInto)
         EXPECT_EQ(e(f)->text(), v) << f.toStdString();
+    // Navigation and both imports leave every value showing from its first character.
+    ExpectEditsShowTheirStart(card.get());
 
     // Number, date, issuer and position stay: saving overwrites the certificate on screen.
     EXPECT_EQ(e("Num")->text(), "2");

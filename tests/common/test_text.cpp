@@ -109,3 +109,27 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeOneQuestionMark)
     EXPECT_FALSE(IsCp1252Char(QChar(0x0080)));
     EXPECT_TRUE(IsCp1252Char(QChar(0x20AC)));
 }
+
+// What a command must refuse before storing: the first character without a byte, as a whole
+// character; none in a text the code page holds.
+TEST(Cp1252, FirstUnstorableCharacterIsFoundWhole)
+{
+    const struct {
+        const char *text;
+        char32_t first;  // 0: every character is held
+    } cases[] = {
+        {"\u0141ukasz", U'\u0141'},                  // Ł
+        {"Erd\u0151s", U'\u0151'},                   // ő
+        {"\u03a9mega", U'\u03a9'},                   // Ω
+        {"Fido \U0001F436 e Rex", U'\U0001F436'},   // an emoji, outside the basic plane
+        {"\u017baneta \u0106wik", U'\u017b'},        // the first of two
+        {"Nicol\u00f2 \u20ac 25\u00b0 \u2013 a\u00a0b", 0},  // è-like letters, €, °, en dash, no-break space
+        {"\u0152uvre \u0160 \u017d \u0178", 0},      // the letters of the high bytes
+        {"", 0},
+        {"\x01\x7f", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FirstUnstorableChar(QString::fromUtf8(c.text)), c.first) << c.text;
+    // A lone half of a pair has no byte either.
+    EXPECT_EQ(FirstUnstorableChar(QString(QChar(0xD83D))), char32_t(0xD83D));
+}

@@ -11,6 +11,8 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ReadOnlyFolder.h"
+#include "tests/support/UnstorableText.h"
+#include "tests/support/CardControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -281,6 +283,20 @@ TEST_F(InvoiceCard, SaveRefusesANumberTooLongForItsFieldNamingTheField)
     click(card->cmdSalva);
     EXPECT_EQ(sp.messages(), QStringList{Inserted});
     EXPECT_EQ(storedRecord(readBytes(archive()), 1).text("Quant03"), "123456");
+}
+
+// The invoice and the issuer's data kept in the settings are stored as the card shows them: a letter
+// the code page cannot hold refuses the Save (its line page shown), and keeps the card open at the
+// close to be corrected.
+TEST_F(InvoiceCard, SaveAndCloseRefuseALetterTheArchiveOrTheSettingsCannotHold)
+{
+    fillRequired();
+    ExpectUnstorableRefused(sp, card->txtDesc[16], "Descrizione della riga 17", archive(),
+                            [&] { click(card->cmdSalva); });
+    EXPECT_EQ(visiblePage(), 4);
+    card->txtDesc[16]->setText("Vaccino");
+    ExpectUnstorableRefused(sp, card->txtDitta, "Ditta emittente", settings(), [&] { card->close(); });
+    EXPECT_TRUE(card->isVisible());
 }
 
 TEST_F(InvoiceCard, NavigationAtTheEndsAndOnAnEmptyArchive)
@@ -599,6 +615,35 @@ TEST_F(InvoiceCard, OwnerAndArticlePickersWriteIntoTheCardAndWorkNothingOut)
 } // namespace
 
 namespace {
+
+// Long values put in by the pickers and by navigation show from their first character, also in the
+// edit that had the focus with the caret at its end.
+TEST_F(InvoiceCard, ValuesPutInByThePickersAndNavigationShowTheirStart)
+{
+    card->txtCliente->setFocus();
+    card->txtCliente->setText("x");
+    card->txtCliente->end(false);
+    Record owner(OwnerRecordLayout());
+    owner.setText("Cliente", QString::fromUtf8("Clinica Veterinaria \"San Francesco\" & C. di Rossi Mario"));
+    owner.setText("IndirizzoRes", QString::fromUtf8("Piazza Vittorio Emanuele II, 123, scala B, interno 45"));
+    owner.setText("ComuneRes", QString::fromUtf8("San Giovanni in Persiceto"));
+    owner.setText("CodFisc", "RSSMRA80A01H501U");
+    owner.setText("ProvRes", "BO");
+    OwnerHandBack("fatture", owner, 12);
+    Record article(PriceListItemRecordLayout());
+    article.setText("Supplementi", "VAX-CANE-TETRAVALENTE");
+    article.setText("Descrizione", QString::fromUtf8("Vaccino tetravalente per cani di taglia grande, richiamo annuale"));
+    article.setText("Prezzo", "1234567,50");
+    PriceItemHandBack("fat_art_02", article, 4);
+    ExpectEditsShowTheirStart(card);
+
+    fillRequired();
+    click(card->cmdSalva);
+    click(card->cmdNuovo);
+    click(Named<ClickLabel>(card, "cmdPrimo"));
+    ASSERT_EQ(card->lblPosizione->text(), "1");
+    ExpectEditsShowTheirStart(card);
+}
 
 TEST_F(InvoiceCard, TypedNumbersAreTidiedWhenTheFocusLeaves)
 {

@@ -374,6 +374,28 @@ TEST_F(ExtraInfo, CancelLeavesTheCardAsItWas)
     EXPECT_EQ(labelTexts(), QStringList(6, QString()));
 }
 
+// The card stores these texts: one it could not keep as shown is named here, the dialog stays open
+// and the card is left as it was.
+TEST_F(ExtraInfo, ApplyRefusesALetterTheCardCouldNotStore)
+{
+    for (QLabel *l : labels)
+        l->setText(QStringLiteral("prima"));
+    withDialog([&](TfrmDatiVeicolo &dialog) {
+        dialog.txtVeicolo->setText("Fido");
+        dialog.txtColore->setText(QString::fromUtf8("120 \u20ac \u2013 \U0001F436"));
+        sp.clear();
+        dialog.btnApplica->click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(sp.messages(),
+                  QStringList{QString::fromUtf8("Attenzione: il campo \"Totale terapia\" contiene il carattere "
+                                                "\"\U0001F436\" (U+1F436), che non può essere memorizzato.\n\r\n\r"
+                                                "Per poter salvare è necessario sostituirlo o eliminarlo.")});
+        EXPECT_EQ(QApplication::focusWidget(), dialog.txtColore);
+        dialog.btnAnnulla->click();
+    });
+    EXPECT_EQ(labelTexts(), QStringList(6, QStringLiteral("prima")));
+}
+
 TEST_F(ExtraInfo, EnterWalksTheSixEditsAndEachTakesFiftyCharacters)
 {
     withDialog([&](TfrmDatiVeicolo &dialog) {

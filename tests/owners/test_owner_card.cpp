@@ -14,6 +14,7 @@
 #include "tests/support/DesignArea.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/UnstorableText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -270,6 +271,18 @@ TEST_F(OwnerCard, NewThenSaveAppendsAndASecondSaveOverwrites)
     ASSERT_EQ(bytes.size(), 3 * RecordSize);
     EXPECT_EQ(storedText(bytes, 3, 0), "Neri Paolo junior");
     EXPECT_EQ(bytes.left(2 * RecordSize), ownerArchive(2));
+}
+
+TEST_F(OwnerCard, SaveRefusesALetterTheArchiveCannotHold)
+{
+    type(card->txtCliente, "Rossi Mario");
+    ExpectUnstorableRefused(sp, card->txtComuneRes, QString::fromUtf8("Comune di residenza"), archive(),
+                            [&] { click(card->cmdSalva); });
+    // Corrected, the card saves as the user sees it.
+    card->txtComuneRes->setText(QString::fromUtf8("Zaneta Cwik – Forlì"));
+    click(card->cmdSalva);
+    EXPECT_EQ(sp.messages().last(), Inserted);
+    EXPECT_EQ(readBytes(archive()).mid(243, 20), QByteArray("\x13Zaneta Cwik \x96 Forl\xEC"));
 }
 
 TEST_F(OwnerCard, DuplicateOfANewCardIsRefused)

@@ -6,6 +6,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/UnstorableText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -435,6 +436,29 @@ TEST_F(PrivacyWindow, SettingsAreWrittenTrimmedOnEveryClose)
         EXPECT_TRUE(ini.contains("Comune Sede=Forl\xEC\r\n"));
         EXPECT_FALSE(ini.contains("Bianchi"));
     }
+}
+
+// A practice value the settings file could not keep as shown holds the window open, whichever way
+// it is closed, with the focus on the value to be corrected.
+TEST_F(PrivacyWindow, AValueTheSettingsCannotHoldKeepsTheWindowOpen)
+{
+    const std::pair<const char *, std::function<void(TfrmPrivacy &)>> ways[] = {
+        {"Chiudi", [](TfrmPrivacy &p) { QTest::mouseClick(p.btnChiudi, Qt::LeftButton); }},
+        {"Escape", [](TfrmPrivacy &p) { QTest::keyClick(&p, Qt::Key_Escape); }},
+        {"window closed", [](TfrmPrivacy &p) { p.close(); }},
+    };
+    w->show();
+    ASSERT_TRUE(WaitActive(w.get()));
+    fill(Sample);
+    for (const auto &[what, closeIt] : ways) {
+        SCOPED_TRACE(what);
+        ExpectUnstorableRefused(sp, w->txtLuogo, "Luogo", settingsFile(), [&] { closeIt(*w); });
+        EXPECT_TRUE(w->isVisible());
+    }
+    w->txtLuogo->setText("Forli");
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(setting("Luogo"), "Forli");
 }
 
 TEST_F(PrivacyWindow, FailedDocumentWriteLeavesTheEarlierDocumentWhole)

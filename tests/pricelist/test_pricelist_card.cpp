@@ -17,6 +17,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "tests/support/ShownHelp.h"
+#include "tests/support/UnstorableText.h"
 
 #include <QApplication>
 #include <QFile>
@@ -230,6 +231,13 @@ TEST_F(PriceCard, SaveRefusesWhatItCannotStore)
     EXPECT_EQ(sp.callsOf("warning").size(), 1u);
     EXPECT_EQ(stored(), before);
     EXPECT_EQ(card->txtSottoscorta->text(), "tre");
+}
+
+TEST_F(PriceCard, SaveRefusesALetterTheArchiveCannotHold)
+{
+    fillNewCard();
+    ExpectUnstorableRefused(sp, card->txtCollocazione, "Collocazione in magazzino", archive(),
+                            [&] { click(card->cmdSalva); });
 }
 
 TEST_F(PriceCard, LeavingANumberEditBringsItToItsForm)

@@ -1,6 +1,7 @@
 #pragma once
 // Finding a window's controls by name, and the name of the focused one, in window tests.
 #include <QApplication>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -18,4 +19,14 @@ T *Named(const QWidget *window, const char *name)
 inline QString FocusedName()
 {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+// Every edit of a window that holds a text shows it from its first character.
+inline void ExpectEditsShowTheirStart(const QWidget *window)
+{
+    for (const QLineEdit *edit : window->findChildren<QLineEdit *>()) {
+        if (!edit->text().isEmpty()) {
+            EXPECT_EQ(edit->cursorPosition(), 0) << edit->objectName().toStdString();
+        }
+    }
 }

@@ -11,6 +11,7 @@
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QApplication>
+#include <QTextCursor>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -179,6 +180,16 @@ TEST_F(CardKit, TypingIsLimitedToTheCapacityOfTheRecordField)
     QApplication::clipboard()->setText("incollato troppo lungo");
     w->memNote->paste();
     EXPECT_EQ(w->memNote->toPlainText(), "incollato tr");
+    // The blanks and line breaks that would stand at an end go before the paste is cut.
+    w->memNote->clear();
+    QApplication::clipboard()->setText("\n\t  prima riga\nseconda  \r\n");
+    w->memNote->paste();
+    EXPECT_EQ(w->memNote->toPlainText(), "prima riga\ns");
+    w->memNote->setPlainText("ab");
+    w->memNote->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(" cd \n");
+    w->memNote->paste();
+    EXPECT_EQ(w->memNote->toPlainText(), "ab cd");
 
     // Program-set text is never cut.
     w->memNote->setPlainText(QString(30, u'x'));

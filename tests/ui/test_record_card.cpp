@@ -459,6 +459,107 @@ TEST_F(CardTest, SaveThatStopsWritesNothing)
     EXPECT_FALSE(QFile::exists(archive()));
 }
 
+// A text the archive would keep otherwise than the card shows it is never written: Save names the
+// field and the character, puts the focus on the field (showing its page first) and leaves the
+// text as typed. Characters the code page holds pass.
+TEST_F(CardTest, SaveRefusesATextTheArchiveCannotHold)
+{
+    auto *caption = new QLabel(QStringLiteral("Note del certificato:"), window.get());
+    caption->setObjectName("titNote");
+    auto *page = new QWidget(window.get());
+    page->setGeometry(220, 0, 80, 200);
+    memNote->setParent(page);
+    QList<QWidget *> revealed;
+    RecordCardSetup s = setup();
+    s.beforeSave = [] {
+        ADD_FAILURE() << "the card's own checks run after the texts are found storable";
+        return false;
+    };
+    s.reveal = [&](QWidget *field) {
+        revealed << field;
+        page->show();
+    };
+    makeCard(std::move(s));
+    const struct {
+        const char *name;
+        const char *studio;
+        const char *num;
+        const char *note;
+        QString message;
+        QWidget *focus;
+    } cases[] = {
+        {"a letter in a combo edit", "Studio \u0141ukasz", "1", "nota",
+         "Attenzione: il campo \"Studio\" contiene il carattere \"\u0141\" (U+0141), che non può essere "
+         "memorizzato.\n\r\n\rPer poter salvare è necessario sostituirlo o eliminarlo.",
+         txtStudio},
+        {"a Greek letter in an edit", "Studio", "\u03a9", "nota",
+         "Attenzione: il campo \"Num\" contiene il carattere \"\u03a9\" (U+03A9), che non può essere "
+         "memorizzato.\n\r\n\rPer poter salvare è necessario sostituirlo o eliminarlo.",
+         txtNum},
+        {"an emoji in a multi-line edit on a hidden page", "Studio", "1", "Fido \U0001F436",
+         "Attenzione: il campo \"Note del certificato\" contiene il carattere \"\U0001F436\" (U+1F436), che "
+         "non può essere memorizzato.\n\r\n\rPer poter salvare è necessario sostituirlo o eliminarlo.",
+         memNote},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeArchive(testArchive(3));
+        page->hide();
+        revealed.clear();
+        fill(QString::fromUtf8(c.studio), QString::fromUtf8(c.num), true, QString::fromUtf8(c.note));
+        chkAttivo->setFocus();
+        sp.clear();
+        card->Save();
+        EXPECT_EQ(sp.messages(), QStringList{c.message});
+        EXPECT_EQ(sp.callsOf("warning").size(), 1u);
+        EXPECT_EQ(readBytes(archive()), testArchive(3));
+        EXPECT_EQ(lblPosizione->text(), "");
+        EXPECT_EQ(QApplication::focusWidget(), c.focus);
+        EXPECT_EQ(revealed, c.focus == memNote ? QList<QWidget *>{memNote} : QList<QWidget *>{});
+        EXPECT_EQ(txtStudio->currentText(), QString::fromUtf8(c.studio));
+        EXPECT_EQ(txtNum->text(), QString::fromUtf8(c.num));
+        EXPECT_EQ(memNote->toPlainText(), QString::fromUtf8(c.note));
+    }
+}
+
+TEST_F(CardTest, SaveStoresWhatTheCodePageHolds)
+{
+    makeCard();
+    const QString studio = QString::fromUtf8("Nicolò € 25° – a\u00a0b Œ");
+    fill(studio, "1", false, QString::fromUtf8("perché"));
+    card->Save();
+    ASSERT_EQ(readBytes(archive()).size(), RecordSize);
+    const Record stored(testLayout(), readBytes(archive()));
+    EXPECT_EQ(stored.text("Studio"), studio);
+    EXPECT_EQ(stored.text("Note"), QString::fromUtf8("perché"));
+    EXPECT_EQ(sp.callsOf("warning").size(), 0u);
+}
+
+// Every value the card shows after navigation starts at its first character, in edits and in
+// combo edits, also when the edit had the focus with the caret at its end.
+TEST_F(CardTest, ShownRecordsStartAtTheirFirstCharacter)
+{
+    Record r(testLayout());
+    r.setText("Studio", QStringLiteral("Clinica Veterinaria \"San Francesco\" & C."));
+    r.setText("Num", QStringLiteral("12345678"));
+    writeArchive(r.bytes() + r.bytes());
+    txtNum->resize(40, 25);
+    makeCard();
+    txtNum->setFocus();
+    txtNum->setText("99");
+    txtNum->end(false);
+    card->First();
+    EXPECT_EQ(txtNum->cursorPosition(), 0);
+    EXPECT_EQ(txtStudio->lineEdit()->cursorPosition(), 0);
+    txtStudio->lineEdit()->end(false);
+    card->Next();
+    EXPECT_EQ(txtNum->cursorPosition(), 0);
+    EXPECT_EQ(txtStudio->lineEdit()->cursorPosition(), 0);
+    // Text set straight into an edit of the card, as a hand-back does, starts there too.
+    txtNum->setText(QStringLiteral("87654321"));
+    EXPECT_EQ(txtNum->cursorPosition(), 0);
+}
+
 TEST_F(CardTest, FailureNoticeKindFollowsTheSetup)
 {
     RecordCardSetup s = setup();
