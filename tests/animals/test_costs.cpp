@@ -228,11 +228,7 @@ TEST_F(CostRegister, SaveRefusesWhatItCouldNotStoreAsShown)
         fill({"05/01/2026", "Vaccino", "Rossi", "Ambulatorio", typed});
         sp.clear();
         QTest::mouseClick(window->btnSalva, Qt::LeftButton);
-        EXPECT_EQ(sp.messages(),
-                  QStringList{QString::fromUtf8("Attenzione: il numero indicato nel campo \"Importo\" supera i 15 "
-                                                "caratteri che l'archivio può contenere.\n\r\n\rPer poter salvare la "
-                                                "scheda è necessario correggerlo.")})
-            << typed;
+        EXPECT_EQ(sp.messages(), QStringList{NumberTooLongWarning("\"Importo\"", 15)}) << typed;
         EXPECT_EQ(focused(), "txtImporto");
         EXPECT_EQ(readBytes(sp.file(CostFile)), before);
     }

@@ -305,11 +305,7 @@ TEST_F(AppointmentCard, SaveRefusesAnAmountLongerThanItsFieldAndALetterTheArchiv
         card->txtCosto->setText(typed);
         sp.clear();
         click(card->cmdSalva);
-        EXPECT_EQ(sp.messages(),
-                  QStringList{QString::fromUtf8("Attenzione: il numero indicato nel campo \"Importo in euro\" supera i "
-                                                "15 caratteri che l'archivio può contenere.\n\r\n\rPer poter salvare "
-                                                "la scheda è necessario correggerlo.")})
-            << typed;
+        EXPECT_EQ(sp.messages(), QStringList{NumberTooLongWarning("\"Importo in euro\"", 15)}) << typed;
         EXPECT_EQ(focused(), "txtCosto");
         EXPECT_FALSE(QFile::exists(path)) << typed;
     }

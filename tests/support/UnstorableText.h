@@ -25,6 +25,15 @@ inline QString UnstorableWarning(const QString &caption)
                              "Per poter salvare è necessario sostituirlo o eliminarlo.");
 }
 
+// The warning of a number whose form, as the card shows it, is longer than its field.
+inline QString NumberTooLongWarning(const QString &where, int capacity)
+{
+    return QString::fromUtf8("Attenzione: il numero indicato nel campo ") + where +
+           QString::fromUtf8(" supera i %1 caratteri che l'archivio può contenere.\n\r\n\rPer poter salvare la "
+                             "scheda è necessario correggerlo.")
+               .arg(capacity);
+}
+
 // Puts the name into `field` and runs `command`: one warning naming `caption`, `file` as it was
 // (missing stays missing), the field focused and its text as typed.
 inline void ExpectUnstorableRefused(ScriptedPlatform &sp, QWidget *field, const QString &caption, const QString &file,
