@@ -4,6 +4,7 @@
 #include "animals/AnimalHandBack.h"
 #include "animals/AnimalHelp.h"
 #include "animals/AnimalRecord.h"
+#include "common/Log.h"
 #include "animals/CostiCane.h"
 #include "animals/CreaRTF.h"
 #include "animals/ExpCani.h"
@@ -594,7 +595,8 @@ void TfrmCani::LoadAnimalPhoto()
     QString path;
     try {
         path = ResolveInFolder(ProgramSubfolder(AlbumFolder), QStringLiteral("Animale_%1.jpg").arg(number));
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        LogFailure(QStringLiteral("the photo of animal %1: ").arg(number) + QString::fromStdString(e.what()));
         showPlaceholder(PhotoSource::Unreadable);
         return;
     }

@@ -14,6 +14,8 @@ Platform &platform()
 
 void installPlatform(Platform *p) { current = p; }
 
+bool HasPlatform() { return current != nullptr; }
+
 void ShowNotice(NoticeKind kind, const QString &text) { platform().notice(kind, text); }
 bool AskYesNo(const QString &text) { return platform().askYesNo(text); }
 void ShowPlainBox(const QString &text) { platform().plainBox(text); }

@@ -51,6 +51,8 @@ public:
 // The installed platform (the caller keeps ownership).
 Platform &platform();
 void installPlatform(Platform *p);
+// Whether a platform is installed (a tool or a test of the core may run without one).
+bool HasPlatform();
 
 // Shorthands used by the windows.
 void ShowNotice(NoticeKind kind, const QString &text);

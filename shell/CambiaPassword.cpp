@@ -1,4 +1,6 @@
 #include "shell/CambiaPassword.h"
+
+#include "common/Log.h"
 #include "common/ui/WindowBuild.h"
 #include "common/ui/CardPanel.h"
 #include "common/ui/Look.h"
@@ -168,7 +170,8 @@ void TfrmCambiaPassword::cmdOKClick()
         IniWriteString(ProgramFile(PasswordFileName), QStringLiteral("Accesso"), QStringLiteral("Valore"),
                        lblMemory->text());
         lblMemory->clear();
-    } catch (...) {
+    } catch (const std::exception &e) {
+        LogFailure(QStringLiteral("changing the password: ") + QString::fromStdString(e.what()));
         lblMemory->clear();
         ShowPlainBox(QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
                                     "password. Si consiglia di reinstallare il software."));

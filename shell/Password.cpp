@@ -1,4 +1,6 @@
 #include "shell/Password.h"
+
+#include "common/Log.h"
 #include "common/ui/WindowBuild.h"
 #include "common/ui/Look.h"
 
@@ -115,7 +117,8 @@ void TfrmPassword::cmdOKClick()
         lblMemory->setText(ReadStoredPassword());
         accepted = TrimText(UpperText(txtPassword->text())) == lblMemory->text();
         lblMemory->clear();
-    } catch (...) {
+    } catch (const std::exception &e) {
+        LogFailure(QStringLiteral("reading the password: ") + QString::fromStdString(e.what()));
         lblMemory->clear();
         ShowPlainBox(QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "
                                     "password. Si consiglia di reinstallare il software."));

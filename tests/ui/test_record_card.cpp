@@ -560,6 +560,20 @@ TEST_F(CardTest, ShownRecordsStartAtTheirFirstCharacter)
     EXPECT_EQ(txtNum->cursorPosition(), 0);
 }
 
+// A Save the archive refuses leaves the file's path and the system's error in the log.
+TEST_F(CardTest, AFailedSaveIsTracedInTheLogWithTheFileAndTheSystemError)
+{
+    makeCard();
+    blockArchive();
+    fill("Studio A", "1", false, "");
+    card->Save();
+    EXPECT_EQ(shown(sp), QStringList{"error: " + ArchiveAccessMessage()});
+    const QList<QByteArray> lines = readBytes(sp.file("Tavoren.log")).split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].contains(archive().toUtf8())) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains("Is a directory")) << lines[0].toStdString();
+}
+
 TEST_F(CardTest, FailureNoticeKindFollowsTheSetup)
 {
     RecordCardSetup s = setup();

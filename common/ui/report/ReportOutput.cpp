@@ -100,8 +100,8 @@ QByteArray ExportReportPdf(const PreparedReport &report)
 {
     try {
         return rewriteUncompressed(drawPdf(report), report.pdfInfo);
-    } catch (const std::exception &) {
-        throw IoError(utf8(QStringLiteral("Impossibile creare il documento PDF.")));
+    } catch (const std::exception &e) {
+        throw IoError(utf8(QStringLiteral("Impossibile creare il documento PDF.")) + " " + e.what());
     }
 }
 
@@ -110,7 +110,7 @@ void ExportReportPdf(const PreparedReport &report, const QString &path)
     const QByteArray document = ExportReportPdf(report);
     try {
         SaveFileWhole(path, document);
-    } catch (const std::exception &) {
-        throw IoError(utf8(QStringLiteral("Impossibile scrivere il file \"%1\".").arg(path)));
+    } catch (const std::exception &e) {
+        throw IoError(utf8(QStringLiteral("Impossibile scrivere il file \"%1\".").arg(path)) + " " + e.what());
     }
 }
