@@ -168,10 +168,14 @@ void Archive::write(const QByteArray &record)
     ++pos_;
 }
 
-int Archive::append(const QByteArray &record)
+int Archive::append(const QByteArray &record) { return appendIf(record, {}); }
+
+int Archive::appendIf(const QByteArray &record, const std::function<bool(Archive &)> &admit)
 {
     checkSize(record, size_);
     const FileLock lock(fd_, path_);
+    if (admit && !admit(*this))
+        return 0;
     // The true end, measured under the lock: a partial tail is written over.
     const qint64 index = qint64(count());
     if (index >= INT_MAX)

@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // A file of fixed-size records laid back to back, open for one command.
 // Every operation is checked; a failure throws IoError. The file is closed by close() or
 // when the archive goes out of scope.
@@ -29,6 +31,11 @@ public:
     void write(const QByteArray &record);
     // Appends at the true end of the file under an advisory lock; returns the new record's number.
     int append(const QByteArray &record);
+    // Appends as append() does when `admit`, run first under the same lock, returns true: it sees
+    // the records present then, reading them through this archive, and no other workstation can
+    // append until the record is written. Returns the new record's number, or 0 when `admit`
+    // refused and nothing was written.
+    int appendIf(const QByteArray &record, const std::function<bool(Archive &)> &admit);
     // Records before the position: after reading or writing record k it is k.
     int position() const { return pos_; }
     int recordSize() const { return size_; }

@@ -198,8 +198,16 @@ QString ColumnLine::operator()(const Record &record) const
 void ScanArchive(const QString &file, const RecordLayout &layout,
                  const std::function<void(const Record &, int)> &visit, int blockBytes)
 {
+    Archive archive = OpenOrCreateArchive(file, layout.recordSize());
+    ScanRecords(archive, layout, visit, blockBytes);
+    archive.close();
+}
+
+void ScanRecords(Archive &archive, const RecordLayout &layout, const std::function<void(const Record &, int)> &visit,
+                 int blockBytes)
+{
     const int size = layout.recordSize();
-    Archive archive = OpenOrCreateArchive(file, size);
+    archive.seek(0);
     const int count = archive.count();
     const int perBlock = qMax(1, blockBytes / size);
     // The buffer is no larger than the archive: a short list costs no megabyte.
@@ -215,7 +223,6 @@ void ScanArchive(const QString &file, const RecordLayout &layout,
             visit(record, ++number);
         }
     }
-    archive.close();
 }
 
 bool ListedRecordLookup(const QString &file, const RecordLayout &layout, const ListLineRecipe &line,

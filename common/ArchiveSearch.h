@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+class Archive;
+
 // The openings of the count text of the search windows.
 inline const QString SummaryCountOpening = QStringLiteral("Il presente riepilogo contiene ");
 inline const QString ListCountOpening = QStringLiteral("Il presente elenco contiene ");
@@ -128,6 +130,10 @@ inline constexpr int ScanBlockBytes = 1 << 20;
 // IoError, also when the file gets shorter during the scan.
 void ScanArchive(const QString &file, const RecordLayout &layout,
                  const std::function<void(const Record &, int)> &visit, int blockBytes = ScanBlockBytes);
+// The same over an archive already open: every record present when the scan starts, from record 1;
+// the archive stays open.
+void ScanRecords(Archive &archive, const RecordLayout &layout, const std::function<void(const Record &, int)> &visit,
+                 int blockBytes = ScanBlockBytes);
 
 // The double-click on a list line: reads the record the line was made from (its 1-based
 // `number`), builds its line again and runs `handBack` with it only when that line, trimmed, still

@@ -1,5 +1,6 @@
 #include "common/Decimal.h"
 
+#include "common/CharacterCodes.h"
 #include "common/Errors.h"
 #include "common/Text.h"
 
@@ -174,25 +175,12 @@ std::optional<Decimal> parseCodes(const Text &text)
     if (roundUp)
         ++units;
     // A value the general text would show otherwise is not taken: what is read can be written back.
-    if (significantDigits(units) > Decimal::MaxSignificantDigits)
+    // Rounding up may also carry into a 31st integer digit ("...9,99995"), which parse refuses.
+    if (significantDigits(units) > Decimal::MaxSignificantDigits ||
+        units >= pow10(Decimal::Places + MaxIntegerDigits))
         return std::nullopt;
     return withSign(units, negative, "text");
 }
-
-// UTF-16 text read as character codes.
-struct UnitCodes {
-    QStringView text;
-    qsizetype size() const { return text.size(); }
-    char16_t operator[](qsizetype i) const { return text[i].unicode(); }
-};
-
-// Bytes of Windows-1252 read as character codes: every byte that may be part of a number is ASCII,
-// and any other byte is refused as the character it stands for would be.
-struct ByteCodes {
-    QByteArrayView bytes;
-    qsizetype size() const { return bytes.size(); }
-    char16_t operator[](qsizetype i) const { return char16_t(static_cast<unsigned char>(bytes[i])); }
-};
 
 } // namespace
 

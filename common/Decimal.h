@@ -28,7 +28,7 @@ public:
     // More than four decimals round half away from zero. Anything else is not a number, and so is a
     // value that toGeneralText could not write back as it is: more than 15 significant digits once
     // rounded to four decimals ("1234567890123456" is refused; "1000000000000000000000" is taken),
-    // or more than 30 integer digits.
+    // or more than 30 integer digits, also when the rounding brings a 31st.
     static std::optional<Decimal> parse(const QString &text);
     // The same reading of a text in Windows-1252 bytes, as stored in the archives.
     static std::optional<Decimal> parseBytes(QByteArrayView text);

@@ -3,11 +3,15 @@
 #include "common/ArchiveSearch.h"
 #include "common/Cp1252.h"
 #include "common/Errors.h"
+#include "common/NumberText.h"
 #include "common/Text.h"
 #include "invoices/Fatture.h"
 #include "invoices/InvoiceRecord.h"
 
 #include <QLabel>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -76,6 +80,59 @@ void HandInvoiceToCard(const Record &invoice, int number)
 
 InvoiceDateParts InvoiceDate(const Record &invoice) { return datePartsOf(invoice.trimmedBytes(listFields().date)); }
 
+int InvoiceMonth(const QString &monthPart)
+{
+    if (monthPart.size() != 2)
+        return 0;
+    const char16_t tens = monthPart.at(0).unicode(), units = monthPart.at(1).unicode();
+    if (tens < u'0' || tens > u'9' || units < u'0' || units > u'9')
+        return 0;
+    const int month = (tens - u'0') * 10 + (units - u'0');
+    return month >= 1 && month <= 12 ? month : 0;
+}
+
+InvoiceAmountError::InvoiceAmountError(const QString &number, const QString &date, const QString &field)
+    : ConversionError("invoice " + number.toStdString() + " of " + date.toStdString() + ": " + field.toStdString() +
+                      " is not an amount"),
+      number(number), date(date), field(field)
+{
+}
+
+QString InvoiceAmountMessage(const InvoiceAmountError &e)
+{
+    const QString invoice = e.number.isEmpty() ? QStringLiteral("la fattura proforma senza numero del %1").arg(e.date)
+                                               : QStringLiteral("la fattura proforma n. %1 del %2").arg(e.number, e.date);
+    return QStringLiteral("Attenzione: %1 non contiene un importo valido nel campo \"%2\".\n\r\n\r"
+                          "Per correggere l'importo è sufficiente richiamare la fattura nella scheda delle fatture "
+                          "proforma e salvarla di nuovo: i totali vengono ricalcolati.")
+        .arg(invoice, e.field);
+}
+
+namespace {
+
+// The caption on the invoice card of a summed total, as the warnings name it.
+QString totalCaption(const char *field)
+{
+    static const std::pair<const char *, const char *> captions[] = {{"TotImponibile", "Tot. imponibile"},
+                                                                     {"TotImposta", "Tot. imposta"},
+                                                                     {"TotEsente", "Tot. esente"},
+                                                                     {"TotFattura", "TOTALE"}};
+    for (const auto &[name, caption] : captions)
+        if (qstrcmp(name, field) == 0)
+            return QString::fromLatin1(caption);
+    return QString::fromLatin1(field);
+}
+
+// Adds a stored total of `invoice` to `sum`, or throws the warning that names the invoice.
+void addTotal(ExactSum &sum, const Record &invoice, int field, const char *name)
+{
+    if (!sum.add(invoice.trimmedBytes(field)))
+        throw InvoiceAmountError(TrimText(invoice.text(listFields().number)), TrimText(invoice.text(listFields().date)),
+                                 totalCaption(name));
+}
+
+} // namespace
+
 InvoiceSummary SummariseInvoices(const QString &file, const QString &year,
                                  const std::function<bool(const QString &month)> &inPeriod)
 {
@@ -84,6 +141,7 @@ InvoiceSummary SummariseInvoices(const QString &file, const QString &year,
     for (size_t i = 0; i < totals.size(); ++i)
         totals[i] = layout.indexOf(QString::fromLatin1(SummedInvoiceTotals[i]));
     InvoiceSummary summary;
+    std::array<ExactSum, 4> sums;
     ScanArchive(file, layout, [&](const Record &invoice, int number) {
         const QByteArrayView dateText = invoice.trimmedBytes(listFields().date);
         if (dateText.isEmpty())
@@ -92,40 +150,34 @@ InvoiceSummary SummariseInvoices(const QString &file, const QString &year,
         const InvoiceDateParts date = datePartsOf(dateText);
         if (date.year != year || !inPeriod(date.month))
             return;
-        for (size_t i = 0; i < totals.size(); ++i) {
-            const std::optional<Decimal> amount = Decimal::parseBytes(invoice.trimmedBytes(totals[i]));
-            if (!amount)
-                throw ConversionError("invoice " + std::to_string(number) + ": " + SummedInvoiceTotals[i]
-                                      + " is not a number");
-            summary.sums[i] += *amount;
-        }
+        for (size_t i = 0; i < totals.size(); ++i)
+            addTotal(sums[i], invoice, totals[i], SummedInvoiceTotals[i]);
         summary.lines.append(InvoiceListLine(invoice), number);
     });
+    for (size_t i = 0; i < sums.size(); ++i)
+        summary.sums[i] = sums[i].rounded(Decimal::Places);
     return summary;
 }
 
 QString SummaryAmountText(Decimal sum) { return QString::fromUtf8("€ ") + FormatAmountText(sum.toGeneralText()); }
 
-std::array<Decimal, 12> MonthlyTakings(const QString &file, const QString &year)
+std::array<long long, 12> MonthlyTakings(const QString &file, const QString &year)
 {
     static const int total = InvoiceRecordLayout().indexOf(QStringLiteral("TotFattura"));
-    std::array<Decimal, 12> months{};
-    ScanArchive(file, InvoiceRecordLayout(), [&](const Record &invoice, int number) {
+    std::array<ExactSum, 12> months;
+    ScanArchive(file, InvoiceRecordLayout(), [&](const Record &invoice, int) {
         const InvoiceDateParts date = InvoiceDate(invoice);
-        if (date.year != year || date.month.size() != 2 || !date.month[0].isDigit() || !date.month[1].isDigit())
+        const int month = InvoiceMonth(date.month);
+        if (date.year != year || month == 0)
             return;
-        const int month = date.month.toInt();
-        if (month < 1 || month > 12)
-            return;
-        const std::optional<Decimal> amount = Decimal::parseBytes(invoice.trimmedBytes(total));
-        if (!amount)
-            throw ConversionError("invoice " + std::to_string(number) + ": TotFattura is not a number");
-        months[size_t(month - 1)] += *amount;
+        addTotal(months[size_t(month - 1)], invoice, total, "TotFattura");
     });
-    return months;
-}
-
-long long WholeEuros(Decimal takings)
-{
-    return static_cast<long long>(RoundDecimals(takings, 0).units() / 10000);
+    std::array<long long, 12> euros{};
+    for (size_t i = 0; i < months.size(); ++i) {
+        // Whole euros of a sum below 10^30; a sum past the range of the chart's values stops at its edge.
+        const __int128 whole = months[i].rounded(0).units() / 10000;
+        euros[i] = static_cast<long long>(std::clamp<__int128>(whole, std::numeric_limits<long long>::min(),
+                                                                std::numeric_limits<long long>::max()));
+    }
+    return euros;
 }

@@ -194,9 +194,11 @@ QString SummaryWindow::openYear() const
 
 bool SummaryWindow::inPeriod(const QString &month) const
 {
-    bool ok = false;
-    const int m = month.size() == 2 ? month.toInt(&ok) : 0;
-    if (!ok || m < 1 || m > 12)
+    // The annual summary takes every invoice of the year, whatever its month part says.
+    if (period_ == Period::Year)
+        return true;
+    const int m = InvoiceMonth(month);
+    if (m == 0)
         return false;
     switch (period_) {
     case Period::Year:
@@ -232,12 +234,19 @@ void SummaryWindow::Fill()
     for (QLabel *label : labels)
         label->setText(ZeroSum);
     lstRecords->clear();
-    // The figures are shown only once the whole archive has been read: a failure shows the archive
-    // message and no figures at all.
+    // The figures are shown only once the whole archive has been read: a total that is not an
+    // amount is named, an archive that cannot be read gets the archive message, and neither shows
+    // any figure.
     RunGuarded(
         [&] {
-            InvoiceSummary summary = SummariseInvoices(
-                OpenInvoiceArchive(), openYear(), [this](const QString &month) { return inPeriod(month); });
+            InvoiceSummary summary;
+            try {
+                summary = SummariseInvoices(OpenInvoiceArchive(), openYear(),
+                                            [this](const QString &month) { return inPeriod(month); });
+            } catch (const InvoiceAmountError &e) {
+                ShowPlainBox(InvoiceAmountMessage(e));
+                return;
+            }
             const int count = summary.lines.size();
             lstRecords->setLines(std::move(summary.lines));
             for (int i = 0; i < 4; ++i)

@@ -206,16 +206,20 @@ void TfrmStatistiche::btnApriClick()
     const QString year = TrimText(txtAnno->text());
     lblFile->setText(ProgramFile(year + InvoiceArchiveExtension));
     lblTitolo->setText(QStringLiteral("Rappresentazione grafica delle fatture emesse nell'anno ") + year + '.');
-    // The chart is drawn only from the whole archive: a failure shows the archive message and
-    // leaves the year panel and the previous points as they were.
+    // The chart is drawn only from the whole archive: a total that is not an amount is named, an
+    // archive that cannot be read gets the archive message, and either leaves the year panel and
+    // the previous points as they were.
     RunGuarded(
         [&] {
-            const std::array<Decimal, 12> takings = MonthlyTakings(TrimText(lblFile->text()), year);
             MonthValues values{};
-            for (size_t i = 0; i < values.size(); ++i) {
-                values[i] = WholeEuros(takings[i]);
-                memMesi[i]->setText(QString::number(values[i]));
+            try {
+                values = MonthlyTakings(TrimText(lblFile->text()), year);
+            } catch (const InvoiceAmountError &e) {
+                ShowPlainBox(InvoiceAmountMessage(e));
+                return;
             }
+            for (size_t i = 0; i < values.size(); ++i)
+                memMesi[i]->setText(QString::number(values[i]));
             ChartStats->setPoints(values);
             panAvvio->hide();
             panContainer->show();

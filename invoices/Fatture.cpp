@@ -4,6 +4,7 @@
 #include "common/Dates.h"
 #include "common/IniFile.h"
 #include "common/Messages.h"
+#include "common/Platform.h"
 #include "common/Guard.h"
 #include "common/Text.h"
 #include "common/ui/CardPanel.h"
@@ -167,9 +168,9 @@ void TfrmFatture::buildLayout()
                  panInfo, 96);
     commandGroup(panel, "shpStampa", QPoint(396, 6),
                  {{&cmdAnteprima, "cmdAnteprima", "Anteprima",
-                   "Visualizza l'anteprima di stampa della fattura proforma corrente.", [this] { OpenInvoicePreview(this); }},
-                  {&cmdStampa, "cmdStampa", "Stampa", "Stampa la fattura proforma corrente.", [this] { OpenInvoicePrint(this); }},
-                  {&cmdPDF, "cmdPDF", "PDF", "Esporta la fattura proforma corrente in formato PDF.", [this] { OpenInvoicePdf(this); }}},
+                   "Visualizza l'anteprima di stampa della fattura proforma corrente.", [this] { if (workOutFigures()) OpenInvoicePreview(this); }},
+                  {&cmdStampa, "cmdStampa", "Stampa", "Stampa la fattura proforma corrente.", [this] { if (workOutFigures()) OpenInvoicePrint(this); }},
+                  {&cmdPDF, "cmdPDF", "PDF", "Esporta la fattura proforma corrente in formato PDF.", [this] { if (workOutFigures()) OpenInvoicePdf(this); }}},
                  panInfo, 90);
     QFrame *record = MakeRoundedPanel(panel, QStringLiteral("shpRecord"), Qt::white);
     record->setGeometry(PanelWidth - Margin - RecordNavigator::Width - 2 * Margin, 6, RecordNavigator::Width + 2 * Margin, RecordNavigator::Arrow + 8);
@@ -500,7 +501,7 @@ void TfrmFatture::FormCreate()
                      .previous = NoticeKind::Error, .next = NoticeKind::Error, .last = NoticeKind::Error},
         .afterClear = [this] { showPage(1); },
         .afterNew = [this] { txtData->setText(FormatDate(Today())); },
-        .beforeSave = [this] { return checkBeforeSave(); },
+        .beforeSave = [this] { return checkBeforeSave() && confirmArchiveYear(); },
     });
     navigator_->attach(card);
 
@@ -617,12 +618,30 @@ bool TfrmFatture::checkBeforeSave()
     return true;
 }
 
+bool TfrmFatture::confirmArchiveYear()
+{
+    // Saved in another year's archive, an invoice would be counted by no summary and no chart.
+    const QString archiveYear = TrimText(lblAnno->text());
+    const std::optional<QDate> date = ParseDateText(txtData->text());
+    const QString dateYear = date ? FormatDate(*date).mid(6) : QString();
+    if (archiveYear.isEmpty() || !date || dateYear == archiveYear)
+        return true;
+    if (AskYesNo(QString::fromUtf8("Attenzione: la data della fattura proforma appartiene all'anno %1, mentre "
+                                   "l'archivio aperto è quello dell'anno %2: la fattura non comparirebbe nei "
+                                   "riepiloghi e nelle statistiche di nessuno dei due anni.\r\n\r\n"
+                                   "Si vuole salvare ugualmente la fattura proforma?")
+                     .arg(dateYear, archiveYear)))
+        return true;
+    txtData->setFocus();
+    return false;
+}
+
 void TfrmFatture::cmdNuovoClick() { card->New(); }
 
 void TfrmFatture::cmdSalvaClick()
 {
     // The totals are worked out first; a text that does not convert refuses the Save.
-    if (calculate())
+    if (workOutFigures())
         card->Save();
 }
 
@@ -631,7 +650,18 @@ void TfrmFatture::cmdIndietroClick() { card->Previous(); }
 void TfrmFatture::cmdAvantiClick() { card->Next(); }
 void TfrmFatture::cmdUltimoClick() { card->Last(); }
 
-void TfrmFatture::cmdCalcolaClick() { calculate(); }
+void TfrmFatture::cmdCalcolaClick() { workOutFigures(); }
+
+bool TfrmFatture::workOutFigures()
+{
+    // The commands take no focus: the edit being typed in has not been left, so its exit rule is
+    // applied here, with every other's, before its text is read.
+    for (int i = 0; i < InvoiceLineCount; ++i)
+        for (QLineEdit *e : {txtQuant[size_t(i)], txtPrezzo[size_t(i)], txtPercSconto[size_t(i)]})
+            TidyInvoiceNumberEdit(e);
+    TidyInvoiceNumberEdit(txtPercIva);
+    return calculate();
+}
 
 bool TfrmFatture::calculate()
 {

@@ -161,9 +161,15 @@ private:
     bool checkBeforeSave();
     // Shows the line page that holds a field a message names.
     void revealField(QWidget *field);
+    // When the date's year is not the archive's, asks whether to save all the same; No puts the
+    // focus on the date and returns false.
+    bool confirmArchiveYear();
     // Works out the line amounts and the totals into the card; on a text that does not convert
     // shows the warning naming it, puts the focus there and returns false.
     bool calculate();
+    // What Calcola, Save and the document commands do first: every number edit takes its exit rule
+    // (TidyInvoiceNumberEdit), then calculate().
+    bool workOutFigures();
     // What any key in a line's number edit does first: the line's amount and the totals empty.
     void clearLineAmount(int line);
     void clearTotals();

@@ -1,5 +1,6 @@
 #include "invoices/InvoiceEntry.h"
 
+#include "common/Text.h"
 #include "common/ui/EditRules.h"
 #include "invoices/InvoiceMoney.h"
 
@@ -32,7 +33,6 @@ public:
         return false;
     }
 
-private:
     void normalize()
     {
         const QString t = kind == InvoiceNumberKind::UnitPrice ? UnitPriceExitText(edit->text())
@@ -59,4 +59,15 @@ void InstallInvoiceNumberRules(QLineEdit *edit, InvoiceNumberKind kind, std::fun
         delete old;
     AmountKeyFilter(edit, InvoiceNumberMaxLength(kind));
     new InvoiceNumberRules(edit, kind, std::move(onKey));
+}
+
+void TidyInvoiceNumberEdit(QLineEdit *edit)
+{
+    // The rules object is named, and only InstallInvoiceNumberRules makes one of that name.
+    QObject *found = edit->findChild<QObject *>(QStringLiteral("InvoiceNumberRules"), Qt::FindDirectChildrenOnly);
+    if (!found)
+        return;
+    auto *rules = static_cast<InvoiceNumberRules *>(found);
+    if (TrimText(edit->text()).isEmpty() || ParseInvoiceNumber(edit->text()))
+        rules->normalize();
 }

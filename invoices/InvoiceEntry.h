@@ -24,3 +24,9 @@ int InvoiceNumberMaxLength(InvoiceNumberKind kind);
 // Enter chain. An event filter installed on the edit after these sees each key first: a key it
 // swallows never reaches `onKey`.
 void InstallInvoiceNumberRules(QLineEdit *edit, InvoiceNumberKind kind, std::function<void()> onKey);
+
+// What the commands that work out the figures (Calcola, Save, print, preview, PDF) do first with
+// every number edit, focused or not: a text that reads as a number, or a blank one, gets the exit
+// rule of its kind, as though the edit had been left; a text that is not a number is left as it
+// stands for the calculation to name. An edit without the invoice number rules is left alone.
+void TidyInvoiceNumberEdit(QLineEdit *edit);

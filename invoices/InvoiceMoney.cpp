@@ -1,94 +1,10 @@
 #include "invoices/InvoiceMoney.h"
 
 #include "common/Errors.h"
+#include "common/NumberText.h"
 #include "common/Text.h"
 
-namespace {
-
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-// Beyond these powers of ten an exponent only decides between "too large" and zero.
-constexpr int ExponentCap = 100000;
-
-} // namespace
-
-std::optional<Decimal> ParseInvoiceNumber(const QString &text)
-{
-    const QString s = TrimText(text);
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < s.size() && (s.at(i) == u'+' || s.at(i) == u'-'))
-        negative = s.at(i++) == u'-';
-
-    // The mantissa: its digits, and where the comma stands among them.
-    QString digits;
-    int integerDigits = 0;
-    bool comma = false;
-    for (; i < s.size(); ++i) {
-        const QChar c = s.at(i);
-        if (isDigit(c)) {
-            digits += c;
-            if (!comma)
-                ++integerDigits;
-        } else if (c == u',') {
-            if (comma)
-                return std::nullopt;
-            comma = true;
-        } else {
-            break;
-        }
-    }
-    if (digits.isEmpty() && !comma)
-        return std::nullopt;
-
-    int exponent = 0;
-    if (i < s.size()) {
-        if (s.at(i) != u'E' && s.at(i) != u'e')
-            return std::nullopt;
-        ++i;
-        bool exponentNegative = false;
-        if (i < s.size() && (s.at(i) == u'+' || s.at(i) == u'-'))
-            exponentNegative = s.at(i++) == u'-';
-        if (i == s.size())
-            return std::nullopt;
-        for (; i < s.size(); ++i) {
-            if (!isDigit(s.at(i)))
-                return std::nullopt;
-            exponent = qMin(exponent * 10 + (s.at(i).unicode() - u'0'), ExponentCap);
-        }
-        if (exponentNegative)
-            exponent = -exponent;
-    }
-
-    // Written out without exponent, the first significant digit standing `point` places before
-    // the comma (a negative `point` puts zeros between the comma and it).
-    qsizetype lead = 0;
-    while (lead < digits.size() && digits.at(lead) == u'0')
-        ++lead;
-    digits.remove(0, lead);
-    if (digits.isEmpty())
-        return Decimal();
-    const int point = integerDigits - int(lead) + exponent;
-    // More integer digits than Decimal::parse takes: refuse before writing them out.
-    if (point > 31)
-        return std::nullopt;
-    // The first significant digit past the fifth decimal: rounds to zero.
-    if (point < -4)
-        return Decimal();
-    QString whole, fraction;
-    if (point >= digits.size()) {
-        whole = digits + QString(point - digits.size(), u'0');
-    } else if (point <= 0) {
-        whole = QStringLiteral("0");
-        fraction = QString(-point, u'0') + digits;
-    } else {
-        whole = digits.left(point);
-        fraction = digits.mid(point);
-    }
-    // The fifth decimal decides the rounding to four; the rest cannot change it.
-    fraction.truncate(Decimal::Places + 1);
-    return Decimal::parse((negative ? QStringLiteral("-") : QString()) + whole + u',' + fraction);
-}
+std::optional<Decimal> ParseInvoiceNumber(const QString &text) { return ParseNumberText(text, LoneComma::Zero); }
 
 QString NormalizeNumberText(const QString &text)
 {

@@ -7,11 +7,10 @@
 // The money of the invoice card, as pure functions: the number grammar of its edits, the
 // line amounts and the five totals. No widgets here; the card wires these to its controls.
 
-// Reads a number text of the invoice edits: blanks around it, an optional sign, digits with at
-// most one decimal comma (either side may be empty, so a lone "," reads as 0) and an optional
-// exponent, E or e with an optionally signed whole number ("1E3" is 1000, "2,5e-1" is 0,25).
-// More than four decimals round half away from zero. Empty or blank text, anything else, or a
-// value Decimal cannot hold (see Decimal::parse) gives std::nullopt.
+// Reads a number text of the invoice edits as the suite reads every number text
+// (ParseNumberText), a lone comma being 0: "1E3" is 1000, "," is 0, more than four decimals round
+// half away from zero.
+// Empty or blank text, anything else, or a value Decimal cannot hold gives std::nullopt.
 std::optional<Decimal> ParseInvoiceNumber(const QString &text);
 
 // The exit rule of the quantity, discount and VAT-rate edits: blank text (empty or blanks only)

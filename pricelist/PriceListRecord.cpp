@@ -2,6 +2,8 @@
 
 #include "common/Decimal.h"
 #include "common/Errors.h"
+#include "common/NumberText.h"
+#include "common/Text.h"
 
 const RecordLayout &PriceListItemRecordLayout()
 {
@@ -17,12 +19,12 @@ const RecordLayout &PriceListItemRecordLayout()
 
 namespace {
 
-// A text read as a number; blank counts as zero.
+// A number text read as a number; blank (nothing but codes 32 or less) counts as zero.
 std::optional<Decimal> NumberOrZero(const QString &text)
 {
-    if (text.trimmed().isEmpty())
+    if (TrimmedView(text).isEmpty())
         return Decimal();
-    return Decimal::parse(text);
+    return ParseNumberText(text);
 }
 
 // Divides by a power of ten, half away from zero.

@@ -10,9 +10,10 @@ inline const QString PriceListArchiveName = QStringLiteral("Magazzino.pro");
 // `TPriceListItemRecord`: one product or service of "Magazzino.pro", 21 text fields, 3136 bytes.
 const RecordLayout &PriceListItemRecordLayout();
 
-// The arithmetic of prices, stock and value. Every function reads its texts with the decimal comma
-// (blanks around them ignored) and gives std::nullopt for a text that is not a number, leaving the
-// caller to choose between replacing it and refusing.
+// The arithmetic of prices, stock and value. Every function reads its texts as number texts
+// (ParseNumberText: decimal comma, blanks of code 32 or less around them, an optional exponent) and
+// gives std::nullopt for a text that is not a number, leaving the caller to choose between
+// replacing it and refusing.
 
 // A quantity (stock, minimum stock) as a whole number: blank gives "0"; otherwise rounded half away
 // from zero to no decimals and written in the general number form ("007" -> "7", "-3" -> "-3").

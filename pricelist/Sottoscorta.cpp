@@ -1,7 +1,7 @@
 #include "pricelist/Sottoscorta.h"
 #include "common/ui/WindowBuild.h"
 
-#include "common/Decimal.h"
+#include "common/NumberText.h"
 #include "common/ui/Widgets.h"
 #include "pricelist/PriceItemHandBack.h"
 #include "pricelist/PriceListRecord.h"
@@ -31,8 +31,8 @@ bool IsLowStock(const Record &item)
 {
     static const int stockField = PriceListItemRecordLayout().indexOf(QStringLiteral("Giacenza"));
     static const int minimumField = PriceListItemRecordLayout().indexOf(QStringLiteral("Sottoscorta"));
-    const std::optional<Decimal> stock = Decimal::parse(item.text(stockField));
-    const std::optional<Decimal> minimum = Decimal::parse(item.text(minimumField));
+    const std::optional<Decimal> stock = ParseNumberText(item.text(stockField));
+    const std::optional<Decimal> minimum = ParseNumberText(item.text(minimumField));
     return stock && minimum && *stock <= *minimum;
 }
 

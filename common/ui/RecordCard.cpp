@@ -1,6 +1,7 @@
 #include "common/ui/RecordCard.h"
 
 #include "common/Archive.h"
+#include "common/ArchiveSearch.h"
 #include "common/Errors.h"
 #include "common/Guard.h"
 #include "common/IniFile.h"
@@ -16,6 +17,7 @@
 #include <QTextEdit>
 
 #include <QHash>
+#include <algorithm>
 #include <span>
 #include <limits>
 #include <stdexcept>
@@ -157,6 +159,12 @@ RecordCard::RecordCard(QWidget *window, RecordCardSetup setup)
     // Every value the card puts in an edit shows from its first character, whoever sets it.
     for (QLineEdit *edit : window_->findChildren<QLineEdit *>())
         ShowProgramTextFromStart(edit);
+    if (setup_.numbering) {
+        const auto target = std::find(controls_.begin(), controls_.end(), setup_.numbering->target);
+        if (target == controls_.end())
+            wiringFault(QStringLiteral("the numbering's target holds no field"));
+        numberField_ = int(target - controls_.begin());
+    }
 
     const QList<QWidget *> positions = byName.value(QStringLiteral("lblPosizione"));
     if (positions.size() != 1 || !qobject_cast<QLabel *>(positions.front()))
@@ -265,7 +273,18 @@ void RecordCard::New()
         const int count = a.count();
         a.close();
         clear();
-        const qint64 n = NextDocumentNumber(start, count);
+        qint64 n = 0;
+        try {
+            n = NextDocumentNumber(start, count);
+        } catch (const ConversionError &) {
+            ShowNotice(setup_.failures.newCard,
+                       QString::fromUtf8("Attenzione: il numero iniziale della numerazione indicato nel file %1 "
+                                         "(voce \"Inizio\" della sezione \"%2\") non è un numero intero.\n\r\n\r"
+                                         "Per poter numerare la scheda è necessario reimpostare il numero iniziale "
+                                         "con l'apposita funzione di numerazione.")
+                           .arg(SettingsFileName, numbering.section));
+            return;
+        }
         SetControlText(numbering.target, numbering.text ? numbering.text(n) : QString::number(n));
         if (setup_.afterNew)
             setup_.afterNew();
@@ -300,6 +319,20 @@ void RecordCard::Duplicate()
     });
 }
 
+bool RecordCard::numberTaken(Archive &locked, const Record &record) const
+{
+    if (numberField_ < 0)
+        return false;
+    const QByteArray number = record.trimmedBytes(numberField_).toByteArray();
+    if (number.isEmpty())
+        return false;
+    bool taken = false;
+    ScanRecords(locked, layout(), [&](const Record &other, int) {
+        taken = taken || other.trimmedBytes(numberField_) == number;
+    });
+    return taken;
+}
+
 void RecordCard::Save()
 {
     for (const RequiredField &req : setup_.required) {
@@ -332,7 +365,17 @@ void RecordCard::Save()
             number = a.position();
             message = QString::fromUtf8("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
         } else {
-            number = a.append(r.bytes());
+            number = a.appendIf(r.bytes(), [&](Archive &locked) { return !numberTaken(locked, r); });
+            if (number == 0) {
+                a.close();
+                ShowNotice(NoticeKind::Warning,
+                           QString::fromUtf8("Attenzione: il numero %1 è già stato assegnato a un'altra scheda in "
+                                             "archivio.\n\r\n\rPer poter salvare la scheda è necessario "
+                                             "indicare un numero diverso.")
+                               .arg(r.text(numberField_)));
+                setup_.numbering->target->setFocus();
+                return;
+            }
             message = setup_.appendedMessage;
         }
         position_->setText(QString::number(number));

@@ -35,7 +35,10 @@ struct CardFailureNotices {
 };
 
 // How New numbers a document: the start number "Inizio" of a settings section plus the records
-// already in the archive (`NextDocumentNumber`).
+// already in the archive (`NextDocumentNumber`). A start that is not a whole number is reported
+// naming the settings value. Save of a new record keeps the numbers unique: under the archive's
+// append lock, a number (trimmed, not empty) that another record already carries is refused with
+// a warning naming it, nothing is written and the focus goes to `target`.
 struct DocumentNumbering {
     QString section{};                      // section of "Tavoren.ini" holding "Inizio"
     QWidget *target = nullptr;              // the control that receives the number
@@ -109,11 +112,15 @@ private:
     // Reads record `number` (1-based) and shows it; throws when it is outside the archive.
     void showRecordNumber(Archive &archive, int number);
     void focusFirstField();
+    // Whether another record of `locked` already carries the number of `record` (Save of a new
+    // numbered record, under the append lock).
+    bool numberTaken(Archive &locked, const Record &record) const;
 
     QWidget *window_;
     RecordCardSetup setup_;
     std::vector<QWidget *> controls_;
     QLabel *position_ = nullptr;
+    int numberField_ = -1;  // the field of the numbering's target
 };
 
 // Text of an edit, combo box, multi-line text or label; check state of a box as "Sì"/"No" aside.

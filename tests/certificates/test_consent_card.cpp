@@ -105,7 +105,7 @@ TEST_F(ConsentCard, CaptionStatusAndNumberingFromItsOwnSection)
             EXPECT_EQ(e("Num")->text(), c.number);
             EXPECT_EQ(e("Data")->text(), QStringLiteral("10/12/2026"));
         } else {
-            EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+            EXPECT_EQ(sp.messages(), QStringList{StartNumberMessage("Numerazione Consensi Interventi")});
             EXPECT_EQ(e("Num")->text(), "");
             EXPECT_EQ(e("Data")->text(), "");
         }

@@ -149,7 +149,7 @@ TEST_F(HealthCard, NewNumbersFromTheStartNumberPlusTheRecords)
             QTest::mouseClick(card->cmdNuovo, Qt::LeftButton);
             EXPECT_EQ(e("Num")->text(), c.number);
         } else {
-            EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+            EXPECT_EQ(sp.messages(), QStringList{StartNumberMessage("Numerazione Certificati Sanitari")});
             EXPECT_EQ(sp.callsOf("error").size(), 1u);
             EXPECT_EQ(e("Num")->text(), "");
         }

@@ -91,6 +91,7 @@ TEST_F(SicknessCard, FindingsAreSavedTrimmedAndLoadedBack)
         for (const QString &f : Findings)
             EXPECT_EQ(e(f)->text(), "") << f.toStdString();
         fill(Complete);
+        e("Num")->setText(QString::number(11 + i));  // two certificates, two numbers
         if (i == 1)
             fillFindings(QString::number(i));
         e("Temperatura")->setText(i == 1 ? " 38,5 °C " : "");

@@ -117,6 +117,9 @@ TEST(DecimalParse, WhatIsReadIsWrittenBackUnchanged)
         {"123456789012,34567", false},  // rounds to 123456789012,3457: sixteen digits
         {"999999999999999,4", false},   {"-0", true},                  {"-0,00004", true},
         {"0,00005", true},
+        // Rounding up that would bring a 31st integer digit: the text of 10^30 could not be read back.
+        {"999999999999999999999999999999,99995", false},
+        {"99999999999999999999999999999,99995", true},  // 10^29
     };
     for (const Case &c : cases) {
         const auto d = Decimal::parse(QString::fromUtf8(c.text));

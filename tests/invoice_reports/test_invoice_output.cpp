@@ -70,8 +70,8 @@ protected:
         const std::map<QString, QString> head = {
             {"txtNumFatt", "7/2026"},        {"txtData", "05/03/2026"},        {"txtDitta", "Ambulatorio Sole"},
             {"txtCliente", "Bianchi Lucia"}, {"txtPagamento", "Bonifico"},    {"txtPercIva", "22"},
-            {"txtTotImponibile", "465,00"},  {"txtTotImposta", "102,30"},     {"txtTotIva", "567,30"},
-            {"txtTotEsente", "0,00"},        {"txtTotFattura", "567,30"},
+            {"txtTotImponibile", "480,00"},  {"txtTotImposta", "105,60"},     {"txtTotIva", "585,60"},
+            {"txtTotEsente", "0,00"},        {"txtTotFattura", "585,60"},
         };
         for (const auto &[name, text] : head)
             set(name, text);
@@ -143,7 +143,7 @@ TEST_F(InvoiceOutput, CardCommandsOpenTheirWindowsAndAnnullaDoesNothing)
         EXPECT_EQ(sp.calls[0].text, c.className);
     }
     EXPECT_FALSE(QFileInfo::exists(pdf()));
-    EXPECT_EQ(card->txtTotFattura->text(), "567,30");
+    EXPECT_EQ(card->txtTotFattura->text(), "585,60");
 }
 
 TEST_F(InvoiceOutput, PdfIsOneA4PageWithItsInfoUncompressedAndItsTextExtractable)
@@ -204,7 +204,7 @@ TEST_F(InvoiceOutput, PdfIsOneA4PageWithItsInfoUncompressedAndItsTextExtractable
     }
     const QString layout = PdfText(pdf(), true);
     EXPECT_TRUE(layout.contains("TOT. DOCUMENTO"));
-    EXPECT_TRUE(words.contains("567,30"));
+    EXPECT_TRUE(words.contains("585,60"));
     EXPECT_TRUE(words.contains(QString::fromUtf8("I dati personali del Cliente saranno trattati ai sensi della normativa "
                                                  "vigente sulla privacy esclusivamente per l'erogazione del servizio e "
                                                  "non saranno forniti a terzi.")));

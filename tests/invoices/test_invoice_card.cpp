@@ -8,11 +8,13 @@
 #include "owners/OwnerRecord.h"
 #include "pricelist/PriceItemHandBack.h"
 #include "pricelist/PriceListRecord.h"
+#include "tests/support/CardTexts.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/UnstorableText.h"
 #include "tests/support/CardControls.h"
+#include "invoice_reports/InvoiceOutput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +24,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -222,6 +226,9 @@ TEST_F(InvoiceCard, SaveKeepsAValidDateAsDayMonthYearAndRefusesOneThatDoesNotExi
         card->ClearInvoiceCard();
         fillRequired();
         card->txtData->setText(c.typed);
+        // The archive of the date's year: another year's would ask first.
+        if (c.stored)
+            card->lblAnno->setText(QString::fromLatin1(c.stored).right(4));
         sp.clear();
         click(card->cmdSalva);
         if (c.stored) {
@@ -257,7 +264,7 @@ TEST_F(InvoiceCard, SaveRefusesANumberTooLongForItsFieldNamingTheField)
          "txtPrezzo12"},
         {[](TfrmFatture *f) { return f->txtPercSconto[29]; }, "12,5678", tooLong("\"% Sc.\" della riga 30", 6), 6,
          "txtPercSconto30"},
-        {[](TfrmFatture *f) { return f->txtPercIva; }, "22,00000001", tooLong("\"IVA\"", 10), 1, "txtPercIva"},
+        {[](TfrmFatture *f) { return f->txtPercIva; }, "1234567,125", tooLong("\"IVA\"", 10), 1, "txtPercIva"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.focus);
@@ -682,3 +689,195 @@ TEST_F(InvoiceCard, TypedNumbersAreTidiedWhenTheFocusLeaves)
 }
 
 } // namespace
+
+namespace {
+
+// The commands that work out the figures before they do their own part.
+struct FiguresCommand {
+    const char *name;
+    ClickLabel *TfrmFatture::*picture;  // null: the button "Calcola"
+};
+const FiguresCommand FiguresCommands[] = {{"Calcola", nullptr},
+                                          {"Salva", &TfrmFatture::cmdSalva},
+                                          {"Stampa", &TfrmFatture::cmdStampa},
+                                          {"Anteprima", &TfrmFatture::cmdAnteprima},
+                                          {"PDF", &TfrmFatture::cmdPDF}};
+
+class InvoiceFigures : public InvoiceCard {
+protected:
+    // Clicks the command and gives, for each control name, what came of it: the document's text
+    // for the three documents, the stored field after Save, the card's text after Calcola.
+    QStringList produced(const FiguresCommand &command, const QStringList &names)
+    {
+        std::optional<PreparedReport> page;
+        sp.onModal = [&page](QWidget *w) {
+            if (auto *output = qobject_cast<InvoiceOutputWindow *>(w))
+                page = output->PrepareDocument();
+        };
+        if (command.picture)
+            click(card->*command.picture);
+        else
+            QTest::mouseClick(card->cmdCalcola, Qt::LeftButton);
+        sp.onModal = nullptr;
+        QStringList out;
+        for (const QString &name : names) {
+            if (page)
+                out << page->texts(name).value(0);
+            else if (command.picture == &TfrmFatture::cmdSalva)
+                out << (QFile::exists(archive()) ? storedRecord(readBytes(archive()), 1).text(name.mid(3)) : "-");
+            else
+                out << ControlText(card->findChild<QWidget *>(name));
+        }
+        return out;
+    }
+    void set(const QString &name, const QString &text) { SetControlText(card->findChild<QWidget *>(name), text); }
+};
+
+} // namespace
+
+TEST_F(InvoiceFigures, TextsTypedButNotLeftAreTidiedBeforeCalcolaSaveAndEachDocument)
+{
+    using Texts = std::vector<std::pair<const char *, const char *>>;
+    const struct {
+        const char *edit;  // typed into, and the focus stays there
+        const char *typed;
+        Texts set;         // other texts as a load or a hand-back leaves them
+        Texts shown;       // on the card, and in what the command produced
+    } cases[] = {
+        {"txtQuant01", ",33335", {{"txtPrezzo01", "1000000"}},
+         {{"txtQuant01", "0,3334"}, {"txtPrezzo01", "1000000,00"}, {"txtImporto01", "333400,00"},
+          {"txtTotFattura", "333400,00"}}},
+        {"txtPrezzo02", "3,14159", {{"txtQuant02", "02"}},
+         {{"txtPrezzo02", "3,1416"}, {"txtQuant02", "2"}, {"txtImporto02", "6,2832"}, {"txtTotFattura", "6,28"}}},
+        {"txtPercSconto03", "2,50", {{"txtQuant03", "1"}, {"txtPrezzo03", "100"}},
+         {{"txtPercSconto03", "2,5"}, {"txtImporto03", "97,50"}, {"txtTotFattura", "97,50"}}},
+        {"txtPercIva", "10,00004", {{"txtQuant04", "1"}, {"txtPrezzo04", "100"}},
+         {{"txtPercIva", "10"}, {"txtPrezzo04", "100,00"}, {"txtTotImposta", "10,00"}, {"txtTotFattura", "110,00"}}},
+    };
+    for (const FiguresCommand &command : FiguresCommands) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(std::string(command.name) + " after " + c.edit + " " + c.typed);
+            QFile::remove(archive());
+            card->ClearInvoiceCard();
+            card->txtPercIva->clear();
+            fillRequired();
+            for (const auto &[name, text] : c.set)
+                set(name, text);
+            auto *edit = card->findChild<QLineEdit *>(c.edit);
+            edit->setFocus();
+            QTest::keyClicks(edit, c.typed);
+            ASSERT_EQ(focused(), c.edit);
+            ASSERT_EQ(edit->text(), c.typed);
+            sp.clear();
+            QStringList names, expected, onCard;
+            for (const auto &[name, text] : c.shown) {
+                names << name;
+                expected << text;
+            }
+            EXPECT_EQ(produced(command, names), expected);
+            for (const QString &name : names)
+                onCard << ControlText(card->findChild<QWidget *>(name));
+            EXPECT_EQ(onCard, expected);
+        }
+    }
+}
+
+TEST_F(InvoiceFigures, EachDocumentWorksOutStaleFiguresFirstAndAFigureThatIsNoNumberStopsIt)
+{
+    const QStringList totals{"txtTotImponibile", "txtTotImposta", "txtTotIva", "txtTotEsente", "txtTotFattura"};
+    for (const FiguresCommand &command : FiguresCommands) {
+        if (!command.picture || command.picture == &TfrmFatture::cmdSalva)
+            continue;
+        SCOPED_TRACE(command.name);
+        card->ClearInvoiceCard();
+        set("txtQuant01", "2");
+        set("txtPrezzo01", "10");
+        set("txtQuant02", "1");
+        set("txtPrezzo02", "5");
+        set("txtPercIva", "22");
+        QTest::mouseClick(card->cmdCalcola, Qt::LeftButton);
+        ASSERT_EQ(card->txtTotFattura->text(), "30,50");
+        // Line 2 made exempt after Calcola: the paper carries the figures worked out again.
+        card->chkEs[1]->setChecked(true);
+        sp.clear();
+        EXPECT_EQ(produced(command, totals), (QStringList{"20,00", "4,40", "24,40", "5,00", "29,40"}));
+        EXPECT_EQ(card->txtTotFattura->text(), "29,40");
+        ASSERT_EQ(sp.callsOf("modal").size(), 1u);
+
+        // A price that is no number, as a load may leave it: Calcola's warning, the focus on it,
+        // and no document.
+        set("txtQuant14", "1");
+        set("txtPrezzo14", "1,2,3");
+        card->showPage(1);
+        sp.clear();
+        click(card->*command.picture);
+        const QString warning = InvoiceFailure{14, InvoiceField::Price}.message();
+        EXPECT_EQ(sp.messages(), QStringList{warning});
+        EXPECT_TRUE(sp.callsOf("modal").empty());
+        EXPECT_EQ(focused(), "txtPrezzo14");
+        EXPECT_EQ(visiblePage(), 3);
+        EXPECT_EQ(card->txtPrezzo[13]->text(), "1,2,3");
+    }
+}
+
+TEST_F(InvoiceCard, ADateOfAnotherYearThanTheArchiveAsksBeforeSaving)
+{
+    const QString question = QString::fromUtf8(
+        "Attenzione: la data della fattura proforma appartiene all'anno 2027, mentre l'archivio aperto è quello "
+        "dell'anno 2026: la fattura non comparirebbe nei riepiloghi e nelle statistiche di nessuno dei due anni."
+        "\r\n\r\nSi vuole salvare ugualmente la fattura proforma?");
+    const struct {
+        const char *date;
+        const char *position;  // empty: a new invoice; "1": the first record written over
+        std::deque<bool> answers;
+        bool asked;
+        bool saved;
+    } cases[] = {
+        {"05/01/2027", "", {false}, true, false},
+        {"05/01/2027", "", {true}, true, true},
+        {"5/1/27", "", {false}, true, false},  // the year as the date is read
+        {"05/01/2027", "1", {false}, true, false},
+        {"05/01/2027", "1", {true}, true, true},
+        {"31/12/2026", "", {}, false, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.date) + " at " + c.position);
+        writeArchive(invoiceArchive(1));
+        card->ClearInvoiceCard();
+        fillRequired();
+        card->txtNumFatt->setText("8");
+        card->txtData->setText(c.date);
+        card->lblPosizione->setText(c.position);
+        sp.clear();
+        sp.yesNoAnswers = c.answers;
+        click(card->cmdSalva);
+        QStringList expected;
+        if (c.asked)
+            expected << question;
+        if (c.saved)
+            expected << (*c.position ? Overwritten : Inserted);
+        EXPECT_EQ(sp.messages(), expected);
+        const QByteArray bytes = readBytes(archive());
+        if (!c.saved) {
+            EXPECT_EQ(bytes, invoiceArchive(1)) << "nothing written";
+            EXPECT_EQ(focused(), "txtData");
+            EXPECT_EQ(card->lblPosizione->text(), c.position);
+            continue;
+        }
+        const int number = *c.position ? 1 : 2;
+        EXPECT_EQ(bytes.size(), number * RecordSize);
+        EXPECT_EQ(storedRecord(bytes, number).text("NumFatt"), "8");
+        EXPECT_EQ(card->lblPosizione->text(), QString::number(number));
+    }
+}
+
+TEST_F(InvoiceCard, NewWithAStartNumberThatIsNoWholeNumberNamesTheSetting)
+{
+    IniWriteString(settings(), "Numerazione Fatture", "Inizio", "dieci");
+    card->txtNumFatt->setText("vecchio");
+    click(card->cmdNuovo);
+    EXPECT_EQ(sp.callsOf("error").size(), 1u);
+    EXPECT_EQ(sp.messages(), QStringList{StartNumberMessage("Numerazione Fatture")});
+    EXPECT_EQ(card->txtNumFatt->text(), "") << "cleared, not numbered";
+    EXPECT_EQ(card->txtData->text(), "");
+}

@@ -32,6 +32,23 @@ protected:
     {
         return {w.lblTotImponibile->text(), w.lblTotImposta->text(), w.lblTotEsente->text(), w.lblTotale->text()};
     }
+    // A summary filled: the annual one (period -1), a month (0 to 11) or a quarter (100 + 0 to 3).
+    std::unique_ptr<SummaryWindow> summary(int period)
+    {
+        if (period < 0) {
+            auto w = std::make_unique<TfrmRiepAnnuale>();
+            w->show();
+            return w;
+        }
+        if (period < 100) {
+            auto w = std::make_unique<TfrmRiepMensile>();
+            view(*w, period);
+            return w;
+        }
+        auto w = std::make_unique<TfrmRiepTrimestrale>();
+        view(*w, period - 100);
+        return w;
+    }
     // The monthly or quarterly summary with the card's year, on item `item`, after "Visualizza".
     template <typename Window>
     void view(Window &w, int item)
@@ -174,20 +191,9 @@ TEST_F(InvoiceSummaries, EmptyMissingTornAndUnconvertibleArchives)
         EXPECT_TRUE(sp.messages().isEmpty());
     }
 
-    // An amount that does not convert, after a listed invoice: the archive message, no partial list,
-    // no partial sums, and the monthly summary stays on its selection.
-    std::vector<Record> bad = marchArchive();
-    bad[1].setText("TotEsente", "15,6,0");
-    writeArchive(bad);
-    {
-        TfrmRiepMensile w;
-        view(w, 2);
-        EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
-        EXPECT_TRUE(w.panSelezione->isVisible());
-        EXPECT_EQ(w.lstRecords->count(), 0);
-        EXPECT_EQ(sums(w), QStringList(4, "0,00"));
-        sp.clear();
-    }
+    // An archive that cannot be read at all: the archive message, and no figures.
+    QFile::remove(archive());
+    ASSERT_TRUE(QDir().mkdir(archive()));
     {
         TfrmRiepAnnuale w;
         w.show();
@@ -195,6 +201,85 @@ TEST_F(InvoiceSummaries, EmptyMissingTornAndUnconvertibleArchives)
         EXPECT_EQ(w.lstRecords->count(), 0);
         EXPECT_EQ(sums(w), QStringList(4, "0,00"));
         EXPECT_EQ(w.panInfo->text(), "Il presente riepilogo contiene 0 fatture.");
+    }
+}
+
+TEST_F(InvoiceSummaries, ADamagedAmountIsNamedByItsInvoiceAndFieldAndNoFigureIsShown)
+{
+    const struct {
+        int invoice;  // 0-based in marchArchive()
+        const char *field;
+        const char *stored;
+        int period;   // -1: annual; 0..11 monthly; 100 + q: quarterly
+        const char *number;
+        const char *date;
+        const char *caption;  // empty: the invoice is not counted, the figures are shown
+    } cases[] = {
+        {1, "TotEsente", "15,6,0", 2, "2", "15/03/2026", "Tot. esente"},
+        {0, "TotImponibile", "", -1, "1", "02/03/2026", "Tot. imponibile"},
+        {2, "TotFattura", "abc", 101, "3", "01/04/2026", "TOTALE"},
+        {2, "TotImposta", "1E30", -1, "3", "01/04/2026", "Tot. imposta"},  // 31 integer digits
+        {0, "TotImposta", "\u00a0", 100, "1", "02/03/2026", "Tot. imposta"},  // a non-breaking space
+        {2, "TotFattura", "abc", 2, "", "", ""},  // April's invoice, not counted in March
+        {3, "TotFattura", "abc", -1, "", "", ""},  // of another year
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + std::to_string(c.period));
+        std::vector<Record> records = marchArchive();
+        records[size_t(c.invoice)].setText(c.field, QString::fromUtf8(c.stored));
+        writeArchive(records);
+        sp.clear();
+        std::unique_ptr<SummaryWindow> w = summary(c.period);
+        if (QString(c.caption).isEmpty()) {
+            EXPECT_TRUE(sp.messages().isEmpty());
+            EXPECT_GT(w->lstRecords->count(), 0);
+            continue;
+        }
+        EXPECT_EQ(sp.messages(), QStringList{InvoiceAmountMessage(InvoiceAmountError(c.number, c.date, c.caption))});
+        EXPECT_EQ(w->lstRecords->count(), 0);
+        EXPECT_EQ(sums(*w), QStringList(4, "0,00"));
+        EXPECT_EQ(w->panInfo->text(), "Il presente riepilogo contiene 0 fatture.");
+        if (w->panSelezione) {
+            EXPECT_TRUE(w->panSelezione->isVisible());
+        }
+    }
+    // The warning in full, and for an invoice without a number.
+    EXPECT_EQ(InvoiceAmountMessage(InvoiceAmountError("2", "15/03/2026", "Tot. esente")),
+              QString::fromUtf8("Attenzione: la fattura proforma n. 2 del 15/03/2026 non contiene un importo valido "
+                                "nel campo \"Tot. esente\".\n\r\n\rPer correggere l'importo è sufficiente richiamare "
+                                "la fattura nella scheda delle fatture proforma e salvarla di nuovo: i totali vengono "
+                                "ricalcolati."));
+    EXPECT_TRUE(InvoiceAmountMessage(InvoiceAmountError("", "15/03/2026", "TOTALE"))
+                    .startsWith("Attenzione: la fattura proforma senza numero del 15/03/2026 non contiene"));
+}
+
+TEST_F(InvoiceSummaries, ExactSumsExponentsAndTheMonthAsTwoDigits)
+{
+    writeArchive({DatedInvoice("1", "01/03/2026", "A", "0,00005", "1E3", "0", "0,00005"),
+                  DatedInvoice("2", "02/03/2026", "B", "0,00005", "2,5e-1", "0", "0,00005"),
+                  DatedInvoice("3", "03/03/2026", "C", "0,00005", "0", "-1E-12", "0,00005"),
+                  DatedInvoice("4", "05/13/2026", "D", "1", "0", "0", "1"),  // month 13
+                  DatedInvoice("5", "05/+3/2026", "E", "2", "0", "0", "2"),  // "+3" is no month
+                  DatedInvoice("6", "05/03/2025", "F", "x", "x", "x", "x")});
+    const struct {
+        int period;  // -1: annual; 0..11 monthly; 100 + q: quarterly
+        int listed;
+        QStringList sums;
+    } cases[] = {
+        // Summed exactly, rounded once: three times 0,00005 is 0,00015, shown 0,0002.
+        {2, 3, {Euro + "0,0002", Euro + "1000,25", Euro + "0,00", Euro + "0,0002"}},
+        {100, 3, {Euro + "0,0002", Euro + "1000,25", Euro + "0,00", Euro + "0,0002"}},
+        // The annual summary takes every invoice of its year, whatever its month part says.
+        {-1, 5, {Euro + "3,0002", Euro + "1000,25", Euro + "0,00", Euro + "3,0002"}},
+        {11, 0, QStringList(4, Euro + "0,00")},
+        {103, 0, QStringList(4, Euro + "0,00")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.period);
+        std::unique_ptr<SummaryWindow> w = summary(c.period);
+        EXPECT_TRUE(sp.messages().isEmpty());
+        EXPECT_EQ(w->lstRecords->count(), c.listed);
+        EXPECT_EQ(sums(*w), c.sums);
     }
 }
 

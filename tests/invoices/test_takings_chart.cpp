@@ -14,6 +14,9 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 Record dated(const QString &date, const QString &total)
@@ -38,14 +41,31 @@ protected:
     std::unique_ptr<TfrmStatistiche> chart;
 };
 
-TEST(MonthlyTakings, ExactSumsRoundedToTheEuroHalfAwayFromZero)
+TEST(MonthlyTakings, ExactSumsRoundedOnceToTheEuroHalfAwayFromZero)
 {
     const struct {
-        const char *amount;
+        std::vector<const char *> march;  // the totals of March's invoices
         long long euros;
-    } cases[] = {{"2,50", 3}, {"2,49", 2}, {"0,50", 1}, {"16,5", 17}, {"-2,50", -3}, {"0", 0}};
-    for (const auto &c : cases)
-        EXPECT_EQ(WholeEuros(*Decimal::parse(c.amount)), c.euros) << c.amount;
+    } cases[] = {
+        {{"2,50"}, 3}, {{"2,49"}, 2}, {{"0,50"}, 1}, {{"16,5"}, 17}, {{"-2,50"}, -3}, {{"0"}, 0},
+        {{"2,49995"}, 2},           // rounded once: not to 2,5000 first, then to 3
+        {{"0,25", "0,25"}, 1},      // the sum is rounded, not each total
+        {{"1E3", "2,5e-1"}, 1000},  // the exponent form of the number text
+        {{"0,00005", "0,00005", "0,00005"}, 0},
+    };
+    ScriptedPlatform sp;
+    for (const auto &c : cases) {
+        std::vector<Record> records;
+        for (const char *total : c.march)
+            records.push_back(dated("15/03/2026", total));
+        // Neither a month part of "+3" nor one of "13" is a month: not counted, never converted.
+        records.push_back(dated("15/+3/2026", "100"));
+        records.push_back(dated("15/13/2026", "non un numero"));
+        writeBytes(sp.file("2026.fat"), ArchiveBytes(records));
+        const std::array<long long, 12> months = MonthlyTakings(sp.file("2026.fat"), "2026");
+        EXPECT_EQ(months[2], c.euros) << c.march.front();
+        EXPECT_EQ(std::count(months.begin(), months.end(), 0), c.euros == 0 ? 12 : 11) << c.march.front();
+    }
 }
 
 TEST_F(TakingsChartWindow, MonthValuesOfTheOpenedYear)
@@ -114,12 +134,20 @@ TEST_F(TakingsChartWindow, YearBoxMissingArchiveAndUnconvertibleTotal)
     EXPECT_EQ(chart->focusWidget(), chart->txtAnno);
     sp.clear();
 
-    // A counted invoice whose total does not convert: the archive message and no chart.
-    writeBytes(sp.file("2024.fat"), ArchiveBytes({dated("01/01/2024", "10,00"), dated("01/02/2024", "")}));
+    // A counted invoice whose total does not convert: the warning naming it, and no chart.
+    Record damaged = dated("01/02/2024", "");
+    damaged.setText("NumFatt", "12/2024");
+    writeBytes(sp.file("2024.fat"), ArchiveBytes({dated("01/01/2024", "10,00"), damaged}));
     open("2024");
-    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_EQ(sp.messages(), QStringList{InvoiceAmountMessage(InvoiceAmountError("12/2024", "01/02/2024", "TOTALE"))});
     EXPECT_TRUE(chart->panAvvio->isVisible());
     EXPECT_FALSE(chart->ChartStats->hasPoints());
+    sp.clear();
+    // An archive that cannot be read keeps the archive message.
+    ASSERT_TRUE(QDir().mkdir(sp.file("2023.fat")));
+    open("2023");
+    EXPECT_EQ(sp.messages(), QStringList{ArchiveAccessMessage()});
+    EXPECT_TRUE(chart->panAvvio->isVisible());
     sp.clear();
 
     // A year without an archive: it is created, and the chart shows twelve zero points.

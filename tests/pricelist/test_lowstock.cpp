@@ -52,6 +52,9 @@ TEST_F(LowStock, ListsEachArticleAtOrBelowItsMinimumAndSkipsThoseThatAreNotNumbe
         {"Giacenza vuota", "", "5", false},
         {"Minimo vuoto", "3", "", false},
         {"Virgole", "1,2,3", "9", false},
+        {"Esponente", "1E1", "2E1", true},          // 10 and 20
+        {"Esponente sopra", "3E1", "2E1", false},
+        {"Spazi non separabili", "\u00a0", "5", false},
         {"Dopo le altre", "1", "4", true},
     };
     std::vector<Record> items;

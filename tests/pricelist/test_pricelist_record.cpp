@@ -54,6 +54,8 @@ TEST(PriceListArithmetic, StockValueIsExactAndRoundedHalfAwayFromZero)
         {",", "3", NotANumber},
         {"2,50", "abc", NotANumber},
         {"999999999999999", "999999999999999", "999999999999998000000000000001,00"},
+        {"2,5E-1", "1E2", "25,00"},  // the exponent form of a stored number
+        {"\u00a0", "3", NotANumber},  // non-breaking spaces are no blank
     };
     for (const auto &c : cases)
         EXPECT_EQ(StockValueText(c.cost, c.stock), c.value) << c.cost << " x " << c.stock;
@@ -67,6 +69,7 @@ TEST(PriceListArithmetic, QuantitiesBecomeWholeNumbersAndNegativesStay)
     } cases[] = {
         {"007", "7"},  {"", "0"},     {"  ", "0"},  {"-3", "-3"}, {"-2,5", "-3"}, {"2,5", "3"},
         {"2,49", "2"}, {"0", "0"},    {"-0", "0"},  {"12a", NotANumber}, {"1,2,3", NotANumber},
+        {"1E3", "1000"}, {"\u00a0\u00a0", NotANumber},
     };
     for (const auto &c : cases)
         EXPECT_EQ(WholeQuantityText(c.text), c.whole) << c.text;
@@ -85,6 +88,8 @@ TEST(PriceListArithmetic, AmountsKeepTwoToFourDecimals)
     } cases[] = {
         {"12", "12,00"},   {"12,5", "12,50"}, {"3,14159", "3,1416"}, {"", "0,00"}, {",5", "0,50"},
         {"0,00005", "0,0001"}, {"1,2,3", NotANumber}, {",", NotANumber}, {"1.5", NotANumber},
+        {"1E3", "1000,00"}, {"2,5e-1", "0,25"}, {"1E", NotANumber},
+        {"\u00a0", NotANumber}, {"\u00a0\u00a0\u00a0", NotANumber},  // not blank: only codes up to 32 are
     };
     for (const auto &c : cases)
         EXPECT_EQ(AmountText(c.text), c.amount) << c.text;

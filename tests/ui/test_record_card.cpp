@@ -239,7 +239,8 @@ TEST_F(CardTest, DamagedLengthByteIsClampedToTheField)
 
 TEST_F(CardTest, NewClearsAllButTheKeptControlsAndNumbers)
 {
-    const QString failed = "error: " + ArchiveAccessMessage();
+    // A start that is no whole number is named as the settings value it is.
+    const QString failed = "error: " + StartNumberMessage(Section);
     const struct {
         const char *settings;  // the settings file; nullptr: none
         int records;
@@ -296,6 +297,57 @@ TEST_F(CardTest, NewClearsAllButTheKeptControlsAndNumbers)
             EXPECT_EQ(focusedName(), "memNote");
         }
         EXPECT_EQ(readBytes(archive()), testArchive(c.records));
+    }
+}
+
+TEST_F(CardTest, NewOverAnArchiveThatCannotBeOpenedGivesTheArchiveMessage)
+{
+    makeCard();
+    writeSettings("[Numerazione Prove]\r\nInizio=abc\r\n");
+    blockArchive();
+    fill("Studio A", "vecchio", true, "nota");
+    card->New();
+    EXPECT_EQ(shown(sp), QStringList{"error: " + ArchiveAccessMessage()});
+    EXPECT_EQ(txtNum->text(), "vecchio") << "stopped before clearing";
+}
+
+TEST_F(CardTest, SaveOfANewRecordRefusesANumberAnotherAlreadyCarries)
+{
+    const struct {
+        const char *num;
+        const char *position;  // empty: a new card
+        bool numbering;
+        QString message;       // "kind: text" of the one notice
+    } cases[] = {
+        {"2", "", true, "warning: " + NumberTakenMessage("2")},
+        {"  3 ", "", true, "warning: " + NumberTakenMessage("3")},  // compared trimmed, as stored
+        {"02", "", true, "information: " + CardInserted},   // another text, another number
+        {"4", "", true, "information: " + CardInserted},
+        {"2", "1", true, "information: " + CardOverwritten},  // a record written over in place: as before
+        {"2", "", false, "information: " + CardInserted},   // a card without numbering checks nothing
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.num << " at " << c.position << (c.numbering ? "" : " unnumbered"));
+        delete card;
+        RecordCardSetup s = setup();
+        if (!c.numbering)
+            s.numbering.reset();
+        makeCard(std::move(s));
+        writeArchive(testArchive(3));
+        fill("Studio A", c.num, true, "nota");
+        lblPosizione->setText(c.position);
+        memNote->setFocus();
+        sp.clear();
+        card->Save();
+        EXPECT_EQ(shown(sp), QStringList{c.message});
+        const bool refused = c.message.startsWith("warning");
+        EXPECT_EQ(readBytes(archive()).size(), (refused || *c.position ? 3 : 4) * RecordSize);
+        if (refused) {
+            EXPECT_EQ(readBytes(archive()), testArchive(3));
+            EXPECT_EQ(lblPosizione->text(), "");
+            EXPECT_EQ(txtNum->text(), c.num) << "the card stays as typed";
+            EXPECT_EQ(focusedName(), "txtNum");
+        }
     }
 }
 
