@@ -1,6 +1,7 @@
 #include "common/ArchiveSearch.h"
 
 #include "common/Archive.h"
+#include "common/BusyWork.h"
 #include "common/Cp1252.h"
 #include "common/Errors.h"
 #include "common/Text.h"
@@ -198,6 +199,7 @@ QString ColumnLine::operator()(const Record &record) const
 void ScanArchive(const QString &file, const RecordLayout &layout,
                  const std::function<void(const Record &, int)> &visit, int blockBytes)
 {
+    const BusyWork busy;
     const int size = layout.recordSize();
     Archive archive = OpenOrCreateArchive(file, size);
     const int count = archive.count();
@@ -213,6 +215,7 @@ void ScanArchive(const QString &file, const RecordLayout &layout,
             // A view of the block, not a copy.
             const Record record(layout, QByteArray::fromRawData(block.constData() + qsizetype(i) * size, size));
             visit(record, ++number);
+            KeepPainting();
         }
     }
     archive.close();

@@ -122,7 +122,8 @@ private:
 inline constexpr int ScanBlockBytes = 1 << 20;
 
 // Opens an archive (created when missing) and hands every record to `visit` in file order with
-// its 1-based number, reading whole records in blocks of `blockBytes` (at least one record).
+// its 1-based number, reading whole records in blocks of `blockBytes` (at least one record). The
+// scan is long work (BusyWork): the windows repaint while it runs.
 // The record handed over is a view of the block, valid only during the call: a caller that keeps
 // a record copies its bytes. The archive is closed when the scan ends, also on failure; throws
 // IoError, also when the file gets shorter during the scan.

@@ -1,6 +1,7 @@
 #include "invoice_reports/Statistiche.h"
 #include "common/ui/WindowBuild.h"
 
+#include "common/BusyWork.h"
 #include "common/Dates.h"
 #include "common/Errors.h"
 #include "common/Guard.h"
@@ -208,6 +209,7 @@ void TfrmStatistiche::btnApriClick()
     lblTitolo->setText(QStringLiteral("Rappresentazione grafica delle fatture emesse nell'anno ") + year + '.');
     // The chart is drawn only from the whole archive: a failure shows the archive message and
     // leaves the year panel and the previous points as they were.
+    const BusyWork busy;
     RunGuarded(
         [&] {
             const std::array<Decimal, 12> takings = MonthlyTakings(TrimText(lblFile->text()), year);

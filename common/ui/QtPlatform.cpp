@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QCursor>
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -18,6 +19,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
+
+#include <chrono>
 
 namespace {
 
@@ -40,11 +43,114 @@ private:
 
 } // namespace
 
+bool InputHold::eventFilter(QObject *, QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    case QEvent::Close:
+        // The window system's close button; a window the program closes itself still closes.
+        return e->spontaneous();
+    default:
+        return false;
+    }
+}
+
+// Lifts the busy state for as long as a dialog is open, and puts it back.
+class QtPlatform::DialogDuringWork {
+public:
+    explicit DialogDuringWork(QtPlatform &p) : platform_(p), lifted_(p.busy_)
+    {
+        if (lifted_)
+            platform_.holdInput(false);
+    }
+    ~DialogDuringWork()
+    {
+        if (lifted_)
+            platform_.holdInput(true);
+    }
+    DialogDuringWork(const DialogDuringWork &) = delete;
+    DialogDuringWork &operator=(const DialogDuringWork &) = delete;
+
+private:
+    QtPlatform &platform_;
+    bool lifted_;
+};
+
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
+void QtPlatform::holdInput(bool on)
+{
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        qApp->installEventFilter(&hold_);
+    } else {
+        qApp->removeEventFilter(&hold_);
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+// Window-system events other than input (uncovered and resized windows) and the repaints the
+// program asked for; no timer or socket runs, and input waits for the end of the work.
+constexpr QEventLoop::ProcessEventsFlags PaintOnly =
+    QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers;
+
+void QtPlatform::beginBusy()
+{
+    busy_ = true;
+    painted_ = false;
+    holdInput(true);
+}
+
+void QtPlatform::endBusy()
+{
+    // The clicks and keys that came while the windows repainted during the work reach the hold,
+    // which drops them: they were ignored, not put off.
+    if (painted_)
+        QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers);
+    holdInput(false);
+    busy_ = false;
+}
+
+void QtPlatform::paintWhileBusy()
+{
+    painted_ = true;
+    QCoreApplication::processEvents(PaintOnly);
+}
+
+qint64 QtPlatform::clockMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 void QtPlatform::notice(NoticeKind kind, const QString &text)
 {
+    DialogDuringWork lifted(*this);
     QMessageBox::Icon icon = kind == NoticeKind::Warning ? QMessageBox::Warning
                            : kind == NoticeKind::Error   ? QMessageBox::Critical
                                                          : QMessageBox::Information;
@@ -54,6 +160,7 @@ void QtPlatform::notice(NoticeKind kind, const QString &text)
 
 bool QtPlatform::askYesNo(const QString &text)
 {
+    DialogDuringWork lifted(*this);
     QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
                     activeParent());
     return box.exec() != QMessageBox::No;
@@ -61,6 +168,7 @@ bool QtPlatform::askYesNo(const QString &text)
 
 void QtPlatform::plainBox(const QString &text)
 {
+    DialogDuringWork lifted(*this);
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
                     activeParent());
     box.exec();
@@ -68,6 +176,7 @@ void QtPlatform::plainBox(const QString &text)
 
 void QtPlatform::errorBox(const QString &text)
 {
+    DialogDuringWork lifted(*this);
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::Ok,
                     activeParent());
     box.exec();
@@ -75,6 +184,7 @@ void QtPlatform::errorBox(const QString &text)
 
 void QtPlatform::showModal(QWidget *window)
 {
+    DialogDuringWork lifted(*this);
     if (auto *dialog = qobject_cast<QDialog *>(window)) {
         dialog->exec();
         return;
@@ -89,6 +199,7 @@ void QtPlatform::showModal(QWidget *window)
 QString QtPlatform::openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter)
 {
+    DialogDuringWork lifted(*this);
     QFileDialog dialog(parent, caption, folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -111,11 +222,13 @@ QString QtPlatform::openFileName(QWidget *parent, const QString &caption, const 
 QString QtPlatform::saveFileName(QWidget *parent, const QString &caption, const QString &proposed,
                                  const QString &filter)
 {
+    DialogDuringWork lifted(*this);
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
 bool QtPlatform::inputBox(const QString &caption, const QString &prompt, QString &value)
 {
+    DialogDuringWork lifted(*this);
     bool ok = false;
     QString answer = QInputDialog::getText(activeParent(), caption, prompt, QLineEdit::Normal, value, &ok);
     if (ok)
@@ -125,6 +238,7 @@ bool QtPlatform::inputBox(const QString &caption, const QString &prompt, QString
 
 bool QtPlatform::printDialog(QPrinter &printer, QWidget *parent)
 {
+    DialogDuringWork lifted(*this);
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
