@@ -89,70 +89,6 @@ void SortListLines(QStringList &lines)
     std::stable_sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) { return ListLineLess(a, b); });
 }
 
-namespace {
-
-constexpr size_t LineBlockBytes = size_t(4) << 20;
-
-} // namespace
-
-ListLines::ListLines(ListLines &&other) noexcept
-    : entries_(std::exchange(other.entries_, {})), blocks_(std::exchange(other.blocks_, {})),
-      used_(std::exchange(other.used_, 0))
-{
-}
-
-ListLines &ListLines::operator=(ListLines &&other) noexcept
-{
-    if (this != &other) {
-        release();
-        entries_ = std::exchange(other.entries_, {});
-        blocks_ = std::exchange(other.blocks_, {});
-        used_ = std::exchange(other.used_, 0);
-    }
-    return *this;
-}
-
-ListLines::~ListLines() { release(); }
-
-void ListLines::release()
-{
-    for (const Block &b : blocks_)
-        UnmapLargeBlock(b.data, b.capacity * sizeof(char16_t));
-    blocks_.clear();
-    entries_.clear();
-    used_ = 0;
-}
-
-void ListLines::append(QStringView line, int number)
-{
-    const size_t length = size_t(line.size());
-    if (blocks_.empty() || blocks_.back().capacity - used_ < length) {
-        const size_t bytes = LargeBlockBytes(std::max(LineBlockBytes, length * sizeof(char16_t)));
-        blocks_.push_back({static_cast<char16_t *>(MapLargeBlock(bytes)), bytes / sizeof(char16_t)});
-        used_ = 0;
-    }
-    char16_t *text = blocks_.back().data + used_;
-    std::copy_n(line.utf16(), length, text);
-    used_ += length;
-    entries_.push_back({text, int(length), number});
-}
-
-void ListLines::sort()
-{
-    std::stable_sort(entries_.begin(), entries_.end(), [](const Entry &a, const Entry &b) {
-        return ListLineLess(QStringView(a.text, a.length), QStringView(b.text, b.length));
-    });
-}
-
-QStringList ListLines::toStringList() const
-{
-    QStringList lines;
-    lines.reserve(size());
-    for (const Entry &e : entries_)
-        lines.append(QStringView(e.text, e.length).toString());
-    return lines;
-}
-
 ColumnLine::ColumnLine(const RecordLayout &layout, std::initializer_list<ListColumn> columns)
 {
     for (const ListColumn &c : columns) {
@@ -240,20 +176,13 @@ bool ListedRecordLookup(const QString &file, const RecordLayout &layout, const L
 
 namespace {
 
-// The walk of find-next over `count` lines that `line` gives by row.
-template <typename Line>
-int findNext(int count, const Line &line, int selected, const QString &findText, QString &remembered)
+// The walk of find-next over `count` lines, `hit` telling whether a line holds the text.
+template <typename Hit>
+int findNext(int count, int selected, bool newText, const Hit &hit)
 {
     const int n = count;
-    if (n == 0)
-        return -1;
     if (selected < 0 || selected >= n)
         selected = 0;
-    const QString s = LowerText(findText);
-    const bool newText = s != remembered;
-    remembered = s;
-    auto hit = [&](int i) { return ContainsFolded(line(i), s); };
-
     const int start = newText ? 0 : selected;
     if (newText && hit(start))
         return start;
@@ -266,15 +195,32 @@ int findNext(int count, const Line &line, int selected, const QString &findText,
     return selected;
 }
 
+// The text of a walk, lower-cased, and whether it differs from the previous one (`remembered`,
+// updated).
+QString walkText(const QString &findText, QString &remembered, bool &newText)
+{
+    QString s = LowerText(findText);
+    newText = s != remembered;
+    remembered = s;
+    return s;
+}
+
 } // namespace
 
 int FindNextLine(const QStringList &lines, int selected, const QString &findText, QString &remembered)
 {
-    return findNext(int(lines.size()), [&lines](int i) { return QStringView(lines[i]); }, selected, findText,
-                    remembered);
+    if (lines.isEmpty())
+        return -1;
+    bool newText = false;
+    const QString s = walkText(findText, remembered, newText);
+    return findNext(int(lines.size()), selected, newText, [&](int i) { return ContainsFolded(lines[i], s); });
 }
 
 int FindNextLine(const ListLines &lines, int selected, const QString &findText, QString &remembered)
 {
-    return findNext(lines.size(), [&lines](int i) { return lines.line(i); }, selected, findText, remembered);
+    if (lines.isEmpty())
+        return -1;
+    bool newText = false;
+    const ListLines::Pattern pattern(walkText(findText, remembered, newText));
+    return findNext(lines.size(), selected, newText, [&](int i) { return lines.contains(i, pattern); });
 }

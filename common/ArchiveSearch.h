@@ -1,5 +1,5 @@
 #pragma once
-#include "common/LargeBlock.h"
+#include "common/ListLines.h"
 #include "common/Record.h"
 
 #include <QList>
@@ -46,48 +46,11 @@ private:
 };
 
 // The sorted order of list lines: character codes with a-z compared as A-Z; a line that begins
-// another comes first. Equal lines keep their order.
+// another comes first. Equal lines keep their order. ListLines sorts by the same order on keys made
+// once per line.
 bool ListLineLess(QStringView a, QStringView b);
 inline bool ListLineLess(const QString &a, const QString &b) { return ListLineLess(QStringView(a), QStringView(b)); }
 void SortListLines(QStringList &lines);
-
-// The lines of a list, each with the 1-based number of the record it was made from. The text is
-// kept in a few large blocks (MapLargeBlock), not in one allocation per line.
-class ListLines {
-public:
-    ListLines() = default;
-    ListLines(const ListLines &) = delete;
-    ListLines &operator=(const ListLines &) = delete;
-    ListLines(ListLines &&other) noexcept;
-    ListLines &operator=(ListLines &&other) noexcept;
-    ~ListLines();
-
-    void append(QStringView line, int number);
-    int size() const { return int(entries_.size()); }
-    bool isEmpty() const { return entries_.empty(); }
-    // The line and the record number at a row, in list order; the view lives as long as the list.
-    QStringView line(int row) const { return {entries_[size_t(row)].text, entries_[size_t(row)].length}; }
-    int number(int row) const { return entries_[size_t(row)].number; }
-    // Sorts into the order of sorted lists; each number stays with its line, equal lines keep
-    // their order.
-    void sort();
-    QStringList toStringList() const;
-
-private:
-    struct Entry {
-        const char16_t *text;
-        int length;
-        int number;
-    };
-    struct Block {
-        char16_t *data;
-        size_t capacity;  // characters
-    };
-    void release();
-    std::vector<Entry, LargeBlockAllocator<Entry>> entries_;
-    std::vector<Block> blocks_;
-    size_t used_ = 0;  // characters used in the last block
-};
 
 // How a window turns a record into its list line.
 using ListLineRecipe = std::function<QString(const Record &)>;
