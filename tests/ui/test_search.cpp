@@ -25,6 +25,7 @@
 
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -670,4 +671,54 @@ TEST(ListWindowPrint, AnEmptyListPrintsTheTitleAndTheClosingBand)
     QTest::mouseClick(window.btnStampa, Qt::LeftButton);
     EXPECT_EQ(sp.calls.size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(sp.file("stampa.pdf")));
+}
+
+TEST_F(SearchWindowTest, ListingShowsTheBusyCursorAndRepaintsWhileItReadsAndSorts)
+{
+    // Two commands that read the archive into the list: "Cerca", and a list window being shown.
+    // The scripted clock moves a millisecond at each reading: about one a record and one every few
+    // thousand comparisons of the sort.
+    std::vector<Record> records;
+    for (int i = 0; i < 1500; ++i)
+        records.push_back(record(QStringLiteral("Nome %1").arg((i * 7919) % 1500, 4, 10, QLatin1Char('0')), "Roma"));
+    writeArchive(records);
+    std::unique_ptr<ListWindow> list;
+    const struct {
+        const char *command;
+        std::function<LineListView *()> run;
+    } cases[] = {
+        {"Cerca",
+         [&] {
+             showWindow();
+             search();
+             return window->lstRecords;
+         }},
+        {"a list window shown",
+         [&]() -> LineListView * {
+             ListWindowSetup s = TestSearch::setupFor(&handed);
+             s.listed = [](const Record &) { return true; };
+             list = std::make_unique<ListWindow>(s, nullptr);
+             list->show();
+             return list->lstRecords;
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.command);
+        sp.clear();
+        sp.clockValue = 0;
+        sp.clockStepMs = 1;
+        const LineListView *listed = c.run();
+        EXPECT_EQ(listed->count(), 1500);
+        EXPECT_EQ(listed->line(0).left(9), "Nome 0000");
+        EXPECT_EQ(sp.busyLog, (QStringList{"busy", "idle"}));
+        // Never more than 200 scripted ms without a chance to repaint, to the end of the work.
+        ASSERT_GE(sp.paintTimes.size(), 10u);
+        qint64 last = 0;
+        for (qint64 at : sp.paintTimes) {
+            EXPECT_LE(at - last, 200);
+            last = at;
+        }
+        EXPECT_LE(sp.clockValue - last, 200);
+        EXPECT_TRUE(sp.calls.empty());
+    }
 }
