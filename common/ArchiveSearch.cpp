@@ -57,28 +57,73 @@ bool ContainsFolded(QStringView text, QStringView part)
     return false;
 }
 
-QString StoredFieldText(const Record &record, int field)
+namespace {
+
+// A field's bytes as stored: those its length byte counts, clamped to the capacity, not trimmed.
+QByteArrayView storedFieldBytes(const Record &record, int field)
 {
     const RecordLayout &layout = record.layout();
     if (field < 0 || field >= layout.fieldCount())
         throw std::logic_error("field index out of range");
     const char *bytes = record.bytes().constData() + layout.offset(field);
     const int length = qMin(int(static_cast<unsigned char>(bytes[0])), layout.field(field).capacity);
-    return FromCp1252(bytes + 1, length);
+    return QByteArrayView(bytes + 1, length);
+}
+
+unsigned char foldLowerByte(unsigned char b) { return b >= 'A' && b <= 'Z' ? static_cast<unsigned char>(b + 32) : b; }
+
+// ContainsFolded on Windows-1252 bytes: the code page maps each byte to a character of its own and
+// folding touches only A-Z and a-z, so comparing folded bytes compares folded characters.
+bool containsFoldedBytes(QByteArrayView text, const QByteArray &foldedPart)
+{
+    const qsizetype m = foldedPart.size();
+    if (m == 0 || m > text.size())
+        return false;
+    const auto *t = reinterpret_cast<const unsigned char *>(text.data());
+    const auto *p = reinterpret_cast<const unsigned char *>(foldedPart.constData());
+    for (qsizetype i = 0; i <= text.size() - m; ++i) {
+        qsizetype j = 0;
+        while (j < m && foldLowerByte(t[i + j]) == p[j])
+            ++j;
+        if (j == m)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString StoredFieldText(const Record &record, int field)
+{
+    const QByteArrayView bytes = storedFieldBytes(record, field);
+    return FromCp1252(bytes.data(), int(bytes.size()));
 }
 
 CriteriaMatcher::CriteriaMatcher(const QList<SearchCriterion> &criteria)
 {
-    for (const SearchCriterion &c : criteria)
-        if (!TrimText(c.text).isEmpty())
-            active_.append(c);
+    for (const SearchCriterion &c : criteria) {
+        if (TrimText(c.text).isEmpty())
+            continue;
+        active_.append(c);
+        if (!std::all_of(c.text.begin(), c.text.end(), IsCp1252Char)) {
+            folded_.emplace_back();
+            continue;
+        }
+        QByteArray bytes = ToCp1252(c.text);
+        for (char &b : bytes)
+            b = char(foldLowerByte(static_cast<unsigned char>(b)));
+        folded_.emplace_back(std::move(bytes));
+    }
 }
 
 bool CriteriaMatcher::matches(const Record &record) const
 {
-    for (const SearchCriterion &c : active_)
-        if (!ContainsFolded(StoredFieldText(record, c.field), c.text))
+    for (qsizetype k = 0; k < active_.size(); ++k) {
+        const QByteArrayView stored = storedFieldBytes(record, active_[k].field);
+        const std::optional<QByteArray> &part = folded_[size_t(k)];
+        if (!part || !containsFoldedBytes(stored, *part))
             return false;
+    }
     return true;
 }
 
@@ -96,13 +141,22 @@ ColumnLine::ColumnLine(const RecordLayout &layout, std::initializer_list<ListCol
         if (field < 0)
             throw std::logic_error(std::string("no field named ") + c.field);
         columns_.push_back({QString::fromUtf8(c.separator), field, qMax(c.width, 0)});
+        maxLength_ += int(columns_.back().separator.size()) + qMax(c.width, layout.capacity(field));
     }
 }
 
 QString ColumnLine::operator()(const Record &record) const
 {
-    // Built straight from the stored bytes, as PadCut of the loaded text would give it, in one
-    // allocation of the exact size: lists of a hundred thousand lines fill at the pace of the disk.
+    QString line;
+    appendTo(line, record);
+    return line;
+}
+
+void ColumnLine::appendTo(QString &out, const Record &record) const
+{
+    // Built straight from the stored bytes, as PadCut of the loaded text would give it, with at most
+    // one allocation, of the exact size: lists of a hundred thousand lines fill at the pace of the
+    // disk.
     struct Span {
         const unsigned char *text;
         int taken;
@@ -118,18 +172,20 @@ QString ColumnLine::operator()(const Record &record) const
     }
 
     const auto *characters = reinterpret_cast<const char16_t *>(cp1252Characters().constData());
-    QString line(length, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(line.data());
+    const qsizetype at = out.size();
+    if (out.capacity() < at + length)
+        out.reserve(at + length);
+    out.resize(at + length);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data()) + at;
     for (size_t k = 0; k < columns_.size(); ++k) {
         const Column &c = columns_[k];
         for (QChar ch : c.separator)
-            *out++ = ch.unicode();
+            *o++ = ch.unicode();
         for (int i = 0; i < spans[qsizetype(k)].taken; ++i)
-            *out++ = characters[spans[qsizetype(k)].text[i]];
+            *o++ = characters[spans[qsizetype(k)].text[i]];
         for (int i = spans[qsizetype(k)].taken; i < c.width; ++i)
-            *out++ = u' ';
+            *o++ = u' ';
     }
-    return line;
 }
 
 void ScanArchive(const QString &file, const RecordLayout &layout,

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The openings of the count text of the search windows.
@@ -43,6 +44,9 @@ public:
 
 private:
     QList<SearchCriterion> active_;
+    // Each active criterion in Windows-1252 with A-Z taken as a-z, matched against the stored
+    // bytes as they stand; none where a character has no byte (it occurs in no stored text).
+    std::vector<std::optional<QByteArray>> folded_;
 };
 
 // The sorted order of list lines: character codes with a-z compared as A-Z; a line that begins
@@ -70,6 +74,10 @@ class ColumnLine {
 public:
     ColumnLine(const RecordLayout &layout, std::initializer_list<ListColumn> columns);
     QString operator()(const Record &record) const;
+    // The line appended to `out`, for a line that begins with text of its own.
+    void appendTo(QString &out, const Record &record) const;
+    // The most characters a line can take.
+    int maxLength() const { return maxLength_; }
 
 private:
     struct Column {
@@ -78,6 +86,7 @@ private:
         int width;
     };
     std::vector<Column> columns_;
+    int maxLength_ = 0;
 };
 
 // The size of the blocks in which scans read an archive: one read call for about a megabyte of

@@ -110,17 +110,24 @@ void ListLines::append(QStringView line, int number)
     const char16_t *text = line.utf16();
     const NarrowKeys &keys = narrowKeys();
 
-    // One byte a character where every character has one.
+    // One byte a character where every character has one; the small-letter bits gathered eight
+    // at a time.
     unsigned char *key = reserve(n + maskBytes);
     unsigned char *mask = key + n;
-    std::memset(mask, 0, maskBytes);
     size_t i = 0;
-    for (; i < n; ++i) {
-        const unsigned char rank = keys.rankOfChar[text[i]];
-        if (rank == NotNarrow)
+    for (size_t base = 0; base < n; base += 8) {
+        const size_t end = std::min(n, base + 8);
+        unsigned bits = 0;
+        for (i = base; i < end; ++i) {
+            const unsigned char rank = keys.rankOfChar[text[i]];
+            if (rank == NotNarrow)
+                break;
+            key[i] = rank;
+            bits |= unsigned(isSmallLetter(text[i])) << (i - base);
+        }
+        if (i < end)
             break;
-        key[i] = rank;
-        mask[i >> 3] |= static_cast<unsigned char>(isSmallLetter(text[i]) << (i & 7));
+        mask[base >> 3] = static_cast<unsigned char>(bits);
     }
     if (i == n) {
         used_ += n + maskBytes;

@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 
@@ -169,6 +170,30 @@ TEST(ArchiveSearchRule, CriteriaMatchAsTypedWithOnlyAToZFolded)
         const CriteriaMatcher matcher(criteria);
         EXPECT_EQ(matcher.nonBlankCount(), expectedCount);
         EXPECT_EQ(matcher.matches(record(c.nome, c.citta)), c.listed);
+    }
+}
+
+TEST(ArchiveSearchRule, CriteriaMatchTheStoredBytesAsTheTextRuleDoes)
+{
+    // Generated names and criteria over letters of both cases, accented letters, the characters
+    // above 0x7F whose codes lie far from their bytes, and characters no stored text can hold:
+    // the matcher lists a record exactly when ContainsFolded finds the criterion in the stored text.
+    const QString chars = QString::fromUtf8("aAbBzZ è È€ŠšŸ[_`{\u00e0\u00c0Ω");
+    std::mt19937 random(17);
+    auto text = [&](int most) {
+        QString t;
+        for (int n = int(random() % unsigned(most + 1)); n > 0; --n)
+            t += chars[int(random() % chars.size())];
+        return t;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const QString name = text(12);
+        const QString criterion = random() % 2 ? text(3) : UpperText(name.mid(int(random() % 12), 2));
+        const Record r = record(name);
+        const bool expected =
+            TrimText(criterion).isEmpty() || ContainsFolded(StoredFieldText(r, fieldIndex("Nome")), criterion);
+        ASSERT_EQ(CriteriaMatcher({{criterion, fieldIndex("Nome")}}).matches(r), expected)
+            << name.toStdString() << " / " << criterion.toStdString();
     }
 }
 
