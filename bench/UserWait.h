@@ -150,16 +150,20 @@ inline void ShowAndSettle(QWidget *window)
 }
 
 // Lets the program's event loop take what a command left behind (posted events, timers due, the
-// repaints it asked for) with the window on screen, then paints `result`, the widget that shows
-// the command's result, so that a timing ends with the result painted at least once after the
-// command.
+// repaints it asked for) with the window on screen, as the program's own loop would after the
+// handler; where that did not paint `result`, the widget that shows the command's result, it is
+// painted then, so that a timing ends with the result painted at least once after the command.
 inline void FinishPainting(QWidget *result)
 {
     if (QWindow *w = result->window()->windowHandle())
         while (!w->isExposed())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    PaintWatch watch(result);
+    // Twice: what the first pass does (a view's delayed layout) may ask for a repaint of its own.
     QCoreApplication::processEvents();
-    result->repaint();
+    QCoreApplication::processEvents();
+    if (!watch.painted())
+        result->repaint();
 }
 
 // Seconds from `command` to `result` painted.

@@ -61,7 +61,7 @@ void writeArchive()
         r.setText("Recapito", QStringLiteral("0%1 %2").arg(random() % 90 + 10).arg(random() % 9000000 + 1000000));
         file.write(r.bytes());
     }
-    if (!file.flush())
+    if (!FlushToDisk(file))
         qFatal("cannot write %s", qPrintable(archivePath()));
 }
 

@@ -55,7 +55,7 @@ void writeArchive()
         r.setText("Effettuata", YesNoFlag(random() % 2));
         file.write(r.bytes());
     }
-    if (!file.flush())
+    if (!FlushToDisk(file))
         qFatal("cannot write %s", qPrintable(archivePath()));
 }
 

@@ -44,6 +44,8 @@ void WriteArchive(const QString &name, const RecordLayout &layout, int count)
             r.setText(f, QStringLiteral("Valore %1 \u00e0 & < %2").arg(f).arg(i));
         file.write(r.bytes());
     }
+    if (!FlushToDisk(file))
+        qFatal("cannot write the archive");
     written[name] = count;
 }
 

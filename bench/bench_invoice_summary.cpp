@@ -50,7 +50,7 @@ void writeArchive()
         r.setText("TotFattura", QStringLiteral("%1,%2").arg(i % 1229).arg(i % 89, 2, 10, QLatin1Char('0')));
         file.write(r.bytes());
     }
-    if (!file.flush())
+    if (!FlushToDisk(file))
         qFatal("cannot write %s", qPrintable(archivePath()));
     frmFatture = new TfrmFatture();
     frmFatture->lblFile->setText(archivePath());

@@ -79,7 +79,7 @@ void writeArchive()
         r.setText("Ricontatta", random() % 10 == 0 ? QString::fromUtf8("Sì") : QStringLiteral("No"));
         file.write(r.bytes());
     }
-    if (!file.flush())
+    if (!FlushToDisk(file))
         qFatal("cannot write %s", qPrintable(archivePath()));
 }
 
@@ -181,6 +181,8 @@ QString millionFolder()
         for (int i = 0; i < 10; ++i)
             if (to.write(hundredThousand) != hundredThousand.size())
                 qFatal("cannot write the million owners");
+        if (!FlushToDisk(to))
+            qFatal("cannot write the million owners");
         written = true;
     }
     return dir.path() + '/';

@@ -55,7 +55,7 @@ void writeArchive()
         r.setText("Costo", QStringLiteral("%1,%2").arg(random() % 200).arg(random() % 100, 2, 10, QLatin1Char('0')));
         file.write(r.bytes());
     }
-    if (!file.flush())
+    if (!FlushToDisk(file))
         qFatal("cannot write %s", qPrintable(archivePath()));
 }
 
