@@ -1,9 +1,7 @@
 #include "common/ui/QtPlatform.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QCursor>
-#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -12,9 +10,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QFileInfo>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -256,24 +253,46 @@ void QtPlatform::openDocument(const QString &target)
     QDesktopServices::openUrl(url);
 }
 
+namespace {
+
+// The entry points of the sound module beside the program, looked up when a sound first plays;
+// null where the module cannot be loaded, which plays nothing.
+struct SoundModule {
+    void (*play)(const QString &) = nullptr;
+    void (*stop)() = nullptr;
+};
+
+SoundModule *soundModule(bool load)
+{
+    static SoundModule module;
+    static bool loaded = false;
+    if (load && !loaded) {
+        loaded = true;
+        QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/tavoren_sound"));
+        if (library.load()) {
+            module.play = reinterpret_cast<void (*)(const QString &)>(library.resolve("TavorenPlaySound"));
+            module.stop = reinterpret_cast<void (*)()>(library.resolve("TavorenStopSound"));
+        }
+    }
+    return loaded ? &module : nullptr;
+}
+
+} // namespace
+
 void QtPlatform::playSound(const QString &file)
 {
-    // Nothing to play on a machine without audio output, nor from a file that is not there.
-    if (QMediaDevices::audioOutputs().isEmpty() || !QFileInfo::exists(file))
+    // Nothing to play from a file that is not there.
+    if (!QFileInfo::exists(file))
         return;
-    if (!player) {
-        player = new QMediaPlayer(qApp);
-        audio = new QAudioOutput(qApp);
-        player->setAudioOutput(audio);
-    }
-    player->setSource(QUrl::fromLocalFile(file));
-    player->play();
+    if (const auto play = soundModule(true)->play)
+        play(file);
 }
 
 void QtPlatform::stopSound()
 {
-    if (player)
-        player->stop();
+    // A module never loaded has played nothing.
+    if (const SoundModule *module = soundModule(false); module && module->stop)
+        module->stop();
 }
 
 QDate QtPlatform::today() { return QDate::currentDate(); }

@@ -3,9 +3,6 @@
 
 #include <QObject>
 
-class QMediaPlayer;
-class QAudioOutput;
-
 // Holds off the user's clicks and keys (and the window system's requests to close a window) while
 // long work runs on the window's thread.
 class InputHold : public QObject {
@@ -47,8 +44,6 @@ private:
     class DialogDuringWork;
     void holdInput(bool on);
 
-    QMediaPlayer *player = nullptr;
-    QAudioOutput *audio = nullptr;
     InputHold hold_;
     bool busy_ = false;
     bool painted_ = false;  // whether the windows repainted during the work now running
