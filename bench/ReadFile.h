@@ -28,6 +28,10 @@ inline int64_t ReadFileInBlocks(const QString &path, size_t blockBytes)
     return total;
 }
 
+// Writes what a file holds to the disk, so that the kernel's writing back of an archive just made
+// does not slow down the first runs that read it; false on failure.
+inline bool FlushToDisk(QFile &file) { return file.flush() && ::fsync(file.handle()) == 0; }
+
 // The reference read: blocks of a megabyte, as fast as a program can take the file in.
 inline int64_t BlockReadFile(const QString &path) { return ReadFileInBlocks(path, ReferenceBlockBytes); }
 // A record at a time, as a scan without a block reader would read.

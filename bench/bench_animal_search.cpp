@@ -1,7 +1,8 @@
-// The animal search over 50,000 animals (543 MB): with no criterion and with two, the list filled,
-// sorted and shown, beside a 1 MB-block read of the same file plus a sort of the same lines,
-// measured in the same iterations (counters reference_ms and ratio; goal at most 1.5). The peak
-// memory with the list shown is reported as a counter (goal at most 150 MB).
+// The animal search over 50,000 animals (543 MB): with no criterion and with two, from "Cerca" to
+// the list painted in a fresh window (the first search and a later one), beside the byte-sort
+// reference (a 1 MB-block read of the same file with the same lines built and sorted in plain byte
+// order) and the current one (the read and a sort with the program's comparator), measured in the
+// same iterations.
 #include "animals/AnimalRecord.h"
 #include "animals/TrovaCani.h"
 #include "bench/SearchBench.h"
@@ -22,7 +23,7 @@ namespace {
 
 constexpr int AnimalCount = 50000;
 
-SearchBenchPlatform *benchPlatform = nullptr;
+BenchPlatform *benchPlatform = nullptr;
 
 QString archivePath() { return benchPlatform->programFolder() + AnimalArchiveName; }
 
@@ -60,47 +61,43 @@ void writeArchive()
         r.setText("Recapito", QStringLiteral("0%1 %2").arg(random() % 90 + 10).arg(random() % 9000000 + 1000000));
         file.write(r.bytes());
     }
-    if (!file.flush())
+    if (!FlushToDisk(file))
         qFatal("cannot write %s", qPrintable(archivePath()));
 }
 
-// The lines that the search with no criterion lists, read once.
-const QStringList &animalLines()
+const NativeListLine &nativeLine()
 {
-    static const QStringList lines = ArchiveListLines(archivePath(), AnimalRecordLayout(), AnimalListLine, AnimalCount);
-    return lines;
+    static const NativeListLine line(AnimalRecordLayout(), {{"", "Nome", 30},
+                                                            {"  Razza: ", "Razza", 28},
+                                                            {"  Chip: ", "Microchip", 20},
+                                                            {"  Prop. ", "Proprietario", 30},
+                                                            {"  Tel. ", "Recapito", 0}});
+    return line;
 }
-
-double referenceSeconds() { return BlockReadAndSortSeconds(archivePath(), animalLines()); }
 
 void runSearch(benchmark::State &state, const QString &name, const QString &breed)
 {
+    const RecordLayout &layout = AnimalRecordLayout();
+    const CriteriaMatcher matcher({{name, layout.indexOf(QStringLiteral("Nome"))},
+                                   {breed, layout.indexOf(QStringLiteral("Razza"))}});
     RunSearchBenchmark(
         state,
         [&] {
             auto search = std::make_unique<TfrmTrovaCani>();
-            search->show();
             search->txtNome->setText(name);
             search->txtRazza->setText(breed);
             return std::unique_ptr<SearchWindow>(std::move(search));
         },
-        referenceSeconds);
+        MakeListReferences(archivePath, layout, AnimalListLine, nativeLine(), AnimalCount,
+                           [matcher](const Record &r) { return matcher.matches(r); }));
 }
 
 void BM_AnimalSearchNoCriterion(benchmark::State &state) { runSearch(state, QString(), QString()); }
 void BM_AnimalSearchTwoCriteria(benchmark::State &state) { runSearch(state, QStringLiteral("lu"), QStringLiteral("BEAGLE")); }
 
-// The reference on its own: a 1 MB-block read of the file and a sort of the listed lines.
-void BM_BlockReadAndSort(benchmark::State &state)
-{
-    for (auto _ : state)
-        state.SetIterationTime(referenceSeconds());
-}
-
 } // namespace
 
-BENCHMARK(BM_AnimalSearchNoCriterion)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_AnimalSearchTwoCriteria)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_BlockReadAndSort)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(BM_AnimalSearchNoCriterion)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(BM_AnimalSearchTwoCriteria)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
-int main(int argc, char **argv) { return SearchBenchMain(argc, argv, benchPlatform, writeArchive); }
+int main(int argc, char **argv) { return RunWindowBenchmarks(argc, argv, benchPlatform, writeArchive); }

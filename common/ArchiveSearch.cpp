@@ -1,6 +1,7 @@
 #include "common/ArchiveSearch.h"
 
 #include "common/Archive.h"
+#include "common/BusyWork.h"
 #include "common/Cp1252.h"
 #include "common/Errors.h"
 #include "common/Text.h"
@@ -56,28 +57,73 @@ bool ContainsFolded(QStringView text, QStringView part)
     return false;
 }
 
-QString StoredFieldText(const Record &record, int field)
+namespace {
+
+// A field's bytes as stored: those its length byte counts, clamped to the capacity, not trimmed.
+QByteArrayView storedFieldBytes(const Record &record, int field)
 {
     const RecordLayout &layout = record.layout();
     if (field < 0 || field >= layout.fieldCount())
         throw std::logic_error("field index out of range");
     const char *bytes = record.bytes().constData() + layout.offset(field);
     const int length = qMin(int(static_cast<unsigned char>(bytes[0])), layout.field(field).capacity);
-    return FromCp1252(bytes + 1, length);
+    return QByteArrayView(bytes + 1, length);
+}
+
+unsigned char foldLowerByte(unsigned char b) { return b >= 'A' && b <= 'Z' ? static_cast<unsigned char>(b + 32) : b; }
+
+// ContainsFolded on Windows-1252 bytes: the code page maps each byte to a character of its own and
+// folding touches only A-Z and a-z, so comparing folded bytes compares folded characters.
+bool containsFoldedBytes(QByteArrayView text, const QByteArray &foldedPart)
+{
+    const qsizetype m = foldedPart.size();
+    if (m == 0 || m > text.size())
+        return false;
+    const auto *t = reinterpret_cast<const unsigned char *>(text.data());
+    const auto *p = reinterpret_cast<const unsigned char *>(foldedPart.constData());
+    for (qsizetype i = 0; i <= text.size() - m; ++i) {
+        qsizetype j = 0;
+        while (j < m && foldLowerByte(t[i + j]) == p[j])
+            ++j;
+        if (j == m)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString StoredFieldText(const Record &record, int field)
+{
+    const QByteArrayView bytes = storedFieldBytes(record, field);
+    return FromCp1252(bytes.data(), int(bytes.size()));
 }
 
 CriteriaMatcher::CriteriaMatcher(const QList<SearchCriterion> &criteria)
 {
-    for (const SearchCriterion &c : criteria)
-        if (!TrimText(c.text).isEmpty())
-            active_.append(c);
+    for (const SearchCriterion &c : criteria) {
+        if (TrimText(c.text).isEmpty())
+            continue;
+        active_.append(c);
+        if (!std::all_of(c.text.begin(), c.text.end(), IsCp1252Char)) {
+            folded_.emplace_back();
+            continue;
+        }
+        QByteArray bytes = ToCp1252(c.text);
+        for (char &b : bytes)
+            b = char(foldLowerByte(static_cast<unsigned char>(b)));
+        folded_.emplace_back(std::move(bytes));
+    }
 }
 
 bool CriteriaMatcher::matches(const Record &record) const
 {
-    for (const SearchCriterion &c : active_)
-        if (!ContainsFolded(StoredFieldText(record, c.field), c.text))
+    for (qsizetype k = 0; k < active_.size(); ++k) {
+        const QByteArrayView stored = storedFieldBytes(record, active_[k].field);
+        const std::optional<QByteArray> &part = folded_[size_t(k)];
+        if (!part || !containsFoldedBytes(stored, *part))
             return false;
+    }
     return true;
 }
 
@@ -88,70 +134,6 @@ void SortListLines(QStringList &lines)
     std::stable_sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) { return ListLineLess(a, b); });
 }
 
-namespace {
-
-constexpr size_t LineBlockBytes = size_t(4) << 20;
-
-} // namespace
-
-ListLines::ListLines(ListLines &&other) noexcept
-    : entries_(std::exchange(other.entries_, {})), blocks_(std::exchange(other.blocks_, {})),
-      used_(std::exchange(other.used_, 0))
-{
-}
-
-ListLines &ListLines::operator=(ListLines &&other) noexcept
-{
-    if (this != &other) {
-        release();
-        entries_ = std::exchange(other.entries_, {});
-        blocks_ = std::exchange(other.blocks_, {});
-        used_ = std::exchange(other.used_, 0);
-    }
-    return *this;
-}
-
-ListLines::~ListLines() { release(); }
-
-void ListLines::release()
-{
-    for (const Block &b : blocks_)
-        UnmapLargeBlock(b.data, b.capacity * sizeof(char16_t));
-    blocks_.clear();
-    entries_.clear();
-    used_ = 0;
-}
-
-void ListLines::append(QStringView line, int number)
-{
-    const size_t length = size_t(line.size());
-    if (blocks_.empty() || blocks_.back().capacity - used_ < length) {
-        const size_t bytes = LargeBlockBytes(std::max(LineBlockBytes, length * sizeof(char16_t)));
-        blocks_.push_back({static_cast<char16_t *>(MapLargeBlock(bytes)), bytes / sizeof(char16_t)});
-        used_ = 0;
-    }
-    char16_t *text = blocks_.back().data + used_;
-    std::copy_n(line.utf16(), length, text);
-    used_ += length;
-    entries_.push_back({text, int(length), number});
-}
-
-void ListLines::sort()
-{
-    std::stable_sort(entries_.begin(), entries_.end(), [](const Entry &a, const Entry &b) {
-        return ListLineLess(QStringView(a.text, a.length), QStringView(b.text, b.length));
-    });
-}
-
-QStringList ListLines::toStringList() const
-{
-    QStringList lines;
-    lines.reserve(size());
-    for (const Entry &e : entries_)
-        lines.append(QStringView(e.text, e.length).toString());
-    return lines;
-}
-
 ColumnLine::ColumnLine(const RecordLayout &layout, std::initializer_list<ListColumn> columns)
 {
     for (const ListColumn &c : columns) {
@@ -159,13 +141,22 @@ ColumnLine::ColumnLine(const RecordLayout &layout, std::initializer_list<ListCol
         if (field < 0)
             throw std::logic_error(std::string("no field named ") + c.field);
         columns_.push_back({QString::fromUtf8(c.separator), field, qMax(c.width, 0)});
+        maxLength_ += int(columns_.back().separator.size()) + qMax(c.width, layout.capacity(field));
     }
 }
 
 QString ColumnLine::operator()(const Record &record) const
 {
-    // Built straight from the stored bytes, as PadCut of the loaded text would give it, in one
-    // allocation of the exact size: lists of a hundred thousand lines fill at the pace of the disk.
+    QString line;
+    appendTo(line, record);
+    return line;
+}
+
+void ColumnLine::appendTo(QString &out, const Record &record) const
+{
+    // Built straight from the stored bytes, as PadCut of the loaded text would give it, with at most
+    // one allocation, of the exact size: lists of a hundred thousand lines fill at the pace of the
+    // disk.
     struct Span {
         const unsigned char *text;
         int taken;
@@ -181,23 +172,26 @@ QString ColumnLine::operator()(const Record &record) const
     }
 
     const auto *characters = reinterpret_cast<const char16_t *>(cp1252Characters().constData());
-    QString line(length, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(line.data());
+    const qsizetype at = out.size();
+    if (out.capacity() < at + length)
+        out.reserve(at + length);
+    out.resize(at + length);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data()) + at;
     for (size_t k = 0; k < columns_.size(); ++k) {
         const Column &c = columns_[k];
         for (QChar ch : c.separator)
-            *out++ = ch.unicode();
+            *o++ = ch.unicode();
         for (int i = 0; i < spans[qsizetype(k)].taken; ++i)
-            *out++ = characters[spans[qsizetype(k)].text[i]];
+            *o++ = characters[spans[qsizetype(k)].text[i]];
         for (int i = spans[qsizetype(k)].taken; i < c.width; ++i)
-            *out++ = u' ';
+            *o++ = u' ';
     }
-    return line;
 }
 
 void ScanArchive(const QString &file, const RecordLayout &layout,
                  const std::function<void(const Record &, int)> &visit, int blockBytes)
 {
+    const BusyWork busy;
     Archive archive = OpenOrCreateArchive(file, layout.recordSize());
     ScanRecords(archive, layout, visit, blockBytes);
     archive.close();
@@ -206,6 +200,7 @@ void ScanArchive(const QString &file, const RecordLayout &layout,
 void ScanRecords(Archive &archive, const RecordLayout &layout, const std::function<void(const Record &, int)> &visit,
                  int blockBytes)
 {
+    const BusyWork busy;
     const int size = layout.recordSize();
     archive.seek(0);
     const int count = archive.count();
@@ -221,6 +216,7 @@ void ScanRecords(Archive &archive, const RecordLayout &layout, const std::functi
             // A view of the block, not a copy.
             const Record record(layout, QByteArray::fromRawData(block.constData() + qsizetype(i) * size, size));
             visit(record, ++number);
+            KeepPainting();
         }
     }
 }
@@ -244,20 +240,13 @@ bool ListedRecordLookup(const QString &file, const RecordLayout &layout, const L
 
 namespace {
 
-// The walk of find-next over `count` lines that `line` gives by row.
-template <typename Line>
-int findNext(int count, const Line &line, int selected, const QString &findText, QString &remembered)
+// The walk of find-next over `count` lines, `hit` telling whether a line holds the text.
+template <typename Hit>
+int findNext(int count, int selected, bool newText, const Hit &hit)
 {
     const int n = count;
-    if (n == 0)
-        return -1;
     if (selected < 0 || selected >= n)
         selected = 0;
-    const QString s = LowerText(findText);
-    const bool newText = s != remembered;
-    remembered = s;
-    auto hit = [&](int i) { return ContainsFolded(line(i), s); };
-
     const int start = newText ? 0 : selected;
     if (newText && hit(start))
         return start;
@@ -270,15 +259,32 @@ int findNext(int count, const Line &line, int selected, const QString &findText,
     return selected;
 }
 
+// The text of a walk, lower-cased, and whether it differs from the previous one (`remembered`,
+// updated).
+QString walkText(const QString &findText, QString &remembered, bool &newText)
+{
+    QString s = LowerText(findText);
+    newText = s != remembered;
+    remembered = s;
+    return s;
+}
+
 } // namespace
 
 int FindNextLine(const QStringList &lines, int selected, const QString &findText, QString &remembered)
 {
-    return findNext(int(lines.size()), [&lines](int i) { return QStringView(lines[i]); }, selected, findText,
-                    remembered);
+    if (lines.isEmpty())
+        return -1;
+    bool newText = false;
+    const QString s = walkText(findText, remembered, newText);
+    return findNext(int(lines.size()), selected, newText, [&](int i) { return ContainsFolded(lines[i], s); });
 }
 
 int FindNextLine(const ListLines &lines, int selected, const QString &findText, QString &remembered)
 {
-    return findNext(lines.size(), [&lines](int i) { return lines.line(i); }, selected, findText, remembered);
+    if (lines.isEmpty())
+        return -1;
+    bool newText = false;
+    const ListLines::Pattern pattern(walkText(findText, remembered, newText));
+    return findNext(lines.size(), selected, newText, [&](int i) { return lines.contains(i, pattern); });
 }

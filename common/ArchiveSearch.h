@@ -1,5 +1,5 @@
 #pragma once
-#include "common/LargeBlock.h"
+#include "common/ListLines.h"
 #include "common/Record.h"
 
 #include <QList>
@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Archive;
@@ -45,51 +46,17 @@ public:
 
 private:
     QList<SearchCriterion> active_;
+    // Each active criterion in Windows-1252 with A-Z taken as a-z, matched against the stored
+    // bytes as they stand; none where a character has no byte (it occurs in no stored text).
+    std::vector<std::optional<QByteArray>> folded_;
 };
 
 // The sorted order of list lines: character codes with a-z compared as A-Z; a line that begins
-// another comes first. Equal lines keep their order.
+// another comes first. Equal lines keep their order. ListLines sorts by the same order on keys made
+// once per line.
 bool ListLineLess(QStringView a, QStringView b);
 inline bool ListLineLess(const QString &a, const QString &b) { return ListLineLess(QStringView(a), QStringView(b)); }
 void SortListLines(QStringList &lines);
-
-// The lines of a list, each with the 1-based number of the record it was made from. The text is
-// kept in a few large blocks (MapLargeBlock), not in one allocation per line.
-class ListLines {
-public:
-    ListLines() = default;
-    ListLines(const ListLines &) = delete;
-    ListLines &operator=(const ListLines &) = delete;
-    ListLines(ListLines &&other) noexcept;
-    ListLines &operator=(ListLines &&other) noexcept;
-    ~ListLines();
-
-    void append(QStringView line, int number);
-    int size() const { return int(entries_.size()); }
-    bool isEmpty() const { return entries_.empty(); }
-    // The line and the record number at a row, in list order; the view lives as long as the list.
-    QStringView line(int row) const { return {entries_[size_t(row)].text, entries_[size_t(row)].length}; }
-    int number(int row) const { return entries_[size_t(row)].number; }
-    // Sorts into the order of sorted lists; each number stays with its line, equal lines keep
-    // their order.
-    void sort();
-    QStringList toStringList() const;
-
-private:
-    struct Entry {
-        const char16_t *text;
-        int length;
-        int number;
-    };
-    struct Block {
-        char16_t *data;
-        size_t capacity;  // characters
-    };
-    void release();
-    std::vector<Entry, LargeBlockAllocator<Entry>> entries_;
-    std::vector<Block> blocks_;
-    size_t used_ = 0;  // characters used in the last block
-};
 
 // How a window turns a record into its list line.
 using ListLineRecipe = std::function<QString(const Record &)>;
@@ -109,6 +76,10 @@ class ColumnLine {
 public:
     ColumnLine(const RecordLayout &layout, std::initializer_list<ListColumn> columns);
     QString operator()(const Record &record) const;
+    // The line appended to `out`, for a line that begins with text of its own.
+    void appendTo(QString &out, const Record &record) const;
+    // The most characters a line can take.
+    int maxLength() const { return maxLength_; }
 
 private:
     struct Column {
@@ -117,6 +88,7 @@ private:
         int width;
     };
     std::vector<Column> columns_;
+    int maxLength_ = 0;
 };
 
 // The size of the blocks in which scans read an archive: one read call for about a megabyte of
@@ -124,7 +96,8 @@ private:
 inline constexpr int ScanBlockBytes = 1 << 20;
 
 // Opens an archive (created when missing) and hands every record to `visit` in file order with
-// its 1-based number, reading whole records in blocks of `blockBytes` (at least one record).
+// its 1-based number, reading whole records in blocks of `blockBytes` (at least one record). The
+// scan is long work (BusyWork): the windows repaint while it runs.
 // The record handed over is a view of the block, valid only during the call: a caller that keeps
 // a record copies its bytes. The archive is closed when the scan ends, also on failure; throws
 // IoError, also when the file gets shorter during the scan.

@@ -25,7 +25,7 @@ QString place()
 
 void appendToFile(const QByteArray &line)
 {
-    if (!HasPlatform())
+    if (!PlatformInstalled())
         return;
     const QString path = ProgramFile(LogFileName);
     if (QFileInfo(path).size() >= LogFileLimit) {
@@ -42,7 +42,7 @@ void appendToFile(const QByteArray &line)
 
 void LogFailure(const QString &what)
 {
-    const QString when = HasPlatform() ? QDateTime(Today(), TimeOfDay()).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+    const QString when = PlatformInstalled() ? QDateTime(Today(), TimeOfDay()).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
                                        : QStringLiteral("-");
     QString text = what;
     text.replace(u'\r', u' ').replace(u'\n', u' ');

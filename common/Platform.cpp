@@ -13,8 +13,8 @@ Platform &platform()
 }
 
 void installPlatform(Platform *p) { current = p; }
+bool PlatformInstalled() { return current != nullptr; }
 
-bool HasPlatform() { return current != nullptr; }
 
 void ShowNotice(NoticeKind kind, const QString &text) { platform().notice(kind, text); }
 bool AskYesNo(const QString &text) { return platform().askYesNo(text); }

@@ -40,8 +40,16 @@ public:
     virtual void playSound(const QString &file) = 0;
     virtual void stopSound() = 0;
 
+    // Long work on the window's thread: from beginBusy to endBusy the busy cursor shows and the
+    // user's clicks and keys are ignored; paintWhileBusy lets the windows repaint meanwhile.
+    virtual void beginBusy() = 0;
+    virtual void endBusy() = 0;
+    virtual void paintWhileBusy() = 0;
+
     virtual QDate today() = 0;
     virtual QTime timeOfDay() = 0;
+    // A steady clock in milliseconds, which paces long work.
+    virtual qint64 clockMs() = 0;
     // The folder of the program, ending with "/".
     virtual QString programFolder() = 0;
     // Ends the run.
@@ -52,7 +60,7 @@ public:
 Platform &platform();
 void installPlatform(Platform *p);
 // Whether a platform is installed (a tool or a test of the core may run without one).
-bool HasPlatform();
+bool PlatformInstalled();
 
 // Shorthands used by the windows.
 void ShowNotice(NoticeKind kind, const QString &text);

@@ -1,5 +1,6 @@
 #include "common/WholeFileExport.h"
 
+#include "common/BusyWork.h"
 #include "common/Errors.h"
 #include "common/Files.h"
 #include "common/Guard.h"
@@ -25,6 +26,7 @@ void SaveFileStreamed(const QString &path, const DocumentWriter &write)
         write([&](QByteArrayView piece) {
             if (file.write(piece.data(), piece.size()) != piece.size())
                 fail();
+            KeepPainting();
         });
     } catch (...) {
         file.cancelWriting();
@@ -40,8 +42,12 @@ WholeFileExportResult ExportWholeFile(const WholeFileExportSteps &steps)
         return WholeFileExportResult::NotConfirmed;
     // The name as it is found in the program folder, so the file opened is the file written.
     const QString path = ResolveProgramPath(steps.fileName);
-    const bool written = RunGuarded([&] { SaveFileStreamed(path, steps.write); },
-                                    [&] { (steps.showFailure ? steps.showFailure : ShowPlainBox)(steps.failure); });
+    const bool written = RunGuarded(
+        [&] {
+            const BusyWork busy;
+            SaveFileStreamed(path, steps.write);
+        },
+        [&] { (steps.showFailure ? steps.showFailure : ShowPlainBox)(steps.failure); });
     if (!written)
         return WholeFileExportResult::Failed;
     if (!AskYesNo(steps.done))

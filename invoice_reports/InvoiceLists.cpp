@@ -63,9 +63,16 @@ QString InvoiceListLine(const Record &invoice)
     // Number and date are joined first and padded as one column: an empty number leaves the
     // column starting with the blank of " del ".
     static const QString lead = QStringLiteral("Fatt. n. ");
-    QString line = lead + invoice.text(f.number) + QStringLiteral(" del ") + invoice.text(f.date);
+    // One allocation for the whole line: summaries list tens of thousands of them.
+    QString line;
+    line.reserve(lead.size() + 25 + lineColumns().maxLength());
+    line += lead;
+    line += invoice.text(f.number);
+    line += QStringLiteral(" del ");
+    line += invoice.text(f.date);
     line.resize(lead.size() + 25, u' ');
-    return line + lineColumns()(invoice);
+    lineColumns().appendTo(line, invoice);
+    return line;
 }
 
 QString OpenInvoiceArchive() { return frmFatture ? TrimText(frmFatture->lblFile->text()) : QString(); }

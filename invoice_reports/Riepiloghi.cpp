@@ -3,6 +3,7 @@
 #include "common/ui/CardPanel.h"
 
 #include "common/ArchiveSearch.h"
+#include "common/BusyWork.h"
 #include "common/Dates.h"
 #include "common/Guard.h"
 #include "common/Messages.h"
@@ -228,6 +229,7 @@ QString SummaryWindow::periodTitle() const
 
 void SummaryWindow::Fill()
 {
+    const BusyWork busy;
     rememberedFind_.clear();
     txtTrova->clear();
     QLabel *labels[] = {lblTotImponibile, lblTotImposta, lblTotEsente, lblTotale};

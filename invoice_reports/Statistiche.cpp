@@ -1,6 +1,7 @@
 #include "invoice_reports/Statistiche.h"
 #include "common/ui/WindowBuild.h"
 
+#include "common/BusyWork.h"
 #include "common/Dates.h"
 #include "common/Errors.h"
 #include "common/Guard.h"
@@ -209,6 +210,7 @@ void TfrmStatistiche::btnApriClick()
     // The chart is drawn only from the whole archive: a total that is not an amount is named, an
     // archive that cannot be read gets the archive message, and either leaves the year panel and
     // the previous points as they were.
+    const BusyWork busy;
     RunGuarded(
         [&] {
             MonthValues values{};

@@ -2,6 +2,7 @@
 #include "common/ui/WindowBuild.h"
 
 #include "common/ArchiveSearch.h"
+#include "common/BusyWork.h"
 #include "common/Cp1252.h"
 #include "common/FitSize.h"
 #include "common/Files.h"
@@ -271,6 +272,7 @@ void ExcelExportWindow::FormShow()
 
 void ExcelExportWindow::fillFromArchive()
 {
+    const BusyWork busy;
     ExportGridRows rows(columnCount());
     bool anyRecord = false;
     const bool filled = RunGuarded(

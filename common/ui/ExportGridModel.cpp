@@ -1,8 +1,8 @@
 #include "common/ui/ExportGridModel.h"
 
 #include "common/LargeBlock.h"
+#include "common/ListLines.h"
 #include "common/Cp1252.h"
-#include "common/Text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -102,16 +102,15 @@ void ExportGridModel::setRows(int rows)
 
 void ExportGridModel::sortByColumn(int column)
 {
+    // The column's texts keyed once each, sorted with their row numbers.
     const int count = rows_.size();
-    std::vector<QString> keys;
-    keys.reserve(size_t(count));
+    ListLines keys;
     for (int r = 0; r < count; ++r)
-        keys.push_back(text(r, column));
+        keys.append(text(r, column), r);
+    keys.sort();
     std::vector<int> order(static_cast<size_t>(count));
     for (int r = 0; r < count; ++r)
-        order[size_t(r)] = r;
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](int a, int b) { return CompareTextFolded(keys[size_t(a)], keys[size_t(b)]) < 0; });
+        order[size_t(r)] = keys.number(r);
     beginResetModel();
     rows_.reorder(order);
     endResetModel();

@@ -30,7 +30,7 @@ QVariant LineListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return lines_.line(index.row()).toString();
+        return lines_.line(index.row());
     case Qt::FontRole:
         return font_;
     case Qt::ForegroundRole:
@@ -73,7 +73,7 @@ void LineListView::setLines(ListLines lines) { model_->setLines(std::move(lines)
 
 QString LineListView::line(int row) const
 {
-    return row >= 0 && row < count() ? model_->lines().line(row).toString() : QString();
+    return row >= 0 && row < count() ? model_->lines().line(row) : QString();
 }
 
 int LineListView::recordNumber(int row) const { return row >= 0 && row < count() ? model_->lines().number(row) : 0; }

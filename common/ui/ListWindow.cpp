@@ -2,6 +2,7 @@
 #include "common/ui/WindowBuild.h"
 #include "common/ui/CardPanel.h"
 
+#include "common/BusyWork.h"
 #include "common/Dates.h"
 #include "common/Guard.h"
 #include "common/ui/LineList.h"
@@ -159,6 +160,7 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
 
 void ListWindow::listRecords(const std::function<bool(const Record &)> &take)
 {
+    const BusyWork busy;
     ListLines lines;
     lstRecords->clear();
     auto publish = [&] {

@@ -1,8 +1,7 @@
 #include "common/ui/QtPlatform.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioOutput>
+#include <QCursor>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -11,13 +10,14 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QFileInfo>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
+
+#include <chrono>
 
 namespace {
 
@@ -40,11 +40,114 @@ private:
 
 } // namespace
 
+bool InputHold::eventFilter(QObject *, QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    case QEvent::Close:
+        // The window system's close button; a window the program closes itself still closes.
+        return e->spontaneous();
+    default:
+        return false;
+    }
+}
+
+// Lifts the busy state for as long as a dialog is open, and puts it back.
+class QtPlatform::DialogDuringWork {
+public:
+    explicit DialogDuringWork(QtPlatform &p) : platform_(p), lifted_(p.busy_)
+    {
+        if (lifted_)
+            platform_.holdInput(false);
+    }
+    ~DialogDuringWork()
+    {
+        if (lifted_)
+            platform_.holdInput(true);
+    }
+    DialogDuringWork(const DialogDuringWork &) = delete;
+    DialogDuringWork &operator=(const DialogDuringWork &) = delete;
+
+private:
+    QtPlatform &platform_;
+    bool lifted_;
+};
+
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
+void QtPlatform::holdInput(bool on)
+{
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        qApp->installEventFilter(&hold_);
+    } else {
+        qApp->removeEventFilter(&hold_);
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+// Window-system events other than input (uncovered and resized windows) and the repaints the
+// program asked for; no timer or socket runs, and input waits for the end of the work.
+constexpr QEventLoop::ProcessEventsFlags PaintOnly =
+    QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers;
+
+void QtPlatform::beginBusy()
+{
+    busy_ = true;
+    painted_ = false;
+    holdInput(true);
+}
+
+void QtPlatform::endBusy()
+{
+    // The clicks and keys that came while the windows repainted during the work reach the hold,
+    // which drops them: they were ignored, not put off.
+    if (painted_)
+        QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers);
+    holdInput(false);
+    busy_ = false;
+}
+
+void QtPlatform::paintWhileBusy()
+{
+    painted_ = true;
+    QCoreApplication::processEvents(PaintOnly);
+}
+
+qint64 QtPlatform::clockMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 void QtPlatform::notice(NoticeKind kind, const QString &text)
 {
+    DialogDuringWork lifted(*this);
     QMessageBox::Icon icon = kind == NoticeKind::Warning ? QMessageBox::Warning
                            : kind == NoticeKind::Error   ? QMessageBox::Critical
                                                          : QMessageBox::Information;
@@ -54,6 +157,7 @@ void QtPlatform::notice(NoticeKind kind, const QString &text)
 
 bool QtPlatform::askYesNo(const QString &text)
 {
+    DialogDuringWork lifted(*this);
     QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
                     activeParent());
     return box.exec() != QMessageBox::No;
@@ -61,6 +165,7 @@ bool QtPlatform::askYesNo(const QString &text)
 
 void QtPlatform::plainBox(const QString &text)
 {
+    DialogDuringWork lifted(*this);
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
                     activeParent());
     box.exec();
@@ -68,6 +173,7 @@ void QtPlatform::plainBox(const QString &text)
 
 void QtPlatform::errorBox(const QString &text)
 {
+    DialogDuringWork lifted(*this);
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::Ok,
                     activeParent());
     box.exec();
@@ -75,6 +181,7 @@ void QtPlatform::errorBox(const QString &text)
 
 void QtPlatform::showModal(QWidget *window)
 {
+    DialogDuringWork lifted(*this);
     if (auto *dialog = qobject_cast<QDialog *>(window)) {
         dialog->exec();
         return;
@@ -89,6 +196,7 @@ void QtPlatform::showModal(QWidget *window)
 QString QtPlatform::openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter)
 {
+    DialogDuringWork lifted(*this);
     QFileDialog dialog(parent, caption, folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -111,11 +219,13 @@ QString QtPlatform::openFileName(QWidget *parent, const QString &caption, const 
 QString QtPlatform::saveFileName(QWidget *parent, const QString &caption, const QString &proposed,
                                  const QString &filter)
 {
+    DialogDuringWork lifted(*this);
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
 bool QtPlatform::inputBox(const QString &caption, const QString &prompt, QString &value)
 {
+    DialogDuringWork lifted(*this);
     bool ok = false;
     QString answer = QInputDialog::getText(activeParent(), caption, prompt, QLineEdit::Normal, value, &ok);
     if (ok)
@@ -125,6 +235,7 @@ bool QtPlatform::inputBox(const QString &caption, const QString &prompt, QString
 
 bool QtPlatform::printDialog(QPrinter &printer, QWidget *parent)
 {
+    DialogDuringWork lifted(*this);
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -142,24 +253,46 @@ void QtPlatform::openDocument(const QString &target)
     QDesktopServices::openUrl(url);
 }
 
+namespace {
+
+// The entry points of the sound module beside the program, looked up when a sound first plays;
+// null where the module cannot be loaded, which plays nothing.
+struct SoundModule {
+    void (*play)(const QString &) = nullptr;
+    void (*stop)() = nullptr;
+};
+
+SoundModule *soundModule(bool load)
+{
+    static SoundModule module;
+    static bool loaded = false;
+    if (load && !loaded) {
+        loaded = true;
+        QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/tavoren_sound"));
+        if (library.load()) {
+            module.play = reinterpret_cast<void (*)(const QString &)>(library.resolve("TavorenPlaySound"));
+            module.stop = reinterpret_cast<void (*)()>(library.resolve("TavorenStopSound"));
+        }
+    }
+    return loaded ? &module : nullptr;
+}
+
+} // namespace
+
 void QtPlatform::playSound(const QString &file)
 {
-    // Nothing to play on a machine without audio output, nor from a file that is not there.
-    if (QMediaDevices::audioOutputs().isEmpty() || !QFileInfo::exists(file))
+    // Nothing to play from a file that is not there.
+    if (!QFileInfo::exists(file))
         return;
-    if (!player) {
-        player = new QMediaPlayer(qApp);
-        audio = new QAudioOutput(qApp);
-        player->setAudioOutput(audio);
-    }
-    player->setSource(QUrl::fromLocalFile(file));
-    player->play();
+    if (const auto play = soundModule(true)->play)
+        play(file);
 }
 
 void QtPlatform::stopSound()
 {
-    if (player)
-        player->stop();
+    // A module never loaded has played nothing.
+    if (const SoundModule *module = soundModule(false); module && module->stop)
+        module->stop();
 }
 
 QDate QtPlatform::today() { return QDate::currentDate(); }

@@ -1,8 +1,14 @@
 #pragma once
 #include "common/Platform.h"
 
-class QMediaPlayer;
-class QAudioOutput;
+#include <QObject>
+
+// Holds off the user's clicks and keys (and the window system's requests to close a window) while
+// long work runs on the window's thread.
+class InputHold : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *e) override;
+};
 
 // The platform of the running program: Qt's message boxes, dialogs and desktop services.
 class QtPlatform : public Platform {
@@ -24,12 +30,21 @@ public:
     void openDocument(const QString &target) override;
     void playSound(const QString &file) override;
     void stopSound() override;
+    void beginBusy() override;
+    void endBusy() override;
+    void paintWhileBusy() override;
     QDate today() override;
     QTime timeOfDay() override;
+    qint64 clockMs() override;
     QString programFolder() override;
     void quit() override;
 
 private:
-    QMediaPlayer *player = nullptr;
-    QAudioOutput *audio = nullptr;
+    // A dialog shown during long work lifts the busy state while it is open.
+    class DialogDuringWork;
+    void holdInput(bool on);
+
+    InputHold hold_;
+    bool busy_ = false;
+    bool painted_ = false;  // whether the windows repainted during the work now running
 };

@@ -327,3 +327,13 @@ TEST_F(InvoiceSummaries, TheCardsCommandsOpenTheSummariesOnItsYear)
 }
 
 } // namespace
+
+TEST_F(InvoiceSummaries, OpeningShowsTheBusyCursorWhileItReads)
+{
+    writeArchive({DatedInvoice("1", "02/03/2026", "Rossi Mario", "1000,00", "220,00", "0,00", "1220,00")});
+    sp.clear();
+    TfrmRiepAnnuale w;
+    w.show();
+    EXPECT_EQ(w.lstRecords->count(), 1);
+    EXPECT_EQ(sp.busyLog, (QStringList{"busy", "idle"}));
+}

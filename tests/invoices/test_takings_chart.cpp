@@ -197,3 +197,12 @@ TEST_F(TakingsChartWindow, PrintingAsksThenPresetsTheCopiesAndDrawsOnePagePerCop
 }
 
 } // namespace
+
+TEST_F(TakingsChartWindow, ApriShowsTheBusyCursorWhileItReads)
+{
+    writeBytes(sp.file("2026.fat"), ArchiveBytes({dated("01/03/2026", "10,30")}));
+    sp.clear();
+    open(QStringLiteral("2026"));
+    EXPECT_TRUE(chart->panContainer->isVisible());
+    EXPECT_EQ(sp.busyLog, (QStringList{"busy", "idle"}));
+}

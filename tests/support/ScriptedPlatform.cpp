@@ -34,12 +34,12 @@ QStringList ScriptedPlatform::messages() const
 void ScriptedPlatform::notice(NoticeKind kind, const QString &text)
 {
     QString k = kind == NoticeKind::Warning ? "warning" : kind == NoticeKind::Error ? "error" : "information";
-    calls.push_back({k, text, {"OK", "Cancel"}});
+    record(k, text, {"OK", "Cancel"});
 }
 
 bool ScriptedPlatform::askYesNo(const QString &text)
 {
-    calls.push_back({"question", text, {"Yes", "No"}});
+    record("question", text, {"Yes", "No"});
     if (yesNoAnswers.empty())
         return true;
     bool a = yesNoAnswers.front();
@@ -47,12 +47,12 @@ bool ScriptedPlatform::askYesNo(const QString &text)
     return a;
 }
 
-void ScriptedPlatform::plainBox(const QString &text) { calls.push_back({"plain", text, {"OK"}}); }
-void ScriptedPlatform::errorBox(const QString &text) { calls.push_back({"errorbox", text, {"OK"}}); }
+void ScriptedPlatform::plainBox(const QString &text) { record("plain", text, {"OK"}); }
+void ScriptedPlatform::errorBox(const QString &text) { record("errorbox", text, {"OK"}); }
 
 void ScriptedPlatform::showModal(QWidget *window)
 {
-    calls.push_back({"modal", QString::fromLatin1(window->metaObject()->className()), {}});
+    record("modal", QString::fromLatin1(window->metaObject()->className()));
     window->show();
     if (onModal)
         onModal(window);
@@ -62,7 +62,7 @@ void ScriptedPlatform::showModal(QWidget *window)
 
 QString ScriptedPlatform::fileDialog(const char *kind, const QString &caption, const QString &filter)
 {
-    calls.push_back({kind, caption, {}});
+    record(kind, caption);
     fileFilters << filter;
     if (fileNames.empty())
         return QString();
@@ -83,7 +83,7 @@ QString ScriptedPlatform::saveFileName(QWidget *, const QString &caption, const 
 
 bool ScriptedPlatform::inputBox(const QString &caption, const QString &, QString &value)
 {
-    calls.push_back({"input", caption, {}});
+    record("input", caption);
     if (inputAnswers.empty())
         return false;
     value = inputAnswers.front();
@@ -93,7 +93,7 @@ bool ScriptedPlatform::inputBox(const QString &caption, const QString &, QString
 
 bool ScriptedPlatform::printDialog(QPrinter &printer, QWidget *)
 {
-    calls.push_back({"print", QString(), {}});
+    record("print", QString());
     PrintAnswer answer;
     if (!printAnswers.empty()) {
         answer = printAnswers.front();
@@ -113,10 +113,36 @@ bool ScriptedPlatform::printDialog(QPrinter &printer, QWidget *)
     return answer.accepted;
 }
 
-void ScriptedPlatform::openDocument(const QString &target) { calls.push_back({"document", target, {}}); }
-void ScriptedPlatform::playSound(const QString &file) { calls.push_back({"sound", file, {}}); }
-void ScriptedPlatform::stopSound() { calls.push_back({"stopsound", QString(), {}}); }
-void ScriptedPlatform::quit() { calls.push_back({"quit", QString(), {}}); }
+void ScriptedPlatform::openDocument(const QString &target) { record("document", target); }
+void ScriptedPlatform::playSound(const QString &file) { record("sound", file); }
+void ScriptedPlatform::stopSound() { record("stopsound", QString()); }
+void ScriptedPlatform::quit() { record("quit", QString()); }
+
+void ScriptedPlatform::record(const QString &kind, const QString &text, const QStringList &buttons)
+{
+    calls.push_back({kind, text, buttons, busy_});
+}
+
+void ScriptedPlatform::beginBusy()
+{
+    busy_ = true;
+    busyLog << QStringLiteral("busy");
+}
+
+void ScriptedPlatform::endBusy()
+{
+    busy_ = false;
+    busyLog << QStringLiteral("idle");
+}
+
+void ScriptedPlatform::paintWhileBusy() { paintTimes.push_back(lastReading_); }
+
+qint64 ScriptedPlatform::clockMs()
+{
+    lastReading_ = clockValue;
+    clockValue += clockStepMs;
+    return lastReading_;
+}
 
 bool WaitActive(QWidget *w)
 {

@@ -15,6 +15,7 @@ struct PlatformCall {
                       // "save", "input", "print", "document", "sound", "stopsound", "quit"
     QString text;     // message text, document target, window class name or dialog caption
     QStringList buttons;
+    bool whileBusy = false;  // made during long work (between beginBusy and endBusy)
 };
 
 // One answer of the print dialog: cancelled, or accepted with what the user set in it.
@@ -61,11 +62,19 @@ public:
     std::function<void(QWidget *)> onModal;
     QDate todayValue = QDate(2026, 12, 10);
     QTime timeValue = QTime(10, 30, 15);
+    // The steady clock: each reading gives clockValue and then moves it on by clockStepMs.
+    qint64 clockValue = 0;
+    qint64 clockStepMs = 0;
 
     // --- what the test reads ---
     std::vector<PlatformCall> calls;
     std::vector<PrinterAfterDialog> printers;  // one per print dialog, in order
     QStringList fileFilters; // the filter of each file dialog, in order
+    // The sign of life of long work: "busy" and "idle" as it begins and ends, in order, and the
+    // clock's last reading at each repaint it allowed.
+    QStringList busyLog;
+    std::vector<qint64> paintTimes;
+    bool busy() const { return busy_; }
     QString folder() const { return folder_; }
     QString file(const QString &name) const { return folder_ + name; }
     // Calls of one kind, and the texts of all message calls.
@@ -75,6 +84,8 @@ public:
     {
         calls.clear();
         fileFilters.clear();
+        busyLog.clear();
+        paintTimes.clear();
     }
 
     void notice(NoticeKind kind, const QString &text) override;
@@ -91,17 +102,25 @@ public:
     void openDocument(const QString &target) override;
     void playSound(const QString &file) override;
     void stopSound() override;
+    void beginBusy() override;
+    void endBusy() override;
+    void paintWhileBusy() override;
     QDate today() override { return todayValue; }
     QTime timeOfDay() override { return timeValue; }
+    qint64 clockMs() override;
     QString programFolder() override { return folder_; }
     void quit() override;
 
 private:
     // One file dialog: records the call and its filter, and gives the next scripted name.
     QString fileDialog(const char *kind, const QString &caption, const QString &filter);
+    // Records one call, with whether long work is running.
+    void record(const QString &kind, const QString &text, const QStringList &buttons = {});
     QTemporaryDir dir_;
     QString folder_;
     Platform *previous_ = nullptr;
+    bool busy_ = false;
+    qint64 lastReading_ = 0;
 };
 
 // Waits until the window is active (offscreen windows activate asynchronously).

@@ -383,3 +383,24 @@ TEST(ExportGridRows, RowsKeepTheirCellsAcrossBlocks)
     ASSERT_EQ(moved.size(), 20);
     EXPECT_EQ(moved.bytes(19, 0).toByteArray(), cellOf(19, 0));
 }
+
+TEST_F(ExportWindow, FillingAndWritingShowTheBusyCursorButNeverOverTheQuestions)
+{
+    QByteArray archive;
+    for (int i = 0; i < 500; ++i)
+        archive += record(QStringLiteral("Nome %1").arg(i), "Lodi", "LO", "1,00");
+    writeBytes(sp.file("Prova.pro"), archive);
+    sp.clockStepMs = 1;
+    open();
+    EXPECT_EQ(window->rowCount(), 500);
+    EXPECT_EQ(sp.busyLog, (QStringList{"busy", "idle"})) << "the grid filled";
+    EXPECT_GE(sp.paintTimes.size(), 4u);
+
+    sp.clear();
+    exportNow();
+    EXPECT_EQ(sp.busyLog, (QStringList{"busy", "idle"})) << "the file written";
+    ASSERT_EQ(sp.messages(), QStringList({Confirm, Done}));
+    for (const PlatformCall &call : sp.calls)
+        EXPECT_FALSE(call.whileBusy) << call.kind.toStdString();
+    EXPECT_TRUE(xls().contains("Nome 499"));
+}

@@ -25,7 +25,9 @@
 
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 
@@ -168,6 +170,30 @@ TEST(ArchiveSearchRule, CriteriaMatchAsTypedWithOnlyAToZFolded)
         const CriteriaMatcher matcher(criteria);
         EXPECT_EQ(matcher.nonBlankCount(), expectedCount);
         EXPECT_EQ(matcher.matches(record(c.nome, c.citta)), c.listed);
+    }
+}
+
+TEST(ArchiveSearchRule, CriteriaMatchTheStoredBytesAsTheTextRuleDoes)
+{
+    // Generated names and criteria over letters of both cases, accented letters, the characters
+    // above 0x7F whose codes lie far from their bytes, and characters no stored text can hold:
+    // the matcher lists a record exactly when ContainsFolded finds the criterion in the stored text.
+    const QString chars = QString::fromUtf8("aAbBzZ è È€ŠšŸ[_`{\u00e0\u00c0Ω");
+    std::mt19937 random(17);
+    auto text = [&](int most) {
+        QString t;
+        for (int n = int(random() % unsigned(most + 1)); n > 0; --n)
+            t += chars[int(random() % chars.size())];
+        return t;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const QString name = text(12);
+        const QString criterion = random() % 2 ? text(3) : UpperText(name.mid(int(random() % 12), 2));
+        const Record r = record(name);
+        const bool expected =
+            TrimText(criterion).isEmpty() || ContainsFolded(StoredFieldText(r, fieldIndex("Nome")), criterion);
+        ASSERT_EQ(CriteriaMatcher({{criterion, fieldIndex("Nome")}}).matches(r), expected)
+            << name.toStdString() << " / " << criterion.toStdString();
     }
 }
 
@@ -670,4 +696,54 @@ TEST(ListWindowPrint, AnEmptyListPrintsTheTitleAndTheClosingBand)
     QTest::mouseClick(window.btnStampa, Qt::LeftButton);
     EXPECT_EQ(sp.calls.size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(sp.file("stampa.pdf")));
+}
+
+TEST_F(SearchWindowTest, ListingShowsTheBusyCursorAndRepaintsWhileItReadsAndSorts)
+{
+    // Two commands that read the archive into the list: "Cerca", and a list window being shown.
+    // The scripted clock moves a millisecond at each reading: about one a record and one every few
+    // thousand comparisons of the sort.
+    std::vector<Record> records;
+    for (int i = 0; i < 1500; ++i)
+        records.push_back(record(QStringLiteral("Nome %1").arg((i * 7919) % 1500, 4, 10, QLatin1Char('0')), "Roma"));
+    writeArchive(records);
+    std::unique_ptr<ListWindow> list;
+    const struct {
+        const char *command;
+        std::function<LineListView *()> run;
+    } cases[] = {
+        {"Cerca",
+         [&] {
+             showWindow();
+             search();
+             return window->lstRecords;
+         }},
+        {"a list window shown",
+         [&]() -> LineListView * {
+             ListWindowSetup s = TestSearch::setupFor(&handed);
+             s.listed = [](const Record &) { return true; };
+             list = std::make_unique<ListWindow>(s, nullptr);
+             list->show();
+             return list->lstRecords;
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.command);
+        sp.clear();
+        sp.clockValue = 0;
+        sp.clockStepMs = 1;
+        const LineListView *listed = c.run();
+        EXPECT_EQ(listed->count(), 1500);
+        EXPECT_EQ(listed->line(0).left(9), "Nome 0000");
+        EXPECT_EQ(sp.busyLog, (QStringList{"busy", "idle"}));
+        // Never more than 200 scripted ms without a chance to repaint, to the end of the work.
+        ASSERT_GE(sp.paintTimes.size(), 10u);
+        qint64 last = 0;
+        for (qint64 at : sp.paintTimes) {
+            EXPECT_LE(at - last, 200);
+            last = at;
+        }
+        EXPECT_LE(sp.clockValue - last, 200);
+        EXPECT_TRUE(sp.calls.empty());
+    }
 }
