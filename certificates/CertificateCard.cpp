@@ -163,8 +163,9 @@ void CertificateCard::buildLayout()
                              [](QSize size) { return EmblemPicture(size); });
             break;
         case CertificateBandKind::Title:
-            MakeDrawnPicture(band, QStringLiteral("imgTitolo"), QRect(8, 2, BandWidth - 16, b.height - 4),
-                             [title = type_.title](QSize size) { return TitleBandPicture(title, size); });
+            MakeDrawnPicture(band, QStringLiteral("imgTitolo"), QRect(4, 2, BandWidth - 8, b.height - 4),
+                             [title = type_.title](QSize size) { return TitleBandPicture(title, size); })
+                ->setAccessibleName(type_.title);
             break;
         case CertificateBandKind::Owner:
             MakeDrawnPicture(band, QStringLiteral("icoProprietario"), icon,
@@ -174,22 +175,36 @@ void CertificateCard::buildLayout()
             MakeDrawnPicture(band, QStringLiteral("icoAnimale"), icon, [](QSize size) { return AnimalIconPicture(size); });
             break;
         case CertificateBandKind::Declaration: {
+            // Below the band's edits, an inner panel holds the declaration, the signature box and
+            // the type's photograph, left to right.
             constexpr int Signature = 240;
             int rows = 0;
             for (const CertificateEdit &e : b.edits)
                 rows = std::max(rows, e.row + 1);
-            const int pictureTop = rows * Grid.rowPitch + 4;
-            const int pictureHeight = b.height - pictureTop - 4;
-            MakeDrawnPicture(band, QStringLiteral("imgDichiarazione"),
-                             QRect(12, pictureTop, BandWidth - Signature - 36, pictureHeight),
-                             [it = type_.declaration, en = type_.declarationEnglish](QSize size) {
-                                 return DeclarationPicture(it, en, size);
-                             });
-            MakeDrawnPicture(band, QStringLiteral("imgFirma"),
-                             QRect(BandWidth - Signature - 12, pictureTop, Signature, pictureHeight),
+            const int bottomTop = rows * Grid.rowPitch + 4;
+            QFrame *bottom = MakeNamed<QFrame>(band, QStringLiteral("shpBottom"));
+            bottom->setGeometry(4, bottomTop, BandWidth - 8, b.height - bottomTop - 4);
+            bottom->setMouseTracking(true);
+            const int h = bottom->height();
+            int right = bottom->width() - 8;
+            if (type_.photo) {
+                const int photoWidth = h * 4 / 3;
+                right -= photoWidth;
+                MakeDrawnPicture(bottom, QString::fromLatin1(type_.photoName), QRect(right, 4, photoWidth, h - 8),
+                                 type_.photo);
+                right -= 12;
+            }
+            right -= Signature;
+            MakeDrawnPicture(bottom, QStringLiteral("imgFirma"), QRect(right, 0, Signature, h),
                              [it = type_.signature, en = type_.signatureEnglish](QSize size) {
                                  return SignaturePicture(it, en, size);
-                             });
+                             })
+                ->setAccessibleName(DeclarationLines(type_.signature, type_.signatureEnglish).join(QLatin1Char('\n')));
+            MakeDrawnPicture(bottom, QStringLiteral("imgDichiarazione"), QRect(8, 0, right - 24, h),
+                             [it = type_.declaration, en = type_.declarationEnglish](QSize size) {
+                                 return DeclarationPicture(it, en, size);
+                             })
+                ->setAccessibleName(DeclarationLines(type_.declaration, type_.declarationEnglish).join(QLatin1Char('\n')));
             break;
         }
         case CertificateBandKind::Fields:
