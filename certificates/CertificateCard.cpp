@@ -223,6 +223,7 @@ void CertificateCard::buildLayout()
                                    .row = e.row,
                                    .width = e.width,
                                    .rules = rulesFor(e.input),
+                                   .alignment = e.alignment,
                                    .controlName = e.control,
                                    .rest = e.rest});
             if (e.command != CertificateEditCommand::None)

@@ -42,7 +42,11 @@ struct CertificateEdit {
     const char *control = nullptr;
     QColor rest = Qt::white;  // the edit's colour while it has not the focus
     QColor colour{};  // the text colour of the edit and its caption, where it is not the default
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
+
+// The same edit with its text centred (numbers, dates and one-letter sexes).
+CertificateEdit Centred(CertificateEdit edit);
 
 // What a band of the card shows besides its edits.
 enum class CertificateBandKind {

@@ -111,7 +111,7 @@ void showChoice(QWidget *card, const Record &record)
 CertificateBand deathBand()
 {
     CertificateBand band{CertificateBandKind::Own, 112};
-    band.edits = {{"DataDecesso", "Data decesso / Data eutanasia:", 16, 0, 130},
+    band.edits = {Centred({"DataDecesso", "Data decesso / Data eutanasia:", 16, 0, 130}),
                   {"CausaDecesso", "Causa decesso / Eutanasia per la seguente grave malattia:", 16, 1, 540}};
     return band;
 }
