@@ -152,20 +152,27 @@ void CertificateCard::buildLayout()
     QList<FieldSection> sections;
     int index = 0;
     for (const CertificateBand &b : type_.bands) {
-        const QString n = QStringLiteral("%1").arg(++index, 2, 10, QLatin1Char('0'));
-        QFrame *band = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
-        band->setGeometry(Margin, top, BandWidth, b.height);
+        const QRect place(Margin, top, BandWidth, b.height);
         top += b.height + BandGap;
+        if (b.kind == CertificateBandKind::Title) {
+            // The title strip stands between the sections, a picture of its own.
+            QLabel *title = MakeDrawnPicture(panel, QStringLiteral("icoNomeCert"), place,
+                                             [title = type_.title](QSize size) { return TitleBandPicture(title, size); });
+            title->setAccessibleName(type_.title);
+            sections.append(FieldSection{title, {}});
+            continue;
+        }
+        // The sections are numbered top to bottom, the title strip not counted.
+        const QString n = QStringLiteral("%1").arg(++index, 2, 10, QLatin1Char('0'));
+        QFrame *band = MakeRoundedPanel(panel, QStringLiteral("shpSez") + n, Qt::white);
+        band->setGeometry(place);
         const QRect icon(8, (b.height - 56) / 2, 56, 56);
         switch (b.kind) {
         case CertificateBandKind::Header:
-            MakeDrawnPicture(band, QStringLiteral("imgLogo"), QRect(10, 6, 48, 48),
+            MakeDrawnPicture(band, QStringLiteral("icoLogo"), QRect(10, 6, 48, 48),
                              [](QSize size) { return EmblemPicture(size); });
             break;
         case CertificateBandKind::Title:
-            MakeDrawnPicture(band, QStringLiteral("imgTitolo"), QRect(4, 2, BandWidth - 8, b.height - 4),
-                             [title = type_.title](QSize size) { return TitleBandPicture(title, size); })
-                ->setAccessibleName(type_.title);
             break;
         case CertificateBandKind::Owner:
             MakeDrawnPicture(band, QStringLiteral("icoProprietario"), icon,
@@ -195,12 +202,12 @@ void CertificateCard::buildLayout()
                 right -= 12;
             }
             right -= Signature;
-            MakeDrawnPicture(bottom, QStringLiteral("imgFirma"), QRect(right, 0, Signature, h),
+            MakeDrawnPicture(bottom, QStringLiteral("icoFirma"), QRect(right, 0, Signature, h),
                              [it = type_.signature, en = type_.signatureEnglish](QSize size) {
                                  return SignaturePicture(it, en, size);
                              })
                 ->setAccessibleName(DeclarationLines(type_.signature, type_.signatureEnglish).join(QLatin1Char('\n')));
-            MakeDrawnPicture(bottom, QStringLiteral("imgDichiarazione"), QRect(8, 0, right - 24, h),
+            MakeDrawnPicture(bottom, QStringLiteral("icoDichiarazione"), QRect(8, 0, right - 24, h),
                              [it = type_.declaration, en = type_.declarationEnglish](QSize size) {
                                  return DeclarationPicture(it, en, size);
                              })

@@ -16,6 +16,7 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ TEST_F(CertificatePictures, TheTitleReadsWholeInWhiteCapitalsOfAReadableSize)
     for (const CardCase &c : Cards) {
         SCOPED_TRACE(c.name);
         const auto card = shown(c);
-        auto *title = card->findChild<QLabel *>("imgTitolo");
+        auto *title = card->findChild<QLabel *>("icoNomeCert");
         ASSERT_NE(title, nullptr);
         const QString words = title->accessibleName();
         ASSERT_FALSE(words.isEmpty());
@@ -91,9 +92,9 @@ TEST_F(CertificatePictures, DeclarationsBreakBetweenWordsOnlyAndKeepAReadableSiz
     for (const CardCase &c : Cards) {
         SCOPED_TRACE(c.name);
         const auto card = shown(c);
-        auto *declaration = card->findChild<QLabel *>("imgDichiarazione");
-        if (!declaration)
-            continue;  // the sickness card has none
+        auto *declaration = card->findChild<QLabel *>("icoDichiarazione");
+        if (!declaration || declaration->parentWidget()->objectName() != "shpBottom")
+            continue;  // the sickness card has none, the death card letters its choice's heading itself
         const CertificateType &type = card->type();
         EXPECT_EQ(declaration->accessibleName(), DeclarationLines(type.declaration, type.declarationEnglish).join('\n'));
         EXPECT_GE(DeclarationFont(type.declaration, type.declarationEnglish, declaration->size()).pixelSize(), 10);
@@ -108,7 +109,7 @@ TEST_F(CertificatePictures, DeclarationsBreakBetweenWordsOnlyAndKeepAReadableSiz
 TEST_F(CertificatePictures, TheHealthDeclarationKeepsEOAndAndOrWhole)
 {
     const auto card = shown(Cards[0]);
-    auto *declaration = card->findChild<QLabel *>("imgDichiarazione");
+    auto *declaration = card->findChild<QLabel *>("icoDichiarazione");
     ASSERT_NE(declaration, nullptr);
     const QStringList rows =
         DeclarationRows(card->type().declaration, card->type().declarationEnglish, declaration->size());
@@ -126,7 +127,7 @@ TEST_F(CertificatePictures, TheHealthDeclarationKeepsEOAndAndOrWhole)
 TEST_F(CertificatePictures, TheMovementDeclarationSetsTheEnglishUnderEachItalianLineBesideThePhotograph)
 {
     const auto card = shown(Cards[2]);
-    auto *declaration = card->findChild<QLabel *>("imgDichiarazione");
+    auto *declaration = card->findChild<QLabel *>("icoDichiarazione");
     ASSERT_NE(declaration, nullptr);
     EXPECT_EQ(declaration->accessibleName().split('\n'),
               (QStringList{
@@ -144,7 +145,7 @@ TEST_F(CertificatePictures, TheMovementDeclarationSetsTheEnglishUnderEachItalian
     EXPECT_EQ(photo->parentWidget()->objectName(), "shpBottom");
     EXPECT_EQ(declaration->parentWidget(), photo->parentWidget());
     EXPECT_EQ(photo->pixmap().size(), photo->size());
-    auto *signature = card->findChild<QLabel *>("imgFirma");
+    auto *signature = card->findChild<QLabel *>("icoFirma");
     ASSERT_NE(signature, nullptr);
     EXPECT_EQ(signature->accessibleName(), "FIRMA DEL VETERINARIO\nVETERINARIAN'S SIGNATURE");
     // Declaration, signature and photograph side by side, left to right, none over another.
@@ -158,6 +159,49 @@ TEST_F(CertificatePictures, TheMovementDeclarationSetsTheEnglishUnderEachItalian
             const auto other = shown(c);
             EXPECT_EQ(other->findChild<QLabel *>("icoGabbia"), nullptr);
         }
+}
+
+} // namespace
+
+namespace {
+
+// The sections and pictures of each card go by the names their cards give them.
+TEST_F(CertificatePictures, SectionsAndPicturesCarryTheirCardsNames)
+{
+    const std::vector<std::pair<const char *, QStringList>> named{
+        {"sanitario",
+         {"panContainer", "shpSez01", "icoLogo", "icoNomeCert", "shpSez02", "shpSez03", "icoProprietario", "shpSez04",
+          "icoAnimale", "shpSez05", "shpBottom", "icoDichiarazione", "icoFirma"}},
+        {"vaccinazione", {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "shpBottom", "icoDichiarazione", "icoFirma"}},
+        {"movimento",
+         {"panContainer", "icoNomeCert", "shpSez01", "shpSez02", "icoAnimale", "shpSez03", "shpSez04", "shpBottom",
+          "icoDichiarazione", "icoFirma", "icoGabbia"}},
+        {"malattia", {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "icoProprietario", "icoAnimale"}},
+        {"decesso", {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "icoDichiarazione", "icoFirma"}},
+        {"eutanasia", {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "shpBottom", "icoDichiarazione", "icoFirma"}},
+        {"consenso",
+         {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "shpBottom", "icoDichiarazione", "icoFirma"}},
+    };
+    for (const CardCase &c : Cards) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<CertificateCard> card(c.make());
+        for (const auto &[name, names] : named) {
+            if (std::string(name) != c.name)
+                continue;
+            for (const QString &n : names)
+                EXPECT_NE(card->findChild<QWidget *>(n), nullptr) << n.toStdString();
+        }
+        // The names the kit would give are not used here.
+        for (const char *other : {"imgTitolo", "imgLogo", "imgDichiarazione", "imgFirma", "shpSezione01", "panScheda"})
+            EXPECT_EQ(card->findChild<QWidget *>(other), nullptr) << other;
+    }
+    // The consent's procedure and treatments stand in its last section, above the declaration.
+    std::unique_ptr<CertificateCard> consent(Cards[6].make());
+    auto *last = consent->findChild<QWidget *>("shpSez05");
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(consent->edit("Intervento")->parentWidget(), last);
+    EXPECT_EQ(consent->edit("Trattamenti")->parentWidget(), last);
+    EXPECT_EQ(consent->findChild<QWidget *>("shpSez06"), nullptr);
 }
 
 } // namespace

@@ -190,8 +190,8 @@ TEST_F(SicknessCard, EnterRunsThroughTheGridRowByRowAndTheDiagnosisIsBrown)
     EXPECT_EQ(caption->text(), "Diagnosi:");
     caption->ensurePolished();
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), brown);
-    EXPECT_EQ(card->findChild<QWidget *>("imgDichiarazione"), nullptr);
-    EXPECT_EQ(card->findChild<QWidget *>("imgFirma"), nullptr);
+    EXPECT_EQ(card->findChild<QWidget *>("icoDichiarazione"), nullptr);
+    EXPECT_EQ(card->findChild<QWidget *>("icoFirma"), nullptr);
     ExpectWithinTheDesignArea(card.get());
 }
 
