@@ -257,6 +257,12 @@ void CertificateCard::buildLayout()
             if (auto *caption = panel->findChild<QLabel *>(QStringLiteral("tit") + QString::fromLatin1(e.field)))
                 caption->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(e.colour)));
         }
+    // Captions that the type names otherwise than "tit" + the field.
+    for (const CertificateBand &b : type_.bands)
+        for (const CertificateEdit &e : b.edits)
+            if (!e.captionName.isEmpty())
+                if (auto *caption = panel->findChild<QLabel *>(QStringLiteral("tit") + QString::fromLatin1(e.field)))
+                    caption->setObjectName(e.captionName);
 
     panInfo = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     panInfo->setGeometry(Margin, top, BandWidth, StatusHeight);

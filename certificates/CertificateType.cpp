@@ -11,6 +11,12 @@ CertificateEdit Centred(CertificateEdit edit)
     return edit;
 }
 
+CertificateEdit CaptionNumbered(CertificateEdit edit, int number)
+{
+    edit.captionName = QStringLiteral("lblCampo%1").arg(number, 3, 10, QLatin1Char('0'));
+    return edit;
+}
+
 namespace {
 
 using In = CertificateInput;
@@ -41,7 +47,7 @@ CertificateBand PracticeHeaderBand()
 CertificateBand IssueBand(const char *numberCaption)
 {
     return {Band::Fields, 60,
-            {Centred({"Num", numberCaption, 16, 0, 180}),
+            {CaptionNumbered(Centred({"Num", numberCaption, 16, 0, 180}), 8),
              Centred({"Data", "Data emissione:", 204, 0, 130, In::Date}),
              {"Luogo", "Luogo:", 342, 0, 300},
              {"Veterinario", "Veterinario:", 650, 0, 302}}};

@@ -43,10 +43,13 @@ struct CertificateEdit {
     QColor rest = Qt::white;  // the edit's colour while it has not the focus
     QColor colour{};  // the text colour of the edit and its caption, where it is not the default
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    QString captionName{};  // the caption's name where it is not "tit" + the field
 };
 
 // The same edit with its text centred (numbers, dates and one-letter sexes).
 CertificateEdit Centred(CertificateEdit edit);
+// The same edit with its caption named `lblCampo` + `number` in three digits ("lblCampo008").
+CertificateEdit CaptionNumbered(CertificateEdit edit, int number);
 
 // What a band of the card shows besides its edits.
 enum class CertificateBandKind {

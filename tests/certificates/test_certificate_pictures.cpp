@@ -204,4 +204,50 @@ TEST_F(CertificatePictures, SectionsAndPicturesCarryTheirCardsNames)
     EXPECT_EQ(consent->findChild<QWidget *>("shpSez06"), nullptr);
 }
 
+// The captions the cards number: the document's number and the fields each type adds to the base.
+TEST_F(CertificatePictures, NumberedCaptionsReadTheirFields)
+{
+    const std::vector<std::pair<const char *, std::vector<std::pair<const char *, const char *>>>> captions{
+        {"sanitario", {{"lblCampo008", "Certificato n."}}},
+        {"vaccinazione", {{"lblCampo008", "Certificato n."}}},
+        {"malattia",
+         {{"lblCampo008", "Certificato n."},
+          {"lblCampo030", "Condizioni generali:"},
+          {"lblCampo031", "Temperatura corporea:"},
+          {"lblCampo032", "Apparato muscolo-scheletrico:"},
+          {"lblCampo033", "Apparato respiratorio:"},
+          {"lblCampo034", "Apparato genito-urinario:"},
+          {"lblCampo035", "Apparato cardio-circolatorio:"},
+          {"lblCampo036", "Apparato digerente:"},
+          {"lblCampo037", "Sistema nervoso:"},
+          {"lblCampo038", "Linfonodi esplorabili:"},
+          {"lblCampo039", "Cute e annessi:"},
+          {"lblCampo040", "Mucose apparenti:"},
+          {"lblCampo041", "Occhi:"},
+          {"lblCampo042", "Orecchie:"},
+          {"lblCampo043", "Denti:"},
+          {"lblCampo044", "Diagnosi:"}}},
+        {"decesso",
+         {{"lblCampo008", "Certificato n."},
+          {"lblCampo030", "Data decesso / Data eutanasia:"},
+          {"lblCampo031", "Causa decesso / Eutanasia per la seguente grave malattia:"}}},
+        {"eutanasia", {{"lblCampo008", "Autorizzazione n."}, {"lblCampo030", "Smaltimento salma animale:"}}},
+        {"consenso", {{"lblCampo008", "Consenso n."}}},
+    };
+    for (const auto &[cardName, expected] : captions) {
+        SCOPED_TRACE(cardName);
+        for (const CardCase &c : Cards) {
+            if (std::string(c.name) != cardName)
+                continue;
+            std::unique_ptr<CertificateCard> card(c.make());
+            for (const auto &[name, text] : expected) {
+                auto *caption = card->findChild<QLabel *>(name);
+                ASSERT_NE(caption, nullptr) << name;
+                EXPECT_EQ(caption->text(), text);
+            }
+            EXPECT_EQ(card->findChild<QLabel *>("titNum"), nullptr);
+        }
+    }
+}
+
 } // namespace

@@ -185,7 +185,7 @@ TEST_F(SicknessCard, EnterRunsThroughTheGridRowByRowAndTheDiagnosisIsBrown)
     const QColor brown(0xa5, 0x2a, 0x2a);
     EXPECT_EQ(e("Diagnosi")->palette().color(QPalette::Text), brown);
     EXPECT_NE(e("Occhi")->palette().color(QPalette::Text), brown);
-    auto *caption = card->findChild<QLabel *>("titDiagnosi");
+    auto *caption = card->findChild<QLabel *>("lblCampo044");
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->text(), "Diagnosi:");
     caption->ensurePolished();
