@@ -150,7 +150,7 @@ TfrmCostiCane::TfrmCostiCane(QWidget *parent) : ListWindow(costSetup(this), pare
             QLineEdit *edit = MakeNamed<QLineEdit>(panCosti, QStringLiteral("txt") + field);
             edit->setGeometry(180, y, e.width, 30);
             edit->setFont(Look::Verdana(12));
-            AttachFieldHighlight(edit, QStringLiteral("eff") + field);
+            AttachBackgroundHighlight(edit, Look::AliceBlue);  // as the animal card colours its edits
             this->*e.edit = edit;
             chain.append(edit);
             y += 60;

@@ -54,7 +54,7 @@ QList<CardLine> AppointmentCardLines(const TfrmScadenzario &c)
 
 PreparedReport PrepareAppointmentCard(const TfrmScadenzario &card)
 {
-    CardReportTemplate report(CardReportMaker, CardReportMaker);
+    CardReportTemplate report(MakerName, MakerName);
     return report.fill(AppointmentCardTitle(), AppointmentCardLines(card));
 }
 

@@ -135,7 +135,8 @@ TfrmScadenzario::TfrmScadenzario(QWidget *parent) : QWidget(parent)
         ApplyFormatSettings();
         SetGradientBackground(this, Look::WindowTop, Qt::white);
         setMouseTracking(true);
-        QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, PanelHeight));
+        // Its start panel and its card, panAvvio and panContainer, stand on the card's panel.
+        QFrame *panel = PlaceCardPanel(this, QSize(PanelWidth, PanelHeight), QStringLiteral("panScheda"));
         panAvvio = MakeNamed<QFrame>(panel, QStringLiteral("panAvvio"));
         panAvvio->setGeometry(0, 0, PanelWidth, PanelHeight);
         panContainer = MakeNamed<QFrame>(panel, QStringLiteral("panContainer"));

@@ -30,7 +30,7 @@ const CertificateType &EuthanasiaAuthorizationType()
                   IssueBand("Autorizzazione n."),
                   OwnerBand(),
                   AnimalBand(),
-                  {CertificateBandKind::Declaration, 112, {{"Smaltimento", "Smaltimento salma animale:", 16, 0, 930}}}},
+                  {CertificateBandKind::Declaration, 112, {CaptionNumbered({"Smaltimento", "Smaltimento salma animale:", 16, 0, 930}, 30)}}},
         .title = QStringLiteral("AUTORIZZAZIONE ALL'EUTANASIA"),
         .declaration = QStringLiteral(
             "Il proprietario autorizza il Veterinario a eseguire l'eutanasia preceduta da anestesia generale."),

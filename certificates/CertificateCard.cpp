@@ -152,19 +152,27 @@ void CertificateCard::buildLayout()
     QList<FieldSection> sections;
     int index = 0;
     for (const CertificateBand &b : type_.bands) {
-        const QString n = QStringLiteral("%1").arg(++index, 2, 10, QLatin1Char('0'));
-        QFrame *band = MakeRoundedPanel(panel, QStringLiteral("shpSezione") + n, Qt::white);
-        band->setGeometry(Margin, top, BandWidth, b.height);
+        const QRect place(Margin, top, BandWidth, b.height);
         top += b.height + BandGap;
+        if (b.kind == CertificateBandKind::Title) {
+            // The title strip stands between the sections, a picture of its own.
+            QLabel *title = MakeDrawnPicture(panel, QStringLiteral("icoNomeCert"), place,
+                                             [title = type_.title](QSize size) { return TitleBandPicture(title, size); });
+            title->setAccessibleName(type_.title);
+            sections.append(FieldSection{title, {}});
+            continue;
+        }
+        // The sections are numbered top to bottom, the title strip not counted.
+        const QString n = QStringLiteral("%1").arg(++index, 2, 10, QLatin1Char('0'));
+        QFrame *band = MakeRoundedPanel(panel, QStringLiteral("shpSez") + n, Qt::white);
+        band->setGeometry(place);
         const QRect icon(8, (b.height - 56) / 2, 56, 56);
         switch (b.kind) {
         case CertificateBandKind::Header:
-            MakeDrawnPicture(band, QStringLiteral("imgLogo"), QRect(10, 6, 48, 48),
+            MakeDrawnPicture(band, QStringLiteral("icoLogo"), QRect(10, 6, 48, 48),
                              [](QSize size) { return EmblemPicture(size); });
             break;
         case CertificateBandKind::Title:
-            MakeDrawnPicture(band, QStringLiteral("imgTitolo"), QRect(8, 2, BandWidth - 16, b.height - 4),
-                             [title = type_.title](QSize size) { return TitleBandPicture(title, size); });
             break;
         case CertificateBandKind::Owner:
             MakeDrawnPicture(band, QStringLiteral("icoProprietario"), icon,
@@ -174,22 +182,36 @@ void CertificateCard::buildLayout()
             MakeDrawnPicture(band, QStringLiteral("icoAnimale"), icon, [](QSize size) { return AnimalIconPicture(size); });
             break;
         case CertificateBandKind::Declaration: {
+            // Below the band's edits, an inner panel holds the declaration, the signature box and
+            // the type's photograph, left to right.
             constexpr int Signature = 240;
             int rows = 0;
             for (const CertificateEdit &e : b.edits)
                 rows = std::max(rows, e.row + 1);
-            const int pictureTop = rows * Grid.rowPitch + 4;
-            const int pictureHeight = b.height - pictureTop - 4;
-            MakeDrawnPicture(band, QStringLiteral("imgDichiarazione"),
-                             QRect(12, pictureTop, BandWidth - Signature - 36, pictureHeight),
-                             [it = type_.declaration, en = type_.declarationEnglish](QSize size) {
-                                 return DeclarationPicture(it, en, size);
-                             });
-            MakeDrawnPicture(band, QStringLiteral("imgFirma"),
-                             QRect(BandWidth - Signature - 12, pictureTop, Signature, pictureHeight),
+            const int bottomTop = rows * Grid.rowPitch + 4;
+            QFrame *bottom = MakeNamed<QFrame>(band, QStringLiteral("shpBottom"));
+            bottom->setGeometry(4, bottomTop, BandWidth - 8, b.height - bottomTop - 4);
+            bottom->setMouseTracking(true);
+            const int h = bottom->height();
+            int right = bottom->width() - 8;
+            if (type_.photo) {
+                const int photoWidth = h * 4 / 3;
+                right -= photoWidth;
+                MakeDrawnPicture(bottom, QString::fromLatin1(type_.photoName), QRect(right, 4, photoWidth, h - 8),
+                                 type_.photo);
+                right -= 12;
+            }
+            right -= Signature;
+            MakeDrawnPicture(bottom, QStringLiteral("icoFirma"), QRect(right, 0, Signature, h),
                              [it = type_.signature, en = type_.signatureEnglish](QSize size) {
                                  return SignaturePicture(it, en, size);
-                             });
+                             })
+                ->setAccessibleName(DeclarationLines(type_.signature, type_.signatureEnglish).join(QLatin1Char('\n')));
+            MakeDrawnPicture(bottom, QStringLiteral("icoDichiarazione"), QRect(8, 0, right - 24, h),
+                             [it = type_.declaration, en = type_.declarationEnglish](QSize size) {
+                                 return DeclarationPicture(it, en, size);
+                             })
+                ->setAccessibleName(DeclarationLines(type_.declaration, type_.declarationEnglish).join(QLatin1Char('\n')));
             break;
         }
         case CertificateBandKind::Fields:
@@ -208,6 +230,7 @@ void CertificateCard::buildLayout()
                                    .row = e.row,
                                    .width = e.width,
                                    .rules = rulesFor(e.input),
+                                   .alignment = e.alignment,
                                    .controlName = e.control,
                                    .rest = e.rest});
             if (e.command != CertificateEditCommand::None)
@@ -234,6 +257,12 @@ void CertificateCard::buildLayout()
             if (auto *caption = panel->findChild<QLabel *>(QStringLiteral("tit") + QString::fromLatin1(e.field)))
                 caption->setStyleSheet(QStringLiteral("color: %1;").arg(Look::Css(e.colour)));
         }
+    // Captions that the type names otherwise than "tit" + the field.
+    for (const CertificateBand &b : type_.bands)
+        for (const CertificateEdit &e : b.edits)
+            if (!e.captionName.isEmpty())
+                if (auto *caption = panel->findChild<QLabel *>(QStringLiteral("tit") + QString::fromLatin1(e.field)))
+                    caption->setObjectName(e.captionName);
 
     panInfo = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
     panInfo->setGeometry(Margin, top, BandWidth, StatusHeight);

@@ -5,6 +5,18 @@ QString CertificateEditName(const CertificateEdit &edit)
     return edit.control ? QString::fromLatin1(edit.control) : QStringLiteral("txt") + QLatin1String(edit.field);
 }
 
+CertificateEdit Centred(CertificateEdit edit)
+{
+    edit.alignment = Qt::AlignCenter;
+    return edit;
+}
+
+CertificateEdit CaptionNumbered(CertificateEdit edit, int number)
+{
+    edit.captionName = QStringLiteral("lblCampo%1").arg(number, 3, 10, QLatin1Char('0'));
+    return edit;
+}
+
 namespace {
 
 using In = CertificateInput;
@@ -35,8 +47,8 @@ CertificateBand PracticeHeaderBand()
 CertificateBand IssueBand(const char *numberCaption)
 {
     return {Band::Fields, 60,
-            {{"Num", numberCaption, 16, 0, 180},
-             {"Data", "Data emissione:", 204, 0, 130, In::Date},
+            {CaptionNumbered(Centred({"Num", numberCaption, 16, 0, 180}), 8),
+             Centred({"Data", "Data emissione:", 204, 0, 130, In::Date}),
              {"Luogo", "Luogo:", 342, 0, 300},
              {"Veterinario", "Veterinario:", 650, 0, 302}}};
 }
@@ -45,8 +57,8 @@ CertificateBand OwnerBand()
 {
     return {Band::Owner, 112,
             {{"Proprietario", "Proprietario dell'animale:", L, 0, 260, In::Plain, Cmd::ImportOwner},
-             {"Sesso", "Sesso:", L + 300, 0, 50, In::UpperCase},
-             {"DataNasc", "Data di nascita:", L + 358, 0, 130},
+             Centred({"Sesso", "Sesso:", L + 300, 0, 50, In::UpperCase}),
+             Centred({"DataNasc", "Data di nascita:", L + 358, 0, 130}),
              {"CodFisc", "Codice fiscale:", L + 496, 0, 190, In::TaxCode, Cmd::CheckTaxCode},
              {"ComuneNasc", "Comune di nascita:", L + 726, 0, 154},
              {"IndirizzoRes", "Indirizzo di residenza e numero civico:", L, 1, 300, In::Plain, Cmd::None,
@@ -61,8 +73,8 @@ CertificateBand AnimalBand()
 {
     return {Band::Animal, 112,
             {{"NomeAni", "Nome dell'animale:", L, 0, 220, In::Plain, Cmd::ImportAnimal},
-             {"SessoAni", "Sesso:", L + 260, 0, 50, In::UpperCase},
-             {"DataNascAni", "Data di nascita:", L + 318, 0, 120},
+             Centred({"SessoAni", "Sesso:", L + 260, 0, 50, In::UpperCase}),
+             Centred({"DataNascAni", "Data di nascita:", L + 318, 0, 120}),
              {"Specie", "Specie:", L + 446, 0, 150},
              {"Razza", "Razza:", L + 604, 0, 170},
              {"Taglia", "Taglia:", L + 782, 0, 98},

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPixmap>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -41,7 +42,14 @@ struct CertificateEdit {
     const char *control = nullptr;
     QColor rest = Qt::white;  // the edit's colour while it has not the focus
     QColor colour{};  // the text colour of the edit and its caption, where it is not the default
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    QString captionName{};  // the caption's name where it is not "tit" + the field
 };
+
+// The same edit with its text centred (numbers, dates and one-letter sexes).
+CertificateEdit Centred(CertificateEdit edit);
+// The same edit with its caption named `lblCampo` + `number` in three digits ("lblCampo008").
+CertificateEdit CaptionNumbered(CertificateEdit edit, int number);
 
 // What a band of the card shows besides its edits.
 enum class CertificateBandKind {
@@ -133,8 +141,14 @@ struct CertificateType {
     QString numberingSection;            // holds "Inizio"
     QList<CertificateBand> bands{};      // the card, top to bottom
     QString title;                       // the title picture's words
-    QString declaration;                 // the declaration picture's Italian words
-    QString declarationEnglish;          // and its English words
+    // The declaration picture's Italian words and its English words, line by line ('\n' between
+    // lines): each Italian line shows with its English line under it.
+    QString declaration;
+    QString declarationEnglish;
+    // A photograph at the right of the declaration band, where the type shows one: its control's
+    // name and its picture.
+    const char *photoName = nullptr;
+    QPixmap (*photo)(QSize size) = nullptr;
     // The words of the signature box, whoever signs the document.
     QString signature = QStringLiteral("FIRMA DEL VETERINARIO");
     QString signatureEnglish = QStringLiteral("VETERINARIAN'S SIGNATURE");

@@ -111,8 +111,9 @@ void showChoice(QWidget *card, const Record &record)
 CertificateBand deathBand()
 {
     CertificateBand band{CertificateBandKind::Own, 112};
-    band.edits = {{"DataDecesso", "Data decesso / Data eutanasia:", 16, 0, 130},
-                  {"CausaDecesso", "Causa decesso / Eutanasia per la seguente grave malattia:", 16, 1, 540}};
+    band.edits = {CaptionNumbered(Centred({"DataDecesso", "Data decesso / Data eutanasia:", 16, 0, 130}), 30),
+                  CaptionNumbered({"CausaDecesso", "Causa decesso / Eutanasia per la seguente grave malattia:", 16, 1, 540},
+                                  31)};
     return band;
 }
 

@@ -35,7 +35,7 @@ CertificateBand clinicalBand()
     constexpr int Width = 154;
     CertificateBand band{CertificateBandKind::Fields, 164};
     for (int i = 0; i < 15; ++i)
-        band.edits.append({fields[i][0], fields[i][1], Left + (i % 5) * Pitch, i / 5, Width});
+        band.edits.append(CaptionNumbered({fields[i][0], fields[i][1], Left + (i % 5) * Pitch, i / 5, Width}, 30 + i));
     band.edits.last().colour = QColor(0xa5, 0x2a, 0x2a);
     return band;
 }

@@ -1,3 +1,4 @@
+#include "certificates/CertificatePictures.h"
 #include "certificates/CertificatePrintout.h"
 #include "certificates/CertificateRecord.h"
 #include "certificates/CertificateType.h"
@@ -35,15 +36,15 @@ const CertificateType &MovementCertificateType()
                 {Band::Title, 34},
                 {Band::Fields,
                  60,
-                 {{"Num", "Certificato n.", 16, 0, 164},
-                  {"Data", "Data emissione:", 188, 0, 126, In::Date},
+                 {Centred({"Num", "Certificato n.", 16, 0, 164}),
+                  Centred({"Data", "Data emissione:", 188, 0, 126, In::Date}),
                   {"Luogo", "Luogo:", 322, 0, 336},
                   {"Veterinario", "Veterinario (nome e qualifica):", 666, 0, 282, In::UpperCaseKeepBlanks}}},
                 {Band::Animal,
                  112,
                  {{"NomeAni", "Identificazione dell'animale:", L, 0, 376, In::Plain, Cmd::ImportAnimal},
                   {"SessoAni", "Sesso:", L + 414, 0, 134},
-                  {"DataNascAni", "Data di nascita:", L + 556, 0, 132},
+                  Centred({"DataNascAni", "Data di nascita:", L + 556, 0, 132}),
                   {"Specie", "Specie:", L + 696, 0, 182},
                   {"Cites", "Certificato Cites n. (qualora necessario):", L, 1, 344},
                   {"Proprietario", "Proprietario dell'animale:", L + 352, 1, 490, In::Plain, Cmd::ImportOwner}}},
@@ -51,18 +52,22 @@ const CertificateType &MovementCertificateType()
                  60,
                  {{"Origine", "Indirizzo dell'origine:", 16, 0, 460},
                   {"Destinazione", "Indirizzo di destinazione:", 492, 0, 460}}},
-                {Band::Declaration, 112},
+                {Band::Declaration, 200},
             },
         .title = QStringLiteral("CERTIFICATO SANITARIO PER IL MOVIMENTO NON COMMERCIALE DA PAESI TERZI VERSO "
                                 "L'ITALIA DI ANIMALI DA COMPAGNIA"),
-        .declaration = QStringLiteral("Il Veterinario certifica che: a) l'animale non presenta segni clinici di "
-                                      "malattie infettive e diffusive; b) è idoneo ad essere trasportato fino alla "
-                                      "destinazione finale; c) non proviene da zone soggette a restrizioni di "
-                                      "polizia veterinaria."),
-        .declarationEnglish = QStringLiteral("The Veterinarian certifies that: a) the animal shows no clinical sign "
-                                             "of infectious and diffusive diseases; b) it is fit to be transported to "
-                                             "its final destination; c) it does not come from areas subject to "
-                                             "animal-health restrictions."),
+        // The heading and the three statements, each Italian line with its English one under it.
+        .declaration = QStringLiteral("Il Veterinario certifica che:\n"
+                                      "a) l'animale non presenta segni clinici di malattie infettive e diffusive;\n"
+                                      "b) è idoneo ad essere trasportato fino alla destinazione finale;\n"
+                                      "c) non proviene da zone soggette a restrizioni di polizia veterinaria."),
+        .declarationEnglish = QStringLiteral("The Veterinarian certifies that:\n"
+                                             "a) the animal shows no clinical sign of infectious and diffusive "
+                                             "diseases;\n"
+                                             "b) it is fit to be transported to its final destination;\n"
+                                             "c) it does not come from areas subject to animal-health restrictions."),
+        .photoName = "icoGabbia",
+        .photo = DogInCarPicture,
         .required = {{"Num", QStringLiteral("il numero progressivo del certificato.")},
                      {"Data", QStringLiteral("la data di emissione del certificato.")},
                      {"Luogo", QStringLiteral("il luogo di emissione del certificato.")},

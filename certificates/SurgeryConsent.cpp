@@ -28,11 +28,11 @@ const CertificateType &SurgeryConsentType()
                 IssueBand("Consenso n."),
                 OwnerBand(),
                 AnimalBand(),
-                // The procedure and the further treatments side by side, above the owner's signature.
-                {Band::Fields, 60,
+                // The consent's section: the procedure and the further treatments side by side, and
+                // under them the declaration and the owner's signature.
+                {Band::Declaration, 120,
                  {{"Intervento", "Intervento chirurgico:", 16, 0, 460},
                   {"Trattamenti", "Ulteriori trattamenti:", 492, 0, 460}}},
-                {Band::Declaration, 60},
             },
         .title = QStringLiteral("CONSENSO INFORMATO ALL'ANESTESIA E ALL'INTERVENTO CHIRURGICO"),
         .declaration = QStringLiteral("Il proprietario autorizza l'intervento chirurgico in anestesia generale e "

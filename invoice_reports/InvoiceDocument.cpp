@@ -1,5 +1,6 @@
 #include "invoice_reports/InvoiceDocument.h"
 
+#include "common/Maker.h"
 #include "common/Text.h"
 #include "common/ui/RecordCard.h"
 #include "invoices/Fatture.h"
@@ -209,7 +210,7 @@ InvoiceReportTemplate::InvoiceReportTemplate() : ReportTemplate(QStringLiteral("
     orientation = QPageLayout::Portrait;
     margins = QMarginsF(10, 10, 10, 10);
     pdfInfo = {QStringLiteral("Fattura"), QStringLiteral("Fattura"), QStringLiteral("FastReport"),
-               QStringLiteral("Orsanti Software")};
+               MakerName + QStringLiteral(" Software")};
     for (const PageObject &o : pageObjects())
         addObject(*this, o);
 }

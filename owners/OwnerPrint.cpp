@@ -56,7 +56,7 @@ QList<CardLine> OwnerCardLines(const TfrmClienti &c)
 
 PreparedReport PrepareOwnerCard(const TfrmClienti &card)
 {
-    CardReportTemplate report(CardReportMaker, CardReportMaker);
+    CardReportTemplate report(MakerName, MakerName);
     return report.fill(OwnerCardTitle(), OwnerCardLines(card));
 }
 

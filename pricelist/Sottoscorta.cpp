@@ -22,6 +22,7 @@ ListWindowSetup lowStockSetup()
     s.handBack = [](const Record &item, int number) { PriceItemHandBack(PriceListCardTag, item, number); };
     s.listed = IsLowStock;
     s.itemWidth = 1400;
+    s.banner = QStringLiteral("MATERIALI IN ESAURIMENTO");
     return s;
 }
 

@@ -1,10 +1,8 @@
 #pragma once
+#include "common/Maker.h"
 #include "common/report/ReportTemplate.h"
 
 #include <QList>
-
-// The maker named as author and creator of the card printouts.
-inline const QString CardReportMaker = QStringLiteral("Orsanti");
 
 // One line of a card printout: the caption and the value beside it.
 struct CardLine {

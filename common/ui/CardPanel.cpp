@@ -30,7 +30,7 @@ void PrepareCardWindow(QWidget *window, const QString &name, const QString &capt
     window->setWindowState(Qt::WindowMaximized);
 }
 
-QFrame *PlaceCardPanel(QWidget *window, QSize size)
+QFrame *PlaceCardPanel(QWidget *window, QSize size, const QString &name)
 {
     // The window's own background shows through the scroll area.
     auto *scroll = MakeNamed<QScrollArea>(window, QStringLiteral("scrScheda"));
@@ -49,7 +49,7 @@ QFrame *PlaceCardPanel(QWidget *window, QSize size)
     scroll->setWidget(host);
     host->setAutoFillBackground(false);  // setWidget turns it on; the window shows through
 
-    QFrame *panel = MakeRoundedPanel(host, QStringLiteral("panScheda"), Look::CardPanel, 10);
+    QFrame *panel = MakeRoundedPanel(host, name, Look::CardPanel, 10);
     panel->setFixedSize(size);
     grid->addWidget(panel, 0, 0, Qt::AlignCenter);
 

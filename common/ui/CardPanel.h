@@ -27,9 +27,10 @@ QFrame *MakeRoundedPanel(QWidget *parent, const QString &name, const QColor &fil
 // that follow the mouse, and opened maximised.
 void PrepareCardWindow(QWidget *window, const QString &name, const QString &caption);
 
-// The card's panel `panScheda` of the given size, centred in the window's client area. Where the
-// client area is smaller the panel keeps its size and the window scrolls to show the rest.
-QFrame *PlaceCardPanel(QWidget *window, QSize size);
+// The card's panel of the given size, centred in the window's client area: `panContainer`, or
+// `name` where the card's own panels inside it go by that name. Where the client area is smaller
+// the panel keeps its size and the window scrolls to show the rest.
+QFrame *PlaceCardPanel(QWidget *window, QSize size, const QString &name = QStringLiteral("panContainer"));
 
 // A picture label drawn when its window is first shown, so a hidden window costs nothing.
 QLabel *MakeDrawnPicture(QWidget *parent, const QString &name, const QRect &place, PictureMaker draw);

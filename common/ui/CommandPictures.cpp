@@ -417,6 +417,72 @@ void drawCommandGlyph(QPainter &p, const QString &word, const QRectF &r)
 
 } // namespace
 
+namespace {
+
+// Where a tile puts its glyph and its word, and the word's font and text (on two lines where a
+// long word would otherwise shrink below its nominal size).
+struct TileLayout {
+    QRectF glyph;
+    QRectF text;
+    QFont font;
+    QString word;
+    int flags;
+};
+
+TileLayout tileLayout(const QString &word, QSizeF size)
+{
+    const qreal w = size.width(), h = size.height();
+    const int blank = int(word.lastIndexOf(QLatin1Char(' ')));
+    const QString first = word.left(blank), second = word.mid(blank + 1);
+    const QString &longer = first.size() > second.size() ? first : second;
+    if (w >= h * 1.6) {
+        // Wide tile: glyph at the left, word beside it.
+        const qreal g = h * 0.62;
+        const qreal margin = (h - g) / 2;
+        const QRectF text(margin + g + 14, 0, w - (margin + g + 14) - 8, h);
+        const qreal nominal = h * 0.32;
+        const int flags = Qt::AlignVCenter | Qt::AlignLeft;
+        const QFont one = fittedFont(word, text.width(), nominal, true);
+        if (one.pixelSize() >= qFloor(nominal))
+            return {QRectF(margin + 4, margin, g, g), text, one, word, flags};
+        if (blank < 0) {
+            // One long word on a short tile: a smaller glyph closer to it leaves the word room.
+            const qreal small = h * 0.5;
+            const qreal edge = (h - small) / 2;
+            const QRectF close(edge + small + 6, 0, w - (edge + small + 6) - 4, h);
+            const QFont tight = fittedFont(word, close.width(), nominal, true);
+            if (tight.pixelSize() > one.pixelSize())
+                return {QRectF(edge + 2, edge, small, small), close, tight, word, flags};
+            return {QRectF(margin + 4, margin, g, g), text, one, word, flags};
+        }
+        // A long command keeps its letters large on two lines.
+        QFont two = fittedFont(longer, text.width(), nominal, true);
+        two.setPixelSize(std::min(two.pixelSize(), int(h * 0.36)));
+        return {QRectF(margin + 4, margin, g, g), text, two, first + QLatin1Char('\n') + second, flags};
+    }
+    // Tall tile: glyph above, word below; a long word of two takes two lines and a smaller glyph.
+    const qreal textHeight = h * 0.28;
+    const qreal nominal = textHeight * 0.8;
+    const QFont one = fittedFont(word, w - 8, nominal, true);
+    if (one.pixelSize() < 7 && blank < 0) {
+        // A button too small for any readable word shows its glyph alone, as large as it can.
+        const qreal g = std::min(w, h) * 0.7;
+        return {QRectF((w - g) / 2, (h - g) / 2, g, g), QRectF(), QFont(), QString(), Qt::AlignCenter};
+    }
+    if (one.pixelSize() >= qFloor(nominal * 0.85) || blank < 0) {
+        const qreal g = std::min(w * 0.6, h - textHeight - 10);
+        return {QRectF((w - g) / 2, 6, g, g), QRectF(4, h - textHeight - 4, w - 8, textHeight), one, word,
+                Qt::AlignCenter};
+    }
+    const QFont two = fittedFont(longer, w - 8, nominal, true);
+    const qreal lines = 2 * QFontMetricsF(two).height();
+    const qreal g = std::min(w * 0.6, h - lines - 10);
+    return {QRectF((w - g) / 2, 4, g, g), QRectF(4, h - lines - 3, w - 8, lines), two,
+            first + QLatin1Char('\n') + second, Qt::AlignCenter};
+}
+
+} // namespace
+
 QPixmap CommandPicture(const QString &word, QSize size)
 {
     QPixmap pm = blank(size);
@@ -424,39 +490,20 @@ QPixmap CommandPicture(const QString &word, QSize size)
     prepare(p);
     const QRectF r(QPointF(0, 0), QSizeF(pm.size()));
     drawTile(p, r, TileTop, TileBottom, Navy);
-    const qreal w = r.width(), h = r.height();
-    if (w >= h * 1.6) {
-        // Wide tile: glyph at the left, word beside it.
-        const qreal g = h * 0.62;
-        const qreal margin = (h - g) / 2;
-        drawCommandGlyph(p, word, QRectF(margin + 4, margin, g, g));
-        const QRectF text(margin + g + 14, 0, w - (margin + g + 14) - 8, h);
-        const qreal nominal = h * 0.32;
+    const TileLayout layout = tileLayout(word, r.size());
+    drawCommandGlyph(p, word, layout.glyph);
+    if (!layout.word.isEmpty()) {
+        p.setFont(layout.font);
         p.setPen(Qt::white);
-        const int blank = int(word.lastIndexOf(QLatin1Char(' ')));
-        QFont one = fittedFont(word, text.width(), nominal, true);
-        if (one.pixelSize() >= qFloor(nominal) || blank < 0) {
-            p.setFont(one);
-            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, word);
-        } else {
-            // A long command keeps its letters large on two lines.
-            const QString first = word.left(blank), second = word.mid(blank + 1);
-            QFont two = fittedFont(first.size() > second.size() ? first : second, text.width(), nominal, true);
-            two.setPixelSize(std::min(two.pixelSize(), int(h * 0.36)));
-            p.setFont(two);
-            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, first + QLatin1Char('\n') + second);
-        }
-    } else {
-        // Tall tile: glyph above, word below.
-        const qreal textHeight = h * 0.28;
-        const qreal g = std::min(w * 0.6, h - textHeight - 10);
-        drawCommandGlyph(p, word, QRectF((w - g) / 2, 6, g, g));
-        const QRectF text(4, h - textHeight - 4, w - 8, textHeight);
-        p.setFont(fittedFont(word, text.width(), textHeight * 0.8, true));
-        p.setPen(Qt::white);
-        p.drawText(text, Qt::AlignCenter, word);
+        p.drawText(layout.text, layout.flags, layout.word);
     }
     return pm;
+}
+
+int CommandWordPixels(const QString &word, QSize size)
+{
+    const TileLayout layout = tileLayout(word, QSizeF(size));
+    return layout.word.isEmpty() ? 0 : layout.font.pixelSize();
 }
 
 namespace {

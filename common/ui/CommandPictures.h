@@ -12,6 +12,11 @@
 // "Salva foto", "Cancella foto", "Zoom"; any other word
 // gets a round badge with its initial.
 QPixmap CommandPicture(const QString &word, QSize size);
+// The size in pixels of the word's letters on a command tile of that size; 0 where the tile is too
+// small for any readable word and shows its glyph alone.
+int CommandWordPixels(const QString &word, QSize size);
+// The smallest letters a command tile's word may have and still be read at a glance.
+constexpr int ReadableTilePixels = 9;
 
 // The record-browsing arrows on either side of the record number.
 enum ArrowDirection : int { ArrowFirst = 0, ArrowPrevious = 1, ArrowNext = 2, ArrowLast = 3 };

@@ -42,7 +42,11 @@ QList<ClickLabel *> MakeCommandStrip(QWidget *parent, const CommandStripSetup &s
                                  [word](QSize size) { return CommandPicture(word, size); }, QRect(at, setup.tile)};
         at += step;
     }
-    return MakePictureCommands(parent, placed, status);
+    const QList<ClickLabel *> made = MakePictureCommands(parent, placed, status);
+    // A tile's word, for whoever reads the window other than by looking at it.
+    for (int i = 0; i < made.size(); ++i)
+        made[i]->setAccessibleName(QString::fromUtf8(commands[i].word));
+    return made;
 }
 
 QList<ClickLabel *> MakeCommandColumn(QWidget *panel, const QRect &place, const QList<StripCommand> &commands,

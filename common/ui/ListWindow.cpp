@@ -4,6 +4,7 @@
 
 #include "common/BusyWork.h"
 #include "common/Dates.h"
+#include "common/FitSize.h"
 #include "common/Guard.h"
 #include "common/ui/LineList.h"
 #include "common/ui/Look.h"
@@ -11,10 +12,12 @@
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ListReport.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -31,6 +34,18 @@ const QFont &lineFont()
     static const QFont font = Look::Verdana(10);
     return font;
 }
+
+// The tops of the rows of the list panel; a banner above them moves them down and closes them up
+// so that the list keeps its height.
+struct PanelRows {
+    int rigo01, rigo02, find, list, pick, below, buttons;
+};
+constexpr PanelRows PlainRows{10, 34, 70, 116, 398, 430, 472};
+constexpr PanelRows BannerRows{46, 68, 98, 138, 418, 446, 476};
+constexpr QRect BannerPlace(16, 8, 801, 34);
+constexpr int ListHeight = 273;
+
+const PanelRows &rowsOf(const ListWindowSetup &setup) { return setup.banner.isEmpty() ? PlainRows : BannerRows; }
 
 } // namespace
 
@@ -96,6 +111,50 @@ QPixmap HandPicture(QSize size)
     return pm;
 }
 
+QPixmap BannerPicture(const QString &lettering, QSize size)
+{
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const QRectF band = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient fill(band.topLeft(), band.topRight());
+    fill.setColorAt(0, Look::Navy);
+    fill.setColorAt(0.5, Look::Blue);
+    fill.setColorAt(1, Look::Navy);
+    p.setPen(QPen(Look::Navy, 1));
+    p.setBrush(fill);
+    const qreal radius = band.height() / 3;
+    p.drawRoundedRect(band, radius, radius);
+
+    // A white magnifying glass at either end, the lettering between them as large as the band allows.
+    const qreal glass = band.height() * 0.7;
+    const qreal margin = (band.height() - glass) / 2;
+    p.setBrush(Qt::NoBrush);
+    for (const qreal left : {band.left() + margin + 6, band.right() - margin - 6 - glass}) {
+        const QRectF lens(left, band.top() + margin, glass * 0.66, glass * 0.66);
+        p.setPen(QPen(Qt::white, glass * 0.12, Qt::SolidLine, Qt::RoundCap));
+        p.drawEllipse(lens);
+        p.drawLine(lens.center() + QPointF(lens.width() * 0.36, lens.height() * 0.36),
+                   QPointF(left + glass, band.top() + margin + glass));
+    }
+    const QRectF text = band.adjusted(glass + 2 * margin + 12, 0, -(glass + 2 * margin + 12), 0);
+    QFont f = Look::Verdana(-1, true);
+    f.setItalic(true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    const int largest = LargestFittingSize(8, qRound(band.height() * 0.55), [&](int px) {
+        f.setPixelSize(px);
+        return QFontMetricsF(f).horizontalAdvance(lettering) <= text.width();
+    });
+    f.setPixelSize(qMax(8, largest));
+    p.setFont(f);
+    p.setPen(QColor(0, 0, 0, 110));
+    p.drawText(text.translated(1.5, 1.5), Qt::AlignCenter, lettering);
+    p.setPen(Qt::white);
+    p.drawText(text, Qt::AlignCenter, lettering);
+    return pm;
+}
+
 ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(parent), setup_(setup)
 {
     BuildWhenNeeded(this, [this] {
@@ -110,43 +169,52 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
         panContainer->setFrameShape(QFrame::StyledPanel);
         SetGradientBackground(panContainer, Qt::white, Look::Pale);
 
+        const PanelRows &rows = rowsOf(setup_);
+        imgTitolo = nullptr;
+        if (!setup_.banner.isEmpty()) {
+            imgTitolo = MakeDrawnPicture(panContainer, QStringLiteral("imgTitolo"), BannerPlace,
+                                         [lettering = setup_.banner](QSize size) {
+                                             return BannerPicture(lettering, size);
+                                         });
+            imgTitolo->setAccessibleName(setup_.banner);  // the picture's words
+        }
         lblRigo01 = MakePanelLabel(panContainer, QStringLiteral("lblRigo01"),
                                    QString::fromUtf8("Immettere una o più parole consecutive presenti nella scheda in "
                                                      "elenco da cercare e premere il pulsante Trova."),
-                                   QRect(16, 10, 801, 22), lineFont());
+                                   QRect(16, rows.rigo01, 801, 22), lineFont());
         lblRigo02 =
             MakePanelLabel(panContainer, QStringLiteral("lblRigo02"),
                            QString::fromUtf8("Per spostarsi sulla voce successiva contenente la stessa chiave di "
                                              "ricerca, fare di nuovo clic su Trova."),
-                           QRect(16, 34, 801, 22), lineFont());
+                           QRect(16, rows.rigo02, 801, 22), lineFont());
 
         imgTrova = MakeNamed<QLabel>(panContainer, QStringLiteral("imgTrova"));
-        imgTrova->setGeometry(16, 68, 36, 36);
+        imgTrova->setGeometry(16, rows.find - 2, 36, 36);
         DrawPictureOnFirstShow(imgTrova, MagnifierPicture);
         txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
-        txtTrova->setGeometry(60, 70, 590, 32);
+        txtTrova->setGeometry(60, rows.find, 590, 32);
         txtTrova->setFont(Look::Verdana(12, true));
         btnTrova = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
-        btnTrova->setGeometry(666, 70, 151, 32);
+        btnTrova->setGeometry(666, rows.find, 151, 32);
 
         lstRecords = MakeNamed<LineListView>(panContainer, QStringLiteral("lstRecords"));
-        lstRecords->setGeometry(16, 116, 801, 273);
+        lstRecords->setGeometry(16, rows.list, 801, ListHeight);
         lstRecords->setItemWidth(setup_.itemWidth);
 
         imgRigo03 = nullptr;
         lblRigo03 = nullptr;
         if (!setup_.pickLine.isEmpty()) {
             imgRigo03 = MakeNamed<QLabel>(panContainer, QStringLiteral("imgRigo03"));
-            imgRigo03->setGeometry(16, 396, 28, 28);
+            imgRigo03->setGeometry(16, rows.pick - 2, 28, 28);
             imgRigo03->setPixmap(HandPicture(imgRigo03->size()));
             lblRigo03 = MakePanelLabel(panContainer, QStringLiteral("lblRigo03"), setup_.pickLine,
-                                       QRect(52, 398, 765, 24), lineFont(), WebCrimson);
+                                       QRect(52, rows.pick, 765, 24), lineFont(), WebCrimson);
         }
 
         btnStampa = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
-        btnStampa->setGeometry(16, 472, 151, 40);
+        btnStampa->setGeometry(16, rows.buttons, 151, 40);
         btnChiudi = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
-        btnChiudi->setGeometry(666, 472, 151, 40);
+        btnChiudi->setGeometry(666, rows.buttons, 151, 40);
 
         MakeEnterButtons({btnTrova, btnStampa, btnChiudi});
         EnterMovesTo(txtTrova, btnTrova);
@@ -157,6 +225,8 @@ ListWindow::ListWindow(const ListWindowSetup &setup, QWidget *parent) : QDialog(
         CenterWindow(this);
     });
 }
+
+QRect ListWindow::lineBelowList() const { return QRect(16, rowsOf(setup_).below, PanelWidth - 32, 24); }
 
 void ListWindow::listRecords(const std::function<bool(const Record &)> &take)
 {

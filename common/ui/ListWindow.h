@@ -28,6 +28,8 @@ struct ListWindowSetup {
     int itemWidth = 1600;
     // The line under the list; empty: the window has none.
     QString pickLine = QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic.");
+    // The lettering of the picture across the top of the list panel (`imgTitolo`); empty: none.
+    QString banner{};
 };
 
 // A window over one archive showing a list of record lines on its panel `panContainer`, with
@@ -44,6 +46,7 @@ public:
     ListWindow(const ListWindowSetup &setup, QWidget *parent);
 
     QFrame *panContainer;
+    QLabel *imgTitolo;  // nullptr when the window has no banner
     QLabel *lblRigo01;
     QLabel *lblRigo02;
     QLabel *imgTrova;
@@ -72,6 +75,9 @@ public slots:
     void btnChiudiClick();
 
 protected:
+    // Where a line under the list's pick line goes (a search window's count of lines).
+    QRect lineBelowList() const;
+
     void showEvent(QShowEvent *e) override;
     // Closing empties the list.
     void done(int result) override;
@@ -98,3 +104,6 @@ QLabel *MakePanelLabel(QWidget *panel, const QString &name, const QString &text,
 // The pictures of the search and list windows: a magnifying glass and a pointing hand.
 QPixmap MagnifierPicture(QSize size);
 QPixmap HandPicture(QSize size);
+// The banner across the top of a list panel: `lettering` in white italic capitals on a blue band,
+// between two magnifying glasses.
+QPixmap BannerPicture(const QString &lettering, QSize size);

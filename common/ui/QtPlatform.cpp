@@ -10,14 +10,18 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
-#include <QLibrary>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QLayout>
+#include <QLibrary>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
 
 #include <chrono>
+#include <memory>
 
 namespace {
 
@@ -223,14 +227,35 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &caption, const 
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
+int CaptionWidth(const QString &caption)
+{
+    // Title bars letter the caption in bold; the icon and three buttons take about 120 pixels.
+    QFont title = QApplication::font();
+    title.setBold(true);
+    return QFontMetrics(title).horizontalAdvance(caption) + 120;
+}
+
+QInputDialog *MakeInputBox(QWidget *parent, const QString &caption, const QString &prompt, const QString &value)
+{
+    auto *box = new QInputDialog(parent);
+    box->setWindowTitle(caption);
+    box->setLabelText(prompt);
+    box->setTextValue(value);
+    // The dialog's layout sets its least size from its controls: the edit carries the width.
+    const QMargins margins = box->layout() ? box->layout()->contentsMargins() : QMargins();
+    if (auto *edit = box->findChild<QLineEdit *>())
+        edit->setMinimumWidth(CaptionWidth(caption) - margins.left() - margins.right());
+    return box;
+}
+
 bool QtPlatform::inputBox(const QString &caption, const QString &prompt, QString &value)
 {
     DialogDuringWork lifted(*this);
-    bool ok = false;
-    QString answer = QInputDialog::getText(activeParent(), caption, prompt, QLineEdit::Normal, value, &ok);
-    if (ok)
-        value = answer;
-    return ok;
+    std::unique_ptr<QInputDialog> box(MakeInputBox(activeParent(), caption, prompt, value));
+    if (box->exec() != QDialog::Accepted)
+        return false;
+    value = box->textValue();
+    return true;
 }
 
 bool QtPlatform::printDialog(QPrinter &printer, QWidget *parent)

@@ -10,6 +10,16 @@ public:
     bool eventFilter(QObject *watched, QEvent *e) override;
 };
 
+class QInputDialog;
+class QWidget;
+
+// The input box of the running program: the prompt, the edit with `value`, OK and Annulla, wide
+// enough for a window manager to show its whole caption in the title bar.
+QInputDialog *MakeInputBox(QWidget *parent, const QString &caption, const QString &prompt, const QString &value);
+// The width a dialog needs for its caption to stand whole in a title bar, beside the window's icon
+// and its buttons.
+int CaptionWidth(const QString &caption);
+
 // The platform of the running program: Qt's message boxes, dialogs and desktop services.
 class QtPlatform : public Platform {
 public:

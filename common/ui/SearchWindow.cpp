@@ -31,8 +31,20 @@ constexpr int EditHeight = 30;
 
 } // namespace
 
+namespace {
+
+// Every search window shows its results under the banner "RISULTATI DI RICERCA".
+ListWindowSetup withResultsBanner(const SearchWindowSetup &setup)
+{
+    ListWindowSetup s = setup;
+    s.banner = SearchResultsBanner;
+    return s;
+}
+
+} // namespace
+
 SearchWindow::SearchWindow(const SearchWindowSetup &setup, QWidget *parent)
-    : ListWindow(setup, parent), countOpening_(setup.countOpening)
+    : ListWindow(withResultsBanner(setup), parent), countOpening_(setup.countOpening)
 {
     BuildWhenNeeded(this, [this, setup] {
         panContainer->hide();
@@ -114,8 +126,8 @@ SearchWindow::SearchWindow(const SearchWindowSetup &setup, QWidget *parent)
         lblAttendere->hide();
 
         lblTrovate = MakePanelLabel(panContainer, QStringLiteral("lblTrovate"),
-                                    QStringLiteral("Il presente elenco contiene 0 schede."),
-                                    QRect(Margin, 430, PanelWidth - 2 * Margin, 24), captionFont, DarkCyan);
+                                    QStringLiteral("Il presente elenco contiene 0 schede."), lineBelowList(),
+                                    captionFont, DarkCyan);
 
         MakeEnterButtons({btnAnnulla, btnCerca});
         connect(btnCerca, &QPushButton::pressed, this, [this] {

@@ -15,6 +15,9 @@ struct CriterionSetup {
     bool wide = false;
 };
 
+// The lettering of the banner over every search window's results.
+inline const QString SearchResultsBanner = QStringLiteral("RISULTATI DI RICERCA");
+
 struct SearchWindowSetup : ListWindowSetup {
     std::array<CriterionSetup, 10> criteria;  // in the order of the Enter cycle
     QString countOpening = SummaryCountOpening;

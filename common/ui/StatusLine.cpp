@@ -34,6 +34,7 @@ StatusLine::StatusLine(QWidget *parent, const QString &readyText) : QLabel(ready
 {
     setObjectName(QStringLiteral("panInfo"));
     setTextFormat(Qt::PlainText);
+    setWordWrap(true);  // a long hint goes on to a second line where the strip is tall enough
     setFont(Look::Tahoma(12));
     setStyleSheet(QStringLiteral("QLabel#panInfo { background: %1; color: white; border-radius: 6px; padding-left: 12px; }")
                       .arg(Look::Css(Look::Blue)));

@@ -4,6 +4,7 @@
 #include "common/Messages.h"
 #include "common/report/ReportObjects.h"
 #include "common/ui/LineList.h"
+#include "common/ui/Look.h"
 #include "common/ui/Widgets.h"
 #include "common/ui/report/ListReport.h"
 #include "tests/support/FileBytes.h"
@@ -416,3 +417,27 @@ TEST_F(CostRegister, PastedAmountKeepsOnlyDigitsAndTheComma)
     window->txtImporto->paste();
     EXPECT_EQ(window->txtImporto->text(), "1234,5");
 }
+
+namespace {
+
+// The entry's edits colour their own background as the animal card's do: AliceBlue at rest, yellow
+// with the focus, inside a SkyBlue frame; no yellow rectangle stands behind them.
+TEST_F(CostRegister, TheEntryEditsRestInAliceBlueAndTurnYellowWithTheFocus)
+{
+    open();
+    QTest::mouseClick(window->btnAggiungi, Qt::LeftButton);
+    const auto fill = [](QLineEdit *e) { return e->grab().toImage().pixelColor(e->width() - 4, e->height() / 2); };
+    const auto frame = [](QLineEdit *e) { return e->grab().toImage().pixelColor(0, e->height() / 2); };
+    ASSERT_EQ(focused(), "txtData");
+    EXPECT_EQ(fill(window->txtData), Look::FocusYellow);
+    for (QLineEdit *e : {window->txtCausale, window->txtPagatore, window->txtBeneficiario, window->txtImporto})
+        EXPECT_EQ(fill(e), Look::AliceBlue) << e->objectName().toStdString();
+    QTest::keyClick(window->txtData, Qt::Key_Return);
+    EXPECT_EQ(fill(window->txtData), Look::AliceBlue);
+    EXPECT_EQ(fill(window->txtCausale), Look::FocusYellow);
+    for (QLineEdit *e : {window->txtData, window->txtCausale, window->txtImporto})
+        EXPECT_EQ(frame(e), Look::SkyBlue) << e->objectName().toStdString();
+    EXPECT_EQ(window->findChild<HighlightRect *>(), nullptr);
+}
+
+} // namespace

@@ -634,7 +634,7 @@ TEST_F(HealthCard, HintsOfTheCommandsAndTheBackground)
     };
     QLabel *status = card->findChild<QLabel *>("panInfo");
     EXPECT_EQ(status->text(), "Pronto per archiviare una nuova scheda...");
-    QWidget *background = card->findChild<QWidget *>("shpSezione01");
+    QWidget *background = card->findChild<QWidget *>("shpSez01");
     ASSERT_NE(background, nullptr);
     for (const auto &[name, hint] : hints) {
         SCOPED_TRACE(name);

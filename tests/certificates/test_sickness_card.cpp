@@ -186,13 +186,13 @@ TEST_F(SicknessCard, EnterRunsThroughTheGridRowByRowAndTheDiagnosisIsBrown)
     const QColor brown(0xa5, 0x2a, 0x2a);
     EXPECT_EQ(e("Diagnosi")->palette().color(QPalette::Text), brown);
     EXPECT_NE(e("Occhi")->palette().color(QPalette::Text), brown);
-    auto *caption = card->findChild<QLabel *>("titDiagnosi");
+    auto *caption = card->findChild<QLabel *>("lblCampo044");
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->text(), "Diagnosi:");
     caption->ensurePolished();
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), brown);
-    EXPECT_EQ(card->findChild<QWidget *>("imgDichiarazione"), nullptr);
-    EXPECT_EQ(card->findChild<QWidget *>("imgFirma"), nullptr);
+    EXPECT_EQ(card->findChild<QWidget *>("icoDichiarazione"), nullptr);
+    EXPECT_EQ(card->findChild<QWidget *>("icoFirma"), nullptr);
     ExpectWithinTheDesignArea(card.get());
 }
 

@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontMetrics>
+#include <QInputDialog>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -84,4 +87,18 @@ TEST_F(OpenFileDialog, APatternFilterStillHidesOtherNames)
     WhenTheFileDialogOpens([&](QFileDialog *dialog) { listed = ListedNames(dialog, folder.path()); });
     platform.openFileName(nullptr, QStringLiteral("Documento:"), folder.path(), QStringLiteral("PDF (*.pdf)"));
     EXPECT_EQ(listed, QStringList({"referto.pdf"}));
+}
+
+// The input box (the chart's copies) is wide enough for a title bar to show its whole caption.
+TEST(InputBox, IsWideEnoughForItsWholeCaption)
+{
+    const QString caption = QStringLiteral("Numero copie da stampare");
+    std::unique_ptr<QInputDialog> box(MakeInputBox(nullptr, caption, QStringLiteral("Copie:"), QStringLiteral("1")));
+    box->show();
+    QFont title = QApplication::font();
+    title.setBold(true);
+    EXPECT_GE(box->width(), QFontMetrics(title).horizontalAdvance(caption) + 100);
+    EXPECT_EQ(box->windowTitle(), caption);
+    EXPECT_EQ(box->labelText(), "Copie:");
+    EXPECT_EQ(box->textValue(), "1");
 }

@@ -199,7 +199,7 @@ TEST_F(Launcher, InformationPicturesOpenTheirWindows)
               QStringLiteral("TfrmInfo"));
     EXPECT_EQ(clickAndCatchModal(frmAvvio->imgCopyright,
                                  [](QWidget *w) {
-                                     EXPECT_EQ(w->windowTitle(), QStringLiteral(" Tavoren - ") + MakerName);
+                                     EXPECT_EQ(w->windowTitle(), QStringLiteral(" Tavoren - Orsanti"));
                                  }),
               QStringLiteral("TfrmSplash"));
 

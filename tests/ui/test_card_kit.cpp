@@ -256,7 +256,7 @@ TEST_F(CardKit, HintsShowOverCommandsAndClearOverTheBackground)
     hover(w->named("shpSezione02"), QPoint(500, 130));
     EXPECT_EQ(w->status->text(), "");
 
-    for (const char *background : {"shpComandi", "lblPosizione", "panScheda", "titNome"}) {
+    for (const char *background : {"shpComandi", "lblPosizione", "panContainer", "titNome"}) {
         SCOPED_TRACE(background);
         hover(w->cmdSalva, QPoint(10, 10));
         ASSERT_EQ(w->status->text(), "Salva la scheda.");
@@ -314,7 +314,7 @@ TEST(CardKitPanel, PanelIsCentredAndScrollsWhenTheWindowIsSmaller)
 {
     ScriptedPlatform sp;
     KitCard w;
-    auto *panel = w.named("panScheda");
+    auto *panel = w.named("panContainer");
     auto *scroll = w.named<QScrollArea>("scrScheda");
     w.resize(900, 500);
     w.show();
