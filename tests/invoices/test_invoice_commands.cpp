@@ -221,6 +221,20 @@ TEST_F(InvoiceCommands, HoveringACommandShowsItsHintAndTheBackgroundClearsIt)
         EXPECT_EQ(hover(card->grpPage[i / 5], background), "") << line;
         EXPECT_EQ(hover(card->impMag[i]), "Importa i dati dell'articolo dal Tariffario Prodotti e Servizi.") << line;
     }
+
+    // The card's panels and shapes go by their names, and each is background that clears a hint.
+    card->showPage(1);
+    for (const char *name : {"panContainer", "panDitta", "panCliente", "panNumFattura", "grpPage01", "shpIndietro_A",
+                             "shpAvanti_A", "titProdotti_A", "shpImporto01", "shpTotImponibile", "shpTotImposta",
+                             "shpTotIva", "shpTotEsente", "shpTotFattura", "shpNuovo", "Rectangle1", "shpStampa",
+                             "shpRecord", "shpNumerazione", "shpRiepiloghi", "shpEsci", "shpInfo"}) {
+        QWidget *background = Named<QWidget>(card, name);
+        ASSERT_NE(background, nullptr) << name;
+        EXPECT_EQ(hover(Named<QWidget>(card, "cmdSalva")), "Salva o aggiorna la fattura proforma corrente.");
+        EXPECT_EQ(hover(background, QPoint(3, 3)), "") << name;
+    }
+    // The status text stands on its strip.
+    EXPECT_EQ(card->panInfo->parentWidget(), Named<QWidget>(card, "shpInfo"));
 }
 
 } // namespace
