@@ -148,10 +148,15 @@ TfrmStatistiche::TfrmStatistiche(QWidget *parent) : QWidget(parent)
         btnEsci = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnEsci"), QStringLiteral("Esci"));
         btnEsci->setGeometry(646, 640, 110, 36);
         cmdGuida = picture(panContainer, "cmdGuida", QStringLiteral("Guida"), QRect(766, 640, 80, 36));
-        panInfo = MakeNamed<QLabel>(panContainer, QStringLiteral("panInfo"),
+        // The status text, white on its strip.
+        auto *shpInfo = MakeNamed<QFrame>(panContainer, QStringLiteral("shpInfo"));
+        shpInfo->setGeometry(16, 682, 984, 28);
+        PaintStyledBackground(shpInfo, QStringLiteral("background: %1;").arg(Look::Css(Look::Blue)));
+        panInfo = MakeNamed<QLabel>(shpInfo, QStringLiteral("panInfo"),
                                     QStringLiteral("Grafico statistico degli incassi mensili."));
-        panInfo->setGeometry(16, 684, 984, 22);
-        panInfo->setFont(Look::Verdana(9));
+        panInfo->setGeometry(10, 0, 964, 28);
+        panInfo->setFont(Look::Tahoma(12));
+        panInfo->setStyleSheet(QStringLiteral("color: white;"));
         HoverHint(
             btnBarre, panInfo,
             QStringLiteral("Visualizza le statistiche degli incassi sotto forma di grafico a barre tridimensionali."));
@@ -161,8 +166,8 @@ TfrmStatistiche::TfrmStatistiche(QWidget *parent) : QWidget(parent)
         HoverHint(btnStampa, panInfo, QStringLiteral("Stampa il grafico corrente."));
         HoverHint(btnEsci, panInfo, QStringLiteral("Esci da questo ambiente di lavoro."));
         HoverHint(cmdGuida, panInfo, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-        ClearHintOver(panContainer, panInfo);
-        ClearHintOver(ChartStats, panInfo);
+        for (QWidget *background : std::initializer_list<QWidget *>{this, panContainer, ChartStats, shpInfo, panInfo})
+            ClearHintOver(background, panInfo);
         panContainer->hide();
 
         EnterMovesTo(txtAnno, btnApri);

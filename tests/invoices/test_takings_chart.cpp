@@ -4,6 +4,7 @@
 #include "common/Messages.h"
 #include "tests/invoices/InvoiceArchives.h"
 #include "tests/invoices/InvoiceFixture.h"
+#include "tests/support/DesignArea.h"
 #include "tests/support/PdfFiles.h"
 
 #include <QDir>
@@ -194,6 +195,39 @@ TEST_F(TakingsChartWindow, PrintingAsksThenPresetsTheCopiesAndDrawsOnePagePerCop
     EXPECT_EQ(chart->printChart(pdf, 2), 2);
     EXPECT_EQ(PdfPageCount(sp.file("grafico.pdf")), 2);
     EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+// Each command of the chart panel writes its hint into the status text on its strip; the panel,
+// the chart and the strip clear it.
+TEST_F(TakingsChartWindow, CommandsShowTheirHintsAndTheBackgroundClearsThem)
+{
+    open("2026");
+    ASSERT_TRUE(chart->panContainer->isVisible());
+    ShowInTheDesignArea(chart.get());
+    EXPECT_EQ(chart->panInfo->text(), "Grafico statistico degli incassi mensili.");
+    auto *strip = chart->findChild<QWidget *>("shpInfo");
+    ASSERT_NE(strip, nullptr);
+    EXPECT_TRUE(strip->isAncestorOf(chart->panInfo));
+    const auto hover = [&](QWidget *w, QPoint at) {
+        QTest::mouseMove(chart->windowHandle(), w->mapTo(chart.get(), at));
+        return chart->panInfo->text();
+    };
+    const struct {
+        QWidget *command;
+        const char *hint;
+    } hints[] = {
+        {chart->btnBarre, "Visualizza le statistiche degli incassi sotto forma di grafico a barre tridimensionali."},
+        {chart->btnTorta, "Visualizza le statistiche degli incassi sotto forma di grafico a torta tridimensionale."},
+        {chart->btnStampa, "Stampa il grafico corrente."},
+        {chart->btnEsci, "Esci da questo ambiente di lavoro."},
+        {chart->cmdGuida, "Visualizza la pagina della guida sensibile al contesto."},
+    };
+    for (QWidget *background : std::initializer_list<QWidget *>{chart->panContainer, chart->ChartStats, strip})
+        for (const auto &h : hints) {
+            SCOPED_TRACE(h.command->objectName().toStdString() + " / " + background->objectName().toStdString());
+            EXPECT_EQ(hover(h.command, h.command->rect().center()), QString::fromUtf8(h.hint));
+            EXPECT_EQ(hover(background, QPoint(2, 2)), "");
+        }
 }
 
 } // namespace
