@@ -111,8 +111,10 @@ SummaryWindow::SummaryWindow(Period period, QWidget *parent) : QDialog(parent), 
                            QRect(16, 64, 900, 20), lineFont);
         imgGuida = pictureCommand(panContainer, "imgGuida", QStringLiteral("Guida"), QRect(929, 44, 48, 48));
 
+        // The magnifier beside the find text, as on the search windows' lists.
+        MakeDrawnPicture(panContainer, QStringLiteral("imgLente"), QRect(16, 94, 36, 36), MagnifierPicture);
         txtTrova = MakeNamed<QLineEdit>(panContainer, QStringLiteral("txtTrova"));
-        txtTrova->setGeometry(16, 96, 760, 32);
+        txtTrova->setGeometry(60, 96, 716, 32);
         txtTrova->setFont(Look::Verdana(12, true));
         btnTrova = MakeNamed<QPushButton>(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
         btnTrova->setGeometry(792, 96, 185, 32);

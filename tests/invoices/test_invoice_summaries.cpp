@@ -291,6 +291,11 @@ TEST_F(InvoiceSummaries, FindNextHelpAndClose)
     w.txtTrova->setText("BIANCHI");
     QTest::mouseClick(w.btnTrova, Qt::LeftButton);
     EXPECT_EQ(w.lstRecords->selectedRow(), 2);
+    // The magnifier stands at the left of the find text, clear of it.
+    auto *magnifier = w.findChild<QLabel *>("imgLente");
+    ASSERT_NE(magnifier, nullptr);
+    EXPECT_LT(magnifier->geometry().right(), w.txtTrova->geometry().left());
+    EXPECT_FALSE(magnifier->pixmap().isNull());
     w.imgGuidaClick();
     ASSERT_EQ(sp.callsOf("modal").size(), 1u);
     QTest::mouseClick(w.btnEsci, Qt::LeftButton);
