@@ -91,6 +91,9 @@ TEST_F(WholeTexts, TheInvoiceCardTheChartAndTheSummaries)
     TfrmRiepMensile monthly;
     EXPECT_EQ(cutOn(&monthly), "");
     EXPECT_EQ(cutOn(&monthly, [&monthly] { monthly.btnVisualizzaClick(); }), "");
+    TfrmRiepTrimestrale quarterly;
+    EXPECT_EQ(cutOn(&quarterly), "");
+    EXPECT_EQ(cutOn(&quarterly, [&quarterly] { quarterly.btnVisualizzaClick(); }), "");
     TfrmRiepAnnuale yearly;
     EXPECT_EQ(cutOn(&yearly), "");
 }
