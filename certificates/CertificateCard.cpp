@@ -264,8 +264,8 @@ void CertificateCard::buildLayout()
                 if (auto *caption = panel->findChild<QLabel *>(QStringLiteral("tit") + QString::fromLatin1(e.field)))
                     caption->setObjectName(e.captionName);
 
-    panInfo = new StatusLine(panel, QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    panInfo->setGeometry(Margin, top, BandWidth, StatusHeight);
+    panInfo = PlaceStatusStrip(panel, QRect(Margin, top, BandWidth, StatusHeight),
+                               QStringLiteral("Pronto per archiviare una nuova scheda..."));
 
     const auto run = [this](void (CertificateCard::*handler)()) { return std::bind_front(handler, this); };
     const int barTop = (BarHeight - TileHeight) / 2;

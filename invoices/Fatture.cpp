@@ -151,10 +151,8 @@ void TfrmFatture::buildLayout()
     const auto run = [this](void (TfrmFatture::*handler)()) { return std::bind_front(handler, this); };
 
     // The bottom row first: the status line, on its strip, receives every hint.
-    auto *shpInfo = MakeNamed<QFrame>(panel, QStringLiteral("shpInfo"));
-    shpInfo->setGeometry(Margin, BottomRowTop, 400, 44);
-    panInfo = new StatusLine(shpInfo, QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    panInfo->setGeometry(shpInfo->rect());
+    panInfo = PlaceStatusStrip(panel, QRect(Margin, BottomRowTop, 400, 44),
+                               QStringLiteral("Pronto per archiviare una nuova scheda..."));
 
     // The command bar: two rows of groups, the record arrows and number in the first.
     commandGroup(panel, "shpNuovo", QPoint(Margin, 6),

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -38,6 +39,15 @@ StatusLine::StatusLine(QWidget *parent, const QString &readyText) : QLabel(ready
     setFont(Look::Tahoma(12));
     setStyleSheet(QStringLiteral("QLabel#panInfo { background: %1; color: white; border-radius: 6px; padding-left: 12px; }")
                       .arg(Look::Css(Look::Blue)));
+}
+
+StatusLine *PlaceStatusStrip(QWidget *panel, const QRect &place, const QString &readyText)
+{
+    auto *strip = MakeNamed<QFrame>(panel, QStringLiteral("shpInfo"));
+    strip->setGeometry(place);
+    auto *line = new StatusLine(strip, readyText);
+    line->setGeometry(strip->rect());
+    return line;
 }
 
 void StatusLine::hint(QWidget *control, const QString &text) { HoverHint(control, this, text); }

@@ -14,3 +14,6 @@ public:
     // background: moving over it empties the status text. Call once the card is complete.
     void clearOverBackground(QWidget *window);
 };
+
+// The status line filling its strip `shpInfo`, placed at `place` in `panel`.
+StatusLine *PlaceStatusStrip(QWidget *panel, const QRect &place, const QString &readyText);

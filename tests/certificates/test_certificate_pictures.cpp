@@ -10,6 +10,7 @@
 #include "certificates/Certificato_Vaccinazione.h"
 #include "certificates/Consenso_Intervento.h"
 #include "certificates/Consenso_Privacy.h"
+#include "common/ui/StatusLine.h"
 #include "dialogs/ReturnToLauncher.h"
 #include "tests/support/DesignArea.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -175,7 +176,7 @@ TEST_F(CertificatePictures, SectionsAndPicturesCarryTheirCardsNames)
         {"vaccinazione", {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "shpBottom", "icoDichiarazione", "icoFirma"}},
         {"movimento",
          {"panContainer", "icoNomeCert", "shpSez01", "shpSez02", "icoAnimale", "shpSez03", "shpSez04", "shpBottom",
-          "icoDichiarazione", "icoFirma", "icoGabbia"}},
+          "icoDichiarazione", "icoFirma", "icoGabbia", "shpInfo"}},
         {"malattia", {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "icoProprietario", "icoAnimale"}},
         {"decesso", {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "icoDichiarazione", "icoFirma"}},
         {"eutanasia", {"panContainer", "icoLogo", "icoNomeCert", "shpSez05", "shpBottom", "icoDichiarazione", "icoFirma"}},
@@ -191,6 +192,8 @@ TEST_F(CertificatePictures, SectionsAndPicturesCarryTheirCardsNames)
             for (const QString &n : names)
                 EXPECT_NE(card->findChild<QWidget *>(n), nullptr) << n.toStdString();
         }
+        // The status text stands on its strip.
+        EXPECT_EQ(card->panInfo->parentWidget(), card->findChild<QWidget *>("shpInfo"));
         // The names the kit would give are not used here.
         for (const char *other : {"imgTitolo", "imgLogo", "imgDichiarazione", "imgFirma", "shpSezione01", "panScheda"})
             EXPECT_EQ(card->findChild<QWidget *>(other), nullptr) << other;
